@@ -1,0 +1,31 @@
+#pragma once
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+
+// INI profile files read and written with the rules of the classic profile functions:
+// section and key names without regard to case, blanks around a value dropped, one pair of
+// enclosing quotes (double or single) dropped, at most 2047 characters of a value. Writing keeps
+// every other line and key as it is and replaces the file atomically.
+
+constexpr int kProfileValueMax = 2047;
+
+QByteArray ReadProfileString(const QString& file, const QByteArray& section, const QByteArray& key,
+                             const QByteArray& defaultValue);
+
+// Same, parsing the whole INI text already in memory (used by the reader and the fuzz target).
+QByteArray ReadProfileStringFromText(const QByteArray& iniText, const QByteArray& section,
+                                     const QByteArray& key, const QByteArray& defaultValue);
+
+// Integer value: decimal with optional sign; the default when the value is missing or not a number.
+int ReadProfileInt(const QString& file, const QByteArray& section, const QByteArray& key,
+                   int defaultValue);
+
+using ProfileValues = QList<QPair<QByteArray, QByteArray>>;
+
+// Writes the given key/value pairs into `section` (creating file and section when missing), in
+// one atomic replacement of the file. Returns false when the file could not be written.
+bool WriteProfileStrings(const QString& file, const QByteArray& section, const ProfileValues& values);
+bool WriteProfileString(const QString& file, const QByteArray& section, const QByteArray& key,
+                        const QByteArray& value);

@@ -1,0 +1,52 @@
+# Shared by tools/run, tools/test, tools/bench and tools/fuzz: dependency install, build, Xvfb.
+set -euo pipefail
+
+GLIMMORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+GLIMMORA_PACKAGES=(
+  cmake ninja-build g++ ccache pkg-config
+  qt6-base-dev qt6-webengine-dev libqt6svg6
+  libx11-dev libxtst-dev libjpeg-dev zlib1g-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  xvfb xauth xdotool xclip x11-utils x11-xkb-utils imagemagick
+  fonts-dejavu-core fp-utils desktop-file-utils appstream
+)
+
+# Installs the Debian packages that are missing (as root, or through sudo).
+glimmora_install_deps() {
+  local missing=()
+  for p in "${GLIMMORA_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing missing packages: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# glimmora_build <preset>: configures and builds the given CMake preset.
+glimmora_build() {
+  local preset="${1:-default}"
+  cd "$GLIMMORA_ROOT"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+}
+
+# Starts an Xvfb server on a free display, exports DISPLAY, and stops it when the shell exits.
+glimmora_start_xvfb() {
+  local n=90
+  while [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  GLIMMORA_XVFB_PID=$!
+  trap 'kill $GLIMMORA_XVFB_PID 2>/dev/null || true' EXIT
+  export DISPLAY=":$n"
+  for _ in $(seq 1 50); do
+    xdpyinfo >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  echo "Xvfb did not start" >&2
+  return 1
+}
