@@ -1,0 +1,37 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// The category tree as read from the definition files and "owncats.dat", without any widget:
+// nodes in depth-first, parents-first order (the absolute index), each with its parent's index.
+struct CategoryNode {
+    QString name;
+    int parent = -1; // absolute index of the parent, -1 for a top-level node
+};
+
+struct CatalogueData {
+    std::vector<CategoryNode> nodes;
+    QStringList CategoryFolders; // entry i: folder of node i, ending with '/'
+    int LastBuiltInIndex = -1;
+};
+
+// Reads "pics.*.def" of `userCatalogueFolder` (name order, case-insensitive) and then its
+// "owncats.dat". Built-in folders are relative to `catalogueBaseFolder`, own ones lie in
+// `ownCategoriesFolder`.
+CatalogueData ReadCatalogue(const QString& userCatalogueFolder, const QString& catalogueBaseFolder,
+                            const QString& ownCategoriesFolder);
+
+// The parsing steps, exposed for tests and fuzzing.
+struct DefinitionLine {
+    int depth = 0;
+    QString name;
+    QString folderPart;
+};
+DefinitionLine ParseDefinitionLine(const QByteArray& line);
+struct OwnCategoryLine {
+    QString number;
+    QString name;
+};
+OwnCategoryLine ParseOwnCategoryLine(const QByteArray& line);
