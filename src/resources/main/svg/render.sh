@@ -1,0 +1,16 @@
+#!/bin/sh
+# Renders the main window's artwork from these drawings into the PNG files beside this folder.
+# The PNG files are committed; run this after changing a drawing.
+set -e
+cd "$(dirname "$0")"
+for glyph in add-picture add-category remove settings information help quit homepage \
+    balloon favourites favourite-add; do
+    rsvg-convert -w 32 -h 32 "$glyph.svg" -o "../$glyph.png"
+done
+for picture in header info tray-wink splash; do
+    rsvg-convert "$picture.svg" -o "../$picture.png"
+done
+# Strip metadata so that a re-render of an unchanged drawing gives the same bytes.
+for png in ../*.png; do
+    convert "$png" -strip "$png"
+done
