@@ -1,0 +1,331 @@
+#include "dialogs/settings_form.h"
+
+#include "app/forms.h"
+#include "app/settings.h"
+#include "dialogs/dialogs.h"
+#include "integration/definition_update.h"
+#include "integration/mail_defs.h"
+#include "integration/system_helpers.h"
+#include "localisation/language.h"
+#include "localisation/translation_table.h"
+
+#include <algorithm>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStyledItemDelegate>
+
+// The pictures live in a resource file of the static library; register it before first use.
+static void InitSettingsResources() {
+    static bool done = false;
+    if (!done) {
+        Q_INIT_RESOURCE(settings);
+        done = true;
+    }
+}
+
+namespace {
+
+const QString kProductWord = QStringLiteral("Glimmora");
+
+constexpr int kClientWidth = 552;
+constexpr int kClientHeight = 308;
+constexpr int kListItemHeight = 20;
+
+const QColor kLinkBlue(0, 0, 255);
+const QColor kCaptionRed(255, 0, 0);
+
+// Drop-down entries of a fixed height, as the lists were designed.
+class FixedHeightDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(std::max(size.height(), kListItemHeight));
+        return size;
+    }
+};
+
+QFont PixelFont(const QFont& base, int pixels, bool underline = false) {
+    QFont font = base;
+    font.setPixelSize(pixels);
+    font.setUnderline(underline);
+    return font;
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+// Blue underlined text with a hand cursor: the dialog's link look for buttons and labels.
+void MakeLinkLook(QWidget* widget, const QFont& base, int pixels) {
+    widget->setFont(PixelFont(base, pixels, true));
+    SetTextColour(widget, kLinkBlue);
+    widget->setCursor(Qt::PointingHandCursor);
+}
+
+QComboBox* MakeList(QWidget* parent, const QRect& geometry, const QFont& base,
+                    const QColor& colour) {
+    auto* combo = new QComboBox(parent);
+    combo->setEditable(false);
+    combo->setFont(PixelFont(base, 16, true));
+    SetTextColour(combo, colour);
+    combo->setItemDelegate(new FixedHeightDelegate(combo));
+    combo->setGeometry(geometry);
+    return combo;
+}
+
+// Upper-cases only a to z, as the language names of the files are compared.
+QString AsciiUpper(const QString& text) {
+    QString result = text;
+    for (QChar& c : result) {
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = QChar(c.unicode() - 'a' + 'A');
+    }
+    return result;
+}
+
+QString DesignMemoText() {
+    return QStringLiteral(
+        "W\u00e4hlen Sie hier ihr aktuelles Mailprogramm, zu dem die Smilies bei einem Klick \n"
+        "geschickt wrrden sollen.   - Diese Einstellung ist sehr  w i c h t i g !\n"
+        "Sollte Ihr Mailprogramm in Ihrer Sprache hier nicht erscheinen, so k\u00f6nnen Sie mit \n"
+        "dem nebenstehenden Button die Liste aktualisieren. Taucht Ihr Programm auch \n"
+        "danach nicht auf, so w\u00e4hlen Sie bitte den Eintrag \"other / copy to clipboard\".");
+}
+
+} // namespace
+
+TSettingsForm::TSettingsForm(QWidget* parent) : QDialog(parent) {
+    InitSettingsResources();
+    CreateComponents();
+    SetChosenMailDefIndexSource([this] { return ComboBox1->currentIndex(); });
+    FormCreate();
+}
+
+TSettingsForm::~TSettingsForm() {
+    SetChosenMailDefIndexSource({});
+}
+
+void TSettingsForm::CreateComponents() {
+    setObjectName(QStringLiteral("SettingsForm"));
+    setWindowTitle(QStringLiteral("Settings"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(kClientWidth, kClientHeight);
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    const QFont base = PixelFont(font(), 11);
+    setFont(base);
+
+    Image1 = new QLabel(this);
+    Image1->setGeometry(510, 24, 38, 145);
+    Image1->setPixmap(QPixmap(QStringLiteral(":/settings/side_picture.png")));
+
+    BitBtn3 = new QPushButton(QStringLiteral("weiter"), this);
+    BitBtn3->setGeometry(469, 283, 78, 23);
+    MakeLinkLook(BitBtn3, base, 11);
+    BitBtn3->setIcon(QIcon(QStringLiteral(":/settings/continue_glyph.png")));
+    // Right to left puts the glyph on the right of the caption.
+    BitBtn3->setLayoutDirection(Qt::RightToLeft);
+
+    GroupBox1 = new QGroupBox(QStringLiteral("Mailprogramm "), this);
+    GroupBox1->setGeometry(8, 8, 497, 177);
+    GroupBox1->setFont(PixelFont(base, 13));
+    SetTextColour(GroupBox1, kCaptionRed);
+
+    Memo1 = new QPlainTextEdit(GroupBox1);
+    Memo1->setGeometry(9, 17, 481, 113);
+    Memo1->setReadOnly(true);
+    Memo1->setFrameShape(QFrame::NoFrame);
+    Memo1->setFont(base);
+    SetTextColour(Memo1, Qt::black);
+    Memo1->viewport()->setCursor(Qt::ArrowCursor);
+    Memo1->setTextInteractionFlags(Qt::NoTextInteraction);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setPlainText(DesignMemoText());
+
+    ComboBox1 = MakeList(GroupBox1, QRect(12, 138, 309, 26), base, kCaptionRed);
+
+    BitBtn1 = new QPushButton(QStringLiteral("Die Liste jetzt aktualisieren"), GroupBox1);
+    BitBtn1->setGeometry(327, 138, 161, 25);
+    MakeLinkLook(BitBtn1, base, 11);
+
+    GroupBox2 = new QGroupBox(QStringLiteral("Weitere Einstellungen "), this);
+    GroupBox2->setGeometry(8, 192, 537, 49);
+    GroupBox2->setFont(PixelFont(base, 13));
+    SetTextColour(GroupBox2, kCaptionRed);
+
+    Label1 =
+        new QLabel(QStringLiteral("Glimmora beim Windowsstart automatisch mitstarten"), GroupBox2);
+    Label1->setGeometry(28, 21, 305, 16);
+    MakeLinkLook(Label1, base, 11);
+    Label1->setAttribute(Qt::WA_TranslucentBackground);
+    Label1->installEventFilter(this);
+
+    CheckBox1 = new QCheckBox(GroupBox2);
+    CheckBox1->setGeometry(12, 22, 16, 17);
+
+    GroupBox3 = new QGroupBox(QStringLiteral("Sprache "), this);
+    GroupBox3->setGeometry(8, 245, 185, 57);
+    GroupBox3->setFont(PixelFont(base, 13));
+    SetTextColour(GroupBox3, kCaptionRed);
+
+    ComboBox2 = MakeList(GroupBox3, QRect(8, 21, 169, 26), base, kLinkBlue);
+    ComboBox2->setCursor(Qt::PointingHandCursor);
+
+    BitBtn2 = new QPushButton(QStringLiteral("Willkommensschirm anzeigen"), this);
+    BitBtn2->setGeometry(288, 283, 165, 23);
+    MakeLinkLook(BitBtn2, base, 11);
+
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+    // Fires for the program's changes as well as the user's, like the box's click event.
+    connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
+    // Only the user's picks: selecting from the program must not switch the language.
+    connect(ComboBox2, &QComboBox::activated, this, [this] { ComboBox2Change(); });
+}
+
+void TSettingsForm::FormCreate() {
+    FillMailDefList();
+    CheckBox1->setChecked(IsAutostartOn(kProductWord));
+}
+
+void TSettingsForm::FormShow() {
+    ComboBox2->clear();
+    const QString active = AsciiUpper(GetFirstText());
+    int match = -1;
+    const int count = CountLanguages();
+    for (int i = 0; i < count; ++i) {
+        const QString name = GetLanguageName(i);
+        ComboBox2->addItem(name);
+        // No break: when two files carry the name, the later one is selected.
+        if (AsciiUpper(name) == active)
+            match = i;
+    }
+    ComboBox2->setCurrentIndex(match >= 0 ? match : 0);
+    // Translated texts may be longer than the design text; the label grows with its text.
+    Label1->resize(std::max(305, Label1->sizeHint().width()), 16);
+}
+
+void TSettingsForm::FormClose() {
+    ShowAllElements();
+}
+
+void TSettingsForm::BitBtn1Click() {
+    // The download processes events; a second click must not start an update inside this one.
+    BitBtn1->setEnabled(false);
+    UpdateMailDefs(UpdateAddress);
+    BitBtn1->setEnabled(true);
+}
+
+void TSettingsForm::CheckBox1Click() {
+    ApplyAutostartBox();
+}
+
+void TSettingsForm::Label1Click() {
+    CheckBox1->setChecked(!CheckBox1->isChecked());
+}
+
+void TSettingsForm::ComboBox2Change() {
+    const QString name = ComboBox2->currentText();
+    if (name.toUpper() == GetText(0).toUpper())
+        return;
+    SwitchLanguage(name);
+}
+
+void TSettingsForm::BitBtn2Click() {
+    ShowWelcome(true);
+}
+
+void TSettingsForm::BitBtn3Click() {
+    ShowAllElements();
+    accept();
+    SaveSettings();
+}
+
+void TSettingsForm::FillMailDefList() {
+    ComboBox1->clear();
+    for (const auto& def : MailDefList()) {
+        ComboBox1->addItem(DecodeBytes(def->Name) + QStringLiteral(" (") +
+                           DecodeBytes(def->Language) + QStringLiteral(")"));
+    }
+    const int stored = Settings().chosenMailDef;
+    ComboBox1->setCurrentIndex(stored >= 0 && stored < ComboBox1->count() ? stored : -1);
+}
+
+void TSettingsForm::ApplyAutostartBox() {
+    const bool present = IsAutostartOn(kProductWord);
+    // An existing entry is never rewritten, whatever command it holds.
+    if (CheckBox1->isChecked() && !present)
+        SetAutostart(kProductWord, AutostartCommand(), true);
+    else if (!CheckBox1->isChecked() && present)
+        SetAutostart(kProductWord, AutostartCommand(), false);
+}
+
+void TSettingsForm::ShowReduced() {
+    GroupBox2->hide();
+    GroupBox3->hide();
+    BitBtn2->hide();
+    exec();
+}
+
+void TSettingsForm::ShowAllElements() {
+    GroupBox2->show();
+    GroupBox3->show();
+    BitBtn2->show();
+}
+
+void TSettingsForm::done(int result) {
+    FormClose();
+    QDialog::done(result);
+}
+
+void TSettingsForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+bool TSettingsForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Label1 && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        Label1Click();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void FillMailDefCombo() {
+    if (SettingsForm)
+        SettingsForm->FillMailDefList();
+}
+
+void ApplyAutostart() {
+    if (SettingsForm)
+        SettingsForm->ApplyAutostartBox();
+}
+
+void ShowReducedSettings() {
+    if (SettingsForm)
+        SettingsForm->ShowReduced();
+}
+
+void SaveDialogSettings() {
+    ApplyAutostart();
+    SaveSettings();
+}

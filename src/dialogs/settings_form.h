@@ -1,0 +1,62 @@
+#pragma once
+#include "integration/definition_update.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// The settings dialog: the mail-program list (whose selection is the chosen mail-client
+// definition), the definition update, autostart, the interface language and the welcome window.
+// One instance lives for the whole run and is only shown and hidden.
+class TSettingsForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TSettingsForm(QWidget* parent = nullptr);
+    ~TSettingsForm() override;
+
+    QLabel* Image1;
+    QPushButton* BitBtn3;
+    QGroupBox* GroupBox1;
+    QPlainTextEdit* Memo1;
+    QComboBox* ComboBox1;
+    QPushButton* BitBtn1;
+    QGroupBox* GroupBox2;
+    QLabel* Label1;
+    QCheckBox* CheckBox1;
+    QGroupBox* GroupBox3;
+    QComboBox* ComboBox2;
+    QPushButton* BitBtn2;
+
+    // Where the list update fetches from; tests point it at a loopback server.
+    QString UpdateAddress = QString::fromLatin1(kMailDefUpdateUrl);
+
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void BitBtn1Click();
+    void CheckBox1Click();
+    void Label1Click();
+    void ComboBox2Change();
+    void BitBtn2Click();
+    void BitBtn3Click();
+
+    // The work behind the unit's free functions, on this instance.
+    void FillMailDefList();
+    void ApplyAutostartBox();
+    void ShowReduced();
+
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateComponents();
+    void ShowAllElements();
+};
