@@ -9,7 +9,8 @@
 // case-sensitive file system.
 
 // Returns the existing path whose components equal `path` without regard to case (the exact
-// spelling wins when it exists). When nothing matches, returns `path` unchanged.
+// spelling wins when it exists). Components from the first one that does not exist on are kept as
+// given, so the result also names where a new file goes.
 QString ResolvePath(const QString& path);
 
 bool FileExists(const QString& path);   // a regular file (case-insensitive lookup)
@@ -18,9 +19,22 @@ bool FolderExists(const QString& path); // a directory (case-insensitive lookup)
 // True when `name` matches the wildcard `mask` ('*' any run, '?' one character), ignoring case.
 bool MatchesMask(const QString& name, const QString& mask);
 
+// Removes the folder `path` with everything in it, stopping at the first failure (what was removed
+// stays removed). Refuses "/", the home folder and any folder holding it, mount points and a
+// symbolic link given as the folder; inside the tree links are removed, never followed, and a
+// mount point stops the removal. Pending events are processed before each entry. True when the
+// folder is gone.
+bool RemoveFolderTree(const QString& path);
+
 // Names (without folder) of the entries of `folder` that match `mask`; files only unless
 // `withFolders`. Never "." or "..". Hidden files included. Order as the system lists them.
 QStringList ListMatching(const QString& folder, const QString& mask, bool withFolders = false);
+
+// The lines of a text, without their line ends (LF or CR LF); a line end after the last line
+// starts no further line.
+QList<QByteArray> SplitTextLines(const QByteArray& text);
+// The text without a UTF-8 byte-order mark in front.
+QByteArray WithoutByteOrderMark(const QByteArray& text);
 
 // Whole file content, or nullopt when it cannot be read.
 std::optional<QByteArray> ReadFileBytes(const QString& path);

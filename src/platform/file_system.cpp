@@ -1,0 +1,283 @@
+#include "platform/file_system.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSet>
+
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+bool EntryExists(const QString& path) {
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+// The entry of `folder` whose name equals `name` without regard to case; the exact spelling first.
+QString MatchEntry(const QString& folder, const QString& name) {
+    const QString base = folder.isEmpty() ? QStringLiteral(".") : folder;
+    if (EntryExists(base + '/' + name))
+        return name;
+    QDirIterator it(base, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        const QString candidate = it.fileName();
+        if (candidate.compare(name, Qt::CaseInsensitive) == 0)
+            return candidate;
+    }
+    return QString();
+}
+
+// Classic wildcard match: '*' any run, '?' one character, letter case ignored.
+bool WildcardMatch(const QString& name, const QString& mask) {
+    qsizetype n = 0, m = 0, starMask = -1, starName = 0;
+    while (n < name.size()) {
+        if (m < mask.size() && mask[m] == '*') {
+            starMask = m++;
+            starName = n;
+        } else if (m < mask.size() &&
+                   (mask[m] == '?' || mask[m].toCaseFolded() == name[n].toCaseFolded())) {
+            ++m;
+            ++n;
+        } else if (starMask >= 0) {
+            m = starMask + 1;
+            n = ++starName;
+        } else {
+            return false;
+        }
+    }
+    while (m < mask.size() && mask[m] == '*')
+        ++m;
+    return m == mask.size();
+}
+
+// Mount points listed by the kernel for this process (bind mounts share the device number of
+// their source, so a device comparison alone misses them).
+QSet<QString> MountPoints() {
+    QSet<QString> points;
+    QFile f(QStringLiteral("/proc/self/mountinfo"));
+    if (!f.open(QIODevice::ReadOnly))
+        return points;
+    const QList<QByteArray> lines = f.readAll().split('\n');
+    for (const QByteArray& line : lines) {
+        const QList<QByteArray> fields = line.split(' ');
+        if (fields.size() < 5)
+            continue;
+        // Blanks and other special characters are written as octal escapes (\040).
+        QByteArray raw = fields[4], decoded;
+        for (qsizetype i = 0; i < raw.size(); ++i) {
+            if (raw[i] == '\\' && i + 3 < raw.size()) {
+                bool ok = false;
+                const int code = raw.mid(i + 1, 3).toInt(&ok, 8);
+                if (ok) {
+                    decoded += char(code);
+                    i += 3;
+                    continue;
+                }
+            }
+            decoded += raw[i];
+        }
+        points.insert(QFile::decodeName(decoded));
+    }
+    return points;
+}
+
+struct TreeGuard {
+    dev_t device;
+    QSet<QString> mountPoints;
+};
+
+void ProcessPendingEvents() {
+    if (QCoreApplication::instance())
+        QCoreApplication::processEvents();
+}
+
+// Empties the open folder `dirFd` (whose path is `path`); false at the first failure.
+bool EmptyFolder(int dirFd, const QString& path, const TreeGuard& guard) {
+    DIR* dir = ::fdopendir(dirFd);
+    if (!dir) {
+        ::close(dirFd);
+        return false;
+    }
+    struct stat self;
+    if (::fstat(dirFd, &self) == 0 && !(self.st_mode & S_IWUSR))
+        ::fchmod(dirFd, self.st_mode | S_IWUSR | S_IXUSR);
+    bool ok = true;
+    // Reading and removing at once can skip entries; collect the names first.
+    QList<QByteArray> names;
+    errno = 0;
+    while (dirent* entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..")
+            names.append(name);
+    }
+    if (errno != 0)
+        ok = false;
+    for (const QByteArray& name : names) {
+        if (!ok)
+            break;
+        ProcessPendingEvents();
+        struct stat st;
+        if (::fstatat(dirFd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            ok = false;
+            break;
+        }
+        if (S_ISDIR(st.st_mode)) {
+            const QString childPath = path + QFile::decodeName(name);
+            if (st.st_dev != guard.device || guard.mountPoints.contains(childPath)) {
+                ok = false;
+                break;
+            }
+            const int childFd =
+                ::openat(dirFd, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            if (childFd < 0 || !EmptyFolder(childFd, childPath + '/', guard) ||
+                ::unlinkat(dirFd, name.constData(), AT_REMOVEDIR) != 0) {
+                ok = false;
+                break;
+            }
+        } else if (::unlinkat(dirFd, name.constData(), 0) != 0) {
+            // A symbolic link is removed as a link: its target is never touched.
+            ok = false;
+            break;
+        }
+    }
+    ::closedir(dir);
+    return ok;
+}
+
+} // namespace
+
+QString ResolvePath(const QString& path) {
+    if (path.isEmpty() || EntryExists(path))
+        return path;
+    const bool absolute = path.startsWith('/');
+    const bool trailingSlash = path.endsWith('/') && path.size() > 1;
+    const QStringList parts = path.split('/', Qt::SkipEmptyParts);
+    QString resolved = absolute ? QStringLiteral("/") : QString();
+    bool matching = true;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        QString part = parts[i];
+        if (matching && part != "." && part != "..") {
+            const QString found = MatchEntry(resolved, part);
+            if (found.isEmpty())
+                matching = false; // the rest does not exist: keep it as given
+            else
+                part = found;
+        }
+        resolved += part;
+        if (i + 1 < parts.size())
+            resolved += '/';
+    }
+    if (trailingSlash && !resolved.endsWith('/'))
+        resolved += '/';
+    return resolved;
+}
+
+bool FileExists(const QString& path) {
+    return QFileInfo(ResolvePath(path)).isFile();
+}
+
+bool FolderExists(const QString& path) {
+    return !path.isEmpty() && QFileInfo(ResolvePath(path)).isDir();
+}
+
+bool MatchesMask(const QString& name, const QString& mask) {
+    if (WildcardMatch(name, mask))
+        return true;
+    // As in the classic file search, "name.*" also finds a name without any extension.
+    if (mask.endsWith(QStringLiteral(".*")) && !name.contains('.'))
+        return WildcardMatch(name, mask.left(mask.size() - 2));
+    return false;
+}
+
+QStringList ListMatching(const QString& folder, const QString& mask, bool withFolders) {
+    QStringList names;
+    const QString resolved = ResolvePath(folder);
+    if (!QFileInfo(resolved).isDir())
+        return names;
+    QDir::Filters filters = QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot;
+    if (withFolders)
+        filters |= QDir::Dirs;
+    QDirIterator it(resolved, filters);
+    while (it.hasNext()) {
+        it.next();
+        const QString name = it.fileName();
+        if (MatchesMask(name, mask))
+            names.append(name);
+    }
+    return names;
+}
+
+QList<QByteArray> SplitTextLines(const QByteArray& text) {
+    QList<QByteArray> lines = text.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (QByteArray& line : lines) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+    }
+    return lines;
+}
+
+QByteArray WithoutByteOrderMark(const QByteArray& text) {
+    return text.startsWith("\xEF\xBB\xBF") ? text.mid(3) : text;
+}
+
+std::optional<QByteArray> ReadFileBytes(const QString& path) {
+    QFile f(ResolvePath(path));
+    if (!QFileInfo(f.fileName()).isFile() || !f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray data = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return data;
+}
+
+bool WriteFileAtomic(const QString& path, const QByteArray& data) {
+    QSaveFile f(ResolvePath(path));
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    if (f.write(data) != data.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+
+bool RemoveFolderTree(const QString& path) {
+    const QString resolved = ResolvePath(path);
+    struct stat st;
+    // The folder itself must be a real folder, not a link to one.
+    if (resolved.isEmpty() || ::lstat(QFile::encodeName(resolved).constData(), &st) != 0 ||
+        !S_ISDIR(st.st_mode))
+        return false;
+    const QString canonical = QFileInfo(resolved).canonicalFilePath();
+    if (canonical.isEmpty() || canonical == QLatin1String("/"))
+        return false;
+    // Neither the home folder nor a folder that contains it.
+    const QString home = QFileInfo(QDir::homePath()).canonicalFilePath();
+    if (!home.isEmpty() && (home == canonical || home.startsWith(canonical + '/')))
+        return false;
+    TreeGuard guard{st.st_dev, MountPoints()};
+    if (guard.mountPoints.contains(canonical))
+        return false;
+    struct stat parent;
+    const QString parentPath = QFileInfo(canonical).absolutePath();
+    if (::stat(QFile::encodeName(parentPath).constData(), &parent) == 0 &&
+        parent.st_dev != st.st_dev)
+        return false;
+
+    const int fd = ::open(QFile::encodeName(canonical).constData(),
+                          O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0 || !EmptyFolder(fd, canonical + '/', guard))
+        return false;
+    return ::rmdir(QFile::encodeName(canonical).constData()) == 0;
+}

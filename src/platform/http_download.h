@@ -1,0 +1,15 @@
+#pragma once
+#include <QString>
+#include <QtGlobal>
+
+enum class DownloadOutcome {
+    Stored,      // whatever the server answered (an error page too, or nothing) is in the file
+    WriteFailed, // the file could not be created or written; it is left as it was
+    TooLarge,    // the answer exceeded the limit; no file is left at the path
+};
+
+// Fetches `url` into `path` (created or replaced once the transfer ends). Reads blocks of at most
+// 1024 bytes and processes pending events between them, so the caller's windows stay responsive.
+// Redirects are followed unless they lead from https to http. The system proxy settings apply.
+// An unreachable server or a broken connection stores what arrived, possibly nothing.
+DownloadOutcome HttpDownload(const QString& url, const QString& path, qint64 limit);
