@@ -1,0 +1,115 @@
+#include "localisation/language.h"
+
+#include "app/forms.h"
+#include "app/main_window.h"
+#include "integration/system_helpers.h"
+#include "localisation/translation_table.h"
+#include "platform/file_system.h"
+#include "platform/ini_profile.h"
+
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <optional>
+
+namespace {
+
+const QString kBaseName = QStringLiteral("Glimmora");
+
+QString DataFolder() {
+    return UserDataFolder(kBaseName);
+}
+
+void DeleteSilently(const QString& path) {
+    QFile::remove(ResolvePath(path));
+}
+
+} // namespace
+
+QString LanguageCodeOf(const QString& name) {
+    QString code = QStringLiteral("00");
+    const QString wanted = name.toUpper();
+    const int count = CountLanguages();
+    // No early exit: of two files carrying the same name, the later one is meant.
+    for (int number = 0; number < count; ++number) {
+        const QString file = FindDataFile(kBaseName, "Glimmora.t0" + QString::number(number));
+        if (!FileExists(file))
+            continue;
+        if (GetLanguageName(number).toUpper() == wanted)
+            code = "0" + QString::number(number);
+    }
+    return code;
+}
+
+void CopyCatalogueTranslations(const QString& code) {
+    const QString folder = DataFolder() + "GlimmoraData/";
+    for (const QString& file : ListFiles(folder, QStringLiteral("pics.*.def"))) {
+        const QString stem = file.left(file.size() - 4);
+        QString variant = FindDataFile(kBaseName, "GlimmoraData/" + stem + ".t" + code);
+        if (!FileExists(variant))
+            variant =
+                folder + stem + ".t00"; // the default variant is only taken from the user side
+        if (!FileExists(variant))
+            continue; // a definition file without variants keeps its content
+        // Replaced in one step, so a variant that cannot be read never costs the definition file.
+        const std::optional<QByteArray> content = ReadFileBytes(ResolvePath(variant));
+        if (content)
+            WriteFileAtomic(ResolvePath(folder + file), *content);
+    }
+}
+
+int ReadLanguageNumber() {
+    const QString settings = FindDataFile(kBaseName, "Glimmora.ini");
+    if (!FileExists(settings))
+        return 0;
+    const int number = ReadProfileInt(settings, "Glimmora", "language", 0);
+    // Only 0 to 100 name language files; anything else would build names that never exist.
+    return number >= 0 && number <= 100 ? number : 0;
+}
+
+void WriteLanguageNumber(int n) {
+    const QString settings = DataFolder() + "Glimmora.ini";
+    if (!FileExists(settings))
+        return; // the settings file is created only by the settings module
+    WriteProfileString(ResolvePath(settings), "Glimmora", "language", QByteArray::number(n));
+}
+
+void SetMemoText(QPlainTextEdit* memo, const QString& text) {
+    if (!memo)
+        return;
+    memo->clear();
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    QStringList lines = text.split(lineBreak);
+    // A break at the very end closes the last line; it does not open an empty one.
+    if (lines.size() > 1 && lines.last().isEmpty())
+        lines.removeLast();
+    memo->setPlainText(lines.join('\n'));
+}
+
+void SwitchLanguage(const QString& name) {
+    const QString data = DataFolder();
+    DeleteSilently(data + "Glimmora.chm");
+    DeleteSilently(data + "Glimmora.def");
+
+    const QString code = LanguageCodeOf(name);
+    CopyFileSilently(FindDataFile(kBaseName, "Glimmora.t" + code), data + "Glimmora.def");
+    CopyFileSilently(FindDataFile(kBaseName, "Glimmora.c" + code), data + "Glimmora.chm");
+    if (!FileExists(data + "Glimmora.chm"))
+        CopyFileSilently(FindDataFile(kBaseName, "Glimmora.c00"), data + "Glimmora.chm");
+
+    CopyCatalogueTranslations(code);
+    WriteLanguageNumber(code.toInt());
+
+    try {
+        CreateTranslationTable(kBaseName);
+    } catch (const IoError&) {
+        // An unreadable translation file leaves the new table empty; the switch goes on with it
+        // rather than leaving windows and catalogue half switched.
+    }
+    ApplyTexts();
+
+    if (Form1) {
+        Form1->LoadCatalogue();
+        Form1->SelectStartCategory();
+    }
+}
