@@ -7,6 +7,9 @@
 // case-insensitively; empty when the folder is missing.
 QStringList ListPictures(const QString& folder);
 
+// True when the name ends in one of those extensions (any letter case).
+bool IsPictureFileName(const QString& name);
+
 // Write "temp.htm" (`pagePath`) for the pictures of `folder`, or the empty-category page.
 // Both throw IoError when the page cannot be written.
 void WritePicturePage(const QString& pagePath, const QString& folder, const QStringList& names,

@@ -1,0 +1,126 @@
+#include "catalogue/catalogue_model.h"
+
+#include "catalogue/catalogue_folders.h"
+#include "localisation/translation_table.h"
+#include "platform/file_system.h"
+
+#include <QCollator>
+#include <algorithm>
+
+QList<QByteArray> SplitTextLines(const QByteArray& content) {
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    const qsizetype size = content.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char c = content.at(i);
+        if (c != '\n' && c != '\r')
+            continue;
+        lines.append(content.mid(start, i - start));
+        if (c == '\r' && i + 1 < size && content.at(i + 1) == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        lines.append(content.mid(start));
+    return lines;
+}
+
+void SortNamesCaseInsensitive(QStringList& names) {
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(names.begin(), names.end(), [&collator](const QString& a, const QString& b) {
+        int order = collator.compare(a, b);
+        if (order == 0)
+            order = a.compare(b, Qt::CaseInsensitive);
+        if (order == 0)
+            order = a.compare(b);
+        return order < 0;
+    });
+}
+
+DefinitionLine ParseDefinitionLine(const QByteArray& line) {
+    const QString text = DecodeBytes(line);
+    DefinitionLine result;
+    while (result.depth < text.size() && text.at(result.depth) == u'-')
+        ++result.depth;
+    const qsizetype open = text.indexOf(u'[');
+    const qsizetype close = text.indexOf(u']');
+    if (open >= 0 && close > open)
+        result.name = text.mid(open + 1, close - open - 1);
+    result.folderPart = close >= 0 ? text.mid(close + 1) : text;
+    return result;
+}
+
+OwnCategoryLine ParseOwnCategoryLine(const QByteArray& line) {
+    const QString text = DecodeBytes(line);
+    OwnCategoryLine result;
+    const qsizetype colon = text.indexOf(u':');
+    if (colon >= 0) {
+        result.number = text.left(colon);
+        result.name = text.mid(colon + 1);
+    } else {
+        result.name = text;
+    }
+    return result;
+}
+
+namespace {
+
+// Appends the nodes of one definition file. Every file starts again at the top level.
+void AppendDefinitionFile(CatalogueData& data, const QByteArray& content,
+                          const QString& catalogueBaseFolder) {
+    int last = -1;     // the last node added from this file
+    int lastLevel = 0; // its number of levels up to the top, itself included
+    for (const QByteArray& raw : SplitTextLines(content)) {
+        const DefinitionLine line = ParseDefinitionLine(raw);
+        // A depth that jumps further down than one level still hangs the node under the last one.
+        while (lastLevel > line.depth) {
+            last = data.nodes[last].parent;
+            --lastLevel;
+        }
+        const int parent = last;
+        data.nodes.push_back({line.name, parent});
+        QString folderPart = line.folderPart;
+        folderPart.replace(u'\\', u'/');
+        const QString& parentFolder =
+            parent >= 0 ? data.CategoryFolders.at(parent) : catalogueBaseFolder;
+        data.CategoryFolders.append(parentFolder + folderPart + u'/');
+        last = static_cast<int>(data.nodes.size()) - 1;
+        ++lastLevel;
+    }
+}
+
+} // namespace
+
+CatalogueData ReadCatalogue(const QString& userCatalogueFolder, const QString& catalogueBaseFolder,
+                            const QString& ownCategoriesFolder) {
+    CatalogueData data;
+    QStringList files = ListMatching(userCatalogueFolder, QStringLiteral("pics.*.def"));
+    SortNamesCaseInsensitive(files);
+    for (const QString& file : files) {
+        // A definition file that cannot be read adds no categories; the rest of the catalogue
+        // still loads, so one damaged file never hides the others.
+        const std::optional<QByteArray> content = ReadFileBytes(userCatalogueFolder + file);
+        if (content)
+            AppendDefinitionFile(data, *content, catalogueBaseFolder);
+    }
+    data.LastBuiltInIndex = static_cast<int>(data.CategoryFolders.size()) - 1;
+
+    const QString ownList = userCatalogueFolder + QStringLiteral("owncats.dat");
+    if (FileExists(ownList)) {
+        // Unreadable like missing: no own categories, and nothing is written back by a load.
+        const std::optional<QByteArray> content = ReadFileBytes(ResolvePath(ownList));
+        if (content) {
+            for (const QByteArray& raw : SplitTextLines(*content)) {
+                const OwnCategoryLine line = ParseOwnCategoryLine(raw);
+                data.nodes.push_back({line.name, -1});
+                data.CategoryFolders.append(ownCategoriesFolder + line.number + u'/');
+            }
+        }
+    }
+    return data;
+}
+
+CatalogueData LoadCatalogueData() {
+    return ReadCatalogue(UserCatalogueFolder(), CatalogueBaseFolder(), OwnCategoriesFolder());
+}

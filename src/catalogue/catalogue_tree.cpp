@@ -1,0 +1,68 @@
+#include "catalogue/catalogue_tree.h"
+
+#include <QStandardItemModel>
+#include <vector>
+
+void FillCatalogueModel(QStandardItemModel& model, const CatalogueData& catalogue) {
+    model.clear();
+    std::vector<QStandardItem*> items;
+    items.reserve(catalogue.nodes.size());
+    for (const CategoryNode& node : catalogue.nodes) {
+        auto* item = new QStandardItem(node.name);
+        item->setEditable(false);
+        // Parents always come before their children, so the parent's item exists already.
+        const bool hasParent = node.parent >= 0 && node.parent < static_cast<int>(items.size());
+        if (hasParent)
+            items[node.parent]->appendRow(item);
+        else
+            model.appendRow(item);
+        items.push_back(item);
+    }
+}
+
+namespace {
+
+// Number of nodes in the subtree below `parent`, `parent` itself excluded.
+int CountBelow(const QAbstractItemModel& model, const QModelIndex& parent) {
+    int count = 0;
+    const int rows = model.rowCount(parent);
+    for (int row = 0; row < rows; ++row)
+        count += 1 + CountBelow(model, model.index(row, 0, parent));
+    return count;
+}
+
+QModelIndex FindAt(const QAbstractItemModel& model, const QModelIndex& parent, int& remaining) {
+    const int rows = model.rowCount(parent);
+    for (int row = 0; row < rows; ++row) {
+        const QModelIndex child = model.index(row, 0, parent);
+        if (remaining == 0)
+            return child;
+        --remaining;
+        const QModelIndex found = FindAt(model, child, remaining);
+        if (found.isValid())
+            return found;
+    }
+    return QModelIndex();
+}
+
+} // namespace
+
+int AbsoluteIndexOf(const QModelIndex& index) {
+    if (!index.isValid())
+        return -1;
+    const QAbstractItemModel& model = *index.model();
+    const QModelIndex node = index.siblingAtColumn(0);
+    const QModelIndex parent = node.parent();
+    // Everything before the node: its parent chain and the subtrees of its elder siblings.
+    int absolute = parent.isValid() ? AbsoluteIndexOf(parent) + 1 : 0;
+    for (int row = 0; row < node.row(); ++row)
+        absolute += 1 + CountBelow(model, model.index(row, 0, parent));
+    return absolute;
+}
+
+QModelIndex ModelIndexAt(const QAbstractItemModel& model, int absoluteIndex) {
+    if (absoluteIndex < 0)
+        return QModelIndex();
+    int remaining = absoluteIndex;
+    return FindAt(model, QModelIndex(), remaining);
+}

@@ -1,0 +1,18 @@
+#pragma once
+#include "catalogue/catalogue_model.h"
+
+#include <QModelIndex>
+
+class QAbstractItemModel;
+class QStandardItemModel;
+
+// The category tree as an item model, shared by the main window's tree and the add-picture
+// window's tree (each view keeps its own selection). Nodes carry only their text.
+void FillCatalogueModel(QStandardItemModel& model, const CatalogueData& catalogue);
+
+// A node's absolute index: its position in a depth-first, parents-first walk of the whole model,
+// counted from 0; -1 for an invalid index.
+int AbsoluteIndexOf(const QModelIndex& index);
+
+// The node at an absolute index, or an invalid index when there is none.
+QModelIndex ModelIndexAt(const QAbstractItemModel& model, int absoluteIndex);
