@@ -20,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 // The pictures live in a resource file of the static library; register it before first use.
@@ -55,6 +56,9 @@ public:
 
 QFont PixelFont(const QFont& base, int pixels, bool underline = false) {
     QFont font = base;
+    // A narrow sans face first, as the layout was drawn for one; the default face otherwise.
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"), base.family()});
     font.setPixelSize(pixels);
     font.setUnderline(underline);
     return font;
@@ -73,6 +77,17 @@ void MakeLinkLook(QWidget* widget, const QFont& base, int pixels) {
     widget->setFont(PixelFont(base, pixels, true));
     SetTextColour(widget, kLinkBlue);
     widget->setCursor(Qt::PointingHandCursor);
+}
+
+// A frame whose top line runs through the red caption, so that the contents, placed for that
+// look, sit inside the frame.
+void MakeGroupLook(QGroupBox* group, const QFont& base) {
+    group->setFont(PixelFont(base, 13));
+    group->setStyleSheet(QStringLiteral(
+        "QGroupBox { color: #ff0000; border: 1px solid #b8b8c8; border-radius: 3px;"
+        " margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+        " left: 7px; padding: 0px 1px; }"));
 }
 
 QComboBox* MakeList(QWidget* parent, const QRect& geometry, const QFont& base,
@@ -103,6 +118,23 @@ QString DesignMemoText() {
         "Sollte Ihr Mailprogramm in Ihrer Sprache hier nicht erscheinen, so k\u00f6nnen Sie mit \n"
         "dem nebenstehenden Button die Liste aktualisieren. Taucht Ihr Programm auch \n"
         "danach nicht auf, so w\u00e4hlen Sie bitte den Eintrag \"other / copy to clipboard\".");
+}
+
+// Width a button needs to show its caption and glyph unclipped.
+int NeededButtonWidth(const QPushButton* button) {
+    const QStyle* style = button->style();
+    int width = button->fontMetrics().horizontalAdvance(button->text()) +
+                2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+    if (!button->icon().isNull())
+        width += button->iconSize().width() + 4;
+    return width;
+}
+
+// Widens a button to the left, keeping its right edge, when its caption needs more room.
+void GrowLeftToFit(QPushButton* button, int rightEdge, int designWidth) {
+    const int width = std::max(designWidth, NeededButtonWidth(button));
+    button->setGeometry(rightEdge - width + 1, button->y(), width, button->height());
 }
 
 } // namespace
@@ -144,8 +176,7 @@ void TSettingsForm::CreateComponents() {
 
     GroupBox1 = new QGroupBox(QStringLiteral("Mailprogramm "), this);
     GroupBox1->setGeometry(8, 8, 497, 177);
-    GroupBox1->setFont(PixelFont(base, 13));
-    SetTextColour(GroupBox1, kCaptionRed);
+    MakeGroupLook(GroupBox1, base);
 
     Memo1 = new QPlainTextEdit(GroupBox1);
     Memo1->setGeometry(9, 17, 481, 113);
@@ -166,8 +197,7 @@ void TSettingsForm::CreateComponents() {
 
     GroupBox2 = new QGroupBox(QStringLiteral("Weitere Einstellungen "), this);
     GroupBox2->setGeometry(8, 192, 537, 49);
-    GroupBox2->setFont(PixelFont(base, 13));
-    SetTextColour(GroupBox2, kCaptionRed);
+    MakeGroupLook(GroupBox2, base);
 
     Label1 =
         new QLabel(QStringLiteral("Glimmora beim Windowsstart automatisch mitstarten"), GroupBox2);
@@ -181,8 +211,7 @@ void TSettingsForm::CreateComponents() {
 
     GroupBox3 = new QGroupBox(QStringLiteral("Sprache "), this);
     GroupBox3->setGeometry(8, 245, 185, 57);
-    GroupBox3->setFont(PixelFont(base, 13));
-    SetTextColour(GroupBox3, kCaptionRed);
+    MakeGroupLook(GroupBox3, base);
 
     ComboBox2 = MakeList(GroupBox3, QRect(8, 21, 169, 26), base, kLinkBlue);
     ComboBox2->setCursor(Qt::PointingHandCursor);
@@ -218,8 +247,17 @@ void TSettingsForm::FormShow() {
             match = i;
     }
     ComboBox2->setCurrentIndex(match >= 0 ? match : 0);
-    // Translated texts may be longer than the design text; the label grows with its text.
+    FitTexts();
+}
+
+void TSettingsForm::FitTexts() {
+    // Translated texts may be longer than the design texts: the label grows to the right, the
+    // buttons to the left, and the mail-program list gives way to its button.
     Label1->resize(std::max(305, Label1->sizeHint().width()), 16);
+    GrowLeftToFit(BitBtn3, 546, 78);
+    GrowLeftToFit(BitBtn2, BitBtn3->x() - 17, 165);
+    GrowLeftToFit(BitBtn1, 487, 161);
+    ComboBox1->resize(std::max(100, BitBtn1->x() - 6 - ComboBox1->x()), ComboBox1->height());
 }
 
 void TSettingsForm::FormClose() {

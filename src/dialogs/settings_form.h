@@ -58,5 +58,6 @@ protected:
 
 private:
     void CreateComponents();
+    void FitTexts();
     void ShowAllElements();
 };

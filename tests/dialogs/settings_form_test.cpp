@@ -1,0 +1,293 @@
+#include "dialogs/settings_form.h"
+
+#include "app/forms.h"
+#include "app/settings.h"
+#include "dialogs/dialogs.h"
+#include "integration/mail_defs.h"
+#include "integration/system_helpers.h"
+#include "localisation/translation_table.h"
+#include "support/test_env.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStyle>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+// Collaborators of the dialog that belong to other windows: recorded, not run.
+namespace {
+QStringList switchedLanguages;
+QList<bool> welcomeCalls;
+int settingsSaves = 0;
+} // namespace
+
+void SwitchLanguage(const QString& name) {
+    switchedLanguages.append(name);
+}
+void ShowWelcome(bool fromSettings) {
+    welcomeCalls.append(fromSettings);
+}
+void SaveSettings() {
+    ++settingsSaves;
+}
+
+namespace {
+
+class SettingsFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        switchedLanguages.clear();
+        welcomeCalls.clear();
+        settingsSaves = 0;
+        Settings().chosenMailDef = 0;
+        WriteFile(home.userData() + "Glimmora.def",
+                  "[0]\r\nEnglish\r\n[1]\r\nGlimmora\r\n[30]\r\nDone\r\n[END]\r\n");
+        CreateTranslationTable("Glimmora");
+    }
+    void TearDown() override {
+        delete SettingsForm;
+        SettingsForm = nullptr;
+    }
+
+    void LoadDefinitions(const QByteArray& content) {
+        WriteFile(home.userData() + "glimmora.maildef.ini", content);
+        LoadMailDefs(home.userData() + "glimmora.maildef.ini");
+    }
+    TSettingsForm* Create() {
+        SettingsForm = new TSettingsForm();
+        return SettingsForm;
+    }
+    QString AutostartFile() const { return home.configHome() + "autostart/Glimmora.desktop"; }
+
+    TempHome home;
+};
+
+// A left click on a widget, as the window system delivers it.
+void Click(QWidget* widget) {
+    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+    QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+}
+
+const QByteArray kThreeDefinitions = "[0]\r\nname=Mail\r\nlanguage=de\r\n"
+                                     "[1]\r\nname=Other\r\n"
+                                     "[2]\r\nname=Courier\r\nlanguage=en\r\n";
+
+TEST_F(SettingsFormTest, ListShowsNameAndLanguageAndSelectsTheStoredPosition) {
+    LoadDefinitions(kThreeDefinitions);
+    Settings().chosenMailDef = 1;
+    TSettingsForm* form = Create();
+    ASSERT_EQ(form->ComboBox1->count(), 3);
+    EXPECT_EQ(form->ComboBox1->itemText(0), "Courier (en)");
+    EXPECT_EQ(form->ComboBox1->itemText(1), "Mail (de)");
+    EXPECT_EQ(form->ComboBox1->itemText(2), "Other ()");
+    EXPECT_EQ(form->ComboBox1->currentIndex(), 1);
+
+    // The selection is the chosen definition, read at every call.
+    EXPECT_EQ(GetChosenMailDef().Name, "Mail");
+    form->ComboBox1->setCurrentIndex(2);
+    EXPECT_EQ(GetChosenMailDef().Name, "Other");
+}
+
+TEST_F(SettingsFormTest, StoredPositionOutsideTheListSelectsNothing) {
+    LoadDefinitions(kThreeDefinitions);
+    for (int stored : {3, -1, 1000}) {
+        Settings().chosenMailDef = stored;
+        delete SettingsForm;
+        TSettingsForm* form = Create();
+        EXPECT_EQ(form->ComboBox1->count(), 3);
+        EXPECT_EQ(form->ComboBox1->currentIndex(), -1) << stored;
+        EXPECT_EQ(ChosenMailDefIndex(), -1);
+        EXPECT_THROW(GetChosenMailDef(), std::out_of_range);
+    }
+}
+
+TEST_F(SettingsFormTest, RefillSelectsTheStoredPositionAgain) {
+    LoadDefinitions(kThreeDefinitions);
+    Settings().chosenMailDef = 2;
+    TSettingsForm* form = Create();
+    form->ComboBox1->setCurrentIndex(0);
+    FillMailDefCombo();
+    EXPECT_EQ(form->ComboBox1->count(), 3);
+    EXPECT_EQ(form->ComboBox1->currentIndex(), 2);
+
+    LoadMailDefs(home.userData() + "missing.ini");
+    FillMailDefCombo();
+    EXPECT_EQ(form->ComboBox1->count(), 0);
+    EXPECT_EQ(form->ComboBox1->currentIndex(), -1);
+}
+
+TEST_F(SettingsFormTest, AutostartBoxWritesAndRemovesTheEntry) {
+    TSettingsForm* form = Create();
+    EXPECT_FALSE(form->CheckBox1->isChecked());
+    EXPECT_FALSE(QFile::exists(AutostartFile()));
+
+    form->CheckBox1->click();
+    ASSERT_TRUE(QFile::exists(AutostartFile()));
+    EXPECT_TRUE(ReadFile(AutostartFile()).contains(AutostartCommand().toUtf8()));
+    EXPECT_TRUE(IsAutostartOn("Glimmora"));
+
+    form->CheckBox1->click();
+    EXPECT_FALSE(QFile::exists(AutostartFile()));
+
+    // Clicking the label twice leaves box and entry as they were.
+    Click(form->Label1);
+    EXPECT_TRUE(form->CheckBox1->isChecked());
+    EXPECT_TRUE(QFile::exists(AutostartFile()));
+    Click(form->Label1);
+    EXPECT_FALSE(form->CheckBox1->isChecked());
+    EXPECT_FALSE(QFile::exists(AutostartFile()));
+}
+
+TEST_F(SettingsFormTest, ExistingEntryIsNeverRewritten) {
+    SetAutostart("Glimmora", "/elsewhere/glimmora /minime", true);
+    const QByteArray before = ReadFile(AutostartFile());
+    ASSERT_TRUE(before.contains("/elsewhere/glimmora"));
+
+    // The box starts ticked from the entry; that tick writes nothing.
+    TSettingsForm* form = Create();
+    EXPECT_TRUE(form->CheckBox1->isChecked());
+    EXPECT_EQ(ReadFile(AutostartFile()), before);
+
+    // Ticking again from the program (as the first start does) writes nothing either.
+    form->CheckBox1->setChecked(false);
+    SetAutostart("Glimmora", "/elsewhere/glimmora /minime", true);
+    form->CheckBox1->setChecked(true);
+    ApplyAutostart();
+    EXPECT_EQ(ReadFile(AutostartFile()), before);
+
+    form->CheckBox1->setChecked(false);
+    EXPECT_FALSE(QFile::exists(AutostartFile()));
+}
+
+TEST_F(SettingsFormTest, SaveDialogSettingsAppliesTheBoxThenSaves) {
+    TSettingsForm* form = Create();
+    form->CheckBox1->blockSignals(true);
+    form->CheckBox1->setChecked(true);
+    form->CheckBox1->blockSignals(false);
+    SaveDialogSettings();
+    EXPECT_TRUE(QFile::exists(AutostartFile()));
+    EXPECT_EQ(settingsSaves, 1);
+}
+
+TEST_F(SettingsFormTest, ReducedFormHidesThreeElementsUntilAnyClose) {
+    TSettingsForm* form = Create();
+    const QList<QWidget*> optional{form->GroupBox2, form->GroupBox3, form->BitBtn2};
+
+    // Closed with the close box.
+    QList<bool> hiddenWhileShown;
+    QTimer::singleShot(0, form, [&] {
+        for (QWidget* w : optional)
+            hiddenWhileShown.append(w->isHidden());
+        EXPECT_FALSE(form->GroupBox1->isHidden());
+        EXPECT_FALSE(form->BitBtn3->isHidden());
+        EXPECT_FALSE(form->Image1->isHidden());
+        form->close();
+    });
+    ShowReducedSettings();
+    EXPECT_EQ(hiddenWhileShown, (QList<bool>{true, true, true}));
+    for (QWidget* w : optional)
+        EXPECT_FALSE(w->isHidden());
+    EXPECT_EQ(settingsSaves, 0);
+
+    // Closed with "weiter": restored, and the settings are written.
+    hiddenWhileShown.clear();
+    QTimer::singleShot(0, form, [&] {
+        for (QWidget* w : optional)
+            hiddenWhileShown.append(w->isHidden());
+        form->BitBtn3->click();
+    });
+    ShowReducedSettings();
+    EXPECT_EQ(hiddenWhileShown, (QList<bool>{true, true, true}));
+    for (QWidget* w : optional)
+        EXPECT_FALSE(w->isHidden());
+    EXPECT_EQ(settingsSaves, 1);
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(SettingsFormTest, LanguageListSelectsTheLastMatchAndSwitchesOnlyToAnotherLanguage) {
+    WriteFile(home.programDir() + "Glimmora.t00", "[0]\r\nEnglish\r\n[END]\r\n");
+    WriteFile(home.programDir() + "Glimmora.t01", "[0]\r\nDeutsch\r\n[END]\r\n");
+    WriteFile(home.programDir() + "Glimmora.t02", "[0]\r\nENGLISH\r\n[END]\r\n");
+    TSettingsForm* form = Create();
+    form->show();
+    ASSERT_EQ(form->ComboBox2->count(), 3);
+    EXPECT_EQ(form->ComboBox2->currentIndex(), 2);
+    EXPECT_TRUE(switchedLanguages.isEmpty());
+
+    // The active language picked again: not even a reload.
+    emit form->ComboBox2->activated(0);
+    EXPECT_TRUE(switchedLanguages.isEmpty());
+
+    form->ComboBox2->setCurrentIndex(1);
+    emit form->ComboBox2->activated(1);
+    EXPECT_EQ(switchedLanguages, QStringList{"Deutsch"});
+
+    // Every showing fills the list anew.
+    form->hide();
+    form->show();
+    EXPECT_EQ(form->ComboBox2->count(), 3);
+    EXPECT_EQ(form->ComboBox2->currentIndex(), 2);
+    form->hide();
+}
+
+TEST_F(SettingsFormTest, WelcomeButtonOpensTheWelcomeWindowFromTheSettings) {
+    TSettingsForm* form = Create();
+    form->BitBtn2->click();
+    EXPECT_EQ(welcomeCalls, QList<bool>{true});
+}
+
+// Every caption is shown whole and nothing overlaps or leaves the window.
+void ExpectTextsFit(TSettingsForm* form) {
+    for (QPushButton* button : {form->BitBtn1, form->BitBtn2, form->BitBtn3}) {
+        const QStyle* style = button->style();
+        const int needed = button->fontMetrics().horizontalAdvance(button->text()) +
+                           2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                           (button->icon().isNull() ? 0 : button->iconSize().width());
+        EXPECT_LE(needed, button->width()) << button->text().toStdString();
+    }
+    EXPECT_LE(form->Label1->sizeHint().width(), form->Label1->width());
+    EXPECT_LE(form->Label1->geometry().right(), form->GroupBox2->width());
+    EXPECT_LT(form->ComboBox1->geometry().right(), form->BitBtn1->x());
+    EXPECT_LT(form->BitBtn2->geometry().right(), form->BitBtn3->x());
+    EXPECT_GT(form->BitBtn2->x(), form->GroupBox3->geometry().right());
+    EXPECT_LE(form->BitBtn3->geometry().right(), form->width());
+    EXPECT_LE(form->BitBtn1->geometry().right(), form->GroupBox1->width());
+}
+
+TEST_F(SettingsFormTest, TextsFitTheirComponentsAlsoWhenTranslated) {
+    TSettingsForm* form = Create();
+    form->show();
+    ExpectTextsFit(form);
+    EXPECT_EQ(form->BitBtn3->geometry(), QRect(469, 283, 78, 23));
+    EXPECT_EQ(form->Image1->pixmap().size(), QSize(38, 145));
+    EXPECT_FALSE(form->BitBtn3->icon().isNull());
+    form->hide();
+
+    form->BitBtn1->setText("Update the list of mail programs now");
+    form->BitBtn2->setText("Show the welcome screen once again");
+    form->BitBtn3->setText("Continue");
+    form->Label1->setText("Start Glimmora automatically whenever I log in to this computer");
+    form->show();
+    ExpectTextsFit(form);
+    form->hide();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
