@@ -1,0 +1,25 @@
+#include "platform/picture_decoder.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+DecodedPicture DecodePicture(const QString& path) {
+    DecodedPicture result;
+    QFileInfo info(path);
+    if (!info.exists() || !info.isFile()) {
+        result.error = QStringLiteral("The picture file \"%1\" does not exist.").arg(path);
+        return result;
+    }
+    QImageReader reader(path);
+    // The extension may lie or be unknown ("*.gra"); the content decides.
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    QImage image;
+    if (!reader.read(&image) || image.isNull()) {
+        result.error = QStringLiteral("The picture file \"%1\" could not be read: %2.")
+                           .arg(path, reader.errorString());
+        return result;
+    }
+    result.image = std::move(image);
+    return result;
+}
