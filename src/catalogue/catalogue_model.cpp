@@ -7,24 +7,6 @@
 #include <QCollator>
 #include <algorithm>
 
-QList<QByteArray> SplitTextLines(const QByteArray& content) {
-    QList<QByteArray> lines;
-    qsizetype start = 0;
-    const qsizetype size = content.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const char c = content.at(i);
-        if (c != '\n' && c != '\r')
-            continue;
-        lines.append(content.mid(start, i - start));
-        if (c == '\r' && i + 1 < size && content.at(i + 1) == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < size)
-        lines.append(content.mid(start));
-    return lines;
-}
-
 void SortNamesCaseInsensitive(QStringList& names) {
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
@@ -102,7 +84,7 @@ CatalogueData ReadCatalogue(const QString& userCatalogueFolder, const QString& c
         // still loads, so one damaged file never hides the others.
         const std::optional<QByteArray> content = ReadFileBytes(userCatalogueFolder + file);
         if (content)
-            AppendDefinitionFile(data, *content, catalogueBaseFolder);
+            AppendDefinitionFile(data, WithoutByteOrderMark(*content), catalogueBaseFolder);
     }
     data.LastBuiltInIndex = static_cast<int>(data.CategoryFolders.size()) - 1;
 
@@ -111,7 +93,7 @@ CatalogueData ReadCatalogue(const QString& userCatalogueFolder, const QString& c
         // Unreadable like missing: no own categories, and nothing is written back by a load.
         const std::optional<QByteArray> content = ReadFileBytes(ResolvePath(ownList));
         if (content) {
-            for (const QByteArray& raw : SplitTextLines(*content)) {
+            for (const QByteArray& raw : SplitTextLines(WithoutByteOrderMark(*content))) {
                 const OwnCategoryLine line = ParseOwnCategoryLine(raw);
                 data.nodes.push_back({line.name, -1});
                 data.CategoryFolders.append(ownCategoriesFolder + line.number + u'/');

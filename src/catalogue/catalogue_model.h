@@ -1,6 +1,5 @@
 #pragma once
 #include <QByteArray>
-#include <QList>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -36,10 +35,6 @@ struct OwnCategoryLine {
     QString name;
 };
 OwnCategoryLine ParseOwnCategoryLine(const QByteArray& line);
-
-// Splits text file content into lines as the catalogue files are read: a line ends at LF, CR LF
-// or a lone CR; a line end after the last line makes no further line.
-QList<QByteArray> SplitTextLines(const QByteArray& content);
 
 // Sorts file names without regard to case in the user's locale order (ties by exact spelling, so
 // the order never depends on the listing order).

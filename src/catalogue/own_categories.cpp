@@ -39,7 +39,7 @@ bool SameFile(const QString& a, const QString& b) {
 
 QSet<QString> ListedNumbers(const QByteArray& list) {
     QSet<QString> numbers;
-    for (const QByteArray& line : SplitTextLines(list))
+    for (const QByteArray& line : SplitTextLines(WithoutByteOrderMark(list)))
         numbers.insert(ParseOwnCategoryLine(line).number);
     return numbers;
 }
@@ -100,7 +100,7 @@ QString AddOwnCategory(const QString& name, const CategoryNumberSource& draw) {
     if (number.isEmpty())
         throw IoError("No free folder number for the new category in " + ownFolder.toStdString());
 
-    if (!list.isEmpty() && !list.endsWith('\n') && !list.endsWith('\r'))
+    if (!list.isEmpty() && !list.endsWith('\n'))
         list += "\r\n"; // the last line keeps its own line
     list += number.toUtf8() + ':' + lineName.toUtf8() + "\r\n";
     if (!WriteFileAtomic(listPath, list)) {
@@ -129,7 +129,7 @@ bool RemoveOwnCategory(const CatalogueData& catalogue, int index,
     const std::optional<QByteArray> content = ReadFileBytes(listPath);
     if (!content)
         throw IoError("The list of own categories cannot be read: " + listPath.toStdString());
-    const QList<QByteArray> lines = SplitTextLines(*content);
+    const QList<QByteArray> lines = SplitTextLines(WithoutByteOrderMark(*content));
     const QString folder = catalogue.CategoryFolders.at(index);
     // The list may have changed since the catalogue was read: only the line of this very
     // category may go.

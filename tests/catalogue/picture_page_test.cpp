@@ -1,0 +1,214 @@
+#include "catalogue/catalogue_folders.h"
+#include "catalogue/picture_page.h"
+#include "integration/system_helpers.h"
+#include "support/test_env.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The names that a folder may hold and that must neither break the page nor become another link.
+const QStringList kHostileNames = {"a\"b.gif",
+                                   "<x>.png",
+                                   "&amp;.gif",
+                                   "#frag.jpg",
+                                   "100%.png",
+                                   "q?x=1.gif",
+                                   "two  blanks.gif",
+                                   u"ünï😀.png"_qs,
+                                   "'single'.gif",
+                                   "back\\slash.gif",
+                                   "%2e%2e%2fetc.gif",
+                                   "javascript:alert(1).gif",
+                                   "new\nline.gif",
+                                   "x\"><a href=\"file:.gif",
+                                   "..gif",
+                                   "tab\t.jpeg"};
+
+QByteArray HtmlUnescape(QByteArray text) {
+    text.replace("&quot;", "\"").replace("&#39;", "'").replace("&lt;", "<").replace("&gt;", ">");
+    return text.replace("&amp;", "&");
+}
+
+struct PageLink {
+    QString href;
+    QString src;
+};
+
+// Reads the picture lines of a written page back: one link per line, nothing else.
+std::vector<PageLink> ParseLinks(const QByteArray& page) {
+    static const QRegularExpression line(
+        R"re(^<a href="([^"<>]*)"><img src="([^"<>]*)" border="10" align="absmiddle"></a> (&nbsp;){3}$)re");
+    std::vector<PageLink> links;
+    const QList<QByteArray> pieces = page.split('\n');
+    for (const QByteArray& piece : pieces) {
+        if (!piece.startsWith("<a "))
+            continue;
+        EXPECT_TRUE(piece.endsWith("\r\r")) << piece.toStdString();
+        const QString text = QString::fromLatin1(piece.chopped(2));
+        const QRegularExpressionMatch match = line.match(text);
+        EXPECT_TRUE(match.hasMatch()) << piece.toStdString();
+        EXPECT_EQ(text.count("<a "), 1);
+        links.push_back(
+            {QUrl::fromEncoded(HtmlUnescape(match.captured(1).toLatin1()), QUrl::StrictMode)
+                 .toLocalFile(),
+             QUrl::fromEncoded(HtmlUnescape(match.captured(2).toLatin1()), QUrl::StrictMode)
+                 .toLocalFile()});
+    }
+    return links;
+}
+
+class PicturePage : public ::testing::Test {
+protected:
+    QString root() const { return dir_.path(); }
+    QString folder() const { return dir_.path() + "/cat/"; }
+    QString base() const { return dir_.path() + "/base/"; }
+    QString page() const { return dir_.path() + "/user/temp.htm"; }
+    void SetUp() override { QDir().mkpath(dir_.path() + "/user"); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+} // namespace
+
+TEST_F(PicturePage, ListsPicturesOfEveryTypeInNameOrderWithoutRegardToCase) {
+    for (const char* name : {"b.png", "A.gif", "c.jpg", "d.JPEG", "e.gra", "F.Gif", "notes.txt"})
+        WriteFile(folder() + name, "x");
+    QDir().mkpath(folder() + "sub.gif");
+    EXPECT_EQ(ListPictures(folder()),
+              QStringList({"A.gif", "b.png", "c.jpg", "d.JPEG", "e.gra", "F.Gif"}));
+    EXPECT_TRUE(ListPictures(folder() + "missing/").isEmpty());
+    // The definition files may name a folder in another letter case than the disk has.
+    EXPECT_EQ(ListPictures(root() + "/CAT/").size(), 6);
+}
+
+TEST_F(PicturePage, PicturePageIsWrittenByteForByte) {
+    WriteFile(base() + "base.dat", "<html>\r\n<body bgcolor=\"#000000\">\r\n<BODY text=x>\r\n"
+                                   "<body again>\r\n<p>");
+    WritePicturePage(page(), folder(), {"A.gif", "b.png"}, base());
+    const QByteArray url = QUrl::fromLocalFile(folder()).toEncoded();
+    const QByteArray expected =
+        "\r<html>\r<body link=\"#FFFFFF\" vlink=\"#FFFFFF\" alink=\"#FFFFFF\" bgcolor=\"#000000\">"
+        "\r<BODY text=x>\r<body again>\r<p>\r\n"
+        "<a href=\"" +
+        url + "A.gif\"><img src=\"" + url +
+        "A.gif\" border=\"10\" align=\"absmiddle\"></a> &nbsp;&nbsp;&nbsp;\r\r\n"
+        "<a href=\"" +
+        url + "b.png\"><img src=\"" + url +
+        "b.png\" border=\"10\" align=\"absmiddle\"></a> &nbsp;&nbsp;&nbsp;\r\r\n"
+        "</p>\r\n</body></html>\r\n";
+    EXPECT_EQ(ReadFile(page()), expected);
+    EXPECT_TRUE(url.startsWith("file:///"));
+
+    // Without "base.dat" the page opens with an empty line and still lists the pictures.
+    WritePicturePage(page(), folder(), {"A.gif"}, base() + "none/");
+    EXPECT_TRUE(ReadFile(page()).startsWith("\r\n<a href=\"" + url + "A.gif\">"));
+}
+
+TEST_F(PicturePage, HostileFileNamesMakeExactlyOneLinkToThemselves) {
+    QDir().mkpath(folder());
+    for (const QString& name : kHostileNames)
+        WriteFile(folder() + name, "x");
+    const QStringList names = ListPictures(folder());
+    ASSERT_EQ(names.size(), kHostileNames.size());
+    WritePicturePage(page(), folder(), names, base());
+
+    const QByteArray written = ReadFile(page());
+    for (const char c : written)
+        ASSERT_TRUE(static_cast<unsigned char>(c) < 128) << "the generated lines are plain ASCII";
+    const std::vector<PageLink> links = ParseLinks(written);
+    ASSERT_EQ(links.size(), static_cast<size_t>(names.size()));
+    EXPECT_EQ(written.count("<a "), names.size());
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(links[i].href, folder() + names[i]);
+        EXPECT_EQ(links[i].src, folder() + names[i]);
+        const QUrl clicked = QUrl::fromLocalFile(folder() + names[i]);
+        EXPECT_EQ(PicturePathFromUrl(clicked), folder() + names[i]);
+        EXPECT_EQ(ClassifyNavigation(clicked, page()), NavigationKind::PictureClick);
+    }
+}
+
+TEST_F(PicturePage, NamesThatStepOutOfTheFolderGetNoLink) {
+    WritePicturePage(page(), folder(), {"../../etc/passwd.gif", "..", "", "ok.gif"}, base());
+    const std::vector<PageLink> links = ParseLinks(ReadFile(page()));
+    ASSERT_EQ(links.size(), 1u);
+    EXPECT_EQ(links[0].href, folder() + "ok.gif");
+}
+
+TEST_F(PicturePage, EmptyPageFillsThePlaceholders) {
+    const QString data = base() + "data/";
+    WriteFile(data + "template.tpl",
+              "<title>[TITLE]</title>[TEXT]\r\n<img src=\"[DATADIR]e.gif\">[BOTTOMTEXT][TITLE]\r\n"
+              "[title]");
+    WriteEmptyPage(page(), data, u"Keine Bilder – leer"_qs);
+    EXPECT_EQ(ReadFile(page()), "\r<title>Keine Bilder \xE2\x80\x93 leer</title>\r<img src=\"" +
+                                    data.toUtf8() +
+                                    "e.gif\">Keine Bilder \xE2\x80\x93 leer"
+                                    "\r[title]\r\n");
+
+    // Without a template the page is empty but for its line end.
+    WriteEmptyPage(page(), data + "none/", "T");
+    EXPECT_EQ(ReadFile(page()), "\r\n");
+}
+
+TEST_F(PicturePage, AnUnwritablePageIsReportedAndTheOldOneStays) {
+    WriteFile(page(), "old");
+    QDir().mkpath(page() + ".d");
+    EXPECT_THROW(WritePicturePage(page() + ".d/missing/temp.htm", folder(), {"a.gif"}, base()),
+                 IoError);
+    EXPECT_THROW(WriteEmptyPage(page() + ".d", base(), "T"), IoError);
+    EXPECT_EQ(ReadFile(page()), "old");
+}
+
+TEST(CategoryPage, WritesThePicturePageOrTheEmptyPageIntoTheUserFolder) {
+    TempHome home;
+    WriteFile(PageDataFolder() + "template.tpl", "empty [DATADIR]");
+    WriteFile(CatalogueBaseFolder() + "base.dat", "<body x>");
+    const QString folder = CatalogueBaseFolder() + "animals/";
+    WriteFile(folder + "cat.gif", "x");
+    const QString page = WriteCategoryPage(folder);
+    EXPECT_EQ(page, UserCatalogueFolder() + "temp.htm");
+    EXPECT_TRUE(ReadFile(page).contains(QUrl::fromLocalFile(folder + "cat.gif").toEncoded()));
+
+    // A folder holding only a sub-folder and a text file shows the empty page.
+    QDir(folder).remove("cat.gif");
+    QDir().mkpath(folder + "sub");
+    WriteFile(folder + "read.txt", "x");
+    WriteCategoryPage(folder);
+    EXPECT_EQ(ReadFile(page), "\rempty " + PageDataFolder().toUtf8() + "\r\n");
+}
+
+TEST(Navigation, OnlyThePageItselfAndWebAddressesGoThrough) {
+    const QString page = "/home/u/.local/share/Orvandeck/Glimmora/GlimmoraData/temp.htm";
+    const auto kind = [&](const QUrl& url) { return ClassifyNavigation(url, page); };
+    EXPECT_EQ(kind(QUrl::fromLocalFile(page)), NavigationKind::PageLoad);
+    EXPECT_EQ(kind(QUrl::fromLocalFile(page.toUpper())), NavigationKind::PageLoad);
+    EXPECT_EQ(kind(QUrl("file:///home/u/.local/share/Orvandeck/Glimmora/GlimmoraData/Temp.HTM")),
+              NavigationKind::PageLoad);
+    EXPECT_EQ(kind(QUrl("http://example.com/x.gif")), NavigationKind::WebAddress);
+    EXPECT_EQ(kind(QUrl("HTTP://EXAMPLE.COM/")), NavigationKind::WebAddress);
+    EXPECT_EQ(kind(QUrl("https://example.com/go?to=http://example.org/")),
+              NavigationKind::WebAddress);
+    EXPECT_EQ(kind(QUrl("https://example.com/")), NavigationKind::PictureClick);
+    EXPECT_EQ(kind(QUrl("mailto:someone@example.com")), NavigationKind::PictureClick);
+    EXPECT_EQ(kind(QUrl::fromLocalFile("/home/u/pics/smile.gif")), NavigationKind::PictureClick);
+    // A page path with blanks and letters beyond ASCII still matches its own encoded address.
+    const QString spaced = u"/home/Jürgen Ä/GlimmoraData/temp.htm"_qs;
+    EXPECT_EQ(
+        ClassifyNavigation(QUrl::fromEncoded(QUrl::fromLocalFile(spaced).toEncoded()), spaced),
+        NavigationKind::PageLoad);
+
+    EXPECT_EQ(PicturePathFromUrl(QUrl("mailto:someone@example.com")), "mailto:someone@example.com");
+    EXPECT_EQ(PicturePathFromUrl(QUrl("file:///a/b%20c%23.gif")), "/a/b c#.gif");
+}
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
