@@ -1,0 +1,365 @@
+#include "platform/key_synth.h"
+
+// Xlib last: its macros (Status, Bool) break Qt headers included after it.
+#include "platform/x11_support.h"
+#include <X11/XKBlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+#include <array>
+#include <bit>
+#include <cstring>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// XKB names of the letter keys A to Z on a US keyboard.
+constexpr const char* kUsLetterKeys[26] = {"AC01", "AB05", "AB03", "AC03", "AD03", "AC04", "AC05",
+                                           "AC06", "AD08", "AC07", "AC08", "AC09", "AB07", "AB06",
+                                           "AD09", "AD10", "AD01", "AD04", "AC02", "AD05", "AD07",
+                                           "AB04", "AD02", "AB02", "AD06", "AB01"};
+
+KeyCode KeycodeOfUsLetterIn(XkbDescPtr xkb, char letter) {
+    if (letter >= 'a' && letter <= 'z')
+        letter = static_cast<char>(letter - 'a' + 'A');
+    if (letter < 'A' || letter > 'Z' || !xkb || !xkb->names || !xkb->names->keys)
+        return 0;
+    const char* wanted = kUsLetterKeys[letter - 'A'];
+    for (int code = xkb->min_key_code; code <= xkb->max_key_code; ++code) {
+        if (std::strncmp(xkb->names->keys[code].name, wanted, XkbKeyNameLength) == 0)
+            return static_cast<KeyCode>(code);
+    }
+    return 0;
+}
+
+// The keysym of each virtual key that is not a character.
+KeySym KeysymOfVirtualKey(std::uint8_t key) {
+    if (key >= vk::F1 && key <= vk::F12)
+        return XK_F1 + (key - vk::F1);
+    switch (key) {
+    case vk::Back:
+        return XK_BackSpace;
+    case vk::Tab:
+        return XK_Tab;
+    case vk::Return:
+        return XK_Return;
+    case vk::Escape:
+        return XK_Escape;
+    case vk::Shift:
+        return XK_Shift_L;
+    case vk::Control:
+        return XK_Control_L;
+    case vk::Menu:
+        return XK_Alt_L;
+    case vk::Prior:
+        return XK_Prior;
+    case vk::Next:
+        return XK_Next;
+    case vk::End:
+        return XK_End;
+    case vk::Home:
+        return XK_Home;
+    case vk::Left:
+        return XK_Left;
+    case vk::Up:
+        return XK_Up;
+    case vk::Right:
+        return XK_Right;
+    case vk::Down:
+        return XK_Down;
+    case vk::Insert:
+        return XK_Insert;
+    case vk::Delete:
+        return XK_Delete;
+    default:
+        return NoSymbol;
+    }
+}
+
+// Where a keysym sits in the keyboard map: the key, the group that holds it and the modifiers
+// that select its level.
+struct KeyPlace {
+    KeyCode keycode = 0;
+    int group = 0;
+    unsigned int mods = 0;
+};
+
+class X11KeySink final : public KeySink {
+public:
+    ~X11KeySink() override {
+        if (held_.empty() && !groupSwitched_)
+            FreeMap();
+        else
+            endSequence();
+    }
+
+    void beginSequence() override {
+        endSequence();
+        display_ = X11Display();
+        if (!display_)
+            return;
+        // The user may switch layouts between two insertions: read the map every time.
+        xkb_ = XkbGetMap(display_, XkbKeyTypesMask | XkbKeySymsMask, XkbUseCoreKbd);
+        if (xkb_)
+            XkbGetNames(display_, XkbKeyNamesMask, xkb_);
+        XkbStateRec state{};
+        if (XkbGetState(display_, XkbUseCoreKbd, &state) == Success) {
+            activeGroup_ = state.group;
+            lockedGroup_ = state.locked_group;
+        }
+        characterKeys_.fill(std::nullopt);
+        nextPoolIndex_ = 0;
+    }
+
+    void endSequence() override {
+        if (!display_)
+            return;
+        X11ErrorGuard guard(display_);
+        for (auto it = held_.rbegin(); it != held_.rend(); ++it)
+            XTestFakeKeyEvent(display_, *it, False, CurrentTime);
+        held_.clear();
+        if (groupSwitched_) {
+            XkbLockGroup(display_, XkbUseCoreKbd, lockedGroup_);
+            groupSwitched_ = false;
+        }
+        XFlush(display_);
+        FreeMap();
+        display_ = nullptr;
+    }
+
+    void keyDown(std::uint8_t key, std::uint8_t) override {
+        auto place = PlaceOfVirtualKey(key);
+        if (!place || !display_)
+            return;
+        if (place->group != activeGroup_) {
+            // The character lives in another layout group: lock that group for this key only.
+            XkbLockGroup(display_, XkbUseCoreKbd, place->group);
+            groupSwitched_ = true;
+        }
+        XTestFakeKeyEvent(display_, place->keycode, True, CurrentTime);
+        held_.push_back(place->keycode);
+        XFlush(display_);
+    }
+
+    void keyUp(std::uint8_t key, std::uint8_t) override {
+        auto place = PlaceOfVirtualKey(key);
+        if (!place || !display_)
+            return;
+        XTestFakeKeyEvent(display_, place->keycode, False, CurrentTime);
+        for (auto it = held_.begin(); it != held_.end(); ++it) {
+            if (*it == place->keycode) {
+                held_.erase(it);
+                break;
+            }
+        }
+        if (groupSwitched_ && place->group != activeGroup_) {
+            XkbLockGroup(display_, XkbUseCoreKbd, lockedGroup_);
+            groupSwitched_ = false;
+        }
+        XFlush(display_);
+    }
+
+    KeyScanResult VkKeyScan(std::uint8_t character) override {
+        constexpr KeyScanResult unmapped{vk::Unmapped, 255};
+        // Latin-1 keysyms equal their character codes; 127 to 159 have none.
+        if (character < 32 || (character >= 127 && character < 160))
+            return unmapped;
+        auto place = FindKeysym(character);
+        if (!place)
+            return unmapped;
+        std::uint8_t shiftState = 0;
+        if (place->mods & ShiftMask)
+            shiftState |= 1;
+        if (place->mods & ~(ShiftMask | LockMask))
+            shiftState |= 6; // a third-level key (AltGr) counts as Ctrl+Alt
+        return {RegisterCharacterKey(character, *place), shiftState};
+    }
+
+    std::uint8_t MapVirtualKey(std::uint8_t key) override {
+        auto place = PlaceOfVirtualKey(key);
+        // Evdev keycodes are the kernel's key numbers plus 8, which are the PC scan codes.
+        if (!place || place->keycode < 8)
+            return 0;
+        int scan = place->keycode - 8;
+        return scan <= 255 ? static_cast<std::uint8_t>(scan) : 0;
+    }
+
+private:
+    void FreeMap() {
+        if (xkb_) {
+            XkbFreeKeyboard(xkb_, 0, True);
+            xkb_ = nullptr;
+        }
+    }
+
+    // The group that a key actually uses when `group` is active (keys with fewer groups wrap,
+    // clamp or redirect as their group info says).
+    int EffectiveGroup(KeyCode keycode, int group) const {
+        int groups = XkbKeyNumGroups(xkb_, keycode);
+        if (groups <= 0)
+            return -1;
+        if (group < groups)
+            return group;
+        unsigned char info = XkbKeyGroupInfo(xkb_, keycode);
+        switch (XkbOutOfRangeGroupAction(info)) {
+        case XkbClampIntoRange:
+            return groups - 1;
+        case XkbRedirectIntoRange: {
+            int redirect = XkbOutOfRangeGroupNumber(info);
+            return redirect < groups ? redirect : 0;
+        }
+        default:
+            return group % groups;
+        }
+    }
+
+    // The modifiers that select `level` of the key in `group`, the fewest there are; nullopt
+    // when no combination reaches it without Caps Lock.
+    std::optional<unsigned int> ModsForLevel(KeyCode keycode, int group, int level) const {
+        if (level == 0)
+            return 0u;
+        XkbKeyTypePtr type = XkbKeyKeyType(xkb_, keycode, group);
+        std::optional<unsigned int> best;
+        for (int i = 0; i < type->map_count; ++i) {
+            const XkbKTMapEntryRec& entry = type->map[i];
+            if (!entry.active || entry.level != level || (entry.mods.mask & LockMask))
+                continue;
+            unsigned int mask = entry.mods.mask;
+            if (!best || std::popcount(mask) < std::popcount(*best))
+                best = mask;
+        }
+        return best;
+    }
+
+    std::optional<KeyPlace> FindInGroup(KeySym keysym, int group) const {
+        std::optional<KeyPlace> best;
+        for (int code = xkb_->min_key_code; code <= xkb_->max_key_code; ++code) {
+            auto keycode = static_cast<KeyCode>(code);
+            int effective = EffectiveGroup(keycode, group);
+            if (effective < 0)
+                continue;
+            int width = XkbKeyGroupWidth(xkb_, keycode, effective);
+            for (int level = 0; level < width; ++level) {
+                if (XkbKeySymEntry(xkb_, keycode, level, effective) != keysym)
+                    continue;
+                auto mods = ModsForLevel(keycode, effective, level);
+                if (!mods)
+                    continue;
+                if (!best || std::popcount(*mods) < std::popcount(best->mods))
+                    best = KeyPlace{keycode, group, *mods};
+                break;
+            }
+            if (best && best->mods == 0)
+                break;
+        }
+        return best;
+    }
+
+    // The active group first; a keysym it lacks is taken from the first group that has it.
+    std::optional<KeyPlace> FindKeysym(KeySym keysym) const {
+        if (!xkb_ || !xkb_->map)
+            return std::nullopt;
+        if (auto place = FindInGroup(keysym, activeGroup_))
+            return place;
+        for (int group = 0; group < XkbNumKbdGroups; ++group) {
+            if (group == activeGroup_)
+                continue;
+            if (auto place = FindInGroup(keysym, group))
+                return place;
+        }
+        // A letter that no group has (a Cyrillic-only map): its key on a US keyboard.
+        const bool upper = keysym >= XK_A && keysym <= XK_Z;
+        if (upper || (keysym >= XK_a && keysym <= XK_z)) {
+            if (KeyCode keycode = KeycodeOfUsLetterIn(xkb_, static_cast<char>(keysym)))
+                return KeyPlace{keycode, activeGroup_, upper ? ShiftMask : 0u};
+        }
+        return std::nullopt;
+    }
+
+    // Character keys get virtual-key numbers of their own for the length of one sequence:
+    // letters, digits and space their usual ones, other characters numbers that no named key
+    // uses. Keys that differ only in level ('a', 'A') share one number.
+    std::uint8_t RegisterCharacterKey(std::uint8_t character, const KeyPlace& place) {
+        for (int key = 0; key < 256; ++key) {
+            const auto& known = characterKeys_[key];
+            if (known && known->keycode == place.keycode && known->group == place.group)
+                return static_cast<std::uint8_t>(key);
+        }
+        int key = -1;
+        if ((character >= 'a' && character <= 'z'))
+            key = character - 'a' + 'A';
+        else if ((character >= 'A' && character <= 'Z') || (character >= '0' && character <= '9') ||
+                 character == ' ')
+            key = character;
+        if (key < 0 || characterKeys_[key]) {
+            static const std::vector<std::uint8_t> pool = [] {
+                std::vector<std::uint8_t> keys;
+                for (int k = 0x3A; k <= 0x40; ++k)
+                    keys.push_back(static_cast<std::uint8_t>(k));
+                for (int k = 0x5B; k <= 0x6F; ++k)
+                    keys.push_back(static_cast<std::uint8_t>(k));
+                for (int k = 0x7C; k <= 0xFE; ++k)
+                    keys.push_back(static_cast<std::uint8_t>(k));
+                return keys;
+            }();
+            // A character key is pressed right after its look-up, so reusing the oldest number
+            // when all are taken is safe.
+            key = pool[nextPoolIndex_ % pool.size()];
+            ++nextPoolIndex_;
+        }
+        characterKeys_[key] = place;
+        return static_cast<std::uint8_t>(key);
+    }
+
+    std::optional<KeyPlace> PlaceOfVirtualKey(std::uint8_t key) const {
+        KeySym keysym = KeysymOfVirtualKey(key);
+        if (keysym != NoSymbol) {
+            if (!xkb_ || !xkb_->map)
+                return std::nullopt;
+            auto place = FindInGroup(keysym, activeGroup_);
+            if (!place) {
+                for (int group = 0; group < XkbNumKbdGroups && !place; ++group)
+                    place = FindInGroup(keysym, group);
+                // Named keys act the same in every group: never switch groups for them.
+                if (place)
+                    place->group = activeGroup_;
+            }
+            return place;
+        }
+        return characterKeys_[key];
+    }
+
+    Display* display_ = nullptr;
+    XkbDescPtr xkb_ = nullptr;
+    int activeGroup_ = 0;
+    int lockedGroup_ = 0;
+    bool groupSwitched_ = false;
+    std::vector<KeyCode> held_;
+    std::array<std::optional<KeyPlace>, 256> characterKeys_{};
+    std::size_t nextPoolIndex_ = 0;
+};
+
+} // namespace
+
+KeyCode KeycodeOfUsLetter(Display* display, char letter) {
+    XkbDescPtr xkb = XkbGetKeyboard(display, XkbKeyNamesMask, XkbUseCoreKbd);
+    KeyCode keycode = KeycodeOfUsLetterIn(xkb, letter);
+    if (xkb)
+        XkbFreeKeyboard(xkb, 0, True);
+    return keycode;
+}
+
+std::unique_ptr<KeySink> CreateX11KeySink() {
+    Display* display = X11Display();
+    if (!display)
+        return nullptr;
+    int event = 0, error = 0, major = 0, minor = 0;
+    if (!XTestQueryExtension(display, &event, &error, &major, &minor))
+        return nullptr;
+    int opcode = 0;
+    major = XkbMajorVersion;
+    minor = XkbMinorVersion;
+    if (!XkbQueryExtension(display, &opcode, &event, &error, &major, &minor))
+        return nullptr;
+    return std::make_unique<X11KeySink>();
+}

@@ -1,0 +1,40 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+
+// Key synthesis in the terms the key-sequence table is written in: Windows virtual-key numbers,
+// the shift state that a character needs, and scan codes. The table logic drives a KeySink, so
+// it can be checked against a recording sink as well as the real X server.
+
+struct KeyScanResult {
+    std::uint8_t vk;         // virtual key of the character's key; 255 when the map lacks it
+    std::uint8_t shiftState; // 1 Shift, 2 Ctrl, 4 Alt (6 = AltGr); 255 when the map lacks it
+};
+
+class KeySink {
+public:
+    virtual ~KeySink() = default;
+
+    // Called before the first key of a sequence; the keyboard map is read here.
+    virtual void beginSequence() {}
+    // Called after the last key of a sequence, also when it ends early: releases every key
+    // and modifier that is still held and undoes any keyboard group switch.
+    virtual void endSequence() {}
+
+    virtual void keyDown(std::uint8_t vk, std::uint8_t scan) = 0;
+    virtual void keyUp(std::uint8_t vk, std::uint8_t scan) = 0;
+    virtual KeyScanResult VkKeyScan(std::uint8_t character) = 0;
+    virtual std::uint8_t MapVirtualKey(std::uint8_t vk) = 0;
+};
+
+// Virtual-key numbers used by the key table.
+namespace vk {
+constexpr std::uint8_t Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Menu = 18,
+                       Escape = 27, Space = 32, Prior = 33, Next = 34, End = 35, Home = 36,
+                       Left = 37, Up = 38, Right = 39, Down = 40, Insert = 45, Delete = 46,
+                       F1 = 112, F12 = 123, Unmapped = 255;
+}
+
+// The X server's keyboard through XTest; null when no X display can be opened or the server
+// lacks the XTEST or XKB extension.
+std::unique_ptr<KeySink> CreateX11KeySink();

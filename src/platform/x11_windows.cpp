@@ -1,0 +1,310 @@
+#include "platform/x11_windows.h"
+
+#include <QGuiApplication>
+#include <QString>
+
+// Xlib last: its macros (Status, Bool) break Qt headers included after it.
+#include "platform/x11_support.h"
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+#include <atomic>
+#include <vector>
+
+// ---------------------------------------------------------------------------------------------
+// Connection and error guard
+
+Display* X11Display() {
+    if (qGuiApp && QGuiApplication::platformName() == QLatin1String("xcb")) {
+        if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+            if (Display* display = x11->display())
+                return display;
+        }
+    }
+    // Without a GUI on xcb (tools, tests of the logic) one connection serves the whole process.
+    static Display* const own = XOpenDisplay(nullptr);
+    return own;
+}
+
+namespace {
+std::atomic<int> g_lastXError{0};
+
+int RecordXError(Display*, XErrorEvent* event) {
+    g_lastXError = event->error_code;
+    return 0;
+}
+} // namespace
+
+X11ErrorGuard::X11ErrorGuard(Display* display) : display_(display) {
+    // Errors of earlier requests belong to whoever made them.
+    XSync(display_, False);
+    g_lastXError = 0;
+    previous_ = XSetErrorHandler(RecordXError);
+}
+
+X11ErrorGuard::~X11ErrorGuard() {
+    XSync(display_, False);
+    XSetErrorHandler(previous_);
+}
+
+bool X11ErrorGuard::ok() {
+    XSync(display_, False);
+    return g_lastXError == 0;
+}
+
+int X11ErrorGuard::lastErrorCode() const {
+    return g_lastXError;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Window properties
+
+namespace {
+
+Atom AtomOf(Display* display, const char* name) {
+    return XInternAtom(display, name, False);
+}
+
+// The 32-bit items of a property (as longs, the Xlib convention); empty when absent.
+std::vector<unsigned long> ReadCardinalList(Display* display, Window window, Atom property,
+                                            Atom type) {
+    std::vector<unsigned long> result;
+    Atom actualType = None;
+    int actualFormat = 0;
+    unsigned long count = 0, remaining = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display, window, property, 0, 65536, False, type, &actualType,
+                           &actualFormat, &count, &remaining, &data) == Success &&
+        data) {
+        if (actualType == type && actualFormat == 32) {
+            auto* items = reinterpret_cast<unsigned long*>(data);
+            result.assign(items, items + count);
+        }
+        XFree(data);
+    }
+    return result;
+}
+
+bool HasProperty(Display* display, Window window, Atom property) {
+    Atom actualType = None;
+    int actualFormat = 0;
+    unsigned long count = 0, remaining = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display, window, property, 0, 0, False, AnyPropertyType, &actualType,
+                           &actualFormat, &count, &remaining, &data) != Success)
+        return false;
+    if (data)
+        XFree(data);
+    return actualType != None;
+}
+
+// ICCCM WM_STATE: 0 withdrawn, 1 normal, 3 iconic; -1 when the window has none.
+long WmState(Display* display, Window window) {
+    Atom wmState = AtomOf(display, "WM_STATE");
+    auto items = ReadCardinalList(display, window, wmState, wmState);
+    return items.empty() ? -1 : static_cast<long>(items[0]);
+}
+
+// A window manager announces itself with a child window that names itself in
+// _NET_SUPPORTING_WM_CHECK.
+bool WindowManagerRunning(Display* display) {
+    Atom check = AtomOf(display, "_NET_SUPPORTING_WM_CHECK");
+    Window root = DefaultRootWindow(display);
+    auto fromRoot = ReadCardinalList(display, root, check, XA_WINDOW);
+    if (fromRoot.empty())
+        return false;
+    auto fromChild = ReadCardinalList(display, fromRoot[0], check, XA_WINDOW);
+    return !fromChild.empty() && fromChild[0] == fromRoot[0];
+}
+
+std::vector<Window> Children(Display* display, Window window) {
+    std::vector<Window> result;
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(display, window, &root, &parent, &children, &count) && children) {
+        result.assign(children, children + count);
+        XFree(children);
+    }
+    return result;
+}
+
+// The client window inside a frame of a reparenting window manager: the first descendant that
+// carries WM_STATE, searched breadth first.
+Window ClientInFrame(Display* display, Window frame) {
+    std::vector<Window> level = Children(display, frame);
+    for (int depth = 0; depth < 4 && !level.empty(); ++depth) {
+        std::vector<Window> next;
+        for (Window w : level) {
+            if (WmState(display, w) >= 0)
+                return w;
+            auto below = Children(display, w);
+            next.insert(next.end(), below.begin(), below.end());
+        }
+        level = std::move(next);
+    }
+    return 0;
+}
+
+// Top-level client windows from the bottom of the stack to the top.
+std::vector<Window> ClientsInStackingOrder(Display* display) {
+    Window root = DefaultRootWindow(display);
+    if (WindowManagerRunning(display)) {
+        auto stacking = ReadCardinalList(display, root,
+                                         AtomOf(display, "_NET_CLIENT_LIST_STACKING"), XA_WINDOW);
+        if (!stacking.empty())
+            return std::vector<Window>(stacking.begin(), stacking.end());
+    }
+    // No EWMH list: the root's children are in stacking order; they are clients themselves
+    // (no window manager) or frames around them.
+    std::vector<Window> result;
+    for (Window child : Children(display, root)) {
+        long state = WmState(display, child);
+        if (state == NormalState || state == IconicState) {
+            result.push_back(child);
+            continue;
+        }
+        if (state == WithdrawnState)
+            continue;
+        if (HasProperty(display, child, XA_WM_CLASS)) {
+            // Unmanaged: only what is on screen counts, never a program's hidden windows.
+            XWindowAttributes attributes;
+            if (XGetWindowAttributes(display, child, &attributes) &&
+                attributes.map_state == IsViewable)
+                result.push_back(child);
+            continue;
+        }
+        Window client = ClientInFrame(display, child);
+        if (client && WmState(display, client) != WithdrawnState)
+            result.push_back(client);
+    }
+    return result;
+}
+
+bool ClassMatches(Display* display, Window window, const QString& wanted) {
+    XClassHint hint{nullptr, nullptr};
+    if (!XGetClassHint(display, window, &hint))
+        return false;
+    bool match = false;
+    for (char* part : {hint.res_name, hint.res_class}) {
+        if (part && wanted.compare(QString::fromLatin1(part), Qt::CaseInsensitive) == 0)
+            match = true;
+    }
+    if (hint.res_name)
+        XFree(hint.res_name);
+    if (hint.res_class)
+        XFree(hint.res_class);
+    return match;
+}
+
+void RequestActivation(Display* display, Window window) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = AtomOf(display, "_NET_ACTIVE_WINDOW");
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = 2; // on the user's direct request, as a pager would ask
+    event.xclient.data.l[1] = CurrentTime;
+    event.xclient.data.l[2] = 0;
+    XSendEvent(display, DefaultRootWindow(display), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+}
+
+void FocusIfViewable(Display* display, Window window) {
+    XWindowAttributes attributes;
+    if (XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable)
+        XSetInputFocus(display, window, RevertToParent, CurrentTime);
+}
+
+} // namespace
+
+bool X11Available() {
+    return X11Display() != nullptr;
+}
+
+NativeWindow FindTopLevelWindowByClass(const QByteArray& name) {
+    QByteArray wanted = name.left(255);
+    if (int zero = wanted.indexOf('\0'); zero >= 0)
+        wanted.truncate(zero);
+    Display* display = X11Display();
+    if (!display || wanted.isEmpty())
+        return 0;
+    const QString wantedText = QString::fromLatin1(wanted);
+    X11ErrorGuard guard(display);
+    std::vector<Window> clients = ClientsInStackingOrder(display);
+    for (auto it = clients.rbegin(); it != clients.rend(); ++it) {
+        if (ClassMatches(display, *it, wantedText))
+            return *it;
+    }
+    return 0;
+}
+
+bool IsWindowIconic(NativeWindow window) {
+    Display* display = X11Display();
+    if (!display || !window)
+        return false;
+    X11ErrorGuard guard(display);
+    if (WmState(display, window) == IconicState)
+        return true;
+    auto states = ReadCardinalList(display, window, AtomOf(display, "_NET_WM_STATE"), XA_ATOM);
+    const Atom hidden = AtomOf(display, "_NET_WM_STATE_HIDDEN");
+    for (unsigned long state : states) {
+        if (state == hidden)
+            return true;
+    }
+    return false;
+}
+
+void RestoreTopLevelWindow(NativeWindow window) {
+    Display* display = X11Display();
+    if (!display || !window)
+        return;
+    X11ErrorGuard guard(display);
+    // Mapping an iconic client asks its window manager to show it again (ICCCM 4.1.4).
+    XMapRaised(display, window);
+    if (WindowManagerRunning(display)) {
+        RequestActivation(display, window);
+    } else {
+        XSync(display, False);
+        FocusIfViewable(display, window);
+    }
+    XFlush(display);
+}
+
+void BringTopLevelWindowToTop(NativeWindow window) {
+    Display* display = X11Display();
+    if (!display || !window)
+        return;
+    X11ErrorGuard guard(display);
+    const bool managed = WindowManagerRunning(display);
+    if (managed)
+        RequestActivation(display, window);
+    XRaiseWindow(display, window);
+    if (!managed)
+        FocusIfViewable(display, window);
+    XFlush(display);
+}
+
+bool WindowHasInputFocus(NativeWindow window) {
+    Display* display = X11Display();
+    if (!display || !window)
+        return false;
+    X11ErrorGuard guard(display);
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(display, &focus, &revert);
+    const Window root = DefaultRootWindow(display);
+    // Walk up from the focus window: the target may have put the focus on a child.
+    for (int depth = 0; depth < 64 && focus > PointerRoot && focus != root; ++depth) {
+        if (focus == window)
+            return true;
+        Window rootReturn = 0, parent = 0;
+        Window* children = nullptr;
+        unsigned int count = 0;
+        if (!XQueryTree(display, focus, &rootReturn, &parent, &children, &count))
+            return false;
+        if (children)
+            XFree(children);
+        focus = parent;
+    }
+    return false;
+}

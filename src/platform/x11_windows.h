@@ -1,0 +1,30 @@
+#pragma once
+#include <QByteArray>
+#include <QtGlobal>
+
+// Top-level windows of other programs on the X server: finding one by its window class and
+// bringing it forward with the keyboard focus (synthesised keys reach only the focused window).
+
+// An X window id; 0 stands for "no window".
+using NativeWindow = quint64;
+
+// True when an X display is reachable.
+bool X11Available();
+
+// The topmost managed top-level window (stacking order) whose WM_CLASS class or instance name
+// equals `name` without regard to case; 0 when there is none. Only the first 255 characters of
+// the name count, and nothing from a zero byte on.
+NativeWindow FindTopLevelWindowByClass(const QByteArray& name);
+
+// Minimised: WM_STATE is Iconic, or _NET_WM_STATE holds _NET_WM_STATE_HIDDEN.
+bool IsWindowIconic(NativeWindow window);
+
+// Shows a minimised window again: map, raise, ask the window manager to activate it (without a
+// window manager, give it the focus directly).
+void RestoreTopLevelWindow(NativeWindow window);
+
+// Raises the window and asks the window manager to activate it (without one: sets the focus).
+void BringTopLevelWindowToTop(NativeWindow window);
+
+// True when the keyboard focus is on the window or on one of its descendants.
+bool WindowHasInputFocus(NativeWindow window);

@@ -1,0 +1,219 @@
+// A stand-in for a mail program's compose window in the insertion tests: one X window with the
+// WM_CLASS given on the command line. It writes one line to stdout for everything it sees:
+//
+//   READY 0x<window>                  the window exists (mapped, or withdrawn when --iconic)
+//   MAPPED | UNMAPPED | FOCUS in|out
+//   KEY press|release <keysym name> <state in hex> <XKB key name> <server time in ms>
+//   PASTE targets <t1,t2,...>         on Ctrl+V (the key named v, or the key where a US keyboard
+//                                     has V, as toolkits read shortcuts): what the clipboard
+//                                     offers, then
+//   PASTE png <w>x<h> | PASTE png none
+//   PASTE html <img count> <data type> <sha1 of the decoded data> <file url 0|1>
+//   PASTE gif <sha1> | PASTE gif none
+//   PASTE done
+//
+// Usage: glimmora_target_client --class NAME [--instance NAME] [--iconic] [--lifetime SECONDS]
+// With --iconic the window starts minimised; without a window manager the client keeps its own
+// WM_STATE, as the missing manager would.
+
+#include <QByteArray>
+#include <QCryptographicHash>
+#include <QImage>
+#include <QList>
+#include <QRegularExpression>
+
+#include <X11/XKBlib.h>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/keysym.h>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+void Say(const std::string& line) {
+    std::fputs(line.c_str(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+QByteArray ReadClipboard(const char* target) {
+    const std::string command =
+        std::string("xclip -selection clipboard -o -t '") + target + "' 2>/dev/null";
+    QByteArray data;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[65536];
+        size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            data.append(buffer, static_cast<qsizetype>(n));
+        pclose(pipe);
+    }
+    return data;
+}
+
+std::string Sha1(const QByteArray& data) {
+    return QCryptographicHash::hash(data, QCryptographicHash::Sha1).toHex().toStdString();
+}
+
+void ReportPaste() {
+    const QByteArray targets = ReadClipboard("TARGETS").trimmed();
+    QList<QByteArray> names = targets.split('\n');
+    for (auto& name : names)
+        name = name.trimmed();
+    Say("PASTE targets " + names.join(',').toStdString());
+
+    const QImage png = QImage::fromData(ReadClipboard("image/png"), "PNG");
+    Say(png.isNull()
+            ? std::string("PASTE png none")
+            : "PASTE png " + std::to_string(png.width()) + "x" + std::to_string(png.height()));
+
+    const QByteArray html = ReadClipboard("text/html");
+    const int images = static_cast<int>(html.count("<img"));
+    static const QRegularExpression dataUrl(
+        QStringLiteral("src=\"data:([^;\"]+);base64,([^\"]*)\""));
+    const auto match = dataUrl.match(QString::fromUtf8(html));
+    std::string type = "none", hash = "none";
+    if (match.hasMatch()) {
+        type = match.captured(1).toStdString();
+        hash = Sha1(QByteArray::fromBase64(match.captured(2).toLatin1()));
+    }
+    Say("PASTE html " + std::to_string(images) + " " + type + " " + hash + " " +
+        (html.contains("file://") ? "1" : "0"));
+
+    Say(names.contains("image/gif") ? "PASTE gif " + Sha1(ReadClipboard("image/gif"))
+                                    : std::string("PASTE gif none"));
+    Say("PASTE done");
+}
+
+std::string KeyName(XkbDescPtr xkb, unsigned int keycode) {
+    if (!xkb || !xkb->names || !xkb->names->keys || keycode < xkb->min_key_code ||
+        keycode > xkb->max_key_code)
+        return "?";
+    return std::string(xkb->names->keys[keycode].name,
+                       strnlen(xkb->names->keys[keycode].name, XkbKeyNameLength));
+}
+
+void SetWmState(Display* display, Window window, long state) {
+    const Atom wmState = XInternAtom(display, "WM_STATE", False);
+    long data[2] = {state, None};
+    XChangeProperty(display, window, wmState, wmState, 32, PropModeReplace,
+                    reinterpret_cast<unsigned char*>(data), 2);
+}
+
+bool WindowManagerRunning(Display* display) {
+    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, rest = 0;
+    unsigned char* data = nullptr;
+    bool running = false;
+    if (XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW,
+                           &type, &format, &count, &rest, &data) == Success &&
+        data) {
+        running = count == 1;
+        XFree(data);
+    }
+    return running;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string className = "GlimmoraTarget", instance;
+    bool iconic = false;
+    unsigned lifetime = 120;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--class" && i + 1 < argc)
+            className = argv[++i];
+        else if (arg == "--instance" && i + 1 < argc)
+            instance = argv[++i];
+        else if (arg == "--iconic")
+            iconic = true;
+        else if (arg == "--lifetime" && i + 1 < argc)
+            lifetime = static_cast<unsigned>(std::stoul(argv[++i]));
+    }
+    if (instance.empty())
+        instance = className;
+    // A forgotten client must not outlive its test by much.
+    alarm(lifetime);
+
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) {
+        Say("ERROR no display");
+        return 1;
+    }
+    const int screen = DefaultScreen(display);
+    const Window window =
+        XCreateSimpleWindow(display, RootWindow(display, screen), 40, 40, 320, 200, 1,
+                            BlackPixel(display, screen), WhitePixel(display, screen));
+    XClassHint hint{instance.data(), className.data()};
+    XSetClassHint(display, window, &hint);
+    XStoreName(display, window, ("target " + className).c_str());
+    XWMHints wmHints{};
+    wmHints.flags = InputHint | StateHint;
+    wmHints.input = True;
+    wmHints.initial_state = iconic ? IconicState : NormalState;
+    XSetWMHints(display, window, &wmHints);
+    XSelectInput(display, window,
+                 KeyPressMask | KeyReleaseMask | FocusChangeMask | StructureNotifyMask);
+
+    const bool managed = WindowManagerRunning(display);
+    if (iconic && !managed) {
+        SetWmState(display, window, IconicState);
+    } else {
+        XMapWindow(display, window);
+    }
+    XkbDescPtr names = XkbGetKeyboard(display, XkbKeyNamesMask, XkbUseCoreKbd);
+    XSync(display, False);
+    char id[32];
+    std::snprintf(id, sizeof id, "0x%lx", window);
+    Say(std::string("READY ") + id);
+
+    for (;;) {
+        XEvent event;
+        XNextEvent(display, &event);
+        switch (event.type) {
+        case MapNotify:
+            if (!managed)
+                SetWmState(display, window, NormalState);
+            Say("MAPPED");
+            break;
+        case UnmapNotify:
+            Say("UNMAPPED");
+            break;
+        case FocusIn:
+            Say("FOCUS in");
+            break;
+        case FocusOut:
+            Say("FOCUS out");
+            break;
+        case KeyPress:
+        case KeyRelease: {
+            KeySym keysym = NoSymbol;
+            unsigned int consumed = 0;
+            XkbLookupKeySym(display, static_cast<KeyCode>(event.xkey.keycode), event.xkey.state,
+                            &consumed, &keysym);
+            const char* name = XKeysymToString(keysym);
+            char state[16];
+            std::snprintf(state, sizeof state, "%x", event.xkey.state);
+            const std::string key = KeyName(names, event.xkey.keycode);
+            Say(std::string("KEY ") + (event.type == KeyPress ? "press " : "release ") +
+                (name ? name : "NoSymbol") + " " + state + " " + key + " " +
+                std::to_string(event.xkey.time));
+            if (event.type == KeyPress && (event.xkey.state & ControlMask) &&
+                (keysym == XK_v || keysym == XK_V || key == "AB04"))
+                ReportPaste();
+            break;
+        }
+        case MappingNotify:
+            XRefreshKeyboardMapping(&event.xmapping);
+            break;
+        default:
+            break;
+        }
+    }
+}
