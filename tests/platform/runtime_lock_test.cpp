@@ -1,0 +1,141 @@
+#include "platform/runtime_lock.h"
+#include "platform/tick_count.h"
+
+#include "support/test_env.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// Exit codes of a child process that probes the lock.
+constexpr int kHeld = 10, kBusy = 11, kFailed = 12;
+
+int ProbeInChild() {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        RuntimeLock lock;
+        ::_exit(lock.held() ? kHeld : lock.heldElsewhere() ? kBusy : kFailed);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(RuntimeLock, ExcludesASecondProcessUntilReleased) {
+    TempHome env;
+    EXPECT_EQ(RuntimeFolder(), env.runtimeDir());
+    {
+        RuntimeLock lock;
+        ASSERT_TRUE(lock.held());
+        EXPECT_FALSE(lock.heldElsewhere());
+        EXPECT_TRUE(QFileInfo::exists(env.runtimeDir() + "GlimmoraMutex"));
+        EXPECT_EQ(ProbeInChild(), kBusy);
+        // A second open of the lock file in this process is refused too.
+        RuntimeLock second;
+        EXPECT_FALSE(second.held());
+        EXPECT_TRUE(second.heldElsewhere());
+    }
+    EXPECT_EQ(ProbeInChild(), kHeld);
+    RuntimeLock again;
+    EXPECT_TRUE(again.held());
+    again.release();
+    EXPECT_FALSE(again.held());
+    EXPECT_EQ(ProbeInChild(), kHeld);
+}
+
+TEST(RuntimeLock, ReleasedWhenTheHolderDies) {
+    TempHome env;
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        RuntimeLock lock;
+        const char c = lock.held() ? 'y' : 'n';
+        (void)!::write(ready[1], &c, 1);
+        for (;;)
+            ::pause();
+    }
+    char c = 0;
+    ASSERT_EQ(::read(ready[0], &c, 1), 1);
+    EXPECT_EQ(c, 'y');
+    {
+        RuntimeLock lock;
+        EXPECT_FALSE(lock.held());
+        EXPECT_TRUE(lock.heldElsewhere());
+    }
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, nullptr, 0);
+    RuntimeLock lock;
+    EXPECT_TRUE(lock.held());
+    ::close(ready[0]);
+    ::close(ready[1]);
+}
+
+TEST(RuntimeLock, FallbackFolderIsPrivate) {
+    TempHome env;
+    qunsetenv("XDG_RUNTIME_DIR");
+    const QString own = QStringLiteral("/tmp/glimmora-%1/").arg(::getuid());
+    const bool existed = QFileInfo::exists(own);
+    EXPECT_EQ(RuntimeFolder(), own);
+    struct stat st;
+    ASSERT_EQ(::lstat(QFile::encodeName(own).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    if (existed)
+        return;
+    // A folder others may write to is not trusted with the lock.
+    ::chmod(QFile::encodeName(own).constData(), 0777);
+    EXPECT_TRUE(RuntimeFolder().isEmpty());
+    RuntimeLock lock;
+    EXPECT_FALSE(lock.held());
+    EXPECT_FALSE(lock.heldElsewhere());
+    QDir().rmdir(own);
+}
+
+TEST(GlobalAtom, AddFindDelete) {
+    TempHome env;
+    const QString atom = QStringLiteral("Glimmora_CloseYourself");
+    EXPECT_FALSE(GlobalAtomExists(atom));
+    EXPECT_FALSE(GlobalAtomDelete(atom));
+    EXPECT_TRUE(GlobalAtomAdd(atom));
+    EXPECT_TRUE(GlobalAtomAdd(atom));
+    EXPECT_TRUE(GlobalAtomExists(atom));
+    EXPECT_TRUE(QFileInfo::exists(env.runtimeDir() + atom));
+    EXPECT_TRUE(GlobalAtomDelete(atom));
+    EXPECT_FALSE(GlobalAtomExists(atom));
+    EXPECT_FALSE(GlobalAtomAdd(QStringLiteral("../escape")));
+    EXPECT_FALSE(QFileInfo::exists(env.home() + "escape"));
+}
+
+TEST(TickCount, FollowsTheClockAndCanBeReplaced) {
+    const uint32_t start = GetTickCount();
+    QThread::msleep(50);
+    const uint32_t elapsed = GetTickCount() - start;
+    EXPECT_GE(elapsed, 50u);
+    EXPECT_LT(elapsed, 5000u);
+
+    uint32_t fake = 0xFFFFFFF0u;
+    SetTickSource([&fake] { return fake; });
+    const uint32_t before = GetTickCount();
+    fake += 0x20; // wraps around
+    EXPECT_EQ(GetTickCount(), 0x10u);
+    EXPECT_EQ(uint32_t(GetTickCount() - before), 0x20u);
+    SetTickSource({});
+    EXPECT_GE(uint32_t(GetTickCount() - start), 50u);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
