@@ -252,29 +252,34 @@ bool WriteFileAtomic(const QString& path, const QByteArray& data) {
     return f.commit();
 }
 
+bool IsProtectedFolder(const QString& path) {
+    const QString canonical = QFileInfo(ResolvePath(path)).canonicalFilePath();
+    if (canonical.isEmpty())
+        return false;
+    if (canonical == QLatin1String("/"))
+        return true;
+    // Neither the home folder nor a folder that contains it.
+    const QString home = QFileInfo(QDir::homePath()).canonicalFilePath();
+    if (!home.isEmpty() && (home == canonical || home.startsWith(canonical + '/')))
+        return true;
+    if (MountPoints().contains(canonical))
+        return true;
+    struct stat self, parent;
+    const QString parentPath = QFileInfo(canonical).absolutePath();
+    return ::stat(QFile::encodeName(canonical).constData(), &self) == 0 &&
+           ::stat(QFile::encodeName(parentPath).constData(), &parent) == 0 &&
+           self.st_dev != parent.st_dev;
+}
+
 bool RemoveFolderTree(const QString& path) {
     const QString resolved = ResolvePath(path);
     struct stat st;
     // The folder itself must be a real folder, not a link to one.
     if (resolved.isEmpty() || ::lstat(QFile::encodeName(resolved).constData(), &st) != 0 ||
-        !S_ISDIR(st.st_mode))
+        !S_ISDIR(st.st_mode) || IsProtectedFolder(resolved))
         return false;
     const QString canonical = QFileInfo(resolved).canonicalFilePath();
-    if (canonical.isEmpty() || canonical == QLatin1String("/"))
-        return false;
-    // Neither the home folder nor a folder that contains it.
-    const QString home = QFileInfo(QDir::homePath()).canonicalFilePath();
-    if (!home.isEmpty() && (home == canonical || home.startsWith(canonical + '/')))
-        return false;
-    TreeGuard guard{st.st_dev, MountPoints()};
-    if (guard.mountPoints.contains(canonical))
-        return false;
-    struct stat parent;
-    const QString parentPath = QFileInfo(canonical).absolutePath();
-    if (::stat(QFile::encodeName(parentPath).constData(), &parent) == 0 &&
-        parent.st_dev != st.st_dev)
-        return false;
-
+    const TreeGuard guard{st.st_dev, MountPoints()};
     const int fd = ::open(QFile::encodeName(canonical).constData(),
                           O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0 || !EmptyFolder(fd, canonical + '/', guard))

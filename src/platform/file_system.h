@@ -25,6 +25,8 @@ bool MatchesMask(const QString& name, const QString& mask);
 // mount point stops the removal. Pending events are processed before each entry. True when the
 // folder is gone.
 bool RemoveFolderTree(const QString& path);
+// True for "/", the home folder, a folder that holds the home folder, and mount points.
+bool IsProtectedFolder(const QString& path);
 
 // Names (without folder) of the entries of `folder` that match `mask`; files only unless
 // `withFolders`. Never "." or "..". Hidden files included. Order as the system lists them.
