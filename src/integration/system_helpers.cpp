@@ -42,25 +42,6 @@ bool HasWildcards(const QString& text) {
     return text.contains('*') || text.contains('?');
 }
 
-// Quotes a path for an Exec= line where it holds characters the launcher would split or expand.
-QString ExecArgument(const QString& path) {
-    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
-    QString escaped = path;
-    escaped.replace('%', QStringLiteral("%%"));
-    bool needsQuotes = false;
-    for (const QChar c : escaped)
-        needsQuotes = needsQuotes || reserved.contains(c);
-    if (!needsQuotes)
-        return escaped;
-    QString quoted = QStringLiteral("\"");
-    for (const QChar c : escaped) {
-        if (c == '"' || c == '`' || c == '$' || c == '\\')
-            quoted += '\\';
-        quoted += c;
-    }
-    return quoted + '"';
-}
-
 } // namespace
 
 QString UserDataFolder(const QString& word) {
@@ -98,7 +79,10 @@ void CopyMissingFiles(const QString& word, const QStringList& files) {
         if (!FileExists(source) || QFileInfo::exists(target) || QFileInfo(target).isSymLink())
             continue;
         // QFile::copy never overwrites and only renames a complete copy into place.
-        QFile::copy(ResolvePath(source), target);
+        if (QFile::copy(ResolvePath(source), target)) {
+            // The user's copy is the user's to change, even when the shipped file is read-only.
+            QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
+        }
     }
 }
 

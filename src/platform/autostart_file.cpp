@@ -63,6 +63,24 @@ QString AutostartFilePath(const QString& word) {
     return AutostartFolder() + word + ".desktop";
 }
 
+QString ExecArgument(const QString& argument) {
+    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    QString escaped = argument;
+    escaped.replace('%', QStringLiteral("%%"));
+    bool needsQuotes = escaped.isEmpty();
+    for (const QChar c : escaped)
+        needsQuotes = needsQuotes || reserved.contains(c);
+    if (!needsQuotes)
+        return escaped;
+    QString quoted = QStringLiteral("\"");
+    for (const QChar c : escaped) {
+        if (c == '"' || c == '`' || c == '$' || c == '\\')
+            quoted += '\\';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
 QString ReadAutostartCommand(const QString& word) {
     const std::optional<QByteArray> bytes = ReadFileBytes(AutostartFilePath(word));
     if (!bytes)

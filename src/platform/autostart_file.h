@@ -6,6 +6,10 @@
 
 QString AutostartFilePath(const QString& word);
 
+// `argument` as one argument of an Exec= command line: quoted where it holds characters that the
+// launcher would split at or expand, and with '%' doubled.
+QString ExecArgument(const QString& argument);
+
 // The command of the entry's Exec= line; empty when the file or the line is missing.
 QString ReadAutostartCommand(const QString& word);
 

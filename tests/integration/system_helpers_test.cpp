@@ -48,10 +48,14 @@ TEST(UserDataFolder, CreatedSeededAndRemoved) {
     WriteFile(env.programDir() + "GlimmoraData/owncats.dat", "shipped cats");
     WriteFile(env.programDir() + "GlimmoraData/data/template.tpl", "tpl");
     WriteFile(env.programDir() + "Glimmora.t00", "new shipped");
+    WriteFile(env.programDir() + "readonly.dat", "r");
+    QFile::setPermissions(env.programDir() + "readonly.dat", QFile::ReadOwner | QFile::ReadOther);
     WriteFile(env.userData() + "Glimmora.t00", "user copy");
     QDir().mkpath(env.userData() + "GlimmoraData");
-    CopyMissingFiles("Glimmora", {"glimmora.ini", "GlimmoraData/owncats.dat",
-                                  "GlimmoraData/data/template.tpl", "Glimmora.t00", "missing.x"});
+    CopyMissingFiles("Glimmora",
+                     {"glimmora.ini", "GlimmoraData/owncats.dat", "GlimmoraData/data/template.tpl",
+                      "Glimmora.t00", "missing.x", "readonly.dat"});
+    EXPECT_TRUE(QFile::permissions(env.userData() + "readonly.dat") & QFile::WriteOwner);
     EXPECT_EQ(ReadFile(env.userData() + "glimmora.ini"), QByteArray("shipped ini"));
     EXPECT_EQ(ReadFile(env.userData() + "GlimmoraData/owncats.dat"), QByteArray("shipped cats"));
     EXPECT_EQ(ReadFile(env.userData() + "Glimmora.t00"), QByteArray("user copy"));
@@ -171,6 +175,9 @@ TEST(Autostart, CommandSurvivesSpecialCharacters) {
     const QString command = "\"/opt/my \\\\ apps/glimmora\" /minime";
     SetAutostart("Glimmora", command, true);
     EXPECT_EQ(ReadAutostartCommand("Glimmora"), command);
+    EXPECT_EQ(ExecArgument("/usr/lib/glimmora/glimmora"), QString("/usr/lib/glimmora/glimmora"));
+    EXPECT_EQ(ExecArgument("/home/a b/100%/glimmora"), QString("\"/home/a b/100%%/glimmora\""));
+    EXPECT_EQ(ExecArgument("/x/$HOME\\\"q"), QString("\"/x/\\$HOME\\\\\\\"q\""));
     EXPECT_TRUE(AutostartCommand().endsWith(" /minime"));
     EXPECT_TRUE(AutostartCommand().startsWith(QCoreApplication::applicationFilePath()));
 }
