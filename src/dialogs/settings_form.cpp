@@ -284,6 +284,8 @@ void TSettingsForm::ComboBox2Change() {
     if (name.toUpper() == GetText(0).toUpper())
         return;
     SwitchLanguage(name);
+    // The new texts reach this dialog while it is shown.
+    FitTexts();
 }
 
 void TSettingsForm::BitBtn2Click() {

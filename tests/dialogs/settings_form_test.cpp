@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -24,12 +25,15 @@
 // Collaborators of the dialog that belong to other windows: recorded, not run.
 namespace {
 QStringList switchedLanguages;
+QString welcomeCaptionAfterSwitch; // what the new language's texts put on BitBtn2
 QList<bool> welcomeCalls;
 int settingsSaves = 0;
 } // namespace
 
 void SwitchLanguage(const QString& name) {
     switchedLanguages.append(name);
+    if (SettingsForm && !welcomeCaptionAfterSwitch.isEmpty())
+        SettingsForm->BitBtn2->setText(welcomeCaptionAfterSwitch);
 }
 void ShowWelcome(bool fromSettings) {
     welcomeCalls.append(fromSettings);
@@ -78,6 +82,24 @@ void Click(QWidget* widget) {
     QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton,
                         Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &release);
+}
+
+// Every caption is shown whole and nothing overlaps or leaves the window.
+void ExpectTextsFit(TSettingsForm* form) {
+    for (QPushButton* button : {form->BitBtn1, form->BitBtn2, form->BitBtn3}) {
+        const QStyle* style = button->style();
+        const int needed = button->fontMetrics().horizontalAdvance(button->text()) +
+                           2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                           (button->icon().isNull() ? 0 : button->iconSize().width());
+        EXPECT_LE(needed, button->width()) << button->text().toStdString();
+    }
+    EXPECT_LE(form->Label1->sizeHint().width(), form->Label1->width());
+    EXPECT_LE(form->Label1->geometry().right(), form->GroupBox2->width());
+    EXPECT_LT(form->ComboBox1->geometry().right(), form->BitBtn1->x());
+    EXPECT_LT(form->BitBtn2->geometry().right(), form->BitBtn3->x());
+    EXPECT_GT(form->BitBtn2->x(), form->GroupBox3->geometry().right());
+    EXPECT_LE(form->BitBtn3->geometry().right(), form->width());
+    EXPECT_LE(form->BitBtn1->geometry().right(), form->GroupBox1->width());
 }
 
 const QByteArray kThreeDefinitions = "[0]\r\nname=Mail\r\nlanguage=de\r\n"
@@ -230,9 +252,12 @@ TEST_F(SettingsFormTest, LanguageListSelectsTheLastMatchAndSwitchesOnlyToAnother
     emit form->ComboBox2->activated(0);
     EXPECT_TRUE(switchedLanguages.isEmpty());
 
+    welcomeCaptionAfterSwitch = "Mostrar la pantalla de bienvenida";
     form->ComboBox2->setCurrentIndex(1);
     emit form->ComboBox2->activated(1);
+    welcomeCaptionAfterSwitch.clear();
     EXPECT_EQ(switchedLanguages, QStringList{"Deutsch"});
+    ExpectTextsFit(form);
 
     // Every showing fills the list anew.
     form->hide();
@@ -248,24 +273,6 @@ TEST_F(SettingsFormTest, WelcomeButtonOpensTheWelcomeWindowFromTheSettings) {
     EXPECT_EQ(welcomeCalls, QList<bool>{true});
 }
 
-// Every caption is shown whole and nothing overlaps or leaves the window.
-void ExpectTextsFit(TSettingsForm* form) {
-    for (QPushButton* button : {form->BitBtn1, form->BitBtn2, form->BitBtn3}) {
-        const QStyle* style = button->style();
-        const int needed = button->fontMetrics().horizontalAdvance(button->text()) +
-                           2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
-                           (button->icon().isNull() ? 0 : button->iconSize().width());
-        EXPECT_LE(needed, button->width()) << button->text().toStdString();
-    }
-    EXPECT_LE(form->Label1->sizeHint().width(), form->Label1->width());
-    EXPECT_LE(form->Label1->geometry().right(), form->GroupBox2->width());
-    EXPECT_LT(form->ComboBox1->geometry().right(), form->BitBtn1->x());
-    EXPECT_LT(form->BitBtn2->geometry().right(), form->BitBtn3->x());
-    EXPECT_GT(form->BitBtn2->x(), form->GroupBox3->geometry().right());
-    EXPECT_LE(form->BitBtn3->geometry().right(), form->width());
-    EXPECT_LE(form->BitBtn1->geometry().right(), form->GroupBox1->width());
-}
-
 TEST_F(SettingsFormTest, TextsFitTheirComponentsAlsoWhenTranslated) {
     TSettingsForm* form = Create();
     form->show();
@@ -275,13 +282,22 @@ TEST_F(SettingsFormTest, TextsFitTheirComponentsAlsoWhenTranslated) {
     EXPECT_FALSE(form->BitBtn3->icon().isNull());
     form->hide();
 
-    form->BitBtn1->setText("Update the list of mail programs now");
-    form->BitBtn2->setText("Show the welcome screen once again");
-    form->BitBtn3->setText("Continue");
-    form->Label1->setText("Start Glimmora automatically whenever I log in to this computer");
-    form->show();
-    ExpectTextsFit(form);
-    form->hide();
+    // The texts of every shipped language.
+    const QStringList languages =
+        QDir(SourceDir() + "shipped").entryList({"Glimmora.t0*"}, QDir::Files);
+    ASSERT_FALSE(languages.isEmpty());
+    for (const QString& file : languages) {
+        SCOPED_TRACE(file.toStdString());
+        AbTrans2 table;
+        table.LoadFromFile(SourceDir() + "shipped/" + file);
+        form->BitBtn1->setText(DecodeBytes(table.text(47)));
+        form->BitBtn2->setText(DecodeBytes(table.text(51)));
+        form->BitBtn3->setText(DecodeBytes(table.text(43)));
+        form->Label1->setText(DecodeBytes(table.text(49)));
+        form->show();
+        ExpectTextsFit(form);
+        form->hide();
+    }
 }
 
 } // namespace
