@@ -1,0 +1,497 @@
+#include "app/main_window.h"
+
+#include "app/forms.h"
+#include "app/main_window_parts.h"
+#include "app/settings.h"
+#include "app/start_placement.h"
+#include "catalogue/add_image_form.h"
+#include "catalogue/catalogue_folders.h"
+#include "catalogue/catalogue_tree.h"
+#include "catalogue/picture_page.h"
+#include "dialogs/dialogs.h"
+#include "integration/insertion.h"
+#include "integration/mail_defs.h"
+#include "integration/system_helpers.h"
+#include "localisation/translation_table.h"
+#include "platform/global_hotkey.h"
+#include "platform/runtime_lock.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QStandardItemModel>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+namespace {
+
+const QColor kPaneBlue(0x71, 0x90, 0xE0);
+const QColor kLabelBlue(0x21, 0x5D, 0xC6);
+const QColor kTreeBlue(0xD6, 0xDF, 0xF7);
+constexpr int kToolBarHeight = 62;
+constexpr int kPaneWidth = 241;
+
+// The picture page: every navigation passes through the main window's decision first.
+class PicturePage : public QWebEnginePage {
+public:
+    PicturePage(TForm1* form, QObject* parent) : QWebEnginePage(parent), form_(form) {}
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
+        if (!isMainFrame)
+            return true;
+        return !form_->WebBrowser1BeforeNavigate2(url);
+    }
+
+private:
+    TForm1* form_;
+};
+
+QFrame* MakePanel(QWidget* parent, const QRect& rect, const QColor& colour) {
+    auto* panel = new QFrame(parent);
+    panel->setGeometry(rect);
+    panel->setAutoFillBackground(true);
+    QPalette pal = panel->palette();
+    pal.setColor(QPalette::Window, colour);
+    panel->setPalette(pal);
+    return panel;
+}
+
+QLabel* MakePaneLabel(QWidget* parent, int x, int y, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setPixelSize(11);
+    font.setBold(true);
+    label->setFont(font);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, kLabelBlue);
+    label->setPalette(pal);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->move(x, y);
+    label->resize(200, 14);
+    return label;
+}
+
+QLabel* MakePicture(QWidget* parent, const QRect& rect, const QString& resource) {
+    auto* label = new QLabel(parent);
+    label->setGeometry(rect);
+    label->setPixmap(LoadArtwork(resource, rect.size()));
+    return label;
+}
+
+} // namespace
+
+QString FirstArgument(const QStringList& arguments) {
+    return arguments.size() > 1 ? arguments.at(1) : QString();
+}
+
+TForm1::TForm1(const QStringList& arguments, QWidget* parent)
+    : QWidget(parent), arguments_(arguments) {
+    FormCreate();
+}
+
+TForm1::~TForm1() = default; // FormDestroy: the hot key is released with `hotkey_`
+
+bool TForm1::TrayAvailable() {
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void TForm1::FormCreate() {
+    setObjectName("Form1");
+    setWindowTitle("Glimmora");
+    resize(775, 491);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    QFont font = this->font();
+    font.setPixelSize(11);
+    setFont(font);
+
+    Image2 = QIcon(LoadArtwork("icons/glimmora.png", QSize(32, 32)));
+    Image4 = QIcon(LoadArtwork("main/tray-wink.png", QSize(16, 16)));
+    setWindowIcon(Image2);
+
+    BuildToolBar();
+    BuildLeftPane();
+
+    WebBrowser1 = new QWebEngineView(this);
+    WebBrowser1->setPage(new PicturePage(this, WebBrowser1));
+    LayoutBrowser();
+
+    CatalogueModel = new QStandardItemModel(this);
+    TreeView1->setModel(CatalogueModel);
+    connect(TreeView1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { TreeView1Change(current); });
+    connect(TreeView1, &QTreeView::clicked, this,
+            [this](const QModelIndex& index) { TreeView1Click(index); });
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    Timer3 = new QTimer(this);
+    Timer3->setInterval(1000);
+    connect(Timer3, &QTimer::timeout, this, &TForm1::Timer3Timer);
+    Timer3->start();
+    Timer4 = new QTimer(this);
+    Timer4->setInterval(1000);
+    connect(Timer4, &QTimer::timeout, this, &TForm1::Timer4Timer);
+    Timer4->start();
+
+    BuildTray();
+
+    // Step 1: the hot key; a key held by another program is no reason to stop.
+    hotkey_ = new GlobalHotKey(this);
+    connect(hotkey_, &GlobalHotKey::activated, this, &TForm1::WMHotKey);
+
+    // Out of sight until the first timer tick places the window.
+    QRect desktop = VirtualDesktop();
+    move(desktop.width() + 20, desktop.height() + 20);
+
+    LoadSettings();
+    LoadMailDefs(UserDataFolder("Glimmora") + "glimmora.maildef.ini");
+}
+
+void TForm1::BuildToolBar() {
+    CoolBar1 = new QFrame(this);
+    CoolBar1->setObjectName("CoolBar1");
+    CoolBar1->setFrameShape(QFrame::StyledPanel);
+    CoolBar1->setStyleSheet("#CoolBar1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
+                            "stop:0 #fbfcff, stop:1 #dfe6f7); border: none; "
+                            "border-bottom: 1px solid #b9c6e6; }");
+    CoolBarBand = new QLabel("Glimmora", CoolBar1);
+    CoolBarBand->hide(); // the band's text is kept for the texts; the band shows the buttons
+    Panel2 = new QWidget(CoolBar1);
+    Panel2->setGeometry(4, 3, 720, 58);
+
+    struct Spec {
+        QToolButton** button;
+        int x;
+        int width;
+        const char* caption;
+        const char* glyph;
+    };
+    const Spec specs[] = {
+        {&SpeedButton3, 0, 75, "Bild hinzufügen", "main/add-picture.png"},
+        {&SpeedButton10, 75, 75, "Kategorie hinzufügen", "main/add-category.png"},
+        {&SpeedButton12, 150, 97, "Bild / Kategorie entfernen", "main/remove.png"},
+        {&SpeedButton2, 247, 95, "einstellungen", "main/settings.png"},
+        {&SpeedButton9, 342, 93, "information", "main/information.png"},
+        {&SpeedButton6, 434, 90, "launch help", "main/help.png"},
+        {&SpeedButton11, 618, 63, "beenden", "main/quit.png"},
+        {&SpeedButton8, 0, 96, "homepage", "main/homepage.png"},
+    };
+    for (const Spec& s : specs) {
+        QToolButton* b = MakeLinkButton(Panel2, s.caption, s.glyph, Qt::ToolButtonTextUnderIcon);
+        b->setGeometry(s.x, 0, s.width, 55);
+        *s.button = b;
+    }
+    SpeedButton8->hide();
+
+    connect(SpeedButton3, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
+    connect(SpeedButton10, &QToolButton::clicked, this, &TForm1::SpeedButton10Click);
+    connect(SpeedButton12, &QToolButton::clicked, this, &TForm1::SpeedButton12Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
+    connect(SpeedButton9, &QToolButton::clicked, this, &TForm1::SpeedButton9Click);
+    connect(SpeedButton6, &QToolButton::clicked, this, &TForm1::SpeedButton6Click);
+    connect(SpeedButton11, &QToolButton::clicked, this, &TForm1::SpeedButton11Click);
+    connect(SpeedButton8, &QToolButton::clicked, this, &TForm1::SpeedButton8Click);
+}
+
+void TForm1::BuildLeftPane() {
+    Panel4 =
+        MakePanel(this, QRect(0, kToolBarHeight, kPaneWidth, height() - kToolBarHeight), kPaneBlue);
+    Panel4->setObjectName("Panel4");
+
+    Image3 = MakePicture(Panel4, QRect(8, 9, 223, 25), "main/header.png");
+    Gruppenlabel1 = MakePaneLabel(Panel4, 23, 15, "Kategorien");
+    Image1 = MakePicture(Panel4, QRect(207, 10, 19, 25), "main/info.png");
+    Image1->setCursor(Qt::PointingHandCursor);
+    Image1->setToolTip("Info");
+    Image1->installEventFilter(this);
+
+    WhitePanel1 = MakePanel(Panel4, QRect(8, 34, 223, 216), Qt::white);
+    BluePanel1 = MakePanel(WhitePanel1, QRect(2, 0, 219, 214), kTreeBlue);
+    TreeView1 = new QTreeView(BluePanel1);
+    TreeView1->setObjectName("TreeView1");
+    TreeView1->setGeometry(0, 0, 219, 214);
+    TreeView1->setHeaderHidden(true);
+    TreeView1->setFrameShape(QFrame::NoFrame);
+    TreeView1->setIndentation(19);
+    TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TreeView1->setMouseTracking(true); // hot tracking
+    TreeView1->setStyleSheet(
+        "QTreeView { background: #D6DFF7; }"
+        "QTreeView::item:hover { color: #215DC6; text-decoration: underline; }");
+    QFont treeFont = TreeView1->font();
+    treeFont.setPixelSize(13);
+    TreeView1->setFont(treeFont);
+
+    Image5 = MakePicture(Panel4, QRect(8, 255, 223, 25), "main/header.png");
+    Label1 = MakePaneLabel(Panel4, 23, 261, "Glimmora");
+    Panel1 = MakePanel(Panel4, QRect(8, 280, 223, 40), Qt::white);
+    Panel3 = MakePanel(Panel1, QRect(2, 1, 219, 38), kTreeBlue);
+    SpeedButton4 = MakeLinkButton(Panel3, "Design a baloon-Smiley", "main/balloon.png",
+                                  Qt::ToolButtonTextBesideIcon);
+    SpeedButton4->setGeometry(4, 1, 210, 35);
+
+    Image6 = MakePicture(Panel4, QRect(8, 325, 223, 25), "main/header.png");
+    Label3 = MakePaneLabel(Panel4, 23, 331, "Glimmora");
+    Panel5 = MakePanel(Panel4, QRect(8, 350, 223, 40), Qt::white);
+    Panel6 = MakePanel(Panel5, QRect(2, 1, 219, 38), kTreeBlue);
+    SpeedButton5 = MakeLinkButton(Panel6, "Favorite Smilies", "main/favourites.png",
+                                  Qt::ToolButtonTextBesideIcon);
+    SpeedButton5->setGeometry(4, 1, 141, 35);
+    SpeedButton7 =
+        MakeLinkButton(Panel6, "Add", "main/favourite-add.png", Qt::ToolButtonTextBesideIcon);
+    SpeedButton7->setGeometry(150, 1, 63, 35);
+
+    connect(SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
+    connect(SpeedButton5, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
+    connect(SpeedButton7, &QToolButton::clicked, this, &TForm1::SpeedButton7Click);
+}
+
+void TForm1::BuildTray() {
+    PopupMenu1 = new QMenu(this);
+    TODOshow1 = PopupMenu1->addAction("TODO: show");
+    QFont bold = TODOshow1->font();
+    bold.setBold(true);
+    TODOshow1->setFont(bold);
+    PopupMenu1->setDefaultAction(TODOshow1);
+    TODOWebsite1 = PopupMenu1->addAction("TODO: Website");
+    TODOClose1 = PopupMenu1->addAction("TODO: Close");
+    connect(TODOshow1, &QAction::triggered, this, &TForm1::TrayIcon1Click);
+    connect(TODOWebsite1, &QAction::triggered, this, &TForm1::SpeedButton8Click);
+    connect(TODOClose1, &QAction::triggered, this, &TForm1::TODOCloseClick);
+
+    TrayIcon1 = new QSystemTrayIcon(Image2, this);
+    TrayIcon1->setToolTip(".:Glimmora:.");
+    TrayIcon1->setContextMenu(PopupMenu1);
+    connect(TrayIcon1, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
+                    TrayIcon1Click();
+            });
+    TrayIcon1->show();
+}
+
+void TForm1::LayoutBrowser() {
+    if (CoolBar1)
+        CoolBar1->setGeometry(0, 0, width(), kToolBarHeight);
+    if (Panel4)
+        Panel4->setGeometry(0, kToolBarHeight, kPaneWidth, height() - kToolBarHeight);
+    if (WebBrowser1)
+        WebBrowser1->setGeometry(kPaneWidth, kToolBarHeight, qMax(0, width() - kPaneWidth),
+                                 qMax(0, height() - kToolBarHeight));
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayoutBrowser();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Image1 && event->type() == QEvent::MouseButtonRelease) {
+        Image1Click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- lifecycle -------------------------------------------------------------------------------
+
+void TForm1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    Timer1->start(); // FormShow
+}
+
+void TForm1::Timer1Timer() {
+    Timer1->stop();
+    if (FirstShowPending) {
+        FirstShowPending = false;
+        ApplyStartSettings(FirstArgument(arguments_).toLower());
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    // FormCloseQuery: a visible window only hides; a hidden one (a close request from outside)
+    // or a quit ends the program.
+    if (QuitRequested || !isVisible()) {
+        event->accept();
+        qApp->quit();
+        return;
+    }
+    event->ignore();
+    if (TrayAvailable())
+        hide();
+    else
+        showMinimized(); // without a tray, hiding would strand the user
+}
+
+void TForm1::ShowMainWindow() {
+    if (isMinimized())
+        showNormal();
+    else
+        show();
+    raise();
+    activateWindow();
+}
+
+void TForm1::TrayIcon1Click() {
+    ShowMainWindow();
+}
+
+void TForm1::WMHotKey() {
+    if (isVisible() && !isMinimized()) {
+        if (TrayAvailable())
+            hide();
+        else
+            showMinimized();
+        return;
+    }
+    ShowMainWindow();
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
+}
+
+void TForm1::Timer3Timer() {
+    if (GlobalAtomExists("Glimmora_CloseYourself")) {
+        GlobalAtomDelete("Glimmora_CloseYourself");
+        QuitProgram();
+    }
+}
+
+void TForm1::Timer4Timer() {
+    TrayIcon1->setIcon(TrayAnimationCounter == 5 ? Image4 : Image2);
+    ++TrayAnimationCounter;
+    if (!TrayIcon1->isVisible() && TrayAvailable())
+        TrayIcon1->show();
+    if (TrayAnimationCounter > 30)
+        TrayAnimationCounter = 0;
+}
+
+void TForm1::QuitProgram() {
+    QuitRequested = true;
+    QFile::remove(UserCatalogueFolder() + "temp.htm");
+    SaveDialogSettings();
+    close();
+    qApp->quit();
+}
+
+void TForm1::SpeedButton11Click() {
+    if (AskYesNoOrTaskbar(GetText(8), false))
+        QuitProgram();
+}
+
+void TForm1::TODOCloseClick() {
+    if (AskYesNo(GetText(8), false))
+        QuitProgram();
+}
+
+void TForm1::SpeedButton6Click() {
+    OpenDocument(FindDataFile("Glimmora", "Glimmora.chm"));
+}
+
+void TForm1::SpeedButton8Click() {
+    OpenTarget(GetText(3));
+}
+
+// ---- catalogue -------------------------------------------------------------------------------
+
+void TForm1::LoadCatalogue() {
+    Catalogue = ReadCatalogue(UserCatalogueFolder(), CatalogueBaseFolder(), OwnCategoriesFolder());
+    {
+        // Rebuilding the model clears the selection; that must not show a page.
+        QSignalBlocker block(TreeView1->selectionModel());
+        FillCatalogueModel(*CatalogueModel, Catalogue);
+    }
+    TreeView1->expandAll();
+    if (AddImageForm)
+        AddImageForm->TreeView1->expandAll();
+}
+
+int TForm1::SelectedIndex() const {
+    return ::AbsoluteIndexOf(TreeView1->selectionModel()->currentIndex());
+}
+
+void TForm1::SelectStartCategory() {
+    QModelIndex node = CatalogueModel->index(0, 0);
+    if (!node.isValid())
+        return;
+    TreeView1->setCurrentIndex(node);
+    QModelIndex child = CatalogueModel->index(0, 0, node);
+    if (child.isValid()) {
+        QModelIndex grandchild = CatalogueModel->index(0, 0, child);
+        TreeView1->setCurrentIndex(grandchild.isValid() ? grandchild : child);
+    }
+    if (AddImageForm) {
+        QTreeView* other = AddImageForm->TreeView1;
+        QModelIndex start = CatalogueModel->index(0, 0);
+        QModelIndex child = CatalogueModel->index(0, 0, start);
+        QModelIndex grandchild = CatalogueModel->index(0, 0, child);
+        other->setCurrentIndex(grandchild.isValid() ? grandchild : child.isValid() ? child : start);
+    }
+}
+
+void TForm1::TreeView1Change(const QModelIndex& current) {
+    if (RemoveMode())
+        return;
+    int index = ::AbsoluteIndexOf(current);
+    if (index < 0 || index >= Catalogue.CategoryFolders.size())
+        return;
+    try {
+        ShowCategoryPage(Catalogue.CategoryFolders.at(index));
+    } catch (const std::exception&) {
+        // The old page stays.
+    }
+}
+
+void TForm1::ShowCategoryPage(const QString& folder) {
+    QString page = WriteCategoryPage(folder);
+    WebBrowser1->load(QUrl::fromLocalFile(page));
+}
+
+bool TForm1::WebBrowser1BeforeNavigate2(const QUrl& url) {
+    NavigationKind kind = ClassifyNavigation(url, UserCatalogueFolder() + "temp.htm");
+    if (kind != NavigationKind::PictureClick)
+        return false;
+    // The click is handled once the browser has its answer: the handlers open modal windows and
+    // run nested event loops, which must not happen inside the browser's callback.
+    QString path = PicturePathFromUrl(url);
+    QTimer::singleShot(0, this, [this, path] { PerformPictureClick(path); });
+    return true;
+}
+
+// ---- modes -----------------------------------------------------------------------------------
+
+bool TForm1::FavouriteMode() const {
+    return !SpeedButton7->autoRaise();
+}
+bool TForm1::BalloonMode() const {
+    return !SpeedButton4->autoRaise();
+}
+bool TForm1::RemoveMode() const {
+    return !SpeedButton12->autoRaise();
+}
+void TForm1::SetFavouriteMode(bool on) {
+    SetModeLook(SpeedButton7, on);
+}
+void TForm1::SetBalloonMode(bool on) {
+    SetModeLook(SpeedButton4, on);
+}
+void TForm1::SetRemoveMode(bool on) {
+    SetModeLook(SpeedButton12, on);
+}

@@ -1,0 +1,151 @@
+#pragma once
+#include "catalogue/catalogue_model.h"
+
+#include <QIcon>
+#include <QStringList>
+#include <QUrl>
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+class QMenu;
+class QAction;
+class QStandardItemModel;
+class QSystemTrayIcon;
+class QTimer;
+class QToolButton;
+class QTreeView;
+class QWebEngineView;
+class QModelIndex;
+class GlobalHotKey;
+
+// The main window: tool bar along the top, category tree on the left, the picture page on the
+// right. Closing it only hides it into the notification area; the program ends through
+// QuitProgram.
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm1(const QStringList& arguments, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Tool bar.
+    QFrame* CoolBar1 = nullptr;
+    QLabel* CoolBarBand = nullptr; // the band's text (text 1)
+    QWidget* Panel2 = nullptr;
+    QToolButton* SpeedButton3 = nullptr;  // add a picture
+    QToolButton* SpeedButton10 = nullptr; // add an own category
+    QToolButton* SpeedButton12 = nullptr; // removal mode
+    QToolButton* SpeedButton2 = nullptr;  // settings
+    QToolButton* SpeedButton9 = nullptr;  // about
+    QToolButton* SpeedButton6 = nullptr;  // help
+    QToolButton* SpeedButton11 = nullptr; // quit
+    QToolButton* SpeedButton8 = nullptr;  // homepage (never visible)
+
+    // Left pane.
+    QFrame* Panel4 = nullptr;
+    QLabel* Image3 = nullptr;
+    QLabel* Gruppenlabel1 = nullptr;
+    QLabel* Image1 = nullptr;
+    QFrame* WhitePanel1 = nullptr;
+    QFrame* BluePanel1 = nullptr;
+    QTreeView* TreeView1 = nullptr;
+    QLabel* Image5 = nullptr;
+    QLabel* Label1 = nullptr;
+    QFrame* Panel1 = nullptr;
+    QFrame* Panel3 = nullptr;
+    QToolButton* SpeedButton4 = nullptr; // balloon mode
+    QLabel* Image6 = nullptr;
+    QLabel* Label3 = nullptr;
+    QFrame* Panel5 = nullptr;
+    QFrame* Panel6 = nullptr;
+    QToolButton* SpeedButton5 = nullptr; // favourites page
+    QToolButton* SpeedButton7 = nullptr; // favourite mode
+    QIcon Image2;                        // program icon
+    QIcon Image4;                        // second tray icon
+
+    // Right: the picture page.
+    QWebEngineView* WebBrowser1 = nullptr;
+
+    QTimer* Timer1 = nullptr; // placement at first show
+    QTimer* Timer3 = nullptr; // close-request polling
+    QTimer* Timer4 = nullptr; // tray animation
+    QSystemTrayIcon* TrayIcon1 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QAction* TODOshow1 = nullptr;
+    QAction* TODOWebsite1 = nullptr;
+    QAction* TODOClose1 = nullptr;
+
+    // Catalogue model shared by both trees; `Catalogue` holds CategoryFolders and
+    // LastBuiltInIndex of the last load.
+    QStandardItemModel* CatalogueModel = nullptr;
+    CatalogueData Catalogue;
+
+    bool QuitRequested = false;
+    bool FirstShowPending = true;
+    int TrayAnimationCounter = 0;
+
+    bool FavouriteMode() const;
+    bool BalloonMode() const;
+    bool RemoveMode() const;
+    void SetFavouriteMode(bool on);
+    void SetBalloonMode(bool on);
+    void SetRemoveMode(bool on);
+
+    void QuitProgram();
+    void LoadCatalogue();
+    void SelectStartCategory();
+    void ShowCategoryPage(const QString& folder);
+    // Decides what a navigation of the picture browser means; true = cancel it.
+    bool WebBrowser1BeforeNavigate2(const QUrl& url);
+    // The picture click of a cancelled navigation (run after the navigation was refused).
+    void PerformPictureClick(const QString& picturePath);
+
+    // Absolute index of the main tree's selected node, -1 when none.
+    int SelectedIndex() const;
+
+    // Handlers.
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+    void SpeedButton5Click();
+    void SpeedButton6Click();
+    void SpeedButton7Click();
+    void SpeedButton8Click();
+    void SpeedButton9Click();
+    void SpeedButton10Click();
+    void SpeedButton11Click();
+    void SpeedButton12Click();
+    void Image1Click();
+    void TrayIcon1Click();
+    void TODOCloseClick();
+    void TreeView1Change(const QModelIndex& current);
+    void TreeView1Click(const QModelIndex& index);
+    void Timer1Timer();
+    void Timer3Timer();
+    void Timer4Timer();
+    void WMHotKey();
+
+    // Whether closing the window hides it (a tray exists) or minimises it.
+    static bool TrayAvailable();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void BuildToolBar();
+    void BuildLeftPane();
+    void BuildTray();
+    void LayoutBrowser();
+    void ShowMainWindow();
+
+    QStringList arguments_;
+    GlobalHotKey* hotkey_ = nullptr;
+    QString pendingPicture_;
+};
+
+// The first command-line argument, or the empty text.
+QString FirstArgument(const QStringList& arguments);

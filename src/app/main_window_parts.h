@@ -1,0 +1,23 @@
+#pragma once
+#include <QPixmap>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <Qt>
+
+class QToolButton;
+class QWidget;
+
+// Artwork from the program's resources (":/<name>"), scaled to `size`; a neutral tile when the
+// picture is missing so that a window never shows a hole.
+QPixmap LoadArtwork(const QString& name, const QSize& size);
+
+// A flat tool button with a glyph and a blue, underlined caption and the hand cursor.
+QToolButton* MakeLinkButton(QWidget* parent, const QString& caption, const QString& glyph,
+                            Qt::ToolButtonStyle style);
+
+// Mode buttons are flat while their mode is off and raised while it is on.
+void SetModeLook(QToolButton* button, bool on);
+
+// All screens together.
+QRect VirtualDesktop();
