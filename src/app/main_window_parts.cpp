@@ -4,9 +4,22 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
 #include <QToolButton>
 
+static void InitMainResources() {
+    // The resources live in a static library; nothing else would pull them into the program.
+    static const bool done = [] {
+        Q_INIT_RESOURCE(main);
+        Q_INIT_RESOURCE(icons);
+        return true;
+    }();
+    (void)done;
+}
+
 QPixmap LoadArtwork(const QString& name, const QSize& size) {
+    InitMainResources();
     QPixmap pixmap(":/" + name);
     if (pixmap.isNull()) {
         pixmap = QPixmap(size);
@@ -18,14 +31,53 @@ QPixmap LoadArtwork(const QString& name, const QSize& size) {
     return pixmap;
 }
 
+namespace {
+// A tool button whose caption wraps onto a second line instead of being cut: translated captions
+// are often longer than the button is wide.
+class LinkButton : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter p(this);
+        QStyleOptionToolButton opt;
+        initStyleOption(&opt);
+        opt.text.clear();
+        opt.icon = QIcon();
+        p.drawComplexControl(QStyle::CC_ToolButton, opt); // frame and background only
+
+        const QRect r = rect().adjusted(2, 2, -2, -2);
+        const QSize is = iconSize();
+        QPixmap pixmap = icon().pixmap(is, isEnabled() ? QIcon::Normal : QIcon::Disabled);
+        QRect textRect;
+        int flags = Qt::TextWordWrap;
+        if (toolButtonStyle() == Qt::ToolButtonTextUnderIcon) {
+            p.drawPixmap(r.left() + (r.width() - is.width()) / 2, r.top() + 1, pixmap);
+            textRect =
+                QRect(r.left(), r.top() + is.height() + 2, r.width(), r.height() - is.height() - 2);
+            flags |= Qt::AlignHCenter | Qt::AlignTop;
+        } else {
+            p.drawPixmap(r.left() + 2, r.top() + (r.height() - is.height()) / 2, pixmap);
+            textRect =
+                QRect(r.left() + is.width() + 6, r.top(), r.width() - is.width() - 6, r.height());
+            flags |= Qt::AlignLeft | Qt::AlignVCenter;
+        }
+        p.setPen(palette().color(QPalette::ButtonText));
+        p.setFont(font());
+        p.drawText(textRect, flags, text());
+    }
+};
+} // namespace
+
 QToolButton* MakeLinkButton(QWidget* parent, const QString& caption, const QString& glyph,
                             Qt::ToolButtonStyle style) {
-    auto* button = new QToolButton(parent);
+    auto* button = new LinkButton(parent);
     button->setText(caption);
     button->setToolButtonStyle(style);
     button->setAutoRaise(true);
     button->setCursor(Qt::PointingHandCursor);
-    int glyphSize = style == Qt::ToolButtonTextUnderIcon ? 28 : 24;
+    int glyphSize = style == Qt::ToolButtonTextUnderIcon ? 24 : 22;
     QPixmap pixmap = LoadArtwork(glyph, QSize(glyphSize, glyphSize));
     button->setIcon(QIcon(pixmap));
     button->setIconSize(QSize(glyphSize, glyphSize));
@@ -33,6 +85,9 @@ QToolButton* MakeLinkButton(QWidget* parent, const QString& caption, const QStri
     font.setPixelSize(11);
     font.setUnderline(true);
     button->setFont(font);
+    QPalette pal = button->palette();
+    pal.setColor(QPalette::ButtonText, QColor(0, 0, 255));
+    button->setPalette(pal);
     button->setStyleSheet("QToolButton { color: #0000FF; border: 1px solid transparent; "
                           "border-radius: 3px; background: transparent; }"
                           "QToolButton:hover { background: rgba(255,255,255,0.45); }"
