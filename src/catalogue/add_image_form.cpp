@@ -7,6 +7,7 @@
 #include "platform/picture_decoder.h"
 
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
@@ -41,6 +42,18 @@ void ShowPreview(QLabel* preview, const QString& path) {
     preview->setPixmap(QPixmap::fromImage(image));
 }
 
+// The masks of a filter entry: the text in its parentheses, split at ";" and blanks.
+QStringList FilterMasks(const QString& filter) {
+    const qsizetype open = filter.lastIndexOf(u'(');
+    const qsizetype close = filter.lastIndexOf(u')');
+    const QString inner =
+        open >= 0 && close > open ? filter.mid(open + 1, close - open - 1) : filter;
+    QStringList masks;
+    for (const QString& part : inner.split(u';', Qt::SkipEmptyParts))
+        masks += part.split(u' ', Qt::SkipEmptyParts);
+    return masks;
+}
+
 } // namespace
 
 QStringList PictureDialogFilters() {
@@ -55,6 +68,15 @@ QStringList RunOpenPictureDialog(QWidget* parent) {
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setNameFilters(PictureDialogFilters());
+    // Qt splits a filter's masks at blanks only; the entries keep their shown text and get their
+    // ";"-separated masks applied here (matched without regard to case).
+    if (auto* files = dialog.findChild<QFileSystemModel*>()) {
+        const auto applyMasks = [files](const QString& filter) {
+            files->setNameFilters(FilterMasks(filter));
+        };
+        QObject::connect(&dialog, &QFileDialog::filterSelected, files, applyMasks);
+        applyMasks(dialog.selectedNameFilter());
+    }
     dialog.setSizeGripEnabled(true);
 
     auto* preview = new QLabel(&dialog);
