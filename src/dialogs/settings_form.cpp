@@ -57,8 +57,8 @@ public:
 QFont PixelFont(const QFont& base, int pixels, bool underline = false) {
     QFont font = base;
     // A narrow sans face first, as the layout was drawn for one; the default face otherwise.
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"), base.family()});
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("Nimbus Sans"), base.family()});
     font.setPixelSize(pixels);
     font.setUnderline(underline);
     return font;
@@ -369,3 +369,7 @@ void SaveDialogSettings() {
     ApplyAutostart();
     SaveSettings();
 }
+
+// Compiled here rather than with the library's other meta-object code, so a program that uses
+// this dialog does not link every window.
+#include "moc_settings_form.cpp"
