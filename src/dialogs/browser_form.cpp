@@ -1,0 +1,76 @@
+#include "dialogs/browser_form.h"
+
+#include "dialogs/dialog_style.h"
+#include "integration/system_helpers.h"
+
+#include <QFrame>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QWebEngineView>
+
+bool OwnNavigation = false;
+
+GuardedPage::GuardedPage(Guard guard, QObject* parent)
+    : QWebEnginePage(parent), guard_(std::move(guard)) {}
+
+bool GuardedPage::acceptNavigationRequest(const QUrl& url, NavigationType, bool) {
+    if (popup_) {
+        // A pop-up is never shown: whatever the guard decides, the page itself goes away.
+        if (guard_)
+            guard_(url);
+        deleteLater();
+        return false;
+    }
+    return guard_ ? guard_(url) : true;
+}
+
+QWebEnginePage* GuardedPage::createWindow(WebWindowType) {
+    auto* page = new GuardedPage(guard_, this);
+    page->popup_ = true;
+    return page;
+}
+
+bool IsExternalWebAddress(const QUrl& url) {
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() &&
+           (scheme == "http" || scheme == "https" || scheme == "ftp" || scheme == "mailto");
+}
+
+TBrowserForm::TBrowserForm(QWidget* parent)
+    : QDialog(parent), openExternally([](const QString& target) { OpenTarget(target); }) {
+    SetUpDialog(this, "BrowserForm", "Glimmora", true, QSize(772, 473));
+
+    WebBrowser1 = new QWebEngineView(this);
+    WebBrowser1->setPage(new GuardedPage(
+        [this](const QUrl& url) { return WebBrowser1BeforeNavigate2(url); }, WebBrowser1));
+
+    Panel1 = new QFrame(this);
+    Panel1->setFixedHeight(31);
+    MakeWhite(Panel1);
+    BitBtn7 = MakeGlyphButton(Panel1, "weiter", "arrow_right.png", QRect(688, 5, 78, 23), true);
+    ApplyLinkStyle(BitBtn7);
+    connect(BitBtn7, &QPushButton::clicked, this, &TBrowserForm::BitBtn7Click);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(WebBrowser1, 1);
+    layout->addWidget(Panel1);
+    CentreOnScreen(this);
+}
+
+bool TBrowserForm::WebBrowser1BeforeNavigate2(const QUrl& url) {
+    if (OwnNavigation) {
+        OwnNavigation = false;
+        return true;
+    }
+    // Only web and mail addresses leave the program; a page must not make the desktop open
+    // local files or other kinds of address.
+    if (IsExternalWebAddress(url) && openExternally)
+        openExternally(url.toString(QUrl::FullyEncoded));
+    return false;
+}
+
+void TBrowserForm::BitBtn7Click() {
+    close();
+}

@@ -1,0 +1,156 @@
+#include "app/forms.h"
+#include "dialogs/dialogs.h"
+#include "dialogs/query_form.h"
+#include "dialogs/question_dialog.h"
+#include "dialogs/welcome_form.h"
+#include "dialogs/window_test_support.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+class QuestionDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form_ = std::make_unique<TQuestionDialogForm>();
+        QuestionDialogForm = form_.get();
+        savedHider_ = HideMainWindow;
+        HideMainWindow = [this] { ++hidden_; };
+    }
+    void TearDown() override {
+        HideMainWindow = savedHider_;
+        QuestionDialogForm = nullptr;
+    }
+
+    // Clicks `button` of the dialog once its modal loop runs.
+    void ClickWhenShown(QPushButton* TQuestionDialogForm::*button) {
+        TQuestionDialogForm* form = form_.get();
+        WhenModal(form, [form, button] { QTest::mouseClick(form->*button, Qt::LeftButton); });
+    }
+
+    std::unique_ptr<TQuestionDialogForm> form_;
+    std::function<void()> savedHider_;
+    int hidden_ = 0;
+};
+
+TEST_F(QuestionDialogTest, YesAndNoButtonsAnswerBothForms) {
+    ClickWhenShown(&TQuestionDialogForm::BitBtn1);
+    EXPECT_TRUE(AskYesNo("Quit?", false));
+    EXPECT_EQ(form_->Label1->text(), "Quit?");
+
+    ClickWhenShown(&TQuestionDialogForm::BitBtn2);
+    EXPECT_FALSE(AskYesNo("Quit?", true));
+
+    ClickWhenShown(&TQuestionDialogForm::BitBtn1);
+    EXPECT_TRUE(AskYesNoOrTaskbar("Quit?", false));
+
+    ClickWhenShown(&TQuestionDialogForm::BitBtn2);
+    EXPECT_FALSE(AskYesNoOrTaskbar("Quit?", true));
+    EXPECT_EQ(hidden_, 0);
+    EXPECT_FALSE(form_->isVisible());
+}
+
+TEST_F(QuestionDialogTest, ThirdAnswerHidesTheMainWindowAndReturnsFalse) {
+    ClickWhenShown(&TQuestionDialogForm::BitBtn3);
+    EXPECT_FALSE(AskYesNoOrTaskbar("Quit?", true));
+    EXPECT_EQ(form_->Tag, 2);
+    EXPECT_EQ(hidden_, 1);
+}
+
+TEST_F(QuestionDialogTest, ClosingWithoutAButtonKeepsTheDefault) {
+    TQuestionDialogForm* form = form_.get();
+    for (bool defaultYes : {true, false}) {
+        WhenModal(form, [form] { form->close(); });
+        EXPECT_EQ(AskYesNo("Quit?", defaultYes), defaultYes);
+        WhenModal(form, [form] { QTest::keyClick(form, Qt::Key_Escape); });
+        EXPECT_EQ(AskYesNoOrTaskbar("Quit?", defaultYes), defaultYes);
+    }
+    EXPECT_EQ(hidden_, 0);
+}
+
+TEST_F(QuestionDialogTest, OnlyTheThreeAnswerFormShowsTheThirdButton) {
+    TQuestionDialogForm* form = form_.get();
+    bool thirdVisible = true;
+    int yesNoHeight = 0;
+    WhenModal(form, [&] {
+        thirdVisible = form->BitBtn3->isVisible();
+        yesNoHeight = form->height();
+        form->close();
+    });
+    AskYesNo("Quit?", false);
+    EXPECT_FALSE(thirdVisible);
+    EXPECT_LE(yesNoHeight, form->BitBtn3->geometry().top());
+
+    bool thirdInside = false;
+    WhenModal(form, [&] {
+        thirdInside =
+            form->BitBtn3->isVisible() && form->rect().contains(form->BitBtn3->geometry());
+        form->close();
+    });
+    AskYesNoOrTaskbar("Quit?", false);
+    EXPECT_TRUE(thirdInside);
+    EXPECT_EQ(form->height() - yesNoHeight, kTaskbarOuterHeight - kYesNoOuterHeight);
+}
+
+class QueryDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form_ = std::make_unique<TQueryForm>();
+        QueryForm = form_.get();
+    }
+    void TearDown() override {
+        QueryForm = nullptr;
+        WelcomeForm = nullptr;
+    }
+    std::unique_ptr<TQueryForm> form_;
+};
+
+TEST_F(QueryDialogTest, CloseBoxKeepsTheTypedName) {
+    TQueryForm* form = form_.get();
+    WhenModal(form, [form] {
+        QTest::keyClicks(form->Edit1, "Cats");
+        form->close();
+    });
+    EXPECT_EQ(ShowQuery("Name of the new category:"), "Cats");
+    EXPECT_EQ(form->Label1->text(), "Name of the new category:");
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(QueryDialogTest, EveryCallStartsEmptyAndCopiesTheWelcomeButtonCaption) {
+    TWelcomeForm welcome;
+    WelcomeForm = &welcome;
+    welcome.BitBtn3->setText("continue");
+    TQueryForm* form = form_.get();
+
+    WhenModal(form, [form] {
+        QTest::keyClicks(form->Edit1, "Dogs");
+        QTest::mouseClick(form->BitBtn3, Qt::LeftButton);
+    });
+    EXPECT_EQ(ShowQuery("First"), "Dogs");
+    EXPECT_EQ(form->BitBtn3->text(), "continue");
+
+    QString atStart = "not read";
+    WhenModal(form, [&] {
+        atStart = form->Edit1->text();
+        QTest::keyClick(form->Edit1, Qt::Key_Return);
+    });
+    EXPECT_EQ(ShowQuery("Second"), "");
+    EXPECT_EQ(atStart, "");
+}
+
+TEST(DialogsWithoutWindowsTest, ReturnTheDefaultsInsteadOfCrashing) {
+    QuestionDialogForm = nullptr;
+    QueryForm = nullptr;
+    EXPECT_TRUE(AskYesNo("?", true));
+    EXPECT_FALSE(AskYesNoOrTaskbar("?", false));
+    EXPECT_EQ(ShowQuery("?"), "");
+}
+
+} // namespace
+
+GLIMMORA_WINDOW_TEST_MAIN

@@ -1,0 +1,41 @@
+#pragma once
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+// Processes events until `condition` holds or `timeoutMs` passes; returns the condition.
+inline bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 20000) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+// Runs `action` once `window` is the visible modal window, i.e. from inside its modal loop.
+inline void WhenModal(QWidget* window, std::function<void()> action) {
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, window, action] {
+        if (!window->isVisible() || QApplication::activeModalWidget() != window)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        action();
+    });
+    poll->start();
+}
+
+// Test main for window tests: the browser engine wants shared GL contexts before the app exists.
+#define GLIMMORA_WINDOW_TEST_MAIN                                                                  \
+    int main(int argc, char** argv) {                                                              \
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);                                \
+        QApplication app(argc, argv);                                                              \
+        ::testing::InitGoogleTest(&argc, argv);                                                    \
+        return RUN_ALL_TESTS();                                                                    \
+    }
