@@ -98,7 +98,7 @@ public:
     // Decides what a navigation of the picture browser means; true = cancel it.
     bool WebBrowser1BeforeNavigate2(const QUrl& url);
     // The picture click of a cancelled navigation (run after the navigation was refused).
-    void PerformPictureClick(const QString& picturePath);
+    virtual void PerformPictureClick(const QString& picturePath);
 
     // Absolute index of the main tree's selected node, -1 when none.
     int SelectedIndex() const;

@@ -133,7 +133,7 @@ QString WriteCategoryPage(const QString& folder) {
 
 NavigationKind ClassifyNavigation(const QUrl& url, const QString& pagePath) {
     const QString page = pagePath.toUpper();
-    const QString address = url.toString(QUrl::FullyDecoded).toUpper();
+    const QString address = url.toString(QUrl::PrettyDecoded).toUpper();
     const QString local = url.isLocalFile() ? url.toLocalFile().toUpper() : QString();
     if (!page.isEmpty() && (address.contains(page) || local.contains(page)))
         return NavigationKind::PageLoad;

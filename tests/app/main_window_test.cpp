@@ -1,0 +1,189 @@
+// The main window with the real browser under X: start page, tree selection, picture clicks
+// through a real mouse click, hot key, hiding and the quit question.
+#include "app/forms.h"
+#include "app/main_window.h"
+#include "catalogue/catalogue_folders.h"
+#include "dialogs/question_dialog.h"
+#include "dialogs/settings_form.h"
+#include "dialogs/window_test_support.h"
+#include "localisation/translation_table.h"
+#include "support/test_env.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTreeView>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Records picture clicks instead of inserting them.
+class RecordingForm : public TForm1 {
+public:
+    using TForm1::TForm1;
+    QStringList clicks;
+    void PerformPictureClick(const QString& path) override { clicks << path; }
+};
+
+void WritePicture(const QString& path, QColor colour) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QImage image(40, 40, QImage::Format_RGB32);
+    image.fill(colour);
+    ASSERT_TRUE(image.save(path, "PNG"));
+}
+
+QVariant RunJs(QWebEngineView* view, const QString& script) {
+    QVariant result;
+    bool done = false;
+    view->page()->runJavaScript(script, [&](const QVariant& v) {
+        result = v;
+        done = true;
+    });
+    WaitFor([&] { return done; }, 10000);
+    return result;
+}
+
+bool XdoTool(const QStringList& args) {
+    return QProcess::execute("xdotool", args) == 0;
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const QString base = home.programDir() + "GlimmoraData/";
+        WriteFile(base + "base.dat",
+                  "<html><head><meta charset=\"utf-8\"></head>\r\n<body bgcolor=\"#eef\">\r\n<p>");
+        WriteFile(base + "data/template.tpl", "<html><body><h1>[TITLE]</h1></body></html>");
+        WritePicture(base + "faces/happy/grin/a.png", Qt::yellow);
+        WritePicture(base + "faces/happy/grin/b c#1.png", Qt::red);
+        WritePicture(base + "animals/cat.png", Qt::gray);
+        WriteFile(home.userData() + "GlimmoraData/pics.full.def",
+                  "[Faces]faces\r\n-[Happy]happy\r\n--[Grin]grin\r\n[Animals]animals\r\n");
+        WriteFile(home.userData() + "Glimmora.def", "[0]\r\nEnglish\r\n[8]\r\nQuit?\r\n[62]\r\n"
+                                                    "Empty\r\n[END]\r\n");
+        QDir().mkpath(home.userData() + "GlimmoraData/favorites");
+        CreateTranslationTable("Glimmora");
+
+        form = new RecordingForm(QStringList{"glimmora"});
+        Form1 = form;
+        SettingsForm = new TSettingsForm();
+        QuestionDialogForm = new TQuestionDialogForm();
+        form->LoadCatalogue();
+        form->move(0, 0);
+        form->resize(775, 491);
+        form->FirstShowPending = false; // placement is tested elsewhere
+        form->show();
+        form->SelectStartCategory();
+        ASSERT_TRUE(WaitForPage());
+    }
+
+    void TearDown() override {
+        delete QuestionDialogForm;
+        delete SettingsForm;
+        delete form;
+        QuestionDialogForm = nullptr;
+        SettingsForm = nullptr;
+        Form1 = nullptr;
+    }
+
+    bool WaitForPage() {
+        return WaitFor(
+            [&] {
+                return RunJs(form->WebBrowser1, "document.readyState").toString() == "complete" &&
+                       RunJs(form->WebBrowser1, "document.images.length").toInt() >= 0;
+            },
+            20000);
+    }
+
+    QStringList PageImages() {
+        return RunJs(form->WebBrowser1, "Array.from(document.images).map(i => "
+                                        "decodeURIComponent(i.src)).join('\\n')")
+            .toString()
+            .split('\n', Qt::SkipEmptyParts);
+    }
+
+    TempHome home;
+    RecordingForm* form = nullptr;
+};
+
+TEST_F(MainWindowTest, StartPageShowsFirstGrandchildAndSelectionChangesPage) {
+    ASSERT_TRUE(WaitFor([&] { return PageImages().size() == 2; }));
+    QStringList images = PageImages();
+    EXPECT_TRUE(images.at(0).endsWith("faces/happy/grin/a.png")) << images.join(" ").toStdString();
+    EXPECT_TRUE(images.at(1).endsWith("faces/happy/grin/b c#1.png"));
+    EXPECT_EQ(form->SelectedIndex(), 2);
+
+    // Selecting Animals shows its one picture.
+    form->TreeView1->setCurrentIndex(form->CatalogueModel->index(1, 0));
+    ASSERT_TRUE(WaitFor([&] { return PageImages().size() == 1; }));
+    EXPECT_TRUE(PageImages().at(0).endsWith("animals/cat.png"));
+
+    // In remove mode a selection leaves the page as it is.
+    form->SetRemoveMode(true);
+    form->TreeView1->setCurrentIndex(form->CatalogueModel->index(0, 0));
+    QApplication::processEvents();
+    WaitFor([] { return false; }, 500);
+    EXPECT_EQ(PageImages().size(), 1);
+    form->SetRemoveMode(false);
+}
+
+TEST_F(MainWindowTest, RealClickOnPictureReportsExactPath) {
+    ASSERT_TRUE(WaitFor([&] { return PageImages().size() == 2; }));
+    const QString expected = home.programDir() + "GlimmoraData/faces/happy/grin/b c#1.png";
+    QVariantList rect =
+        RunJs(form->WebBrowser1, "(() => { const r = document.images[1].getBoundingClientRect();"
+                                 " return [r.left + r.width / 2, r.top + r.height / 2]; })()")
+            .toList();
+    ASSERT_EQ(rect.size(), 2);
+    QPoint global = form->WebBrowser1->mapToGlobal(QPoint(rect[0].toInt(), rect[1].toInt()));
+    ASSERT_TRUE(XdoTool(
+        {"mousemove", QString::number(global.x()), QString::number(global.y()), "click", "1"}));
+    ASSERT_TRUE(WaitFor([&] { return !form->clicks.isEmpty(); }, 10000));
+    EXPECT_EQ(form->clicks.first(), expected);
+    // The refused navigation leaves the page in place.
+    EXPECT_EQ(PageImages().size(), 2);
+}
+
+TEST_F(MainWindowTest, HotKeyTogglesAndCloseHides) {
+    ASSERT_TRUE(form->isVisible());
+    ASSERT_TRUE(XdoTool({"key", "ctrl+alt+s"}));
+    ASSERT_TRUE(WaitFor([&] { return !form->isVisible() || form->isMinimized(); }, 5000));
+    ASSERT_TRUE(XdoTool({"key", "ctrl+alt+s"}));
+    ASSERT_TRUE(WaitFor([&] { return form->isVisible() && !form->isMinimized(); }, 5000));
+
+    form->close();
+    QApplication::processEvents();
+    EXPECT_FALSE(form->QuitRequested);
+    if (TForm1::TrayAvailable())
+        EXPECT_FALSE(form->isVisible());
+    else
+        EXPECT_TRUE(form->isMinimized());
+}
+
+TEST_F(MainWindowTest, TrayCloseAsksAndQuitsOnlyAfterYes) {
+    const QString page = UserCatalogueFolder() + "temp.htm";
+    ASSERT_TRUE(QFile::exists(page));
+    WhenModal(QuestionDialogForm, [] { QuestionDialogForm->BitBtn2->click(); }); // no
+    form->TODOClose1->trigger();
+    EXPECT_FALSE(form->QuitRequested);
+    EXPECT_TRUE(QFile::exists(page));
+
+    form->move(33, 44);
+    WhenModal(QuestionDialogForm, [] { QuestionDialogForm->BitBtn1->click(); }); // yes
+    form->TODOClose1->trigger();
+    EXPECT_TRUE(form->QuitRequested);
+    EXPECT_FALSE(QFile::exists(page));
+    QByteArray ini = ReadFile(home.userData() + "Glimmora.ini");
+    EXPECT_TRUE(ini.contains("xpos=33")) << ini.constData();
+    EXPECT_TRUE(ini.contains("width=775")) << ini.constData();
+}
+
+} // namespace
+
+GLIMMORA_WINDOW_TEST_MAIN

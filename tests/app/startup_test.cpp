@@ -1,0 +1,130 @@
+// The entry routine, exercised on the real executable: clean-up run, seeding, and the hand-over
+// between two instances.
+#include "support/test_env.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString Executable() {
+    return BuiltProgramDir() + "glimmora";
+}
+
+QProcessEnvironment Environment(const TempHome& home) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home.home());
+    env.insert("XDG_DATA_HOME", home.dataHome());
+    env.insert("XDG_CONFIG_HOME", home.configHome());
+    env.insert("XDG_RUNTIME_DIR", home.runtimeDir());
+    return env;
+}
+
+// A data folder in which no first-start window waits for the user.
+void PrepareQuietStart(const TempHome& home) {
+    WriteFile(home.userData() + "Glimmora.cho", "3.5");
+    WriteFile(home.userData() + "glimmora.ini",
+              "[Glimmora]\r\nxpos=40\r\nypos=50\r\nwidth=700\r\nheight=480\r\nversion=3.5\r\n"
+              "WelcomeScreen=0\r\nchosenMailDef=0\r\n");
+}
+
+bool WaitFor(const std::function<bool()>& condition, int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) {
+        if (condition())
+            return true;
+        QThread::msleep(50);
+    }
+    return condition();
+}
+
+QString PagePath(const TempHome& home) {
+    return home.userData() + "GlimmoraData/temp.htm";
+}
+
+} // namespace
+
+TEST(Startup, DeleteItAllRemovesDataFolderAndAutostartButKeepsMakerFolder) {
+    TempHome home;
+    WriteFile(home.userData() + "GlimmoraData/owncats/12/a.png", "x");
+    WriteFile(home.userData() + "glimmora.ini", "[Glimmora]\r\n");
+    WriteFile(home.configHome() + "autostart/Glimmora.desktop",
+              "[Desktop Entry]\nType=Application\nName=Glimmora\nExec=/opt/glimmora /minime\n");
+
+    QProcess p;
+    p.setProcessEnvironment(Environment(home));
+    p.start(Executable(), {"/deleteitall"});
+    ASSERT_TRUE(p.waitForFinished(20000));
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_FALSE(QFileInfo::exists(home.userData()));
+    EXPECT_TRUE(QFileInfo::exists(home.dataHome() + "Orvandeck"));
+    EXPECT_FALSE(QFileInfo::exists(home.configHome() + "autostart/Glimmora.desktop"));
+}
+
+TEST(Startup, DeleteItAllIsCaseSensitive) {
+    TempHome home;
+    PrepareQuietStart(home);
+    QProcess p;
+    p.setProcessEnvironment(Environment(home));
+    p.start(Executable(), {"/DELETEITALL"});
+    ASSERT_TRUE(p.waitForStarted());
+    // A normal run: it seeds the folder and shows its start page instead of deleting anything.
+    EXPECT_TRUE(WaitFor([&] { return QFileInfo::exists(PagePath(home)); }, 30000));
+    EXPECT_TRUE(QFileInfo::exists(home.userData() + "glimmora.ini"));
+    p.kill();
+    p.waitForFinished();
+}
+
+TEST(Startup, FirstStartCreatesAndSeedsDataFolderWithoutOverwriting) {
+    TempHome home;
+    PrepareQuietStart(home);
+    WriteFile(home.userData() + "glimmora.maildef.ini", "[Glimmora]\r\nmaildef_version=mine\r\n");
+    QProcess p;
+    p.setProcessEnvironment(Environment(home));
+    p.start(Executable(), {"/minime"});
+    ASSERT_TRUE(p.waitForStarted());
+    ASSERT_TRUE(WaitFor([&] { return QFileInfo::exists(PagePath(home)); }, 30000));
+    EXPECT_TRUE(QFileInfo(home.userData() + "GlimmoraData/favorites").isDir());
+    EXPECT_TRUE(QFileInfo(home.userData() + "GlimmoraData/owncats").isDir());
+    EXPECT_TRUE(QFileInfo::exists(home.userData() + "GlimmoraData/pics.full.def"));
+    EXPECT_TRUE(QFileInfo::exists(home.userData() + "Glimmora.def"));
+    EXPECT_EQ(ReadFile(home.userData() + "glimmora.maildef.ini"),
+              QByteArray("[Glimmora]\r\nmaildef_version=mine\r\n"));
+    p.kill();
+    p.waitForFinished();
+}
+
+TEST(Startup, SecondStartEndsFirstInstanceWhichSavesItsSettingsFirst) {
+    TempHome home;
+    PrepareQuietStart(home);
+    QProcess first;
+    first.setProcessEnvironment(Environment(home));
+    first.start(Executable(), QStringList());
+    ASSERT_TRUE(first.waitForStarted());
+    ASSERT_TRUE(WaitFor([&] { return QFileInfo::exists(PagePath(home)); }, 30000));
+    QThread::msleep(1500); // the window has been placed
+
+    QProcess second;
+    second.setProcessEnvironment(Environment(home));
+    QElapsedTimer timer;
+    timer.start();
+    second.start(Executable(), {"/minime"});
+    ASSERT_TRUE(second.waitForStarted());
+    ASSERT_TRUE(first.waitForFinished(5000)) << "the first instance did not quit";
+    EXPECT_LT(timer.elapsed(), 2500);
+    // The first instance saved its window bounds while quitting; the page file went with it.
+    QByteArray ini = ReadFile(home.userData() + "glimmora.ini");
+    EXPECT_TRUE(ini.contains("xpos=40")) << ini.constData();
+    EXPECT_TRUE(ini.contains("width=700")) << ini.constData();
+
+    // The second instance carries on and shows its own start page.
+    EXPECT_TRUE(WaitFor([&] { return QFileInfo::exists(PagePath(home)); }, 30000));
+    EXPECT_EQ(second.state(), QProcess::Running);
+    second.kill();
+    second.waitForFinished();
+}
