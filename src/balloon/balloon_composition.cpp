@@ -116,7 +116,7 @@ BalloonComposition ComposeBalloon(const QStringList& lines, const QImage& pictur
     if (canvas.isNull())
         return out;
 
-    // Step 1: the whole surface white.
+    // Later pieces paint over earlier ones; the order makes the outline.
     canvas.fill(Qt::white);
     QPainter painter(&canvas);
     const QRect bounds(QPoint(0, 0), size);
@@ -129,27 +129,27 @@ BalloonComposition ComposeBalloon(const QStringList& lines, const QImage& pictur
     const int n = g.lineCount;
     const int c = g.chars;
 
-    put(g.x0, 0, pieces.topLeft); // step 2
+    put(g.x0, 0, pieces.topLeft);
+    // The left border pieces stand ten pixels apart, those of the right border eight.
     for (int i = 0; i < 2 * n && 10 * i + 3 < size.height(); ++i)
-        put(g.x0, 10 * i + 3, pieces.leftBorder); // step 3: ten pixels apart
-    put(g.x0, g.bottomY, pieces.tail);            // step 4
-    for (int i = 0; i < 2 * c; ++i) {             // step 5
+        put(g.x0, 10 * i + 3, pieces.leftBorder);
+    put(g.x0, g.bottomY, pieces.tail);
+    // Top and bottom: 5.9 pixels of balloon per character, so copies overlap and leave a
+    // two-pixel outline; the last copy leaves the rounded corner with its shadow.
+    for (int i = 0; i < 2 * c; ++i) {
         const int x = g.x0 + 3 + ScaledCharacterStep(i);
         if (x >= size.width())
             break;
         put(x, 0, pieces.topRight);
-    }
-    for (int i = 0; i < 2 * c; ++i) { // step 6
-        const int x = g.x0 + 3 + ScaledCharacterStep(i);
-        if (x >= size.width())
-            break;
         put(x, g.bottomY, pieces.bottomRight);
     }
     for (int i = 0; i < 2 * n && 8 * i + 3 < size.height(); ++i)
-        put(g.x0 + g.bodyWidth, 8 * i + 3, pieces.rightBorder); // step 7: eight pixels apart
-    put(g.x0, 0, pieces.topLeft);                               // step 8: over the first top pieces
+        put(g.x0 + g.bodyWidth, 8 * i + 3, pieces.rightBorder);
+    // Again, over the first top pieces.
+    put(g.x0, 0, pieces.topLeft);
 
-    // Step 9: every line from the same left edge, each on an opaque white cell.
+    // Every line from the same left edge, so the longest is centred; each on an opaque white
+    // cell. The lines advance 14 pixels while the balloon grows 16 per line.
     painter.setFont(font);
     painter.setPen(kTextColour);
     const QFontMetrics metrics(font);
@@ -163,7 +163,7 @@ BalloonComposition ComposeBalloon(const QStringList& lines, const QImage& pictur
         painter.drawText(g.textX, y + metrics.ascent(), line);
     }
 
-    // Step 11: the picture below the balloon; its transparent parts show what lies beneath.
+    // The picture below the balloon; its transparent parts show what lies beneath.
     painter.drawImage(0, g.pictureY, picture);
     painter.end();
     out.image = std::move(canvas);

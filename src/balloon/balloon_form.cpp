@@ -16,6 +16,8 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
@@ -26,6 +28,11 @@ namespace {
 constexpr QSize kClientSize(449, 220);
 constexpr QSize kPreviewSize(209, 153);
 constexpr int kJpegQuality = 90;
+constexpr QRect kInsertButton(233, 172, 165, 41);
+constexpr QRect kBackButton(59, 172, 170, 41);
+constexpr int kEdge = 8;
+constexpr int kLabelPixels = 11;
+constexpr int kLabelMinPixels = 9;
 
 QLabel* HiddenImage(QWidget* parent, const QImage& image) {
     auto* label = new QLabel(parent);
@@ -35,20 +42,49 @@ QLabel* HiddenImage(QWidget* parent, const QImage& image) {
     return label;
 }
 
-// A flat button whose glyph stands to the right of its text.
-QToolButton* GlyphButton(QWidget* parent, const QString& text, const QString& glyph,
-                         const QRect& place) {
-    auto* button = new QToolButton(parent);
-    button->setText(text);
-    button->setIcon(QIcon(glyph));
-    button->setIconSize(QSize(24, 24));
-    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    button->setLayoutDirection(Qt::RightToLeft);
-    button->setAutoRaise(true);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setGeometry(place);
-    return button;
-}
+// A flat button with its glyph to the right of its text, both centred together; its frame shows
+// only under the mouse.
+class GlyphButton : public QToolButton {
+public:
+    GlyphButton(QWidget* parent, const QString& text, const QString& glyph, const QRect& place)
+        : QToolButton(parent) {
+        setText(text);
+        setIcon(QIcon(glyph));
+        setIconSize(QSize(kGlyphSide, kGlyphSide));
+        setAutoRaise(true);
+        setCursor(Qt::PointingHandCursor);
+        setGeometry(place);
+    }
+
+    QSize sizeHint() const override {
+        return QSize(fontMetrics().horizontalAdvance(text()) + kGap + kGlyphSide + 2 * kMargin,
+                     std::max(fontMetrics().height(), kGlyphSide) + 2 * kMargin);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionToolButton option;
+        initStyleOption(&option);
+        const bool down = option.state & QStyle::State_Sunken;
+        if (down || (option.state & QStyle::State_MouseOver))
+            painter.drawPrimitive(QStyle::PE_PanelButtonTool, option);
+        const int textWidth = fontMetrics().horizontalAdvance(text());
+        const int shift = down ? 1 : 0;
+        const int left = (width() - textWidth - kGap - kGlyphSide) / 2 + shift;
+        style()->drawItemText(&painter, QRect(left, shift, textWidth, height()),
+                              Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(), text(),
+                              QPalette::ButtonText);
+        const QPixmap glyph = icon().pixmap(iconSize(), devicePixelRatioF(),
+                                            isEnabled() ? QIcon::Normal : QIcon::Disabled);
+        painter.drawPixmap(left + textWidth + kGap, (height() - kGlyphSide) / 2 + shift, glyph);
+    }
+
+private:
+    static constexpr int kGlyphSide = 24;
+    static constexpr int kGap = 6;
+    static constexpr int kMargin = 6;
+};
 
 // The top of a balloon as the pieces make it, 60 x 8.
 QImage BalloonTopSample(const BalloonPieces& pieces) {
@@ -85,9 +121,8 @@ TBaloonForm::TBaloonForm(QWidget* parent) : QDialog(parent) {
     Bevel2->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Bevel2->setGeometry(32, 8, 193, 112);
 
-    SpeedButton1 =
-        GlyphButton(this, QStringLiteral("insert picture"),
-                    QStringLiteral(":/balloon/glyphs/insert.png"), QRect(233, 172, 165, 41));
+    SpeedButton1 = new GlyphButton(this, QStringLiteral("insert picture"),
+                                   QStringLiteral(":/balloon/glyphs/insert.png"), kInsertButton);
     QFont linkFont = SpeedButton1->font();
     linkFont.setPixelSize(13);
     linkFont.setUnderline(true);
@@ -127,9 +162,8 @@ TBaloonForm::TBaloonForm(QWidget* parent) : QDialog(parent) {
     Timer1 = new QTimer(this);
     Timer1->setInterval(200);
 
-    SpeedButton2 =
-        GlyphButton(this, QStringLiteral("back to main menu"),
-                    QStringLiteral(":/balloon/glyphs/back.png"), QRect(59, 172, 170, 41));
+    SpeedButton2 = new GlyphButton(this, QStringLiteral("back to main menu"),
+                                   QStringLiteral(":/balloon/glyphs/back.png"), kBackButton);
 
     AdvPicture1 = new QLabel(this);
     AdvPicture1->hide();
@@ -153,9 +187,29 @@ void TBaloonForm::showEvent(QShowEvent* event) {
             frame.moveCenter(screen->availableGeometry().center());
             move(frame.topLeft());
         }
+        FitTexts();
         FormShow();
     }
     QDialog::showEvent(event);
+}
+
+void TBaloonForm::FitTexts() {
+    // The buttons keep their design place and grow away from each other when a translation
+    // needs more room; the label shrinks its font rather than run out of its frame.
+    const int back = std::min(std::max(kBackButton.width(), SpeedButton2->sizeHint().width()),
+                              kBackButton.right() + 1 - kEdge);
+    SpeedButton2->setGeometry(kBackButton.right() + 1 - back, kBackButton.y(), back,
+                              kBackButton.height());
+    const int insert = std::min(std::max(kInsertButton.width(), SpeedButton1->sizeHint().width()),
+                                kClientSize.width() - kEdge - kInsertButton.x());
+    SpeedButton1->setGeometry(kInsertButton.x(), kInsertButton.y(), insert, kInsertButton.height());
+    QFont labelFont = Label2->font();
+    for (int size = kLabelPixels; size >= kLabelMinPixels; --size) {
+        labelFont.setPixelSize(size);
+        Label2->setFont(labelFont);
+        if (Label2->sizeHint().width() <= Label2->width())
+            break;
+    }
 }
 
 void TBaloonForm::FormShow() {

@@ -56,6 +56,7 @@ protected:
 
 private:
     void DrawComposition();
+    void FitTexts();
     void ReportUndecodablePicture(const QString& message);
 
     QImage picture_;
