@@ -16,7 +16,7 @@
 #include <QTableWidget>
 #include <QWebEngineView>
 
-const char* const kProgramYears = "2003 - 2008";
+const char* const kProgramYears = "2003-2008";
 
 QUrl ProgramPageUrl(const QString& address) {
     const QString text = address.trimmed();
@@ -65,7 +65,11 @@ QTableWidget* MakeGrid(QWidget* parent, const QRect& geometry, int columnWidth) 
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    SetPixelSize(grid, 16);
+    // A narrow face keeps longer values inside the 100-pixel column.
+    QFont font;
+    font.setFamilies({"MS Sans Serif", "DejaVu Sans Condensed", "Liberation Sans Narrow"});
+    font.setPixelSize(16);
+    grid->setFont(font);
     grid->setEnabled(false);
     // Disabled, but readable like an enabled grid.
     QPalette palette = grid->palette();

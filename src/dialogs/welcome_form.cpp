@@ -14,7 +14,8 @@ bool OpenedFromSettings = false;
 
 namespace {
 
-QPlainTextEdit* MakeMemo(QWidget* parent, const QRect& geometry, const QStringList& lines) {
+// The design texts are given as paragraphs; the memo wraps them to its width.
+QPlainTextEdit* MakeMemo(QWidget* parent, const QRect& geometry, const QStringList& paragraphs) {
     auto* memo = new QPlainTextEdit(parent);
     memo->setGeometry(geometry);
     memo->setReadOnly(true);
@@ -22,7 +23,7 @@ QPlainTextEdit* MakeMemo(QWidget* parent, const QRect& geometry, const QStringLi
     memo->viewport()->setCursor(Qt::ArrowCursor);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SetPixelSize(memo, 12);
-    memo->setPlainText(lines.join('\n'));
+    memo->setPlainText(paragraphs.join('\n'));
     return memo;
 }
 
@@ -36,22 +37,23 @@ TWelcomeForm::TWelcomeForm(QWidget* parent)
 
     GroupBox1 = new QGroupBox("Nutzung: ", this);
     GroupBox1->setGeometry(3, 48, 470, 197);
-    Memo1 = MakeMemo(
-        GroupBox1, QRect(7, 18, 457, 129),
-        {"Herzlich willkommen bei Glimmora. Mit Glimmora können Sie auf einfachste Art",
-         "und Weise Bilder in Ihre Emails einbauen, um dem tristen Alltag zu", "entkommen.",
-         "Ab sofort wird Glimmora als Symbol direkt neben der Windows-Uhr angezeigt.",
-         "Ein Klick mit der Maustaste auf dieses Symbol zeigt das Hauptfenster von",
-         "Glimmora an."});
+    Memo1 =
+        MakeMemo(GroupBox1, QRect(7, 18, 457, 129),
+                 {"Herzlich willkommen bei Glimmora. Mit Glimmora können Sie auf einfachste Art "
+                  "und Weise Bilder in Ihre Emails einbauen, um dem tristen Alltag zu entkommen.",
+                  "Ab sofort wird Glimmora als Symbol direkt neben der Windows-Uhr angezeigt. "
+                  "Ein Klick mit der Maustaste auf dieses Symbol zeigt das Hauptfenster von "
+                  "Glimmora an."});
     Image3 = MakePicture(GroupBox1, "welcome_picture.png", QRect(342, 146, 120, 45));
 
     GroupBox2 = new QGroupBox("Vorgehen: ", this);
     GroupBox2->setGeometry(3, 247, 470, 117);
-    Memo2 = MakeMemo(
-        GroupBox2, QRect(7, 16, 457, 97),
-        {"Schreiben Sie Ihre Email wie gewohnt. Sobald Sie an eine Stelle ein Bildchen",
-         "einfügen wollen, klicken Sie einfach auf das Glimmora-Symbol neben der",
-         "Windows Uhr, wählen ein passendes Bildchen bei Glimmora aus und klicken", "auf dieses."});
+    Memo2 =
+        MakeMemo(GroupBox2, QRect(7, 16, 457, 97),
+                 {"Schreiben Sie Ihre Email wie gewohnt. Sobald Sie an eine Stelle ein Bildchen "
+                  "einfügen wollen, klicken Sie einfach auf das Glimmora-Symbol neben der "
+                  "Windows Uhr, wählen ein passendes Bildchen bei Glimmora aus und klicken "
+                  "auf dieses."});
 
     CheckBox2 = new QCheckBox(this);
     CheckBox2->setGeometry(4, 376, 16, 16);

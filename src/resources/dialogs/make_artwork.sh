@@ -96,7 +96,10 @@ convert -size 383x205 gradient:'#FFFFFF'-"$SAND" \
     -draw "fill none stroke $BROWN stroke-width 3 rectangle 1,1 381,203" \
     -draw "$(smiley 70 60 40)" -draw "$(sparkle 120 16 10 '#FF9A1F')" \
     -draw "$(smiley 44 150 22)" -draw "$(smiley 96 162 16)" \
-    -draw "$(sparkle 20 100 5 '#E0B000')" -draw "$(sparkle 350 180 8 '#FF9A1F')" \
+    -draw "$(sparkle 20 100 5 '#E0B000')" -draw "$(sparkle 250 178 8 '#FF9A1F')" \
     -draw "$(sparkle 368 20 5 '#E0B000')" \
     -font DejaVu-Sans -pointsize 11 -fill "$MAROON" -annotate +300+190 'Version 3.5' \
     splash.png
+
+# No creation dates in the files, so that rendering again changes only what was redrawn.
+mogrify -strip -define png:exclude-chunks=date,time,tIME ./*.png
