@@ -4,13 +4,13 @@
 
 #include "balloon/balloon_state.h"
 #include "catalogue/catalogue_folders.h"
+#include "dialogs/window_test_support.h"
 #include "localisation/translation_table.h"
 #include "support/test_env.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFrame>
 #include <QImage>
@@ -26,17 +26,6 @@
 #include <memory>
 
 namespace {
-
-bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 20000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
 
 // Answers every message box that comes up with OK and keeps its text.
 class MessageBoxAnswerer {
