@@ -3,6 +3,8 @@
 #include "platform/file_system.h"
 #include "platform/ini_profile.h"
 
+#include <QSet>
+
 #include <algorithm>
 #include <limits>
 #include <stdexcept>
@@ -91,6 +93,22 @@ qint32 ParseProfileInt(const QByteArray& text, bool* ok) {
     return negative ? qint32(-qint64(value)) : qint32(value);
 }
 
+// Every text between a "[" and the next "]", blanks around it dropped: a superset of the section
+// names that the profile reader sees, so sections missing from the file are skipped without
+// reading the whole file once for each of the 501 possible numbers.
+QSet<QByteArray> CandidateSectionNames(const QByteArray& text) {
+    QSet<QByteArray> names;
+    qsizetype open = text.indexOf('[');
+    while (open >= 0) {
+        const qsizetype close = text.indexOf(']', open + 1);
+        if (close < 0)
+            break;
+        names.insert(text.mid(open + 1, close - open - 1).trimmed());
+        open = text.indexOf('[', open + 1);
+    }
+    return names;
+}
+
 } // namespace
 
 const MailDefListType& MailDefList() {
@@ -150,8 +168,11 @@ void LoadMailDefs(const QString& path) {
         CurrentVersion() = ReadProfileStringFromText(text, "Glimmora", "maildef_version", "0");
         CurrentValid() = ParseProfileFlag(
             ReadProfileStringFromText(text, "Glimmora", "valid_for_Version_1", ""), false);
+        const QSet<QByteArray> present = CandidateSectionNames(text);
         for (int n = 0; n <= kLastDefinitionSection; ++n) {
             const QByteArray section = QByteArray::number(n);
+            if (!present.contains(section))
+                continue;
             auto def = std::make_unique<MailDef>();
             def->Name = ReadProfileStringFromText(text, section, "name", "");
             if (def->Name.isEmpty())

@@ -91,6 +91,12 @@ TEST_F(MailDefsTest, OnlySectionsZeroToFiveHundredWithoutLeadingZerosAreRead) {
          "[-1]\r\nname=Negative\r\n[500]\r\nname=Last\r\n[7]\r\nname=Seven\r\n"
          "[1]\r\nlanguage=en\r\n[2]\r\nname=\r\nwindowclass=X\r\n");
     EXPECT_EQ(Names(), (QList<QByteArray>{"Last", "Seven"}));
+
+    // Sections are found wherever the profile reader finds them: blanks inside the brackets,
+    // brackets in values, a header after a long run of other lines.
+    Load("[Glimmora]\r\nnote=[1] is kept\r\n  [ 8 ]  \r\nname=Spaced\r\n" + QByteArray(5000, ';') +
+         "\r\n[1]\r\nname=One\r\n");
+    EXPECT_EQ(Names(), (QList<QByteArray>{"One", "Spaced"}));
 }
 
 TEST_F(MailDefsTest, QuotedKeyValueIsUnquotedBeforeDecoding) {
