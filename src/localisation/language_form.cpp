@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTimer>
 
 QString LanguageChoiceMarkerPath() {
@@ -24,6 +25,7 @@ TLanguageForm::TLanguageForm(const QStringList& arguments, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(186, 118);
     MakeWhite(this);
+    SetPixelSize(this, 11);
 
     Label2 = new QLabel(QStringLiteral("Bitte wählen Sie Ihre Sprache aus:"), this);
     Label2->move(8, 24);
@@ -53,6 +55,8 @@ TLanguageForm::TLanguageForm(const QStringList& arguments, QWidget* parent)
 void TLanguageForm::FormCreate() {
     if (FirstArgument(arguments_).toLower() == QStringLiteral("/firststart"))
         QFile::remove(ResolvePath(LanguageChoiceMarkerPath()));
+    // Filling selects the first entry by itself; only the user's pick may enable the button.
+    const QSignalBlocker quiet(ComboBox1);
     ComboBox1->clear();
     const int count = CountLanguages();
     for (int i = 0; i < count; ++i)

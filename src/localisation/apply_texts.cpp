@@ -1,0 +1,178 @@
+#include "localisation/language.h"
+
+#include "app/forms.h"
+#include "app/main_window.h"
+#include "balloon/balloon_form.h"
+#include "catalogue/add_image_form.h"
+#include "dialogs/about_form.h"
+#include "dialogs/browser_form.h"
+#include "dialogs/dialog_style.h"
+#include "dialogs/question_dialog.h"
+#include "dialogs/settings_form.h"
+#include "dialogs/welcome_form.h"
+#include "localisation/translation_table.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+// A text of several lines keeps its breaks in labels and buttons; a title bar has one line.
+QString ShownText(const QString& text) {
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+void SetCaption(QWidget* window, int number) {
+    if (window)
+        window->setWindowTitle(ShownText(GetText(number)).replace(QLatin1Char('\n'), ' '));
+}
+
+void SetCaption(QLabel* label, const QString& text) {
+    if (!label)
+        return;
+    // Translation texts are shown as they stand, never read as markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setText(ShownText(text));
+    // Labels size themselves to their text: a longer translation grows the label instead of
+    // being cut off (a layout, where there is one, still has the last word).
+    if (!label->wordWrap()) {
+        const QSize needed = label->sizeHint();
+        if (needed.width() > label->width() || needed.height() > label->height())
+            label->resize(qMax(needed.width(), label->width()),
+                          qMax(needed.height(), label->height()));
+    }
+}
+
+void SetCaption(QLabel* label, int number) {
+    SetCaption(label, GetText(number));
+}
+
+void SetCaption(QAbstractButton* button, int number) {
+    if (button)
+        button->setText(ShownText(GetText(number)));
+}
+
+void SetCaption(QGroupBox* group, int number) {
+    if (group)
+        group->setTitle(ShownText(GetText(number)));
+}
+
+void SetCaption(QAction* item, int number) {
+    if (item)
+        item->setText(ShownText(GetText(number)));
+}
+
+void SetLines(QPlainTextEdit* memo, int number) {
+    SetMemoText(memo, GetText(number));
+}
+
+void ApplyToMainWindow(TForm1* f) {
+    SetCaption(f->Gruppenlabel1, 6);
+    SetCaption(f->TODOshow1, 26);
+    SetCaption(f->TODOWebsite1, 28);
+    SetCaption(f->TODOClose1, 29);
+    SetCaption(f->CoolBarBand, 1);
+    SetCaption(static_cast<QWidget*>(f), 2);
+    SetCaption(f->SpeedButton9, 31);
+    SetCaption(f->SpeedButton6, 32);
+    SetCaption(f->SpeedButton8, 33);
+    SetCaption(f->SpeedButton2, 35);
+    SetCaption(f->SpeedButton11, 37);
+    SetCaption(f->SpeedButton3, 69);
+    SetCaption(f->Label1, 70);
+    SetCaption(f->Label3, 72);
+    SetCaption(f->SpeedButton4, 71);
+    SetCaption(f->SpeedButton5, 73);
+    SetCaption(f->SpeedButton7, 74);
+    SetCaption(f->SpeedButton10, 80);
+    SetCaption(f->SpeedButton12, 81);
+}
+
+void ApplyToAboutWindow(TAboutForm* f) {
+    SetCaption(static_cast<QWidget*>(f), 1);
+    SetCaption(f->Label11, 1);
+    SetCaption(f->BitBtn1, 39);
+    SetCaption(f->GroupBox3, 40);
+    SetCaption(f->BitBtn7, 43);
+    SetCaption(f->Label9, 41);
+    SetCaption(f->Label12, 42);
+}
+
+void ApplyToBrowserWindow(TBrowserForm* f) {
+    SetCaption(static_cast<QWidget*>(f), 1);
+    SetCaption(f->BitBtn7, 43);
+}
+
+void ApplyToQuestionDialog(TQuestionDialogForm* f) {
+    SetCaption(static_cast<QWidget*>(f), 1);
+    SetCaption(f->BitBtn1, 11);
+    SetCaption(f->BitBtn2, 12);
+    SetCaption(f->BitBtn3, 44);
+}
+
+void ApplyToSettingsDialog(TSettingsForm* f) {
+    SetCaption(static_cast<QWidget*>(f), 1);
+    SetCaption(f->GroupBox1, 45);
+    SetCaption(f->GroupBox2, 48);
+    SetCaption(f->GroupBox3, 50);
+    SetCaption(f->BitBtn1, 47);
+    SetCaption(f->BitBtn2, 51);
+    SetCaption(f->BitBtn3, 43);
+    SetCaption(f->Label1, 49);
+    SetLines(f->Memo1, 46);
+}
+
+void ApplyToWelcomeWindow(TWelcomeForm* f) {
+    SetCaption(static_cast<QWidget*>(f), 1);
+    SetCaption(f->GroupBox1, 57);
+    SetCaption(f->GroupBox2, 58);
+    SetCaption(f->Label1, 59);
+    SetCaption(f->BitBtn3, 43);
+    SetLines(f->Memo1, 60);
+    SetLines(f->Memo2, 61);
+}
+
+void ApplyToAddPictureWindow(TAddImageForm* f) {
+    SetCaption(static_cast<QWidget*>(f), 1);
+    SetCaption(f->Label1, 76);
+    // The category label always reads like the main window's, whatever text 6 holds.
+    if (Form1 && Form1->Gruppenlabel1)
+        SetCaption(f->Gruppenlabel1, Form1->Gruppenlabel1->text());
+}
+
+void ApplyToBalloonDesigner(TBaloonForm* f) {
+    SetCaption(static_cast<QWidget*>(f), 1);
+    SetCaption(f->Label2, 77);
+    SetCaption(f->SpeedButton2, 78);
+    SetCaption(f->SpeedButton1, 79);
+}
+
+} // namespace
+
+void ApplyTexts() {
+    // Window by window in a fixed order: the add-picture window copies a text of the main window.
+    if (Form1)
+        ApplyToMainWindow(Form1);
+    if (AboutForm)
+        ApplyToAboutWindow(AboutForm);
+    if (BrowserForm)
+        ApplyToBrowserWindow(BrowserForm);
+    if (QuestionDialogForm)
+        ApplyToQuestionDialog(QuestionDialogForm);
+    if (SettingsForm)
+        ApplyToSettingsDialog(SettingsForm);
+    if (WelcomeForm)
+        ApplyToWelcomeWindow(WelcomeForm);
+    if (AddImageForm)
+        ApplyToAddPictureWindow(AddImageForm);
+    if (BaloonForm)
+        ApplyToBalloonDesigner(BaloonForm);
+}

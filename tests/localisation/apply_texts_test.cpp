@@ -1,0 +1,320 @@
+// The texts of all windows come from the translation table: every component listed holds the
+// text of its number, a number the file lacks empties its component, and the shipped languages
+// fit the windows they are shown in.
+#include "localisation/language.h"
+
+#include "app/forms.h"
+#include "app/main_window.h"
+#include "balloon/balloon_form.h"
+#include "catalogue/add_image_form.h"
+#include "dialogs/about_form.h"
+#include "dialogs/browser_form.h"
+#include "dialogs/dialog_style.h"
+#include "dialogs/question_dialog.h"
+#include "dialogs/settings_form.h"
+#include "dialogs/welcome_form.h"
+#include "dialogs/window_test_support.h"
+#include "localisation/translation_table.h"
+#include "support/test_env.h"
+
+#include <QAction>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// Texts of several lines, as the memos carry them.
+const QSet<int> kMemoNumbers = {46, 60, 61};
+
+QByteArray NumberedTranslation(const QSet<int>& lacking = {}) {
+    QByteArray file;
+    for (int n = 0; n <= 89; ++n) {
+        if (lacking.contains(n))
+            continue;
+        file += "[" + QByteArray::number(n) + "]\r\nT" + QByteArray::number(n) + "\r\n";
+        if (kMemoNumbers.contains(n))
+            file += "second line of " + QByteArray::number(n) + "\r\n";
+    }
+    return file + "[END]\r\n";
+}
+
+QString Expected(int number) {
+    const QString text = "T" + QString::number(number);
+    return kMemoNumbers.contains(number) ? text + "\nsecond line of " + QString::number(number)
+                                         : text;
+}
+
+struct Row {
+    std::string component;
+    std::function<QString()> read;
+    int number;
+};
+
+QString Title(QWidget* w) {
+    return w->windowTitle();
+}
+
+// The components and their numbers, written out here a second time so that a wrong row in the
+// program shows up.
+std::vector<Row> Rows() {
+    TForm1* m = Form1;
+    TAboutForm* a = AboutForm;
+    TSettingsForm* s = SettingsForm;
+    TWelcomeForm* w = WelcomeForm;
+    TQuestionDialogForm* q = QuestionDialogForm;
+    TAddImageForm* i = AddImageForm;
+    TBaloonForm* b = BaloonForm;
+    return {
+        {"Form1.Gruppenlabel1", [m] { return m->Gruppenlabel1->text(); }, 6},
+        {"Form1.TODOshow1", [m] { return m->TODOshow1->text(); }, 26},
+        {"Form1.TODOWebsite1", [m] { return m->TODOWebsite1->text(); }, 28},
+        {"Form1.TODOClose1", [m] { return m->TODOClose1->text(); }, 29},
+        {"Form1.CoolBar1 band", [m] { return m->CoolBarBand->text(); }, 1},
+        {"Form1", [m] { return Title(m); }, 2},
+        {"Form1.SpeedButton9", [m] { return m->SpeedButton9->text(); }, 31},
+        {"Form1.SpeedButton6", [m] { return m->SpeedButton6->text(); }, 32},
+        {"Form1.SpeedButton8", [m] { return m->SpeedButton8->text(); }, 33},
+        {"Form1.SpeedButton2", [m] { return m->SpeedButton2->text(); }, 35},
+        {"Form1.SpeedButton11", [m] { return m->SpeedButton11->text(); }, 37},
+        {"Form1.SpeedButton3", [m] { return m->SpeedButton3->text(); }, 69},
+        {"Form1.Label1", [m] { return m->Label1->text(); }, 70},
+        {"Form1.Label3", [m] { return m->Label3->text(); }, 72},
+        {"Form1.SpeedButton4", [m] { return m->SpeedButton4->text(); }, 71},
+        {"Form1.SpeedButton5", [m] { return m->SpeedButton5->text(); }, 73},
+        {"Form1.SpeedButton7", [m] { return m->SpeedButton7->text(); }, 74},
+        {"Form1.SpeedButton10", [m] { return m->SpeedButton10->text(); }, 80},
+        {"Form1.SpeedButton12", [m] { return m->SpeedButton12->text(); }, 81},
+        {"AboutForm", [a] { return Title(a); }, 1},
+        {"AboutForm.Label11", [a] { return a->Label11->text(); }, 1},
+        {"AboutForm.BitBtn1", [a] { return a->BitBtn1->text(); }, 39},
+        {"AboutForm.GroupBox3", [a] { return a->GroupBox3->title(); }, 40},
+        {"AboutForm.BitBtn7", [a] { return a->BitBtn7->text(); }, 43},
+        {"AboutForm.Label9", [a] { return a->Label9->text(); }, 41},
+        {"AboutForm.Label12", [a] { return a->Label12->text(); }, 42},
+        {"BrowserForm", [] { return Title(BrowserForm); }, 1},
+        {"BrowserForm.BitBtn7", [] { return BrowserForm->BitBtn7->text(); }, 43},
+        {"QuestionDialogForm", [q] { return Title(q); }, 1},
+        {"QuestionDialogForm.BitBtn1", [q] { return q->BitBtn1->text(); }, 11},
+        {"QuestionDialogForm.BitBtn2", [q] { return q->BitBtn2->text(); }, 12},
+        {"QuestionDialogForm.BitBtn3", [q] { return q->BitBtn3->text(); }, 44},
+        {"SettingsForm", [s] { return Title(s); }, 1},
+        {"SettingsForm.GroupBox1", [s] { return s->GroupBox1->title(); }, 45},
+        {"SettingsForm.GroupBox2", [s] { return s->GroupBox2->title(); }, 48},
+        {"SettingsForm.GroupBox3", [s] { return s->GroupBox3->title(); }, 50},
+        {"SettingsForm.BitBtn1", [s] { return s->BitBtn1->text(); }, 47},
+        {"SettingsForm.BitBtn2", [s] { return s->BitBtn2->text(); }, 51},
+        {"SettingsForm.BitBtn3", [s] { return s->BitBtn3->text(); }, 43},
+        {"SettingsForm.Label1", [s] { return s->Label1->text(); }, 49},
+        {"SettingsForm.Memo1", [s] { return s->Memo1->toPlainText(); }, 46},
+        {"WelcomeForm", [w] { return Title(w); }, 1},
+        {"WelcomeForm.GroupBox1", [w] { return w->GroupBox1->title(); }, 57},
+        {"WelcomeForm.GroupBox2", [w] { return w->GroupBox2->title(); }, 58},
+        {"WelcomeForm.Label1", [w] { return w->Label1->text(); }, 59},
+        {"WelcomeForm.BitBtn3", [w] { return w->BitBtn3->text(); }, 43},
+        {"WelcomeForm.Memo1", [w] { return w->Memo1->toPlainText(); }, 60},
+        {"WelcomeForm.Memo2", [w] { return w->Memo2->toPlainText(); }, 61},
+        {"AddImageForm", [i] { return Title(i); }, 1},
+        {"AddImageForm.Label1", [i] { return i->Label1->text(); }, 76},
+        {"AddImageForm.Gruppenlabel1", [i] { return i->Gruppenlabel1->text(); }, 6},
+        {"BaloonForm", [b] { return Title(b); }, 1},
+        {"BaloonForm.Label2", [b] { return b->Label2->text(); }, 77},
+        {"BaloonForm.SpeedButton2", [b] { return b->SpeedButton2->text(); }, 78},
+        {"BaloonForm.SpeedButton1", [b] { return b->SpeedButton1->text(); }, 79},
+    };
+}
+
+class ApplyTextsTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        home = new TempHome;
+        Form1 = new TForm1({"glimmora"});
+        SettingsForm = new TSettingsForm();
+        WelcomeForm = new TWelcomeForm();
+        QuestionDialogForm = new TQuestionDialogForm();
+        AboutForm = new TAboutForm();
+        BrowserForm = new TBrowserForm();
+        AddImageForm = new TAddImageForm();
+        BaloonForm = new TBaloonForm();
+    }
+    static void TearDownTestSuite() {
+        for (QWidget* window :
+             std::initializer_list<QWidget*>{BaloonForm, AddImageForm, BrowserForm, AboutForm,
+                                             QuestionDialogForm, WelcomeForm, SettingsForm, Form1})
+            delete window;
+        BaloonForm = nullptr;
+        AddImageForm = nullptr;
+        BrowserForm = nullptr;
+        AboutForm = nullptr;
+        QuestionDialogForm = nullptr;
+        WelcomeForm = nullptr;
+        SettingsForm = nullptr;
+        Form1 = nullptr;
+        delete home;
+        home = nullptr;
+    }
+
+    static void UseTranslation(const QByteArray& content) {
+        WriteFile(home->userData() + "Glimmora.def", content);
+        CreateTranslationTable("Glimmora");
+    }
+
+    static TempHome* home;
+};
+
+TempHome* ApplyTextsTest::home = nullptr;
+
+TEST_F(ApplyTextsTest, EveryComponentShowsTheTextOfItsNumber) {
+    UseTranslation(NumberedTranslation());
+    ApplyTexts();
+    for (const Row& row : Rows())
+        EXPECT_EQ(row.read(), Expected(row.number)) << row.component;
+}
+
+TEST_F(ApplyTextsTest, ANumberTheFileLacksEmptiesItsComponents) {
+    UseTranslation(NumberedTranslation());
+    ApplyTexts();
+    const QSet<int> lacking = {1, 6, 43, 46, 60, 74, 81};
+    UseTranslation(NumberedTranslation(lacking));
+    ApplyTexts();
+    for (const Row& row : Rows()) {
+        const QString expected = lacking.contains(row.number) ? QString() : Expected(row.number);
+        EXPECT_EQ(row.read(), expected) << row.component;
+    }
+    // No design text survives either: a missing file empties everything.
+    QFile::remove(home->userData() + "Glimmora.def");
+    CreateTranslationTable("Glimmora");
+    ApplyTexts();
+    for (const Row& row : Rows())
+        EXPECT_EQ(row.read(), QString()) << row.component;
+}
+
+TEST_F(ApplyTextsTest, TextsAreShownAsTheyStand) {
+    UseTranslation("[6]\r\n<b>bold</b> & more\r\n[70]\r\ntwo\r\nlines\r\n[END]\r\n");
+    ApplyTexts();
+    EXPECT_EQ(Form1->Gruppenlabel1->text(), QStringLiteral("<b>bold</b> & more"));
+    EXPECT_EQ(Form1->Gruppenlabel1->textFormat(), Qt::PlainText);
+    EXPECT_EQ(AddImageForm->Gruppenlabel1->text(), QStringLiteral("<b>bold</b> & more"));
+    EXPECT_EQ(Form1->Label1->text(), QStringLiteral("two\nlines"));
+    // A label grows with a longer text instead of cutting it off.
+    EXPECT_GE(Form1->Label1->height(), Form1->Label1->sizeHint().height());
+}
+
+TEST(SetMemoText, BreaksAtEveryKindOfLineEnd) {
+    QPlainTextEdit memo;
+    memo.setPlainText("design text");
+    SetMemoText(&memo, "a\rb\nc\r\nd");
+    EXPECT_EQ(memo.toPlainText(), QStringLiteral("a\nb\nc\nd"));
+    SetMemoText(&memo, "a\r\rb");
+    EXPECT_EQ(memo.toPlainText(), QStringLiteral("a\n\nb"));
+    SetMemoText(&memo, "last\r"); // a final break closes the line, it opens none
+    EXPECT_EQ(memo.toPlainText(), QStringLiteral("last"));
+    SetMemoText(&memo, "");
+    EXPECT_EQ(memo.toPlainText(), QString());
+    SetMemoText(nullptr, "nothing to fill");
+}
+
+// The widest line of a caption in the font it is shown in.
+int TextWidth(const QWidget* widget, const QString& text) {
+    int widest = 0;
+    for (const QString& line : text.split('\n'))
+        widest = qMax(widest, widget->fontMetrics().horizontalAdvance(line));
+    return widest;
+}
+
+void ExpectButtonFits(QPushButton* button, const std::string& name) {
+    int needed = TextWidth(button, button->text());
+    if (!button->icon().isNull())
+        needed += button->iconSize().width() + 4;
+    EXPECT_LE(needed, button->width() - 4) << name << ": " << button->text().toStdString();
+    const int lines = button->text().count('\n') + 1;
+    EXPECT_LE(lines * button->fontMetrics().lineSpacing(), button->height() - 4)
+        << name << ": " << button->text().toStdString();
+}
+
+// The main window's link buttons wrap their captions beside or under the glyph; the wrapped text
+// must still fit the room left for it.
+void ExpectLinkButtonFits(QToolButton* button, const std::string& name) {
+    const QRect inner = button->rect().adjusted(2, 2, -2, -2);
+    const QSize icon = button->iconSize();
+    const QRect room = button->toolButtonStyle() == Qt::ToolButtonTextUnderIcon
+                           ? inner.adjusted(0, icon.height() + 2, 0, 0)
+                           : inner.adjusted(icon.width() + 6, 0, 0, 0);
+    const QRect used = button->fontMetrics().boundingRect(QRect(0, 0, room.width(), 1000),
+                                                          Qt::TextWordWrap, button->text());
+    EXPECT_LE(used.width(), room.width()) << name << ": " << button->text().toStdString();
+    // Two lines under the glyph may reach one pixel into the button's inner margin.
+    const int slack = button->toolButtonStyle() == Qt::ToolButtonTextUnderIcon ? 1 : 0;
+    EXPECT_LE(used.height(), room.height() + slack) << name << ": " << button->text().toStdString();
+}
+
+void ExpectInsideParent(QWidget* widget, const std::string& name) {
+    EXPECT_LE(widget->geometry().right(), widget->parentWidget()->width())
+        << name << " sticks out of its parent";
+}
+
+void ExpectMemoFits(QPlainTextEdit* memo, const std::string& name) {
+    // The room inside frame and document margins; the memo's own size is fixed by its window.
+    const int margin = 2 * int(memo->document()->documentMargin());
+    const QRect room = memo->contentsRect().adjusted(0, 0, -margin, -margin);
+    const QStringList lines = memo->toPlainText().split('\n');
+    for (const QString& line : lines)
+        EXPECT_LE(memo->fontMetrics().horizontalAdvance(line), room.width())
+            << name << ": " << line.toStdString();
+    EXPECT_LE(lines.size() * memo->fontMetrics().lineSpacing(), room.height())
+        << name << " needs " << lines.size() << " lines";
+}
+
+TEST_F(ApplyTextsTest, ShippedLanguagesFitTheirWindows) {
+    const QStringList languages = {"Glimmora.t00", "Glimmora.t01", "Glimmora.t02", "Glimmora.t03"};
+    for (const QString& language : languages) {
+        SCOPED_TRACE(language.toStdString());
+        UseTranslation(ReadFile(SourceDir() + "shipped/" + language));
+        ApplyTexts();
+        for (QWidget* window : std::initializer_list<QWidget*>{
+                 Form1, SettingsForm, WelcomeForm, QuestionDialogForm, AboutForm, BaloonForm})
+            window->ensurePolished();
+
+        for (QToolButton* b :
+             {Form1->SpeedButton3, Form1->SpeedButton10, Form1->SpeedButton12, Form1->SpeedButton2,
+              Form1->SpeedButton9, Form1->SpeedButton6, Form1->SpeedButton11, Form1->SpeedButton4,
+              Form1->SpeedButton5, Form1->SpeedButton7})
+            ExpectLinkButtonFits(b, "Form1 button");
+        // Pane headers end before the info picture at the header's right end.
+        for (QLabel* l : {Form1->Gruppenlabel1, Form1->Label1, Form1->Label3})
+            EXPECT_LE(l->x() + TextWidth(l, l->text()), Form1->Image1->x())
+                << "pane header " << l->text().toStdString();
+
+        TSettingsForm* s = SettingsForm;
+        for (QPushButton* b : {s->BitBtn1, s->BitBtn2, s->BitBtn3})
+            ExpectButtonFits(b, "SettingsForm button");
+        ExpectInsideParent(s->Label1, "SettingsForm.Label1");
+        ExpectMemoFits(s->Memo1, "SettingsForm.Memo1");
+
+        TWelcomeForm* w = WelcomeForm;
+        ExpectButtonFits(w->BitBtn3, "WelcomeForm.BitBtn3");
+        ExpectInsideParent(w->Label1, "WelcomeForm.Label1");
+        ExpectMemoFits(w->Memo1, "WelcomeForm.Memo1");
+        ExpectMemoFits(w->Memo2, "WelcomeForm.Memo2");
+
+        for (QPushButton* b : {QuestionDialogForm->BitBtn1, QuestionDialogForm->BitBtn2,
+                               QuestionDialogForm->BitBtn3, AboutForm->BitBtn1, AboutForm->BitBtn7})
+            ExpectButtonFits(b, "dialog button");
+        ExpectInsideParent(AboutForm->Label9, "AboutForm.Label9");
+        ExpectInsideParent(AboutForm->Label12, "AboutForm.Label12");
+        ExpectInsideParent(AddImageForm->Label1, "AddImageForm.Label1");
+        ExpectInsideParent(BaloonForm->Label2, "BaloonForm.Label2");
+        for (QToolButton* b : {BaloonForm->SpeedButton1, BaloonForm->SpeedButton2})
+            EXPECT_LE(TextWidth(b, b->text()) + b->iconSize().width() + 8, b->width())
+                << "BaloonForm button: " << b->text().toStdString();
+    }
+}
+
+} // namespace
+
+GLIMMORA_WINDOW_TEST_MAIN
