@@ -226,6 +226,9 @@ TEST_F(BalloonFormTest, TranslatedTextsFit) {
             EXPECT_LE(button->geometry().right(), form->width() - 1);
         }
         EXPECT_LT(form->SpeedButton2->geometry().right(), form->SpeedButton1->x());
+        const QString shot = qEnvironmentVariable("BALLOON_SCREENSHOT");
+        if (!shot.isEmpty())
+            form->grab().save(shot + "." + file + ".png");
         form->hide();
     }
 }
