@@ -342,7 +342,9 @@ private:
 } // namespace
 
 KeyCode KeycodeOfUsLetter(Display* display, char letter) {
-    XkbDescPtr xkb = XkbGetKeyboard(display, XkbKeyNamesMask, XkbUseCoreKbd);
+    XkbDescPtr xkb = XkbGetMap(display, 0, XkbUseCoreKbd);
+    if (xkb)
+        XkbGetNames(display, XkbKeyNamesMask, xkb);
     KeyCode keycode = KeycodeOfUsLetterIn(xkb, letter);
     if (xkb)
         XkbFreeKeyboard(xkb, 0, True);

@@ -12,9 +12,12 @@
 //   PASTE gif <sha1> | PASTE gif none
 //   PASTE done
 //
-// Usage: glimmora_target_client --class NAME [--instance NAME] [--iconic] [--lifetime SECONDS]
+// Usage: glimmora_target_client --class NAME [--instance NAME] [--iconic | --withdrawn]
+//                               [--grab-ctrl-alt-s] [--lifetime SECONDS]
 // With --iconic the window starts minimised; without a window manager the client keeps its own
-// WM_STATE, as the missing manager would.
+// WM_STATE, as the missing manager would. --withdrawn never maps the window (a program's hidden
+// window). --grab-ctrl-alt-s holds that key combination on the root window, as another program
+// holding the hot key would (GRABBED is written once the server has taken the grab).
 
 #include <QByteArray>
 #include <QCryptographicHash>
@@ -123,7 +126,7 @@ bool WindowManagerRunning(Display* display) {
 
 int main(int argc, char** argv) {
     std::string className = "GlimmoraTarget", instance;
-    bool iconic = false;
+    bool iconic = false, withdrawn = false, grab = false;
     unsigned lifetime = 120;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -133,6 +136,10 @@ int main(int argc, char** argv) {
             instance = argv[++i];
         else if (arg == "--iconic")
             iconic = true;
+        else if (arg == "--withdrawn")
+            withdrawn = true;
+        else if (arg == "--grab-ctrl-alt-s")
+            grab = true;
         else if (arg == "--lifetime" && i + 1 < argc)
             lifetime = static_cast<unsigned>(std::stoul(argv[++i]));
     }
@@ -164,10 +171,18 @@ int main(int argc, char** argv) {
     const bool managed = WindowManagerRunning(display);
     if (iconic && !managed) {
         SetWmState(display, window, IconicState);
-    } else {
+    } else if (!withdrawn) {
         XMapWindow(display, window);
     }
-    XkbDescPtr names = XkbGetKeyboard(display, XkbKeyNamesMask, XkbUseCoreKbd);
+    if (grab) {
+        XGrabKey(display, XKeysymToKeycode(display, XK_s), ControlMask | Mod1Mask,
+                 DefaultRootWindow(display), True, GrabModeAsync, GrabModeAsync);
+        XSync(display, False);
+        Say("GRABBED");
+    }
+    XkbDescPtr names = XkbGetMap(display, 0, XkbUseCoreKbd);
+    if (names)
+        XkbGetNames(display, XkbKeyNamesMask, names);
     XSync(display, False);
     char id[32];
     std::snprintf(id, sizeof id, "0x%lx", window);

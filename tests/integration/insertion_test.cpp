@@ -1,0 +1,277 @@
+#include "integration/insertion.h"
+
+#include "integration/key_sequence.h"
+#include "integration/mail_defs.h"
+#include "integration/x11_test_env.h"
+#include "platform/x11_windows.h"
+#include "support/test_env.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCryptographicHash>
+#include <QDirIterator>
+#include <QImage>
+#include <QMap>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kTargetClass = QStringLiteral("GlimmoraTestMail");
+
+QString Sha1Of(const QByteArray& data) {
+    return QString::fromLatin1(QCryptographicHash::hash(data, QCryptographicHash::Sha1).toHex());
+}
+
+// What the clipboard offers to other X clients, read the way a mail program would.
+QByteArray ReadClipboardExternally(const QString& target) {
+    QProcess xclip;
+    xclip.start(QStringLiteral("xclip"), {"-selection", "clipboard", "-o", "-t", target});
+    // This process owns the clipboard: keep serving it while xclip asks.
+    WaitUntil([&] { return xclip.state() == QProcess::NotRunning; }, 10000);
+    return xclip.readAllStandardOutput();
+}
+
+class InsertionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(SetKeyboardLayout(QStringLiteral("us")));
+        picture = home.home() + "pictures/wink face.png";
+        QImage image(37, 23, QImage::Format_ARGB32);
+        image.fill(QColor(200, 120, 40));
+        image.setPixelColor(3, 4, Qt::blue);
+        QDir().mkpath(home.home() + "pictures");
+        ASSERT_TRUE(image.save(picture, "PNG"));
+        pictureBytes = ReadFile(picture);
+        UseDefinition(kTargetClass, "|ALT|o|EALT|z", "|STRG|V|ESTRG|");
+        SetChosenMailDefIndexSource([] { return 0; });
+    }
+
+    void TearDown() override {
+        SetChosenMailDefIndexSource({});
+        SetKeyboardLayout(QStringLiteral("us"));
+    }
+
+    void UseDefinition(const QString& windowClass, const QByteArray& toHtml,
+                       const QByteArray& insert) {
+        const QString path = home.userData() + "glimmora.maildef.ini";
+        WriteFile(path, "[Glimmora]\r\nmaildef_version=1\r\nvalid_for_Version_1=1\r\n[0]\r\n"
+                        "name=Test mail\r\nlanguage=en\r\nwindowclass=" +
+                            windowClass.toLatin1() + "\r\ntohtmlkeys=" + toHtml +
+                            "\r\ninsert=" + insert + "\r\n");
+        LoadMailDefs(path);
+        ASSERT_EQ(MailDefList().size(), 1u);
+    }
+
+    // The key events as "press|release keysym", in order.
+    static QStringList KeyNames(const TargetClient& client) {
+        QStringList names;
+        for (const QStringList& key : client.keys())
+            names.append(key[0] + ' ' + key[1]);
+        return names;
+    }
+
+    static unsigned StateOf(const TargetClient& client, const QString& action,
+                            const QString& keysym) {
+        for (const QStringList& key : client.keys()) {
+            if (key[0] == action && key[1] == keysym)
+                return key[2].toUInt(nullptr, 16);
+        }
+        return ~0u;
+    }
+
+    void ExpectPictureWasPasted(const TargetClient& client, const QImage& image,
+                                const QByteArray& original, const QString& type) {
+        EXPECT_EQ(client.lineStartingWith("PASTE png "),
+                  QStringLiteral("PASTE png %1x%2").arg(image.width()).arg(image.height()));
+        EXPECT_EQ(client.lineStartingWith("PASTE html "),
+                  QStringLiteral("PASTE html 1 %1 %2 0").arg(type, Sha1Of(original)));
+        const QString targets = client.lineStartingWith("PASTE targets ");
+        EXPECT_FALSE(targets.contains("text/uri-list")) << targets.toStdString();
+    }
+
+    TempHome home;
+    QString picture;
+    QByteArray pictureBytes;
+};
+
+const QStringList kExpectedKeys = {
+    "press Alt_L", "press o",         "release o", "release Alt_L", "press z",
+    "release z",   "press Control_L", "press v",   "release v",     "release Control_L"};
+
+TEST_F(InsertionTest, TargetReceivesBothSequencesHalfASecondApartAndPastesThePicture) {
+    TargetClient client(kTargetClass);
+    ASSERT_TRUE(client.started());
+    InsertPicture(picture);
+    ASSERT_TRUE(client.waitForLine("PASTE done", 15000)) << client.lines().join('\n').toStdString();
+    ASSERT_TRUE(WaitUntil([&] { return client.keys().size() >= kExpectedKeys.size(); }));
+
+    EXPECT_EQ(KeyNames(client), kExpectedKeys) << client.lines().join('\n').toStdString();
+    EXPECT_TRUE(StateOf(client, "press", "o") & 0x8);     // Alt (Mod1)
+    EXPECT_FALSE(StateOf(client, "press", "z") & 0x9);    // no Alt, no Shift
+    EXPECT_EQ(StateOf(client, "press", "v") & 0x5, 0x4u); // Ctrl, no Shift
+    const auto keys = client.keys();
+    const long lastToHtml = keys[5][4].toLong();
+    const long firstInsert = keys[6][4].toLong();
+    // Server and program clocks both count whole milliseconds.
+    EXPECT_GE(firstInsert - lastToHtml, 499) << lastToHtml << " " << firstInsert;
+    ExpectPictureWasPasted(client, QImage(picture), pictureBytes, "image/png");
+    EXPECT_FALSE(InsertionRunning());
+}
+
+class LayoutTest : public InsertionTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(LayoutTest, DefinitionKeysArriveAsWrittenOnThisLayout) {
+    const QString layout = QString::fromLatin1(GetParam());
+    ASSERT_TRUE(SetKeyboardLayout(layout));
+    TargetClient client(kTargetClass);
+    ASSERT_TRUE(client.started());
+    InsertPicture(QUrl::fromLocalFile(picture).toString());
+    ASSERT_TRUE(client.waitForLine("PASTE done", 15000)) << client.lines().join('\n').toStdString();
+    ASSERT_TRUE(WaitUntil([&] { return client.keys().size() >= kExpectedKeys.size(); }));
+
+    if (layout == "ru") {
+        // No Latin letters anywhere in the map: the letters go to their keys on a US keyboard,
+        // as a real keyboard's Ctrl+V would, and toolkits read the shortcut from there.
+        QStringList keyNames;
+        for (const QStringList& key : client.keys())
+            keyNames.append(key[0] + ' ' + key[3]);
+        const QStringList expected = {
+            "press LALT",   "press AD09", "release AD09", "release LALT", "press AB01",
+            "release AB01", "press LCTL", "press AB04",   "release AB04", "release LCTL"};
+        EXPECT_EQ(keyNames, expected) << client.lines().join('\n').toStdString();
+    } else {
+        EXPECT_EQ(KeyNames(client), kExpectedKeys) << client.lines().join('\n').toStdString();
+        EXPECT_EQ(StateOf(client, "press", "v") & 0x5, 0x4u);
+        // The layout really is in force: z sits where this layout has it.
+        const QMap<QString, QString> zKey = {{"de", "AD06"}, {"fr", "AD02"}, {"ru,us", "AB01"}};
+        for (const QStringList& key : client.keys()) {
+            if (key[1] == "z") {
+                EXPECT_EQ(key[3], zKey.value(layout));
+            }
+        }
+        // On "ru,us" the Latin letters come from the second group, switched for them alone.
+        if (layout == "ru,us") {
+            EXPECT_EQ(StateOf(client, "press", "v") & 0x6000, 0x2000u);
+            EXPECT_EQ(StateOf(client, "release", "Control_L") & 0x6000, 0u);
+        }
+    }
+    ExpectPictureWasPasted(client, QImage(picture), pictureBytes, "image/png");
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, LayoutTest, ::testing::Values("de", "fr", "ru", "ru,us"),
+                         [](const auto& info) {
+                             QString name = QString::fromLatin1(info.param);
+                             return name.replace(',', '_').toStdString();
+                         });
+
+TEST_F(InsertionTest, MinimisedTargetIsRestoredAndReceivesTheKeys) {
+    TargetClient client(kTargetClass, {"--iconic"});
+    ASSERT_TRUE(client.started());
+    ASSERT_TRUE(IsWindowIconic(client.window()));
+    InsertPicture(picture);
+    ASSERT_TRUE(client.waitForLine("PASTE done", 15000)) << client.lines().join('\n').toStdString();
+    EXPECT_TRUE(client.hasLine("MAPPED"));
+    EXPECT_TRUE(client.hasLine("FOCUS in"));
+    EXPECT_FALSE(IsWindowIconic(client.window()));
+}
+
+TEST_F(InsertionTest, WithoutTargetWindowTheKeysReachTheFocusedWindow) {
+    UseDefinition(QStringLiteral("NoSuchMailProgram"), "|ALT|o|EALT|z", "|STRG|V|ESTRG|");
+    TargetClient other(QStringLiteral("SomeOtherProgram"));
+    ASSERT_TRUE(other.started());
+    BringTopLevelWindowToTop(other.window());
+    ASSERT_TRUE(WaitUntil([&] { return WindowHasInputFocus(other.window()); }));
+    InsertPicture(picture);
+    ASSERT_TRUE(other.waitForLine("PASTE done", 15000)) << other.lines().join('\n').toStdString();
+    ASSERT_TRUE(WaitUntil([&] { return other.keys().size() >= kExpectedKeys.size(); }));
+    EXPECT_EQ(KeyNames(other), kExpectedKeys);
+}
+
+TEST_F(InsertionTest, WithoutChosenDefinitionNothingIsSentButThePictureIsOnTheClipboard) {
+    SetChosenMailDefIndexSource([] { return -1; });
+    TargetClient client(kTargetClass);
+    ASSERT_TRUE(client.started());
+    const bool focusBefore = WindowHasInputFocus(client.window());
+    ModalDialogCloser closer;
+    InsertPicture(picture);
+    ASSERT_EQ(closer.texts().size(), 1);
+    EXPECT_TRUE(closer.texts()[0].contains("settings")) << closer.texts()[0].toStdString();
+    // Give stray keys time to arrive.
+    WaitMilliseconds(300);
+    EXPECT_TRUE(client.keys().isEmpty());
+    EXPECT_EQ(WindowHasInputFocus(client.window()), focusBefore);
+    EXPECT_EQ(QImage::fromData(ReadClipboardExternally("image/png")).size(), QSize(37, 23));
+}
+
+TEST_F(InsertionTest, AnimatedGifKeepsItsBytes) {
+    QString gif;
+    QDirIterator it(SourceDir() + "shipped", {"*.gif"}, QDir::Files, QDirIterator::Subdirectories);
+    if (it.hasNext())
+        gif = it.next();
+    if (gif.isEmpty())
+        GTEST_SKIP() << "no GIF picture in the shipped data";
+    const QByteArray gifBytes = ReadFile(gif);
+    const QString copy = home.home() + "pictures/blink smiley.gif";
+    WriteFile(copy, gifBytes);
+
+    TargetClient client(kTargetClass);
+    ASSERT_TRUE(client.started());
+    InsertPicture(QUrl::fromLocalFile(copy).toString());
+    ASSERT_TRUE(client.waitForLine("PASTE done", 15000)) << client.lines().join('\n').toStdString();
+    ExpectPictureWasPasted(client, QImage(copy), gifBytes, "image/gif");
+    EXPECT_EQ(client.lineStartingWith("PASTE gif "), "PASTE gif " + Sha1Of(gifBytes));
+}
+
+TEST_F(InsertionTest, PictureThatCannotBeReadEndsWithAMessageAndNoKey) {
+    TargetClient client(kTargetClass);
+    ASSERT_TRUE(client.started());
+    const QString notAPicture = home.home() + "pictures/notes.png";
+    WriteFile(notAPicture, "this is text, not a picture");
+    for (const QString& url : {notAPicture, home.home() + "pictures/missing.gif"}) {
+        ModalDialogCloser closer;
+        InsertPicture(url);
+        ASSERT_EQ(closer.texts().size(), 1) << url.toStdString();
+        EXPECT_TRUE(closer.texts()[0].contains(QFileInfo(url).fileName()))
+            << closer.texts()[0].toStdString();
+    }
+    WaitMilliseconds(300);
+    EXPECT_TRUE(client.keys().isEmpty());
+}
+
+TEST_F(InsertionTest, ClickDuringAnInsertionIsIgnored) {
+    TargetClient client(kTargetClass);
+    ASSERT_TRUE(client.started());
+    bool secondCallReturned = false;
+    bool runningSeen = false;
+    QTimer::singleShot(100, [&] {
+        runningSeen = InsertionRunning();
+        InsertPicture(picture);
+        secondCallReturned = true;
+    });
+    InsertPicture(picture);
+    ASSERT_TRUE(secondCallReturned);
+    EXPECT_TRUE(runningSeen);
+    ASSERT_TRUE(client.waitForLine("PASTE done", 15000));
+    WaitMilliseconds(1200);
+    EXPECT_EQ(KeyNames(client), kExpectedKeys);
+}
+
+TEST_F(InsertionTest, ModifierLeftPressedByTheDefinitionIsReleased) {
+    TargetClient client(kTargetClass);
+    ASSERT_TRUE(client.started());
+    ActivateWindow(client.window());
+    SendKeySequence(QByteArray("\xFC\xFEx", 3)); // Ctrl and Alt down, x, never released
+    ASSERT_TRUE(WaitUntil([&] { return client.keys().size() >= 6; }));
+    const QStringList expected = {"press Control_L", "press Alt_L",   "press x",
+                                  "release x",       "release Alt_L", "release Control_L"};
+    EXPECT_EQ(KeyNames(client), expected);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return RunTestsOnPrivateXServer(argc, argv);
+}

@@ -1,0 +1,150 @@
+#include "integration/x11_test_env.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QThread>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+#include <gtest/gtest.h>
+
+PrivateXServer::PrivateXServer() : previousDisplay_(qgetenv("DISPLAY")) {
+    if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty()) {
+        ok_ = !previousDisplay_.isEmpty();
+        return;
+    }
+    int number = 70 + static_cast<int>(QCoreApplication::applicationPid() % 50);
+    while (QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)) ||
+           QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)))
+        ++number;
+    const QString display = QStringLiteral(":%1").arg(number);
+    server_.setProgram(QStringLiteral("Xvfb"));
+    server_.setArguments({display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"});
+    server_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    server_.setStandardOutputFile(QProcess::nullDevice());
+    server_.start();
+    if (!server_.waitForStarted(5000))
+        return;
+    qputenv("DISPLAY", display.toLatin1());
+    for (int i = 0; i < 100 && !ok_; ++i) {
+        QThread::msleep(50);
+        ok_ = QProcess::execute(QStringLiteral("sh"), {"-c", "xdpyinfo >/dev/null 2>&1"}) == 0;
+    }
+}
+
+PrivateXServer::~PrivateXServer() {
+    if (server_.state() != QProcess::NotRunning) {
+        server_.terminate();
+        if (!server_.waitForFinished(3000))
+            server_.kill();
+        server_.waitForFinished(1000);
+    }
+    if (previousDisplay_.isEmpty())
+        qunsetenv("DISPLAY");
+    else
+        qputenv("DISPLAY", previousDisplay_);
+}
+
+int RunTestsOnPrivateXServer(int argc, char** argv) {
+    PrivateXServer server;
+    if (!server.ok()) {
+        fprintf(stderr, "No X server for the tests.\n");
+        return 1;
+    }
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
+
+bool WaitUntil(const std::function<bool()>& done, int ms) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!done()) {
+        if (waited.elapsed() > ms)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(2);
+    }
+    return true;
+}
+
+bool SetKeyboardLayout(const QString& layout) {
+    return QProcess::execute(QStringLiteral("setxkbmap"), {"-layout", layout}) == 0;
+}
+
+TargetClient::TargetClient(const QString& windowClass, const QStringList& options) {
+    QObject::connect(&process_, &QProcess::readyReadStandardOutput, [this] { Read(); });
+    process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process_.start(QStringLiteral(GLIMMORA_TARGET_CLIENT),
+                   QStringList{"--class", windowClass, "--lifetime", "60"} + options);
+}
+
+TargetClient::~TargetClient() {
+    process_.kill();
+    process_.waitForFinished(3000);
+}
+
+void TargetClient::Read() {
+    pending_ += process_.readAllStandardOutput();
+    for (qsizetype end; (end = pending_.indexOf('\n')) >= 0;) {
+        const QString line = QString::fromUtf8(pending_.left(end));
+        pending_.remove(0, end + 1);
+        if (line.startsWith(QLatin1String("READY ")))
+            window_ = line.mid(6).toULongLong(nullptr, 16);
+        lines_.append(line);
+    }
+}
+
+bool TargetClient::started(int ms) {
+    return WaitUntil([this] { return window_ != 0; }, ms);
+}
+
+bool TargetClient::waitForLine(const QString& line, int ms) {
+    return WaitUntil([&] { return lines_.contains(line); }, ms);
+}
+
+QString TargetClient::lineStartingWith(const QString& prefix) const {
+    for (const QString& line : lines_) {
+        if (line.startsWith(prefix))
+            return line;
+    }
+    return {};
+}
+
+QList<QStringList> TargetClient::keys() const {
+    QList<QStringList> result;
+    for (const QString& line : lines_) {
+        if (line.startsWith(QLatin1String("KEY ")))
+            result.append(line.mid(4).split(' '));
+    }
+    return result;
+}
+
+struct ModalDialogCloser::State {
+    QTimer timer;
+    QStringList texts;
+};
+
+ModalDialogCloser::ModalDialogCloser() : state_(std::make_unique<State>()) {
+    QObject::connect(&state_->timer, &QTimer::timeout, [state = state_.get()] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            state->texts.append(box->text());
+        else
+            state->texts.append(modal->windowTitle());
+        modal->close();
+    });
+    state_->timer.start(50);
+}
+
+ModalDialogCloser::~ModalDialogCloser() = default;
+
+QStringList ModalDialogCloser::texts() const {
+    return state_->texts;
+}

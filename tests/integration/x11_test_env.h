@@ -1,0 +1,77 @@
+#pragma once
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+// An Xvfb server of the test program's own (started without server reset, so keyboard maps set
+// with setxkbmap stay), so that changing the keyboard layout or the focus cannot disturb other
+// test programs. DISPLAY points at it while the object lives. When Xvfb is not installed the
+// display that the environment gives is used.
+class PrivateXServer {
+public:
+    PrivateXServer();
+    ~PrivateXServer();
+    PrivateXServer(const PrivateXServer&) = delete;
+    PrivateXServer& operator=(const PrivateXServer&) = delete;
+
+    bool ok() const { return ok_; }
+
+private:
+    QProcess server_;
+    QByteArray previousDisplay_;
+    bool ok_ = false;
+};
+
+// The main routine of a test program that needs a screen: starts a PrivateXServer, then a
+// QApplication on it, and runs the tests.
+int RunTestsOnPrivateXServer(int argc, char** argv);
+
+// Processes events until `done` holds or `ms` pass; returns `done()`.
+bool WaitUntil(const std::function<bool()>& done, int ms = 5000);
+
+// Sets the keyboard layout of the X server (setxkbmap); false on failure.
+bool SetKeyboardLayout(const QString& layout);
+
+// The recording X client of tests/support (glimmora_target_client), run for one test.
+class TargetClient {
+public:
+    explicit TargetClient(const QString& windowClass, const QStringList& options = {});
+    ~TargetClient();
+    TargetClient(const TargetClient&) = delete;
+    TargetClient& operator=(const TargetClient&) = delete;
+
+    // Waits for the client's window (READY); false when it did not come.
+    bool started(int ms = 5000);
+    quint64 window() const { return window_; }
+
+    QStringList lines() const { return lines_; }
+    bool hasLine(const QString& line) const { return lines_.contains(line); }
+    bool waitForLine(const QString& line, int ms = 5000);
+    // The first line that starts with `prefix`, or an empty text.
+    QString lineStartingWith(const QString& prefix) const;
+
+    // KEY lines split into fields: press|release, keysym, state, key name, time.
+    QList<QStringList> keys() const;
+
+private:
+    void Read();
+
+    QProcess process_;
+    QByteArray pending_;
+    QStringList lines_;
+    quint64 window_ = 0;
+};
+
+// Closes every modal dialog that opens while it lives and keeps the texts they showed.
+class ModalDialogCloser {
+public:
+    ModalDialogCloser();
+    ~ModalDialogCloser();
+    QStringList texts() const;
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
