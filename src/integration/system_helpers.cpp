@@ -224,5 +224,10 @@ void CopyFileSilently(const QString& source, const QString& target) {
 }
 
 QString AutostartCommand() {
-    return ExecArgument(QCoreApplication::applicationFilePath()) + QStringLiteral(" /minime");
+    // The clean-up run asks for it before any application object exists.
+    const QString executable =
+        QCoreApplication::instance()
+            ? QCoreApplication::applicationFilePath()
+            : QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    return ExecArgument(executable) + QStringLiteral(" /minime");
 }

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -130,6 +131,39 @@ TEST(IniWrite, ReplacesTheFileAtomically) {
     EXPECT_EQ(ReadFile(env.home() + "before.ini"), QByteArray("[S]\na=1\n"));
     EXPECT_EQ(ReadFile(file), QByteArray("[S]\na=2\n"));
     EXPECT_EQ(QDir(env.home()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+// Whatever the file held before, a written key reads back and no other key changes.
+TEST(IniWrite, WritingOneKeyChangesNothingElse) {
+    TempHome env;
+    const QString file = env.home() + "random.ini";
+    const QList<QByteArray> pieces = {"[S]",     "[s ]", "[T]",     "[",     "]", "k=1",
+                                      "K = 'q'", "k",    "x=\"a\"", "y==",   " ", "",
+                                      ";k=c",    "\r",   "=v",      "[U]x=1"};
+    const QList<QPair<QByteArray, QByteArray>> probes = {{"T", "k"}, {"T", "x"}, {"U", "k"},
+                                                         {"S", "x"}, {"S", "y"}, {"T", "y"}};
+    QRandomGenerator random(1234);
+    for (int round = 0; round < 300; ++round) {
+        QByteArray text;
+        const int lines = random.bounded(12);
+        for (int i = 0; i < lines; ++i)
+            text +=
+                pieces[random.bounded(int(pieces.size()))] + (random.bounded(2) ? "\r\n" : "\n");
+        WriteFile(file, text);
+        QList<QByteArray> before;
+        for (const auto& [section, key] : probes)
+            before << ReadProfileString(file, section, key, "<none>");
+        ASSERT_TRUE(WriteProfileString(file, "s", "K", "new value")) << text.toStdString();
+        EXPECT_EQ(ReadProfileString(file, "S", "k", ""), QByteArray("new value"))
+            << text.toStdString();
+        for (qsizetype i = 0; i < probes.size(); ++i) {
+            if (probes[i].first == "S" && probes[i].second == "k")
+                continue;
+            EXPECT_EQ(ReadProfileString(file, probes[i].first, probes[i].second, "<none>"),
+                      before[i])
+                << text.toStdString();
+        }
+    }
 }
 
 } // namespace
