@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QToolButton>
 #include <gtest/gtest.h>
 #include <memory>
@@ -305,6 +306,15 @@ TEST_F(ApplyTextsTest, ShippedLanguagesFitTheirWindows) {
         for (QPushButton* b : {QuestionDialogForm->BitBtn1, QuestionDialogForm->BitBtn2,
                                QuestionDialogForm->BitBtn3, AboutForm->BitBtn1, AboutForm->BitBtn7})
             ExpectButtonFits(b, "dialog button");
+        // The about window's rows: labels 10 and 14 to 17, and the value 18.
+        const QFontMetrics grid = AboutForm->StringGrid1->fontMetrics();
+        for (int number : {10, 14, 15, 16, 17})
+            EXPECT_LE(grid.horizontalAdvance(GetText(number)),
+                      AboutForm->StringGrid1->columnWidth(0) - 6)
+                << "about row " << GetText(number).toStdString();
+        EXPECT_LE(AboutForm->StringGrid2->fontMetrics().horizontalAdvance(GetText(18)),
+                  AboutForm->StringGrid2->columnWidth(0) - 6)
+            << "about value " << GetText(18).toStdString();
         ExpectInsideParent(AboutForm->Label9, "AboutForm.Label9");
         ExpectInsideParent(AboutForm->Label12, "AboutForm.Label12");
         ExpectInsideParent(AddImageForm->Label1, "AddImageForm.Label1");
