@@ -67,7 +67,7 @@ QTableWidget* MakeGrid(QWidget* parent, const QRect& geometry, int columnWidth) 
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // A narrow face keeps longer values inside the 100-pixel column.
     QFont font;
-    font.setFamilies({"MS Sans Serif", "DejaVu Sans Condensed", "Liberation Sans Narrow"});
+    font.setFamilies({"Nimbus Sans Narrow", "Liberation Sans Narrow", "DejaVu Sans Condensed"});
     font.setPixelSize(16);
     grid->setFont(font);
     grid->setEnabled(false);
