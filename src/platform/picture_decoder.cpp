@@ -1,13 +1,17 @@
 #include "platform/picture_decoder.h"
 
+#include "platform/file_system.h"
+
 #include <QFileInfo>
 #include <QImageReader>
 
-DecodedPicture DecodePicture(const QString& path) {
+DecodedPicture DecodePicture(const QString& requested) {
     DecodedPicture result;
+    // Catalogue file names compare without regard to case.
+    const QString path = ResolvePath(requested);
     QFileInfo info(path);
     if (!info.exists() || !info.isFile()) {
-        result.error = QStringLiteral("The picture file \"%1\" does not exist.").arg(path);
+        result.error = QStringLiteral("The picture file \"%1\" is missing or is not a file.").arg(requested);
         return result;
     }
     QImageReader reader(path);

@@ -59,6 +59,7 @@ TEST(PictureDecoder, FormatComesFromTheContentNotTheName) {
         EXPECT_EQ(picture.image.size(), c.size) << c.name.toStdString();
         EXPECT_TRUE(Near(picture.image.pixel(0, 0), c.colour)) << c.name.toStdString();
     }
+    EXPECT_TRUE(DecodePicture(dir.filePath("Smiley.png")).ok()) << "SMILEY.PNG in any case";
 }
 
 TEST(PictureDecoder, UnreadableFilesGiveAReasonNamingTheFile) {
