@@ -11,7 +11,8 @@ DecodedPicture DecodePicture(const QString& requested) {
     const QString path = ResolvePath(requested);
     QFileInfo info(path);
     if (!info.exists() || !info.isFile()) {
-        result.error = QStringLiteral("The picture file \"%1\" is missing or is not a file.").arg(requested);
+        result.error =
+            QStringLiteral("The picture file \"%1\" is missing or is not a file.").arg(requested);
         return result;
     }
     QImageReader reader(path);
