@@ -78,10 +78,9 @@ QStringList ListPictures(const QString& folder) {
     const QString dir = DiskFolder(folder);
     if (!FolderExists(dir))
         return {};
-    QStringList names;
-    for (const char* mask : kPictureMasks)
-        names += ListMatching(dir, QString::fromLatin1(mask));
-    names.removeDuplicates();
+    // One pass over the folder; the types are mixed by the sort anyway.
+    QStringList names = ListMatching(dir, QStringLiteral("*"));
+    names.removeIf([](const QString& name) { return !IsPictureFileName(name); });
     SortNamesCaseInsensitive(names);
     return names;
 }
