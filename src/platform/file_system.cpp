@@ -107,9 +107,6 @@ bool EmptyFolder(int dirFd, const QString& path, const TreeGuard& guard) {
         ::close(dirFd);
         return false;
     }
-    struct stat self;
-    if (::fstat(dirFd, &self) == 0 && !(self.st_mode & S_IWUSR))
-        ::fchmod(dirFd, self.st_mode | S_IWUSR | S_IXUSR);
     bool ok = true;
     // Reading and removing at once can skip entries; collect the names first.
     QList<QByteArray> names;
@@ -136,6 +133,9 @@ bool EmptyFolder(int dirFd, const QString& path, const TreeGuard& guard) {
                 ok = false;
                 break;
             }
+            // A folder the owner cannot read or change is made so, like clearing read-only.
+            if ((st.st_mode & S_IRWXU) != S_IRWXU)
+                ::fchmodat(dirFd, name.constData(), (st.st_mode & 07777) | S_IRWXU, 0);
             const int childFd =
                 ::openat(dirFd, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
             if (childFd < 0 || !EmptyFolder(childFd, childPath + '/', guard) ||
@@ -280,6 +280,8 @@ bool RemoveFolderTree(const QString& path) {
         return false;
     const QString canonical = QFileInfo(resolved).canonicalFilePath();
     const TreeGuard guard{st.st_dev, MountPoints()};
+    if ((st.st_mode & S_IRWXU) != S_IRWXU)
+        ::chmod(QFile::encodeName(canonical).constData(), (st.st_mode & 07777) | S_IRWXU);
     const int fd = ::open(QFile::encodeName(canonical).constData(),
                           O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0 || !EmptyFolder(fd, canonical + '/', guard))

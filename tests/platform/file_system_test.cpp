@@ -113,7 +113,7 @@ TEST(RemoveFolderTree, RemovesReadOnlyEntriesAndNestedFolders) {
     WriteFile(tree + ".hidden", "h");
     WriteFile(tree + "sub/deeper/file.bin", "f");
     QFile::setPermissions(tree + "readonly.txt", QFile::ReadOwner);
-    ::chmod(QFile::encodeName(tree + "sub/deeper").constData(), 0500);
+    ::chmod(QFile::encodeName(tree + "sub/deeper").constData(), 0);
     EXPECT_TRUE(RemoveFolderTree(env.home() + "TREE"));
     EXPECT_FALSE(QFileInfo::exists(tree));
     EXPECT_FALSE(RemoveFolderTree(tree)); // gone already: nothing to do

@@ -31,7 +31,8 @@ TEST_F(Download, StoresTheContentInBlocksWhileEventsRun) {
     EXPECT_EQ(ReadFile(target()), body);
     EXPECT_TRUE(timerRan);
     // The agent name is the executable's file name.
-    EXPECT_TRUE(server.lastRequest().contains("User-Agent: http_download_test"));
+    const QString agent = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    EXPECT_TRUE(server.lastRequest().contains("User-Agent: " + agent.toUtf8()));
 }
 
 TEST_F(Download, StoresAnErrorPageLikeContentAndReplacesTheOldFile) {
