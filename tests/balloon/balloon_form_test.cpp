@@ -140,6 +140,9 @@ TEST_F(BalloonFormTest, LinesAreCountedAsTheMemoShowsThem) {
     ASSERT_GE(lines.size(), 2);
     EXPECT_EQ(lines.join(' '), words);
     EXPECT_EQ(form->resultSize().height(), 16 * int(lines.size()) + 15 + 30);
+    const QString shot = qEnvironmentVariable("BALLOON_SCREENSHOT");
+    if (!shot.isEmpty())
+        form->grab().save(shot + ".wrapped.png");
 }
 
 TEST_F(BalloonFormTest, InsertSavesTheBalloonAndHandsItToTheInsertion) {
