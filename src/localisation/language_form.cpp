@@ -23,7 +23,6 @@ TLanguageForm::TLanguageForm(const QStringList& arguments, QWidget* parent)
     setWindowTitle(QStringLiteral("Glimmora"));
     // A dialog frame without any border icons: the list is the only way on.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(186, 118);
     MakeWhite(this);
     SetPixelSize(this, 11);
 
@@ -39,6 +38,14 @@ TLanguageForm::TLanguageForm(const QStringList& arguments, QWidget* parent)
     ComboBox1 = new QComboBox(this);
     ComboBox1->setEditable(false);
     ComboBox1->setGeometry(44, 47, 113, ComboBox1->sizeHint().height());
+
+    // The window grows when a font sets the fixed greetings wider than the design allowed, and
+    // keeps list and button centred below them.
+    const int needed = qMax(Label1->width(), Label2->width()) + 2 * 8;
+    const int extra = qMax(0, needed - 186);
+    setFixedSize(186 + extra, 118);
+    ComboBox1->move(ComboBox1->x() + extra / 2, ComboBox1->y());
+    BitBtn1->move(BitBtn1->x() + extra / 2, BitBtn1->y());
     Timer1 = new QTimer(this);
     Timer1->setInterval(1);
 

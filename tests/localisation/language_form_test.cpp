@@ -69,6 +69,11 @@ TEST_F(LanguageFormTest, ListsTheLanguagesWithNothingChosen) {
     EXPECT_EQ(form->Label1->text(), QStringLiteral("Please select your language:"));
     EXPECT_EQ(form->Label2->text(), QStringLiteral("Bitte wählen Sie Ihre Sprache aus:"));
     EXPECT_EQ(form->Timer1->interval(), 1);
+    for (QWidget* part :
+         {static_cast<QWidget*>(form->Label1), static_cast<QWidget*>(form->Label2),
+          static_cast<QWidget*>(form->ComboBox1), static_cast<QWidget*>(form->BitBtn1)})
+        EXPECT_LE(part->geometry().right(), form->width() - 8) << "cut off at the right";
+    EXPECT_GE(form->width(), 186);
 
     form->ComboBox1->setCurrentIndex(2);
     EXPECT_TRUE(form->BitBtn1->isEnabled());
