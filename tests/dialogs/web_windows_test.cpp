@@ -96,6 +96,22 @@ TEST_F(BrowserWindowTest, OneOwnNavigationThenEveryOtherOpensOutside) {
     EXPECT_FALSE(OwnNavigation);
 }
 
+TEST_F(BrowserWindowTest, RedirectsAndFramesCountAsFurtherNavigations) {
+    const QString page = home_.programDir() + "redirecting.html";
+    WriteFile(page, "<html><head><meta http-equiv='refresh' content='0; "
+                    "url=https://example.org/redirected'></head><body>"
+                    "<iframe src='https://example.org/frame'></iframe></body></html>");
+    QWebEngineView* view = browser_->WebBrowser1;
+    browser_->show();
+    OwnNavigation = true;
+    view->load(QUrl::fromLocalFile(page));
+    ASSERT_TRUE(WaitFor([&] { return opened_.size() == 2; }));
+    opened_.sort();
+    EXPECT_EQ(opened_,
+              QStringList({"https://example.org/frame", "https://example.org/redirected"}));
+    EXPECT_EQ(view->url(), QUrl::fromLocalFile(page));
+}
+
 TEST_F(BrowserWindowTest, AboutWindowSendsTheBrowserToTheSourcesPageRelativeToTheProgram) {
     WriteFile(home_.programDir() + "Glimmora.def",
               "[0]\r\nEnglish\r\n[3]\r\nhttps://home.example/\r\n[4]\r\nme@example.org\r\n"
