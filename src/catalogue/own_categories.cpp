@@ -31,10 +31,13 @@ QString WithSlash(const QString& folder) {
     return folder.endsWith(u'/') ? folder : folder + u'/';
 }
 
-// True when both paths name one existing file: copying it onto itself would empty it.
-bool SameFile(const QString& a, const QString& b) {
-    const QString canonicalA = QFileInfo(a).canonicalFilePath();
-    return !canonicalA.isEmpty() && canonicalA == QFileInfo(b).canonicalFilePath();
+// Copies a picture file over `target`. Copying a file onto itself would empty it, and a folder
+// as the source would leave an empty target in place of a picture: both are skipped.
+void CopyPictureFile(const QString& source, const QString& target) {
+    const QFileInfo from(source);
+    if (!from.isFile() || from.canonicalFilePath() == QFileInfo(target).canonicalFilePath())
+        return;
+    CopyFileSilently(source, target);
 }
 
 QSet<QString> ListedNumbers(const QByteArray& list) {
@@ -173,8 +176,7 @@ bool CopyToFavourites(const QString& picturePath) {
     const QString favourites = FavouritesFolder();
     QDir().mkpath(favourites);
     const QString target = favourites + name;
-    if (!SameFile(picturePath, target))
-        CopyFileSilently(picturePath, target);
+    CopyPictureFile(picturePath, target);
     return QFileInfo(target).isFile();
 }
 
@@ -215,8 +217,8 @@ void AddPictures(const QStringList& files, const QString& folder,
         const QString name = CleanFileName(files.at(i));
         // A name of dots only would address the folder itself or its parent.
         const bool usable = !name.isEmpty() && name.count(u'.') != name.size();
-        if (usable && !SameFile(files.at(i), target + name))
-            CopyFileSilently(files.at(i), target + name);
+        if (usable)
+            CopyPictureFile(files.at(i), target + name);
         if (pause)
             pause(300);
         else

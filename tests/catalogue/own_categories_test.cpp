@@ -157,6 +157,9 @@ TEST_F(OwnCategories, FavouritesAreCopiesUnderTheirOwnName) {
     EXPECT_EQ(ReadFile(favourite), "changed");
     EXPECT_TRUE(CopyToFavourites(favourite)); // onto itself: the favourite stays whole
     EXPECT_EQ(ReadFile(favourite), "changed");
+    QDir().mkpath(CatalogueBaseFolder() + "animals/smile.gif.d/smile.gif");
+    EXPECT_TRUE(CopyToFavourites(CatalogueBaseFolder() + "animals/smile.gif.d/smile.gif"));
+    EXPECT_EQ(ReadFile(favourite), "changed"); // a folder never replaces a favourite
     EXPECT_FALSE(CopyToFavourites(CatalogueBaseFolder() + "gone.gif"));
     EXPECT_FALSE(QFileInfo::exists(FavouritesFolder() + "gone.gif"));
 }
