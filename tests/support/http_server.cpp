@@ -44,10 +44,12 @@ TestHttpServer::TestHttpServer() {
 }
 
 TestHttpServer::~TestHttpServer() {
+    // The server and its connections go in their own thread; the context once that has ended.
     QMetaObject::invokeMethod(
-        context_, [this] { delete context_; }, Qt::BlockingQueuedConnection);
+        context_, [this] { delete server_; }, Qt::BlockingQueuedConnection);
     thread_.quit();
     thread_.wait();
+    delete context_;
 }
 
 QString TestHttpServer::url(const QString& path) const {
