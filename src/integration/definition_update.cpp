@@ -5,6 +5,7 @@
 #include "integration/system_helpers.h"
 #include "localisation/translation_table.h"
 #include "platform/file_system.h"
+#include "platform/http_download.h"
 
 #include <QApplication>
 #include <QFile>
@@ -64,9 +65,15 @@ void UpdateMailDefs(const QString& url) {
     const QString installed = folder + QStringLiteral("glimmora.maildef.ini");
     bool downloadedListInForce = false;
     try {
-        DownloadFile(url, temp);
+        // The transfer as DownloadFile does it, but a connection that broke off counts as no
+        // download: a definition file cut short still reads as valid and would replace the
+        // user's list by a part of it.
+        const DownloadOutcome outcome = HttpDownload(url, temp, kDownloadLimit);
+        if (outcome == DownloadOutcome::TooLarge || outcome == DownloadOutcome::WriteFailed)
+            throw IoError("the definition file could not be downloaded");
         const QString downloaded = ResolvePath(temp);
-        if (FileExists(downloaded) && TotalFileSize(downloaded) > kSmallestDefinitionFile) {
+        if (outcome == DownloadOutcome::Stored && FileExists(downloaded) &&
+            TotalFileSize(downloaded) > kSmallestDefinitionFile) {
             LoadMailDefs(downloaded);
             downloadedListInForce = true;
             if (MailDefValid())

@@ -163,6 +163,7 @@ qint32 TotalFileSize(const QString& pattern) {
 bool DownloadFile(const QString& url, const QString& path) {
     switch (HttpDownload(url, path, kDownloadLimit)) {
     case DownloadOutcome::Stored:
+    case DownloadOutcome::Incomplete:
         return true;
     case DownloadOutcome::TooLarge:
         throw IoError("the answer from " + url.toStdString() + " is larger than the limit");

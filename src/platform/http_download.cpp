@@ -81,6 +81,10 @@ DownloadOutcome HttpDownload(const QString& url, const QString& path, qint64 lim
         if (reply->bytesAvailable() == 0 && !reply->isFinished())
             wait.exec();
     }
+    // Network-level failures (connection lost, timed out, proxy trouble) may cut the answer short;
+    // errors of the HTTP status kind still deliver the server's whole page.
+    const bool broken = reply->error() != QNetworkReply::NoError &&
+                        reply->error() < QNetworkReply::ContentAccessDenied;
     reply->abort();
 
     if (tooLarge) {
@@ -92,5 +96,5 @@ DownloadOutcome HttpDownload(const QString& url, const QString& path, qint64 lim
         file.cancelWriting();
         return DownloadOutcome::WriteFailed;
     }
-    return DownloadOutcome::Stored;
+    return broken ? DownloadOutcome::Incomplete : DownloadOutcome::Stored;
 }

@@ -4,6 +4,7 @@
 
 enum class DownloadOutcome {
     Stored,      // whatever the server answered (an error page too, or nothing) is in the file
+    Incomplete,  // the connection failed before the answer was whole; what arrived is in the file
     WriteFailed, // the file could not be created or written; it is left as it was
     TooLarge,    // the answer exceeded the limit; no file is left at the path
 };

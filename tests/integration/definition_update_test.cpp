@@ -146,6 +146,17 @@ TEST_F(DefinitionUpdateTest, OversizedAnswerChangesNothing) {
     EXPECT_TRUE(SettingsForm->BitBtn1->isEnabled());
 }
 
+TEST_F(DefinitionUpdateTest, ValidFileCutShortByABrokenConnectionIsNotInstalled) {
+    const QByteArray whole = "[Glimmora]\r\nvalid_for_Version_1=1\r\n[0]\r\nname=First\r\n"
+                             "[1]\r\nname=Second\r\n[2]\r\nname=Third\r\n";
+    TestHttpServer::Answer answer;
+    answer.body = whole;
+    answer.closeAfter = whole.indexOf("[1]");
+    server.serve(kPath, answer);
+    SettingsForm->BitBtn1Click();
+    ExpectNothingChanged();
+}
+
 TEST_F(DefinitionUpdateTest, UnreachableServerChangesNothing) {
     QTcpServer closed;
     closed.listen(QHostAddress::LocalHost);
