@@ -1,9 +1,11 @@
 #include "catalogue/catalogue_folders.h"
 #include "catalogue/catalogue_model.h"
+#include "platform/file_system.h"
 #include "support/test_env.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -131,6 +133,22 @@ TEST_F(CatalogueLoad, WithoutFilesThereAreNoCategoriesAndOwnOnesStartAtZero) {
     EXPECT_EQ(Names(data), QStringList({"First", "no colon", ""}));
     EXPECT_EQ(data.CategoryFolders[0], own() + "3/");
     EXPECT_EQ(data.CategoryFolders[1], own() + "/");
+}
+
+TEST_F(CatalogueLoad, ArbitraryBytesStillGiveOneNodePerLineAndParentsFirst) {
+    QRandomGenerator random(4711);
+    const char alphabet[] = "-[]:\\/.az\r\n\xC3\xA4\xFF\x00 ";
+    for (int round = 0; round < 50; ++round) {
+        QByteArray content;
+        for (int i = random.bounded(200); i > 0; --i)
+            content += alphabet[random.bounded(int(sizeof(alphabet)) - 1)];
+        def("pics.r.def", content);
+        WriteFile(user() + "owncats.dat", content);
+        const CatalogueData data = read(); // checks counts and parent order
+        const qsizetype lines = SplitTextLines(content).size();
+        EXPECT_EQ(data.LastBuiltInIndex, lines - 1);
+        EXPECT_EQ(data.nodes.size(), static_cast<size_t>(2 * lines));
+    }
 }
 
 TEST(CatalogueFolders, FollowTheProgramAndTheUserDataFolder) {
