@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QTableWidget>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -204,6 +205,23 @@ TEST_F(ApplyTextsTest, TextsAreShownAsTheyStand) {
     EXPECT_EQ(Form1->Label1->text(), QStringLiteral("two\nlines"));
     // A label grows with a longer text instead of cutting it off.
     EXPECT_GE(Form1->Label1->height(), Form1->Label1->sizeHint().height());
+}
+
+TEST_F(ApplyTextsTest, SwitchingLanguageReachesEveryWindowAndTheCatalogue) {
+    WriteFile(home->programDir() + "Glimmora.t00",
+              "[0]\r\nEnglish\r\n[2]\r\nEnglish title\r\n[43]\r\nContinue\r\n[END]\r\n");
+    WriteFile(home->programDir() + "Glimmora.t01",
+              "[0]\r\nDeutsch\r\n[2]\r\nDeutscher Titel\r\n[43]\r\nweiter\r\n[END]\r\n");
+    WriteFile(home->userData() + "GlimmoraData/pics.full.def", "[Faces]faces\r\n");
+    WriteFile(home->programDir() + "GlimmoraData/pics.full.t01", "[Gesichter]faces\r\n");
+    WriteFile(home->programDir() + "GlimmoraData/faces/smile.gif", "GIF89a");
+
+    SwitchLanguage("Deutsch");
+    EXPECT_EQ(Form1->windowTitle(), QStringLiteral("Deutscher Titel"));
+    EXPECT_EQ(WelcomeForm->BitBtn3->text(), QStringLiteral("weiter"));
+    EXPECT_EQ(SettingsForm->BitBtn3->text(), QStringLiteral("weiter"));
+    ASSERT_GT(Form1->CatalogueModel->rowCount(), 0);
+    EXPECT_EQ(Form1->CatalogueModel->item(0)->text(), QStringLiteral("Gesichter"));
 }
 
 TEST(SetMemoText, BreaksAtEveryKindOfLineEnd) {
