@@ -83,6 +83,29 @@ TEST(ActivateWindow, RestoresAMinimisedWindow) {
     EXPECT_FALSE(IsWindowIconic(client.window()));
 }
 
+TEST(WithWindowManager, StackingListDecidesAndActivationGoesThroughTheManager) {
+    TargetClient lower(QStringLiteral("Managed"));
+    TargetClient upper(QStringLiteral("Managed"));
+    ASSERT_TRUE(lower.started());
+    ASSERT_TRUE(upper.started());
+    ASSERT_TRUE(upper.waitForLine("MAPPED"));
+    // The manager's list says the other way round from the X stacking order: it wins.
+    const QString stack =
+        QStringLiteral("0x%1,0x%2").arg(upper.window(), 0, 16).arg(lower.window(), 0, 16);
+    {
+        TargetClient manager(QString(), {"--stand-in-wm", stack});
+        ASSERT_TRUE(manager.waitForLine("WM READY"));
+        EXPECT_EQ(FindWindowByClass("managed"), lower.window());
+        ActivateWindow(upper.window());
+        EXPECT_TRUE(manager.hasLine(QStringLiteral("WM ACTIVATE 0x%1").arg(upper.window(), 0, 16)));
+        EXPECT_TRUE(WindowHasInputFocus(upper.window()));
+        EXPECT_EQ(FindWindowByClass("managed"), upper.window());
+    }
+    // A manager that has gone leaves its announcement behind: the X stacking order counts again
+    // (the activation raised `upper` there too).
+    EXPECT_TRUE(WaitUntil([&] { return FindWindowByClass("managed") == upper.window(); }));
+}
+
 TEST(GlobalHotKey, CtrlAltSActivatesAlsoWithCapsLock) {
     GlobalHotKey hotKey;
     ASSERT_TRUE(hotKey.registered());

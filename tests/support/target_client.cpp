@@ -18,6 +18,11 @@
 // WM_STATE, as the missing manager would. --withdrawn never maps the window (a program's hidden
 // window). --grab-ctrl-alt-s holds that key combination on the root window, as another program
 // holding the hot key would (GRABBED is written once the server has taken the grab).
+//
+// glimmora_target_client --stand-in-wm 0x<bottom>,...,0x<top> acts as the part of a window
+// manager that the program relies on: it announces itself (_NET_SUPPORTING_WM_CHECK), publishes
+// the given windows as _NET_CLIENT_LIST_STACKING and answers _NET_ACTIVE_WINDOW by raising and
+// focusing the window and moving it to the top of the list ("WM ACTIVATE 0x<window>").
 
 #include <QByteArray>
 #include <QCryptographicHash>
@@ -34,6 +39,7 @@
 #include <cstring>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -122,11 +128,53 @@ bool WindowManagerRunning(Display* display) {
     return running;
 }
 
+void PublishStacking(Display* display, const std::vector<Window>& stack) {
+    const Atom list = XInternAtom(display, "_NET_CLIENT_LIST_STACKING", False);
+    std::vector<long> items(stack.begin(), stack.end());
+    XChangeProperty(display, DefaultRootWindow(display), list, XA_WINDOW, 32, PropModeReplace,
+                    reinterpret_cast<unsigned char*>(items.data()), static_cast<int>(items.size()));
+}
+
+int RunStandInWindowManager(Display* display, const std::string& windows) {
+    std::vector<Window> stack;
+    for (const QByteArray& id : QByteArray::fromStdString(windows).split(','))
+        stack.push_back(static_cast<Window>(id.toULongLong(nullptr, 16)));
+    const Window root = DefaultRootWindow(display);
+    const Window check = XCreateSimpleWindow(display, root, -10, -10, 1, 1, 0, 0, 0);
+    const Atom checkAtom = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
+    const Atom activeAtom = XInternAtom(display, "_NET_ACTIVE_WINDOW", False);
+    for (Window w : {root, check})
+        XChangeProperty(display, w, checkAtom, XA_WINDOW, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(&check), 1);
+    PublishStacking(display, stack);
+    XSelectInput(display, root, SubstructureNotifyMask);
+    XSync(display, False);
+    Say("WM READY");
+    for (;;) {
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type != ClientMessage || event.xclient.message_type != activeAtom)
+            continue;
+        const Window target = event.xclient.window;
+        char id[32];
+        std::snprintf(id, sizeof id, "0x%lx", target);
+        Say(std::string("WM ACTIVATE ") + id);
+        std::erase(stack, target);
+        stack.push_back(target);
+        PublishStacking(display, stack);
+        XMapRaised(display, target);
+        XSync(display, False);
+        XSetInputFocus(display, target, RevertToParent, CurrentTime);
+        XSync(display, False);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     std::string className = "GlimmoraTarget", instance;
     bool iconic = false, withdrawn = false, grab = false;
+    std::string standInWm;
     unsigned lifetime = 120;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -140,6 +188,8 @@ int main(int argc, char** argv) {
             withdrawn = true;
         else if (arg == "--grab-ctrl-alt-s")
             grab = true;
+        else if (arg == "--stand-in-wm" && i + 1 < argc)
+            standInWm = argv[++i];
         else if (arg == "--lifetime" && i + 1 < argc)
             lifetime = static_cast<unsigned>(std::stoul(argv[++i]));
     }
@@ -153,6 +203,8 @@ int main(int argc, char** argv) {
         Say("ERROR no display");
         return 1;
     }
+    if (!standInWm.empty())
+        return RunStandInWindowManager(display, standInWm);
     const int screen = DefaultScreen(display);
     const Window window =
         XCreateSimpleWindow(display, RootWindow(display, screen), 40, 40, 320, 200, 1,
