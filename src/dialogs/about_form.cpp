@@ -132,8 +132,7 @@ TAboutForm::TAboutForm(QWidget* parent)
     AniIcon7->setAlignment(Qt::AlignCenter);
     AniIcon7->setToolTip("Homepage - Orvandeck");
     AniIcon7->setCursor(Qt::PointingHandCursor);
-    DialogPicture("anicon.gif"); // registers the resources
-    AniIconMovie = new QMovie(":/dialogs/anicon.gif", QByteArray(), this);
+    AniIconMovie = new QMovie(DialogResource("anicon.gif"), QByteArray(), this);
     AniIcon7->setMovie(AniIconMovie);
     connect(AniIcon7, &ClickableLabel::clicked, this, &TAboutForm::Label9Click);
 

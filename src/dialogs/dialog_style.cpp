@@ -17,9 +17,13 @@ static void EnsureDialogResources() {
     (void)registered;
 }
 
-QPixmap DialogPicture(const QString& name) {
+QString DialogResource(const QString& name) {
     EnsureDialogResources();
-    return QPixmap(QStringLiteral(":/dialogs/") + name);
+    return QStringLiteral(":/dialogs/") + name;
+}
+
+QPixmap DialogPicture(const QString& name) {
+    return QPixmap(DialogResource(name));
 }
 
 QLabel* MakePicture(QWidget* parent, const QString& name, const QRect& geometry) {

@@ -10,7 +10,9 @@ class QWidget;
 // Small helpers shared by the secondary windows and the splash window, so that all of them keep
 // one look: white windows, blue underlined "link" buttons, glyphs from the dialogs' resources.
 
-// A picture from the dialogs' resources (":/dialogs/<name>"); a null pixmap when it is missing.
+// The path of a file in the dialogs' resources (":/dialogs/<name>").
+QString DialogResource(const QString& name);
+// A picture from the dialogs' resources; a null pixmap when it is missing.
 QPixmap DialogPicture(const QString& name);
 
 // A label showing a picture of the dialogs' resources at the given place.
