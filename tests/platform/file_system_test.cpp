@@ -19,9 +19,18 @@ bool Mount(const QString& folder) {
                               folder}) == 0;
 }
 
-void Unmount(const QString& folder) {
-    QProcess::execute(QStringLiteral("umount"), {folder});
-}
+// Unmounts when the test ends, whichever way it ends, so that the temporary folder can go.
+struct MountedTmpfs {
+    explicit MountedTmpfs(const QString& folder) : folder(folder), mounted(Mount(folder)) {}
+    ~MountedTmpfs() { unmount(); }
+    void unmount() {
+        if (mounted)
+            QProcess::execute(QStringLiteral("umount"), {folder});
+        mounted = false;
+    }
+    QString folder;
+    bool mounted;
+};
 
 TEST(ResolvePath, FindsEveryComponentWithoutRegardToCase) {
     TempHome env;
@@ -153,14 +162,15 @@ TEST(RemoveFolderTree, RefusesRootHomeAndMountPoints) {
 
     const QString tree = env.programDir() + "tree/";
     QDir().mkpath(tree + "mnt");
-    if (!Mount(tree + "mnt"))
+    MountedTmpfs mount(tree + "mnt");
+    if (!mount.mounted)
         GTEST_SKIP() << "mounting needs privileges this machine does not give";
     WriteFile(tree + "mnt/inside.txt", "in");
     EXPECT_TRUE(IsProtectedFolder(tree + "mnt"));
     EXPECT_FALSE(RemoveFolderTree(tree + "mnt"));
     EXPECT_FALSE(RemoveFolderTree(tree)); // the mount point inside stops the removal
     EXPECT_EQ(ReadFile(tree + "mnt/inside.txt"), QByteArray("in"));
-    Unmount(tree + "mnt");
+    mount.unmount();
     EXPECT_TRUE(RemoveFolderTree(tree));
 }
 
