@@ -1,9 +1,7 @@
 #include "integration/x11_test_env.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QThread>
@@ -17,23 +15,28 @@ PrivateXServer::PrivateXServer() : previousDisplay_(qgetenv("DISPLAY")) {
         ok_ = !previousDisplay_.isEmpty();
         return;
     }
-    int number = 70 + static_cast<int>(QCoreApplication::applicationPid() % 50);
-    while (QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)) ||
-           QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)))
-        ++number;
-    const QString display = QStringLiteral(":%1").arg(number);
+    // Xvfb picks a free display itself and names it on stdout once it accepts connections, so
+    // test programs started side by side never share a server.
     server_.setProgram(QStringLiteral("Xvfb"));
-    server_.setArguments({display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"});
+    server_.setArguments(
+        {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"});
     server_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    server_.setStandardOutputFile(QProcess::nullDevice());
     server_.start();
     if (!server_.waitForStarted(5000))
         return;
-    qputenv("DISPLAY", display.toLatin1());
-    for (int i = 0; i < 100 && !ok_; ++i) {
-        QThread::msleep(50);
-        ok_ = QProcess::execute(QStringLiteral("sh"), {"-c", "xdpyinfo >/dev/null 2>&1"}) == 0;
+    QByteArray number;
+    QElapsedTimer waited;
+    waited.start();
+    while (!number.contains('\n') && waited.elapsed() < 15000 &&
+           server_.state() == QProcess::Running) {
+        server_.waitForReadyRead(500);
+        number += server_.readAllStandardOutput();
     }
+    number = number.trimmed();
+    if (number.isEmpty())
+        return;
+    qputenv("DISPLAY", ":" + number);
+    ok_ = true;
 }
 
 PrivateXServer::~PrivateXServer() {
