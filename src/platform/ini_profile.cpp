@@ -78,6 +78,16 @@ QByteArray OneLine(const QByteArray& value) {
     return value.left(cut);
 }
 
+// The value as written, so that reading gives it back unchanged: blanks at its ends or a pair of
+// enclosing quotes would be dropped by the reader, so such a value is put in quotes.
+QByteArray Stored(const QByteArray& value) {
+    const bool enclosed = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                          value.back() == value.front();
+    if (enclosed || TrimBlanks(value) != value)
+        return '"' + value + '"';
+    return value;
+}
+
 } // namespace
 
 QByteArray ReadProfileStringFromText(const QByteArray& iniText, const QByteArray& section,
@@ -139,7 +149,7 @@ bool WriteProfileStrings(const QString& file, const QByteArray& section,
 
     for (const auto& [rawKey, rawValue] : values) {
         const QByteArray key = TrimBlanks(OneLine(rawKey));
-        const QByteArray value = OneLine(rawValue);
+        const QByteArray value = Stored(OneLine(rawValue));
         if (key.isEmpty() || key.contains('=') || key.startsWith('['))
             continue;
         bool inSection = false, written = false;

@@ -112,6 +112,12 @@ TEST(IniWrite, CreatesFileKeepsLineEndsAndRefusesInjectedLines) {
     ASSERT_TRUE(WriteProfileString(lf, "S", "a", "2"));
     EXPECT_EQ(ReadFile(lf), QByteArray("[S]\na=2\n"));
 
+    for (const QByteArray value : {" padded ", "\"quoted\"", "'single'", "\"", "a \"b\""}) {
+        ASSERT_TRUE(WriteProfileString(lf, "S", "v", value));
+        EXPECT_EQ(ReadProfileString(lf, "S", "v", ""), value);
+    }
+    EXPECT_TRUE(ReadFile(lf).contains("\nv=a \"b\"\n")); // plain values are written as they are
+
     ASSERT_TRUE(WriteProfileString(lf, "S", "a", "x\r\n[Evil]\r\nb=1"));
     EXPECT_EQ(ReadProfileString(lf, "S", "a", ""), QByteArray("x"));
     EXPECT_EQ(ReadProfileString(lf, "Evil", "b", "none"), QByteArray("none"));
