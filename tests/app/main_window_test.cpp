@@ -2,6 +2,7 @@
 // through a real mouse click, hot key, hiding and the quit question.
 #include "app/forms.h"
 #include "app/main_window.h"
+#include "app/main_window_support.h"
 #include "catalogue/catalogue_folders.h"
 #include "dialogs/question_dialog.h"
 #include "dialogs/settings_form.h"
@@ -31,24 +32,6 @@ public:
     void PerformPictureClick(const QString& path) override { clicks << path; }
 };
 
-void WritePicture(const QString& path, QColor colour) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QImage image(40, 40, QImage::Format_RGB32);
-    image.fill(colour);
-    ASSERT_TRUE(image.save(path, "PNG"));
-}
-
-QVariant RunJs(QWebEngineView* view, const QString& script) {
-    QVariant result;
-    bool done = false;
-    view->page()->runJavaScript(script, [&](const QVariant& v) {
-        result = v;
-        done = true;
-    });
-    WaitFor([&] { return done; }, 10000);
-    return result;
-}
-
 bool XdoTool(const QStringList& args) {
     return QProcess::execute("xdotool", args) == 0;
 }
@@ -56,20 +39,7 @@ bool XdoTool(const QStringList& args) {
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const QString base = home.programDir() + "GlimmoraData/";
-        WriteFile(base + "base.dat",
-                  "<html><head><meta charset=\"utf-8\"></head>\r\n<body bgcolor=\"#eef\">\r\n<p>");
-        WriteFile(base + "data/template.tpl", "<html><body><h1>[TITLE]</h1></body></html>");
-        WritePicture(base + "faces/happy/grin/a.png", Qt::yellow);
-        WritePicture(base + "faces/happy/grin/b c#1.png", Qt::red);
-        WritePicture(base + "animals/cat.png", Qt::gray);
-        WriteFile(home.userData() + "GlimmoraData/pics.full.def",
-                  "[Faces]faces\r\n-[Happy]happy\r\n--[Grin]grin\r\n[Animals]animals\r\n");
-        WriteFile(home.userData() + "Glimmora.def", "[0]\r\nEnglish\r\n[8]\r\nQuit?\r\n[62]\r\n"
-                                                    "Empty\r\n[END]\r\n");
-        QDir().mkpath(home.userData() + "GlimmoraData/favorites");
-        CreateTranslationTable("Glimmora");
-
+        WriteSampleCatalogue(home);
         form = new RecordingForm(QStringList{"glimmora"});
         Form1 = form;
         SettingsForm = new TSettingsForm();
@@ -92,21 +62,8 @@ protected:
         Form1 = nullptr;
     }
 
-    bool WaitForPage() {
-        return WaitFor(
-            [&] {
-                return RunJs(form->WebBrowser1, "document.readyState").toString() == "complete" &&
-                       RunJs(form->WebBrowser1, "document.images.length").toInt() >= 0;
-            },
-            20000);
-    }
-
-    QStringList PageImages() {
-        return RunJs(form->WebBrowser1, "Array.from(document.images).map(i => "
-                                        "decodeURIComponent(i.src)).join('\\n')")
-            .toString()
-            .split('\n', Qt::SkipEmptyParts);
-    }
+    bool WaitForPage() { return WaitForPageLoaded(form->WebBrowser1); }
+    QStringList PageImages() { return PageImageSources(form->WebBrowser1); }
 
     TempHome home;
     RecordingForm* form = nullptr;
@@ -136,14 +93,7 @@ TEST_F(MainWindowTest, StartPageShowsFirstGrandchildAndSelectionChangesPage) {
 TEST_F(MainWindowTest, RealClickOnPictureReportsExactPath) {
     ASSERT_TRUE(WaitFor([&] { return PageImages().size() == 2; }));
     const QString expected = home.programDir() + "GlimmoraData/faces/happy/grin/b c#1.png";
-    QVariantList rect =
-        RunJs(form->WebBrowser1, "(() => { const r = document.images[1].getBoundingClientRect();"
-                                 " return [r.left + r.width / 2, r.top + r.height / 2]; })()")
-            .toList();
-    ASSERT_EQ(rect.size(), 2);
-    QPoint global = form->WebBrowser1->mapToGlobal(QPoint(rect[0].toInt(), rect[1].toInt()));
-    ASSERT_TRUE(XdoTool(
-        {"mousemove", QString::number(global.x()), QString::number(global.y()), "click", "1"}));
+    ASSERT_TRUE(ClickPicture(form->WebBrowser1, 1));
     ASSERT_TRUE(WaitFor([&] { return !form->clicks.isEmpty(); }, 10000));
     EXPECT_EQ(form->clicks.first(), expected);
     // The refused navigation leaves the page in place.

@@ -1,0 +1,72 @@
+#include "app/main_window_support.h"
+
+#include "dialogs/window_test_support.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <gtest/gtest.h>
+
+namespace {
+void WritePicture(const QString& path, QColor colour) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(colour);
+    ASSERT_TRUE(image.save(path, "PNG"));
+}
+} // namespace
+
+void WriteSampleCatalogue(const TempHome& home) {
+    const QString base = home.programDir() + "GlimmoraData/";
+    WriteFile(base + "base.dat",
+              "<html><head><meta charset=\"utf-8\"></head>\r\n<body bgcolor=\"#eef\">\r\n<p>");
+    WriteFile(base + "data/template.tpl", "<html><body><h1>[TITLE]</h1></body></html>");
+    WritePicture(base + "faces/happy/grin/a.png", Qt::yellow);
+    WritePicture(base + "faces/happy/grin/b c#1.png", Qt::red);
+    WritePicture(base + "animals/cat.png", Qt::gray);
+    WriteFile(home.userData() + "GlimmoraData/pics.full.def",
+              "[Faces]faces\r\n-[Happy]happy\r\n--[Grin]grin\r\n[Animals]animals\r\n");
+    WriteFile(home.userData() + "Glimmora.def",
+              "[0]\r\nEnglish\r\n[1]\r\nGlimmora\r\n[8]\r\nQuit?\r\n[62]\r\nEmpty\r\n[END]\r\n");
+    QDir().mkpath(home.userData() + "GlimmoraData/favorites");
+    QDir().mkpath(home.userData() + "GlimmoraData/owncats");
+}
+
+QVariant RunJs(QWebEngineView* view, const QString& script) {
+    QVariant result;
+    bool done = false;
+    view->page()->runJavaScript(script, [&](const QVariant& v) {
+        result = v;
+        done = true;
+    });
+    WaitFor([&] { return done; }, 10000);
+    return result;
+}
+
+bool WaitForPageLoaded(QWebEngineView* view) {
+    return WaitFor([&] { return RunJs(view, "document.readyState").toString() == "complete"; },
+                   20000);
+}
+
+QStringList PageImageSources(QWebEngineView* view) {
+    return RunJs(view, "Array.from(document.images).map(i => "
+                       "decodeURIComponent(i.src)).join('\\n')")
+        .toString()
+        .split('\n', Qt::SkipEmptyParts);
+}
+
+bool ClickPicture(QWebEngineView* view, int index) {
+    QVariantList centre =
+        RunJs(view, QString("(() => { const r = document.images[%1].getBoundingClientRect();"
+                            " return [r.left + r.width / 2, r.top + r.height / 2]; })()")
+                        .arg(index))
+            .toList();
+    if (centre.size() != 2)
+        return false;
+    QPoint global = view->mapToGlobal(QPoint(centre[0].toInt(), centre[1].toInt()));
+    return QProcess::execute("xdotool", {"mousemove", QString::number(global.x()),
+                                         QString::number(global.y()), "click", "1"}) == 0;
+}
