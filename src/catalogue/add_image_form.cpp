@@ -22,10 +22,10 @@ constexpr int kClientWidth = 313;
 constexpr int kClientHeight = 438;
 constexpr int kPreviewSize = 160;
 
-// A translated text, or the window's own default while the table lacks it.
-QString TextOr(int number, const char* fallback) {
-    const QString text = GetText(number);
-    return text.isEmpty() ? QString::fromUtf8(fallback) : text;
+// The picture dialog's title: its design text until the translated texts are applied.
+QString& OpenPictureDialogTitle() {
+    static QString title = QStringLiteral("Please choose the files you would like to add...");
+    return title;
 }
 
 void ShowPreview(QLabel* preview, const QString& path) {
@@ -62,8 +62,12 @@ QStringList PictureDialogFilters() {
             QStringLiteral("PNG (*.png)")};
 }
 
+void SetOpenPictureDialogTitle(const QString& title) {
+    OpenPictureDialogTitle() = title;
+}
+
 QStringList RunOpenPictureDialog(QWidget* parent) {
-    QFileDialog dialog(parent, TextOr(75, "Please choose the files you would like to add..."));
+    QFileDialog dialog(parent, OpenPictureDialogTitle());
     // Qt's own dialog, so that the preview can sit beside the file list.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setFileMode(QFileDialog::ExistingFiles);

@@ -16,6 +16,8 @@ QStringList PictureDialogFilters();
 // The picture-file open dialog with preview (OpenPictureDialog1): several files may be chosen.
 // Returns the chosen paths in the dialog's order; empty when the user cancels.
 QStringList RunOpenPictureDialog(QWidget* parent = nullptr);
+// Sets the title of that dialog (the texts of the active language replace the design text).
+void SetOpenPictureDialogTitle(const QString& title);
 
 // What the add-picture window needs from the rest of the program while it copies, so that it
 // stays independent of the main window. Empty functions are skipped (pause and info have

@@ -142,6 +142,7 @@ void ApplyToWelcomeWindow(TWelcomeForm* f) {
 
 void ApplyToAddPictureWindow(TAddImageForm* f) {
     SetCaption(static_cast<QWidget*>(f), 1);
+    SetOpenPictureDialogTitle(ShownText(GetText(75)).replace(QLatin1Char('\n'), ' '));
     SetCaption(f->Label1, 76);
     // The category label always reads like the main window's, whatever text 6 holds.
     if (Form1 && Form1->Gruppenlabel1)

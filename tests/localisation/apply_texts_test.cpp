@@ -19,6 +19,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -60,6 +61,21 @@ struct Row {
 
 QString Title(QWidget* w) {
     return w->windowTitle();
+}
+
+// The title of the picture dialog, read while it is open and then cancelled.
+QString PictureDialogTitle() {
+    QString title;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            title = dialog->windowTitle();
+            dialog->reject();
+        }
+    });
+    poll.start(20);
+    RunOpenPictureDialog(nullptr);
+    return title;
 }
 
 // The components and their numbers, written out here a second time so that a wrong row in the
@@ -194,6 +210,18 @@ TEST_F(ApplyTextsTest, ANumberTheFileLacksEmptiesItsComponents) {
     ApplyTexts();
     for (const Row& row : Rows())
         EXPECT_EQ(row.read(), QString()) << row.component;
+}
+
+TEST_F(ApplyTextsTest, PictureDialogTitleFollowsTheTable) {
+    UseTranslation(NumberedTranslation());
+    ApplyTexts();
+    EXPECT_EQ(PictureDialogTitle(), QStringLiteral("T75"));
+    // Without text 75 the design title is gone too; the dialog then names itself.
+    UseTranslation(NumberedTranslation({75}));
+    ApplyTexts();
+    const QString title = PictureDialogTitle();
+    EXPECT_NE(title, QStringLiteral("T75"));
+    EXPECT_FALSE(title.startsWith(QStringLiteral("Please choose"))) << title.toStdString();
 }
 
 TEST_F(ApplyTextsTest, TextsAreShownAsTheyStand) {
