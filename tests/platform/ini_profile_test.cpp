@@ -148,6 +148,7 @@ TEST(IniWrite, WritingOneKeyChangesNothingElse) {
                                       ";k=c",    "\r",   "=v",      "[U]x=1"};
     const QList<QPair<QByteArray, QByteArray>> probes = {{"T", "k"}, {"T", "x"}, {"U", "k"},
                                                          {"S", "x"}, {"S", "y"}, {"T", "y"}};
+    const QList<QByteArray> values = {"new value", " x ", "\"q\"", "'", "", "a=b", "[S]"};
     QRandomGenerator random(1234);
     for (int round = 0; round < 300; ++round) {
         QByteArray text;
@@ -159,9 +160,9 @@ TEST(IniWrite, WritingOneKeyChangesNothingElse) {
         QList<QByteArray> before;
         for (const auto& [section, key] : probes)
             before << ReadProfileString(file, section, key, "<none>");
-        ASSERT_TRUE(WriteProfileString(file, "s", "K", "new value")) << text.toStdString();
-        EXPECT_EQ(ReadProfileString(file, "S", "k", ""), QByteArray("new value"))
-            << text.toStdString();
+        const QByteArray value = values[random.bounded(int(values.size()))];
+        ASSERT_TRUE(WriteProfileString(file, "s", "K", value)) << text.toStdString();
+        EXPECT_EQ(ReadProfileString(file, "S", "k", "<none>"), value) << text.toStdString();
         for (qsizetype i = 0; i < probes.size(); ++i) {
             if (probes[i].first == "S" && probes[i].second == "k")
                 continue;
