@@ -51,6 +51,10 @@ TEST_F(Download, KeepsWhatArrivedWhenTheServerClosesEarly) {
     server.serve("/cut", answer);
     EXPECT_TRUE(DownloadFile(server.url("/cut"), target()));
     EXPECT_EQ(ReadFile(target()), TestHttpServer::GeneratedBody(3000).left(1500));
+    EXPECT_EQ(HttpDownload(server.url("/cut"), target(), kDownloadLimit),
+              DownloadOutcome::Incomplete);
+    EXPECT_EQ(HttpDownload(server.url("/missing"), target(), kDownloadLimit),
+              DownloadOutcome::Stored); // an error page is a whole answer
 }
 
 TEST_F(Download, NoServerGivesAnEmptyFile) {
