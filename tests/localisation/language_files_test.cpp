@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -152,6 +153,14 @@ TEST(ShippedHelpFiles, OneCompiledHelpFilePerLanguageLiesBesideTheProgram) {
         EXPECT_GE(pages.size(), 6);
         for (const QString& page : pages)
             EXPECT_TRUE(help.contains("/" + page.toUtf8())) << page.toStdString();
+        // Every picture and page that a page refers to is inside the help file.
+        static const QRegularExpression reference(QStringLiteral("(?:src|href)=\"([^\"#:]+)\""));
+        for (const QString& page : pages) {
+            const QString html = QString::fromUtf8(ReadFile(sources.filePath(page)));
+            for (const QRegularExpressionMatch& m : reference.globalMatch(html))
+                EXPECT_TRUE(help.contains("/" + m.captured(1).toUtf8()))
+                    << page.toStdString() << " refers to " << m.captured(1).toStdString();
+        }
         // Every language explains the same pages.
         EXPECT_EQ(pages, QDir(SourceDir() + "help/00").entryList({"*.html"}, QDir::Files));
     }
