@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -258,10 +259,16 @@ bool IsProtectedFolder(const QString& path) {
         return false;
     if (canonical == QLatin1String("/"))
         return true;
-    // Neither the home folder nor a folder that contains it.
-    const QString home = QFileInfo(QDir::homePath()).canonicalFilePath();
-    if (!home.isEmpty() && (home == canonical || home.startsWith(canonical + '/')))
-        return true;
+    // Neither the home folder nor a folder that contains it; the account's home counts too, in
+    // case $HOME names another folder.
+    QStringList homes = {QDir::homePath()};
+    if (const passwd* account = ::getpwuid(::getuid()))
+        homes.append(QFile::decodeName(account->pw_dir));
+    for (const QString& candidate : homes) {
+        const QString home = QFileInfo(candidate).canonicalFilePath();
+        if (!home.isEmpty() && (home == canonical || home.startsWith(canonical + '/')))
+            return true;
+    }
     if (MountPoints().contains(canonical))
         return true;
     struct stat self, parent;
