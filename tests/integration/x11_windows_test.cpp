@@ -83,6 +83,15 @@ TEST(ActivateWindow, RestoresAMinimisedWindow) {
     EXPECT_FALSE(IsWindowIconic(client.window()));
 }
 
+TEST(ActivateWindow, HiddenStateCountsAsMinimised) {
+    TargetClient client(QStringLiteral("HiddenOne"), {"--hidden-state"});
+    ASSERT_TRUE(client.started());
+    ASSERT_TRUE(client.waitForLine("MAPPED"));
+    EXPECT_TRUE(IsWindowIconic(client.window()));
+    ActivateWindow(client.window());
+    EXPECT_TRUE(client.waitForLine("FOCUS in"));
+}
+
 TEST(WithWindowManager, StackingListDecidesAndActivationGoesThroughTheManager) {
     TargetClient lower(QStringLiteral("Managed"));
     TargetClient upper(QStringLiteral("Managed"));
@@ -97,7 +106,8 @@ TEST(WithWindowManager, StackingListDecidesAndActivationGoesThroughTheManager) {
         ASSERT_TRUE(manager.waitForLine("WM READY"));
         EXPECT_EQ(FindWindowByClass("managed"), lower.window());
         ActivateWindow(upper.window());
-        EXPECT_TRUE(manager.hasLine(QStringLiteral("WM ACTIVATE 0x%1").arg(upper.window(), 0, 16)));
+        EXPECT_TRUE(
+            manager.waitForLine(QStringLiteral("WM ACTIVATE 0x%1").arg(upper.window(), 0, 16)));
         EXPECT_TRUE(WindowHasInputFocus(upper.window()));
         EXPECT_EQ(FindWindowByClass("managed"), upper.window());
     }

@@ -13,11 +13,12 @@
 //   PASTE done
 //
 // Usage: glimmora_target_client --class NAME [--instance NAME] [--iconic | --withdrawn]
-//                               [--grab-ctrl-alt-s] [--lifetime SECONDS]
+//                               [--hidden-state] [--grab-ctrl-alt-s] [--lifetime SECONDS]
 // With --iconic the window starts minimised; without a window manager the client keeps its own
 // WM_STATE, as the missing manager would. --withdrawn never maps the window (a program's hidden
-// window). --grab-ctrl-alt-s holds that key combination on the root window, as another program
-// holding the hot key would (GRABBED is written once the server has taken the grab).
+// window). --hidden-state marks the shown window _NET_WM_STATE_HIDDEN, as a window manager marks
+// a minimised window. --grab-ctrl-alt-s holds that key combination on the root window, as another
+// program holding the hot key would (GRABBED is written once the server has taken the grab).
 //
 // glimmora_target_client --stand-in-wm 0x<bottom>,...,0x<top> acts as the part of a window
 // manager that the program relies on: it announces itself (_NET_SUPPORTING_WM_CHECK), publishes
@@ -173,7 +174,7 @@ int RunStandInWindowManager(Display* display, const std::string& windows) {
 
 int main(int argc, char** argv) {
     std::string className = "GlimmoraTarget", instance;
-    bool iconic = false, withdrawn = false, grab = false;
+    bool iconic = false, withdrawn = false, grab = false, hiddenState = false;
     std::string standInWm;
     unsigned lifetime = 120;
     for (int i = 1; i < argc; ++i) {
@@ -186,6 +187,8 @@ int main(int argc, char** argv) {
             iconic = true;
         else if (arg == "--withdrawn")
             withdrawn = true;
+        else if (arg == "--hidden-state")
+            hiddenState = true;
         else if (arg == "--grab-ctrl-alt-s")
             grab = true;
         else if (arg == "--stand-in-wm" && i + 1 < argc)
@@ -225,6 +228,11 @@ int main(int argc, char** argv) {
         SetWmState(display, window, IconicState);
     } else if (!withdrawn) {
         XMapWindow(display, window);
+    }
+    if (hiddenState) {
+        const Atom hidden = XInternAtom(display, "_NET_WM_STATE_HIDDEN", False);
+        XChangeProperty(display, window, XInternAtom(display, "_NET_WM_STATE", False), XA_ATOM, 32,
+                        PropModeReplace, reinterpret_cast<const unsigned char*>(&hidden), 1);
     }
     if (grab) {
         XGrabKey(display, XKeysymToKeycode(display, XK_s), ControlMask | Mod1Mask,
