@@ -157,8 +157,9 @@ TEST(RemoveFolderTree, RefusesRootHomeAndMountPoints) {
     EXPECT_TRUE(IsProtectedFolder(env.home()));
     EXPECT_TRUE(IsProtectedFolder(QDir::homePath() + "/.."));
     // The account's home stays protected while $HOME points elsewhere.
-    if (const passwd* account = ::getpwuid(::getuid()))
+    if (const passwd* account = ::getpwuid(::getuid())) {
         EXPECT_TRUE(IsProtectedFolder(QFile::decodeName(account->pw_dir)));
+    }
     EXPECT_FALSE(IsProtectedFolder(env.home() + ".local"));
     WriteFile(env.home() + "precious.txt", "p");
     EXPECT_FALSE(RemoveFolderTree(env.home()));
