@@ -34,6 +34,8 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
+#include <cstdio>
+
 namespace {
 
 const QColor kPaneBlue(0x71, 0x90, 0xE0);
@@ -129,6 +131,12 @@ void TForm1::FormCreate() {
     WebBrowser1 = new QWebEngineView(this);
     WebBrowser1->setPage(new PicturePage(this, WebBrowser1));
     LayoutBrowser();
+    // Start-up measurements wait for this line; nothing is printed otherwise.
+    if (qEnvironmentVariableIsSet("GLIMMORA_REPORT_PAGE_LOAD"))
+        connect(WebBrowser1, &QWebEngineView::loadFinished, this, [](bool ok) {
+            if (ok)
+                std::fputs("glimmora: start page loaded\n", stderr);
+        });
 
     CatalogueModel = new QStandardItemModel(this);
     TreeView1->setModel(CatalogueModel);
