@@ -26,6 +26,7 @@ using ProfileValues = QList<QPair<QByteArray, QByteArray>>;
 
 // Writes the given key/value pairs into `section` (creating file and section when missing), in
 // one atomic replacement of the file. Returns false when the file could not be written.
-bool WriteProfileStrings(const QString& file, const QByteArray& section, const ProfileValues& values);
+bool WriteProfileStrings(const QString& file, const QByteArray& section,
+                         const ProfileValues& values);
 bool WriteProfileString(const QString& file, const QByteArray& section, const QByteArray& key,
                         const QByteArray& value);
