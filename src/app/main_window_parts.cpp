@@ -77,7 +77,7 @@ QToolButton* MakeLinkButton(QWidget* parent, const QString& caption, const QStri
     button->setToolButtonStyle(style);
     button->setAutoRaise(true);
     button->setCursor(Qt::PointingHandCursor);
-    int glyphSize = style == Qt::ToolButtonTextUnderIcon ? 24 : 22;
+    const int glyphSize = 22; // leaves two caption lines room under the glyph
     QPixmap pixmap = LoadArtwork(glyph, QSize(glyphSize, glyphSize));
     button->setIcon(QIcon(pixmap));
     button->setIconSize(QSize(glyphSize, glyphSize));

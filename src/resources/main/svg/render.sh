@@ -7,7 +7,7 @@ for glyph in add-picture add-category remove settings information help quit home
     balloon favourites favourite-add; do
     rsvg-convert -w 32 -h 32 "$glyph.svg" -o "../$glyph.png"
 done
-for picture in header info tray-wink splash; do
+for picture in header info tray-wink; do
     rsvg-convert "$picture.svg" -o "../$picture.png"
 done
 # Strip metadata so that a re-render of an unchanged drawing gives the same bytes.
