@@ -16,7 +16,7 @@
 #include <QTableWidget>
 #include <QWebEngineView>
 
-const char* const kProgramYears = "2003-2008";
+const char* const kProgramYears = "2026";
 
 QUrl ProgramPageUrl(const QString& address) {
     const QString text = address.trimmed();
