@@ -171,7 +171,8 @@ QMimeData* PictureClipboard::CreateMimeData() const {
 }
 
 bool PictureClipboard::SelectAllAndCopy() const {
-    if (!qGuiApp)
+    // A clipboard needs a GUI application; a plain core application has none.
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return false;
     QClipboard* clipboard = QGuiApplication::clipboard();
     QMimeData* data = CreateMimeData();

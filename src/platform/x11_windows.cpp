@@ -14,8 +14,9 @@
 // Connection and error guard
 
 Display* X11Display() {
-    if (qGuiApp && QGuiApplication::platformName() == QLatin1String("xcb")) {
-        if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+    auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    if (gui && QGuiApplication::platformName() == QLatin1String("xcb")) {
+        if (auto* x11 = gui->nativeInterface<QNativeInterface::QX11Application>()) {
             if (Display* display = x11->display())
                 return display;
         }
