@@ -151,7 +151,9 @@ void ApplyToAddPictureWindow(TAddImageForm* f) {
 
 void ApplyToBalloonDesigner(TBaloonForm* f) {
     SetCaption(static_cast<QWidget*>(f), 1);
-    SetCaption(f->Label2, 77);
+    // The label keeps its place inside the frame; the designer shrinks its font instead.
+    f->Label2->setTextFormat(Qt::PlainText);
+    f->Label2->setText(ShownText(GetText(77)));
     SetCaption(f->SpeedButton2, 78);
     SetCaption(f->SpeedButton1, 79);
 }
