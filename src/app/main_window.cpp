@@ -183,14 +183,14 @@ void TForm1::BuildToolBar() {
     Panel2 = new QWidget(CoolBar1);
     Panel2->setGeometry(4, 3, 720, 58);
 
-    struct Spec {
+    struct ButtonDesign {
         QToolButton** button;
         int x;
         int width;
         const char* caption;
         const char* glyph;
     };
-    const Spec specs[] = {
+    const ButtonDesign designs[] = {
         {&SpeedButton3, 0, 75, "Bild hinzufügen", "main/add-picture.png"},
         {&SpeedButton10, 75, 75, "Kategorie hinzufügen", "main/add-category.png"},
         {&SpeedButton12, 150, 97, "Bild / Kategorie entfernen", "main/remove.png"},
@@ -200,7 +200,7 @@ void TForm1::BuildToolBar() {
         {&SpeedButton11, 618, 63, "beenden", "main/quit.png"},
         {&SpeedButton8, 0, 96, "homepage", "main/homepage.png"},
     };
-    for (const Spec& s : specs) {
+    for (const ButtonDesign& s : designs) {
         QToolButton* b = MakeLinkButton(Panel2, s.caption, s.glyph, Qt::ToolButtonTextUnderIcon);
         b->setGeometry(s.x, 0, s.width, 55);
         *s.button = b;
