@@ -6,13 +6,17 @@
 #include "balloon/balloon_form.h"
 #include "balloon/balloon_state.h"
 #include "catalogue/catalogue_folders.h"
+#include "dialogs/query_form.h"
 #include "dialogs/window_test_support.h"
 #include "localisation/translation_table.h"
 #include "support/test_env.h"
 
 #include <QAbstractButton>
 #include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStandardItemModel>
 #include <QTest>
 #include <QToolButton>
@@ -32,6 +36,7 @@ public:
     }
     void Queue(QMessageBox::StandardButton button) { answers_.append(button); }
     QStringList seen;
+    QString categoryName; // typed into the query dialog
 
 private:
     void Answer() {
@@ -46,6 +51,10 @@ private:
             if (!button)
                 button = box->buttons().value(0);
             button->click();
+        } else if (modal == QueryForm) {
+            seen << "query";
+            QueryForm->Edit1->setText(categoryName);
+            QueryForm->BitBtn3->click();
         } else if (modal == BaloonForm) {
             seen << "designer:" + BalloonPicturePath();
             BaloonForm->SpeedButton2->click();
@@ -67,6 +76,7 @@ protected:
         form = new TForm1(QStringList{"glimmora"});
         Form1 = form;
         BaloonForm = new TBaloonForm();
+        QueryForm = new TQueryForm();
         form->FirstShowPending = false;
         form->LoadCatalogue();
         form->move(0, 0);
@@ -77,8 +87,10 @@ protected:
     }
 
     void TearDown() override {
+        delete QueryForm;
         delete BaloonForm;
         delete form;
+        QueryForm = nullptr;
         BaloonForm = nullptr;
         Form1 = nullptr;
     }
@@ -174,6 +186,26 @@ TEST_F(PictureModesTest, RemoveModeOnBuiltInCategoryKeepsTheMode) {
     ASSERT_TRUE(WaitFor([&] { return answerer.seen.last() == "T85"; }));
     EXPECT_TRUE(form->RemoveMode());
     EXPECT_EQ(Images(), 2); // selecting in remove mode leaves the page
+}
+
+TEST_F(PictureModesTest, OwnCategoryIsAddedAndRemovedWithTheMouse) {
+    answerer.categoryName = "My: pictures";
+    form->SpeedButton10->click();
+    ASSERT_EQ(form->CatalogueModel->rowCount(), 3);
+    QModelIndex own = form->CatalogueModel->index(2, 0);
+    EXPECT_EQ(own.data().toString(), "My: pictures");
+    const QString folder = form->Catalogue.CategoryFolders.last();
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+
+    form->SpeedButton12->click();
+    answerer.Queue(QMessageBox::Ok);
+    answerer.Queue(QMessageBox::Yes);
+    QRect rect = form->TreeView1->visualRect(own);
+    QTest::mouseClick(form->TreeView1->viewport(), Qt::LeftButton, {}, rect.center());
+    ASSERT_TRUE(WaitFor([&] { return form->CatalogueModel->rowCount() == 2; }));
+    EXPECT_FALSE(QFileInfo::exists(folder));
+    EXPECT_FALSE(form->RemoveMode());
+    EXPECT_EQ(ReadFile(UserCatalogueFolder() + "owncats.dat"), QByteArray());
 }
 
 } // namespace
