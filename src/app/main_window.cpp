@@ -321,7 +321,20 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // A page released while hidden loads again here.
+    WebBrowser1->page()->setLifecycleState(QWebEnginePage::LifecycleState::Active);
     Timer1->start(); // FormShow
+}
+
+void TForm1::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // Hidden in the tray the page needs no renderer; releasing it keeps the resident program
+    // small. Checked once the hide has settled: the placement hides and shows at once.
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible() &&
+            WebBrowser1->page()->lifecycleState() == QWebEnginePage::LifecycleState::Active)
+            WebBrowser1->page()->setLifecycleState(QWebEnginePage::LifecycleState::Discarded);
+    });
 }
 
 void TForm1::Timer1Timer() {

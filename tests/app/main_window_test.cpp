@@ -116,6 +116,24 @@ TEST_F(MainWindowTest, HotKeyTogglesAndCloseHides) {
         EXPECT_TRUE(form->isMinimized());
 }
 
+TEST_F(MainWindowTest, HiddenWindowReleasesItsPageAndShowingLoadsItAgain) {
+    using State = QWebEnginePage::LifecycleState;
+    ASSERT_TRUE(WaitFor([&] { return PageImages().size() == 2; }));
+    QWebEnginePage* page = form->WebBrowser1->page();
+    form->hide();
+    ASSERT_TRUE(WaitFor([&] { return page->lifecycleState() == State::Discarded; }, 5000));
+    form->show();
+    EXPECT_EQ(page->lifecycleState(), State::Active);
+    ASSERT_TRUE(WaitFor([&] { return PageImages().size() == 2; }, 10000));
+
+    // Hidden and shown again at once, as the placement does: the page stays.
+    form->hide();
+    form->show();
+    WaitFor([] { return false; }, 500);
+    EXPECT_EQ(page->lifecycleState(), State::Active);
+    EXPECT_EQ(PageImages().size(), 2);
+}
+
 TEST_F(MainWindowTest, TrayCloseAsksAndQuitsOnlyAfterYes) {
     const QString page = UserCatalogueFolder() + "temp.htm";
     ASSERT_TRUE(QFile::exists(page));
