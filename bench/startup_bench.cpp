@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -173,7 +174,9 @@ void Stop(QProcess& process, const QString& home) {
 }
 
 // One start of the program in `home`; with `measureMemory` also its PSS shown and hidden.
-Run StartProgram(const QString& home, bool measureMemory) {
+// `whenLoaded` runs once the start page has loaded.
+Run StartProgram(const QString& home, bool measureMemory,
+                 const std::function<void()>& whenLoaded = {}) {
     QProcess process;
     process.setProcessEnvironment(HomeEnvironment(home));
     process.setStandardOutputFile(QProcess::nullDevice());
@@ -182,6 +185,8 @@ Run StartProgram(const QString& home, bool measureMemory) {
     process.start(QStringLiteral(GLIMMORA_EXE), {});
     Run run;
     run.seconds = WaitForLine(process, clock, "glimmora: start page loaded");
+    if (run.seconds >= 0 && whenLoaded)
+        whenLoaded();
     if (run.seconds >= 0 && measureMemory) {
         // The placement timer shows the window; then the first paint and the helper processes
         // settle.
@@ -240,19 +245,12 @@ int main(int argc, char** argv) {
     const QString populated = scratch.path() + "/populated";
     MakeFreshHome(populated);
     const QString page = scratch.path() + "/start.htm";
-    {
-        QProcess process;
-        process.setProcessEnvironment(HomeEnvironment(populated));
-        process.setStandardOutputFile(QProcess::nullDevice());
-        QElapsedTimer clock;
-        clock.start();
-        process.start(QStringLiteral(GLIMMORA_EXE), {});
-        if (WaitForLine(process, clock, "glimmora: start page loaded") < 0)
-            qFatal("the program did not report its start page");
+    const auto keepPage = [&] {
         // The page goes away when the program quits.
         QFile::copy(populated + "/.local/share/Orvandeck/Glimmora/GlimmoraData/temp.htm", page);
-        Stop(process, populated);
-    }
+    };
+    if (StartProgram(populated, false, keepPage).seconds < 0)
+        qFatal("the program did not report its start page");
     // A regular user has seen the welcome window and switched it off.
     QFile settings(populated + "/.local/share/Orvandeck/Glimmora/glimmora.ini");
     if (!settings.open(QIODevice::ReadWrite))
