@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -239,6 +240,9 @@ BENCHMARK(BM_ComposeBalloonBaseline)->Unit(benchmark::kMicrosecond);
 // Keeps the time per iteration of every run, to print the ratios at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    // Colours only on a terminal: the report is often kept in a file.
+    RatioReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_ColorTabular : OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             if (run.run_type == Run::RT_Iteration && !run.error_occurred)
