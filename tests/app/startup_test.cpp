@@ -1,6 +1,7 @@
 // The entry routine, exercised on the real executable: clean-up run, seeding, and the hand-over
 // between two instances.
 #include "support/test_env.h"
+#include "support/wait.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -30,17 +31,6 @@ void PrepareQuietStart(const TempHome& home) {
     WriteFile(home.userData() + "glimmora.ini",
               "[Glimmora]\r\nxpos=40\r\nypos=50\r\nwidth=700\r\nheight=480\r\nversion=3.5\r\n"
               "WelcomeScreen=0\r\nchosenMailDef=0\r\n");
-}
-
-bool WaitFor(const std::function<bool()>& condition, int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) {
-        if (condition())
-            return true;
-        QThread::msleep(50);
-    }
-    return condition();
 }
 
 QString PagePath(const TempHome& home) {

@@ -2,6 +2,7 @@
 #include "catalogue/catalogue_folders.h"
 #include "catalogue/catalogue_tree.h"
 #include "support/test_env.h"
+#include "support/wait.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -27,15 +28,6 @@ void WhenModalOpens(std::function<void(QFileDialog*)> step) {
         ASSERT_NE(dialog, nullptr);
         step(dialog);
     });
-}
-
-// Waits (processing events) until `ready` holds or two seconds have passed.
-bool WaitFor(const std::function<bool()>& ready) {
-    for (int i = 0; i < 200 && !ready(); ++i) {
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(10);
-    }
-    return ready();
 }
 
 QStringList VisibleFiles(QFileDialog* dialog) {

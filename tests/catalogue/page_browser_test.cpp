@@ -1,6 +1,7 @@
 #include "catalogue/catalogue_model.h"
 #include "catalogue/picture_page.h"
 #include "support/test_env.h"
+#include "support/wait.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,14 +30,6 @@ protected:
         return false;
     }
 };
-
-bool WaitFor(const std::function<bool()>& ready, int milliseconds = 20000) {
-    for (int waited = 0; waited < milliseconds && !ready(); waited += 10) {
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(10);
-    }
-    return ready();
-}
 
 QVariant RunScript(QWebEnginePage& page, const QString& script) {
     QVariant result;

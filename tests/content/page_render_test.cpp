@@ -3,6 +3,7 @@
 // own picture through [DATADIR].
 #include "catalogue/picture_page.h"
 #include "support/test_env.h"
+#include "support/wait.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -14,17 +15,8 @@
 
 namespace {
 
-QString DataDir() { return SourceDir() + "shipped/GlimmoraData/"; }
-
-bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 30000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
+QString DataDir() {
+    return SourceDir() + "shipped/GlimmoraData/";
 }
 
 class RenderedPage : public ::testing::Test {
@@ -68,17 +60,25 @@ TEST_F(RenderedPage, PicturePageShowsFramedPicturesSideBySide) {
     Load(page);
 
     EXPECT_EQ(Eval("document.images.length").toInt(), names.size());
-    EXPECT_EQ(Eval("Array.from(document.images).filter(i => i.complete && i.naturalWidth == 48).length").toInt(),
-              names.size())
+    EXPECT_EQ(
+        Eval("Array.from(document.images).filter(i => i.complete && i.naturalWidth == 48).length")
+            .toInt(),
+        names.size())
         << "every picture loads from its file address";
     // The page writer makes links white; the 10-pixel frame of each picture takes that colour.
-    EXPECT_EQ(Eval("getComputedStyle(document.images[0]).borderTopColor").toString().toStdString(), "rgb(255, 255, 255)");
-    EXPECT_EQ(Eval("getComputedStyle(document.images[0]).borderTopWidth").toString().toStdString(), "10px");
+    EXPECT_EQ(Eval("getComputedStyle(document.images[0]).borderTopColor").toString().toStdString(),
+              "rgb(255, 255, 255)");
+    EXPECT_EQ(Eval("getComputedStyle(document.images[0]).borderTopWidth").toString().toStdString(),
+              "10px");
     // Side by side: the first two pictures share a row.
-    EXPECT_EQ(Eval("document.images[0].getBoundingClientRect().top == document.images[1].getBoundingClientRect().top").toBool(),
+    EXPECT_EQ(Eval("document.images[0].getBoundingClientRect().top == "
+                   "document.images[1].getBoundingClientRect().top")
+                  .toBool(),
               true);
     // A calm, coloured background, so the white frames stand out.
-    EXPECT_NE(Eval("getComputedStyle(document.documentElement).backgroundColor").toString().toStdString(), "rgb(255, 255, 255)");
+    EXPECT_NE(
+        Eval("getComputedStyle(document.documentElement).backgroundColor").toString().toStdString(),
+        "rgb(255, 255, 255)");
     EXPECT_EQ(Eval("document.characterSet").toString().toStdString(), "UTF-8");
 }
 
@@ -87,9 +87,13 @@ TEST_F(RenderedPage, EmptyPageShowsTitleAndItsOwnPicture) {
     WriteEmptyPage(page, DataDir() + "data/", "Nothing here yet: add your own pictures");
     Load(page);
 
-    EXPECT_EQ(Eval("document.title").toString().toStdString(), "Nothing here yet: add your own pictures");
+    EXPECT_EQ(Eval("document.title").toString().toStdString(),
+              "Nothing here yet: add your own pictures");
     EXPECT_TRUE(Eval("document.body.innerText").toString().contains("Nothing here yet"));
-    EXPECT_GE(Eval("Array.from(document.images).filter(i => i.complete && i.naturalWidth > 0).length").toInt(), 1)
+    EXPECT_GE(
+        Eval("Array.from(document.images).filter(i => i.complete && i.naturalWidth > 0).length")
+            .toInt(),
+        1)
         << "the [DATADIR] picture resolves";
     EXPECT_FALSE(Eval("document.documentElement.outerHTML").toString().contains("["))
         << "no placeholder left";

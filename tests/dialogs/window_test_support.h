@@ -5,17 +5,7 @@
 #include <QWidget>
 #include <functional>
 
-// Processes events until `condition` holds or `timeoutMs` passes; returns the condition.
-inline bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 20000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
+#include "support/wait.h"
 
 // Runs `action` once `window` is the visible modal window, i.e. from inside its modal loop.
 inline void WhenModal(QWidget* window, std::function<void()> action) {

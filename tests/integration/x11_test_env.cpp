@@ -1,5 +1,7 @@
 #include "integration/x11_test_env.h"
 
+#include "support/wait.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
@@ -64,15 +66,7 @@ int RunTestsOnPrivateXServer(int argc, char** argv) {
 }
 
 bool WaitUntil(const std::function<bool()>& done, int ms) {
-    QElapsedTimer waited;
-    waited.start();
-    while (!done()) {
-        if (waited.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(2);
-    }
-    return true;
+    return WaitFor(done, ms);
 }
 
 bool SetKeyboardLayout(const QString& layout) {
