@@ -21,11 +21,8 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFrame>
-#include <QGuiApplication>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
-#include <QScreen>
 #include <QStandardItemModel>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -448,23 +445,26 @@ int TForm1::SelectedIndex() const {
     return ::AbsoluteIndexOf(TreeView1->selectionModel()->currentIndex());
 }
 
-void TForm1::SelectStartCategory() {
-    QModelIndex node = CatalogueModel->index(0, 0);
+namespace {
+// The first top-level node, then its first child, then that child's first child: each selection
+// in the main tree shows its page, so the last one reached is the page that stays.
+void SelectStartNode(QTreeView* tree, const QAbstractItemModel* model) {
+    QModelIndex node = model->index(0, 0);
     if (!node.isValid())
         return;
-    TreeView1->setCurrentIndex(node);
-    QModelIndex child = CatalogueModel->index(0, 0, node);
-    if (child.isValid()) {
-        QModelIndex grandchild = CatalogueModel->index(0, 0, child);
-        TreeView1->setCurrentIndex(grandchild.isValid() ? grandchild : child);
-    }
-    if (AddImageForm) {
-        QTreeView* other = AddImageForm->TreeView1;
-        QModelIndex start = CatalogueModel->index(0, 0);
-        QModelIndex child = CatalogueModel->index(0, 0, start);
-        QModelIndex grandchild = CatalogueModel->index(0, 0, child);
-        other->setCurrentIndex(grandchild.isValid() ? grandchild : child.isValid() ? child : start);
-    }
+    tree->setCurrentIndex(node);
+    QModelIndex child = model->index(0, 0, node);
+    if (!child.isValid())
+        return;
+    QModelIndex grandchild = model->index(0, 0, child);
+    tree->setCurrentIndex(grandchild.isValid() ? grandchild : child);
+}
+} // namespace
+
+void TForm1::SelectStartCategory() {
+    SelectStartNode(TreeView1, CatalogueModel);
+    if (AddImageForm)
+        SelectStartNode(AddImageForm->TreeView1, CatalogueModel);
 }
 
 void TForm1::TreeView1Change(const QModelIndex& current) {
