@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogue_folders.h"
 #include "catalogue/catalogue_model.h"
+#include "catalogue/picture_sizes.h"
 #include "integration/system_helpers.h"
 #include "localisation/translation_table.h"
 #include "platform/file_system.h"
@@ -64,6 +65,17 @@ QByteArray HtmlAttribute(const QByteArray& text) {
     return out;
 }
 
+// With its size known before it loads, a picture keeps its place in the layout, so the first
+// screen is laid out and painted at once however long the category is; the pictures themselves
+// load in the background (lazily where the browser can) and are decoded off the page's thread.
+QByteArray LazyLoading(const QSize& size) {
+    QByteArray attributes;
+    if (size.isValid())
+        attributes = " width=\"" + QByteArray::number(size.width()) + "\" height=\"" +
+                     QByteArray::number(size.height()) + '"';
+    return attributes + " loading=\"lazy\" decoding=\"async\"";
+}
+
 } // namespace
 
 bool IsPictureFileName(const QString& name) {
@@ -101,7 +113,8 @@ void WritePicturePage(const QString& pagePath, const QString& folder, const QStr
         // exactly this file when the picture is clicked.
         const QByteArray url = HtmlAttribute(QUrl::fromLocalFile(dir + name).toEncoded());
         page += "<a href=\"" + url + "\"><img src=\"" + url +
-                "\" border=\"10\" align=\"absmiddle\"></a> &nbsp;&nbsp;&nbsp;\r\r\n";
+                "\" border=\"10\" align=\"absmiddle\"" +
+                LazyLoading(PictureDisplaySize(dir + name)) + "></a> &nbsp;&nbsp;&nbsp;\r\r\n";
     }
     page += "</p>\r\n";
     page += "</body></html>\r\n";

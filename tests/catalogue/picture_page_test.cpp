@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -42,7 +43,8 @@ struct PageLink {
 // Reads the picture lines of a written page back: one link per line, nothing else.
 std::vector<PageLink> ParseLinks(const QByteArray& page) {
     static const QRegularExpression line(
-        R"re(^<a href="([^"<>]*)"><img src="([^"<>]*)" border="10" align="absmiddle"></a> (&nbsp;){3}$)re");
+        R"re(^<a href="([^"<>]*)"><img src="([^"<>]*)" border="10" align="absmiddle")re"
+        R"re(( width="\d+" height="\d+")? loading="lazy" decoding="async"></a> (&nbsp;){3}$)re");
     std::vector<PageLink> links;
     const QList<QByteArray> pieces = page.split('\n');
     for (const QByteArray& piece : pieces) {
@@ -97,10 +99,12 @@ TEST_F(PicturePage, PicturePageIsWrittenByteForByte) {
         "\r<BODY text=x>\r<body again>\r<p>\r\n"
         "<a href=\"" +
         url + "A.gif\"><img src=\"" + url +
-        "A.gif\" border=\"10\" align=\"absmiddle\"></a> &nbsp;&nbsp;&nbsp;\r\r\n"
+        "A.gif\" border=\"10\" align=\"absmiddle\" loading=\"lazy\" decoding=\"async\"></a> "
+        "&nbsp;&nbsp;&nbsp;\r\r\n"
         "<a href=\"" +
         url + "b.png\"><img src=\"" + url +
-        "b.png\" border=\"10\" align=\"absmiddle\"></a> &nbsp;&nbsp;&nbsp;\r\r\n"
+        "b.png\" border=\"10\" align=\"absmiddle\" loading=\"lazy\" decoding=\"async\"></a> "
+        "&nbsp;&nbsp;&nbsp;\r\r\n"
         "</p>\r\n</body></html>\r\n";
     EXPECT_EQ(ReadFile(page()), expected);
     EXPECT_TRUE(url.startsWith("file:///"));
@@ -108,6 +112,46 @@ TEST_F(PicturePage, PicturePageIsWrittenByteForByte) {
     // Without "base.dat" the page opens with an empty line and still lists the pictures.
     WritePicturePage(page(), folder(), {"A.gif"}, base() + "none/");
     EXPECT_TRUE(ReadFile(page()).startsWith("\r\n<a href=\"" + url + "A.gif\">"));
+}
+
+TEST_F(PicturePage, PicturesCarryTheSizeTheyAreShownAtAndLoadLazily) {
+    const auto save = [&](const QString& name, QSize size, const char* format) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::magenta);
+        ASSERT_TRUE(image.save(folder() + name, format)) << name.toStdString();
+    };
+    QDir().mkpath(folder());
+    save("wide.png", {40, 30}, "png");
+    save("png inside.gif", {7, 9}, "png");
+    // A camera's picture: stored 30 x 20 with an orientation tag that turns it upright.
+    save("turned.jpg", {30, 20}, "jpeg");
+    const char app1[] = "\xFF\xE1\0\x22" // segment of 34 bytes: Exif, big-endian TIFF, one entry:
+                        "Exif\0\0MM\0*\0\0\0\x08\0\x01" // orientation (0x112), short, 1 value,
+                        "\x01\x12\0\x03\0\0\0\x01\0\x06\0\0\0\0\0\0"; // 6: turn right
+    WriteFile(folder() + "turned.jpg",
+              ReadFile(folder() + "turned.jpg").insert(2, QByteArray(app1, sizeof app1 - 1)));
+    WriteFile(folder() + "broken.gif", "GIF89a");
+    const auto tag = [&](const QString& name) {
+        const QByteArray written = ReadFile(page());
+        const QByteArray src = "src=\"" + QUrl::fromLocalFile(folder() + name).toEncoded() + '"';
+        const qsizetype from = written.indexOf(src);
+        return from < 0 ? QByteArray() : written.mid(from, written.indexOf('>', from) - from);
+    };
+    const QStringList names = {"broken.gif", "png inside.gif", "turned.jpg", "wide.png"};
+    WritePicturePage(page(), folder(), names, base());
+    EXPECT_TRUE(
+        tag("wide.png")
+            .endsWith(
+                R"(align="absmiddle" width="40" height="30" loading="lazy" decoding="async")"));
+    EXPECT_TRUE(tag("turned.jpg").contains(R"( width="20" height="30" )")) << "shown upright";
+    EXPECT_TRUE(tag("png inside.gif").contains(R"( width="7" height="9" )"));
+    EXPECT_TRUE(tag("broken.gif").endsWith(R"(align="absmiddle" loading="lazy" decoding="async")"))
+        << "no size is better than a wrong one";
+
+    // A picture replaced under the same name is shown at its new size.
+    save("wide.png", {12, 8}, "png");
+    WritePicturePage(page(), folder(), names, base());
+    EXPECT_TRUE(tag("wide.png").contains(R"( width="12" height="8" )")) << tag("wide.png").data();
 }
 
 TEST_F(PicturePage, HostileFileNamesMakeExactlyOneLinkToThemselves) {
