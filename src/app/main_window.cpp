@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/forms.h"
+#include "app/hidden_page.h"
 #include "app/main_window_parts.h"
 #include "app/settings.h"
 #include "app/start_placement.h"
@@ -127,6 +128,7 @@ void TForm1::FormCreate() {
 
     WebBrowser1 = new QWebEngineView(this);
     WebBrowser1->setPage(new PicturePage(this, WebBrowser1));
+    hiddenPage_ = new HiddenPageKeeper(WebBrowser1->page(), this);
     LayoutBrowser();
     // Start-up measurements wait for this line; nothing is printed otherwise.
     if (qEnvironmentVariableIsSet("GLIMMORA_REPORT_PAGE_LOAD"))
@@ -318,20 +320,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    // A page released while hidden loads again here.
-    WebBrowser1->page()->setLifecycleState(QWebEnginePage::LifecycleState::Active);
+    hiddenPage_->WindowShown();
     Timer1->start(); // FormShow
 }
 
 void TForm1::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
-    // Hidden in the tray the page needs no renderer; releasing it keeps the resident program
-    // small. Checked once the hide has settled: the placement hides and shows at once.
-    QTimer::singleShot(0, this, [this] {
-        if (!isVisible() &&
-            WebBrowser1->page()->lifecycleState() == QWebEnginePage::LifecycleState::Active)
-            WebBrowser1->page()->setLifecycleState(QWebEnginePage::LifecycleState::Discarded);
-    });
+    hiddenPage_->WindowHidden();
 }
 
 void TForm1::Timer1Timer() {

@@ -18,6 +18,7 @@ class QTreeView;
 class QWebEngineView;
 class QModelIndex;
 class GlobalHotKey;
+class HiddenPageKeeper;
 
 // The main window: tool bar along the top, category tree on the left, the picture page on the
 // right. Closing it only hides it into the notification area; the program ends through
@@ -145,6 +146,7 @@ private:
 
     QStringList arguments_;
     GlobalHotKey* hotkey_ = nullptr;
+    HiddenPageKeeper* hiddenPage_ = nullptr;
     QString pendingPicture_;
 };
 

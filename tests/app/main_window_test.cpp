@@ -116,22 +116,39 @@ TEST_F(MainWindowTest, HotKeyTogglesAndCloseHides) {
         EXPECT_TRUE(form->isMinimized());
 }
 
-TEST_F(MainWindowTest, HiddenWindowReleasesItsPageAndShowingLoadsItAgain) {
+TEST_F(MainWindowTest, HiddenPageStaysFrozenForAWhileThenIsDiscarded) {
     using State = QWebEnginePage::LifecycleState;
     ASSERT_TRUE(WaitFor([&] { return PageImages().size() == 2; }));
     QWebEnginePage* page = form->WebBrowser1->page();
+    int loads = 0;
+    QObject::connect(page, &QWebEnginePage::loadStarted, [&] { ++loads; });
+
+    // Hidden briefly: frozen, and back without loading again.
+    qputenv("GLIMMORA_DISCARD_HIDDEN_PAGE_AFTER", "600");
     form->hide();
-    ASSERT_TRUE(WaitFor([&] { return page->lifecycleState() == State::Discarded; }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return page->lifecycleState() == State::Frozen; }, 5000));
+    WaitFor([] { return false; }, 500);
+    EXPECT_EQ(page->lifecycleState(), State::Frozen);
+    form->show();
+    EXPECT_EQ(page->lifecycleState(), State::Active);
+    EXPECT_EQ(PageImages().size(), 2);
+    EXPECT_EQ(loads, 0);
+
+    // Hidden longer than the discard time: the renderer goes, showing loads the page again.
+    qputenv("GLIMMORA_DISCARD_HIDDEN_PAGE_AFTER", "1");
+    form->hide();
+    ASSERT_TRUE(WaitFor([&] { return page->lifecycleState() == State::Discarded; }, 10000));
     form->show();
     EXPECT_EQ(page->lifecycleState(), State::Active);
     ASSERT_TRUE(WaitFor([&] { return PageImages().size() == 2; }, 10000));
+    EXPECT_GE(loads, 1);
 
-    // Hidden and shown again at once, as the placement does: the page stays.
+    // Hidden and shown again at once, as the placement does: the page stays active.
     form->hide();
     form->show();
-    WaitFor([] { return false; }, 500);
+    WaitFor([] { return false; }, 1500);
     EXPECT_EQ(page->lifecycleState(), State::Active);
-    EXPECT_EQ(PageImages().size(), 2);
+    qunsetenv("GLIMMORA_DISCARD_HIDDEN_PAGE_AFTER");
 }
 
 TEST_F(MainWindowTest, TrayCloseAsksAndQuitsOnlyAfterYes) {
