@@ -1,298 +1,117 @@
-// Start-up and memory of the program against a bare browser window that loads the same page, in
-// the same run on the same X server (tools/bench starts Xvfb when no display is set).
+// Start-up of the program against a bare browser window that loads the same page, in the same run
+// on the same X server (tools/bench starts Xvfb and a window manager when no display is set).
 //
-// Start-up: from process start to the start page loaded in the browser, reported on stderr by both
-// programs (the program only when GLIMMORA_REPORT_PAGE_LOAD is set). The program's one-second
-// placement timer runs after the page was asked for, so it is not part of the figure.
-// Memory: proportional set size (PSS) of the process and all its descendants (the browser
-// engine's helper processes), after start-up, and after the hot key has hidden the window.
+// Two moments from process start: the main window mapped (seen on the X server) and the start page
+// loaded (reported on stderr by both programs; by the program only when GLIMMORA_REPORT_PAGE_LOAD
+// is set). The program's one-second placement timer runs after the page was asked for, so it is
+// not part of the figures. Starts alternate between the bare window, a fresh home and a populated
+// home, so that a change in the machine's load touches all three alike.
+//
+// Usage: startup_bench [rounds] (at least 7)
+#include "desktop_probe.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
-
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <map>
-#include <vector>
 
 namespace {
 
-// Owns the system-tray selection of the X screen, so that the program sees a notification area
-// and hides into it as it does on a desktop. The docking requests are left unanswered.
-class StandInTray {
-public:
-    StandInTray() {
-        display_ = XOpenDisplay(nullptr);
-        if (!display_)
-            qFatal("no X display");
-        const int screen = DefaultScreen(display_);
-        window_ = XCreateSimpleWindow(display_, RootWindow(display_, screen), 0, 0, 1, 1, 0, 0, 0);
-        const QByteArray name = "_NET_SYSTEM_TRAY_S" + QByteArray::number(screen);
-        const Atom selection = XInternAtom(display_, name.constData(), False);
-        XSetSelectionOwner(display_, selection, window_, CurrentTime);
-        XEvent manager{};
-        manager.xclient.type = ClientMessage;
-        manager.xclient.window = RootWindow(display_, screen);
-        manager.xclient.message_type = XInternAtom(display_, "MANAGER", False);
-        manager.xclient.format = 32;
-        manager.xclient.data.l[0] = CurrentTime;
-        manager.xclient.data.l[1] = static_cast<long>(selection);
-        manager.xclient.data.l[2] = static_cast<long>(window_);
-        XSendEvent(display_, RootWindow(display_, screen), False, StructureNotifyMask, &manager);
-        XSync(display_, False);
-    }
-    ~StandInTray() {
-        XDestroyWindow(display_, window_);
-        XCloseDisplay(display_);
-    }
-
-private:
-    Display* display_ = nullptr;
-    Window window_ = 0;
+struct Start {
+    double mapped = -1;
+    double loaded = -1;
 };
 
-// PSS in kB of `root` and all its descendants.
-qint64 TreePssKb(qint64 root) {
-    std::multimap<qint64, qint64> children;
-    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        bool ok = false;
-        const qint64 pid = entry.toLongLong(&ok);
-        if (!ok)
-            continue;
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray text = stat.readAll();
-        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-        if (fields.size() > 1)
-            children.emplace(fields[1].toLongLong(), pid);
-    }
-    std::vector<qint64> pending{root};
-    qint64 total = 0;
-    while (!pending.empty()) {
-        const qint64 pid = pending.back();
-        pending.pop_back();
-        QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(pid));
-        if (rollup.open(QIODevice::ReadOnly)) {
-            for (const QByteArray& line : rollup.readAll().split('\n')) {
-                if (line.startsWith("Pss:"))
-                    total += line.mid(4).trimmed().split(' ').first().toLongLong();
-            }
-        }
-        const auto [from, to] = children.equal_range(pid);
-        for (auto it = from; it != to; ++it)
-            pending.push_back(it->second);
-    }
-    return total;
-}
-
-// Seconds from start until `marker` appears on the process's stderr; negative on a time-out.
-double WaitForLine(QProcess& process, const QElapsedTimer& clock, const QByteArray& marker) {
+// Starts `process` and waits for its main window and its `marker` line.
+Start Measure(XProbe& x, QProcess& process, const QString& program, const QStringList& arguments,
+              const QByteArray& marker) {
+    process.setStandardOutputFile(QProcess::nullDevice());
     process.setReadChannel(QProcess::StandardError);
-    while (clock.elapsed() < 60000) {
-        while (process.canReadLine()) {
+    QElapsedTimer clock;
+    clock.start();
+    StartChild(process, program, arguments);
+    process.waitForStarted(10000);
+    Start start;
+    while (clock.elapsed() < 60000 && (start.mapped < 0 || start.loaded < 0)) {
+        if (start.mapped < 0 && x.MappedWindowOf(process.processId()))
+            start.mapped = Seconds(clock);
+        while (start.loaded < 0 && process.canReadLine()) {
             if (process.readLine().contains(marker))
-                return clock.nsecsElapsed() / 1e9;
+                start.loaded = Seconds(clock);
         }
         if (process.state() == QProcess::NotRunning)
             break;
-        process.waitForReadyRead(100);
+        process.waitForReadyRead(1);
     }
-    return -1;
+    return start;
 }
 
-// Waits while reading what the process writes: a full pipe would stop the program.
-void Pause(QProcess& process, int milliseconds) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < milliseconds) {
-        process.waitForReadyRead(std::max<int>(1, milliseconds - int(clock.elapsed())));
-        process.readAllStandardError();
-    }
-}
-
-struct Run {
-    double seconds = -1;
-    qint64 visibleKb = 0;
-    qint64 hiddenKb = 0;
-};
-
-// Counts the mapped top-level windows.
-int VisibleWindows() {
-    QProcess search;
-    search.start(QStringLiteral("xdotool"),
-                 {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                  QStringLiteral("--name"), QStringLiteral(".")});
-    search.waitForFinished(10000);
-    return static_cast<int>(search.readAllStandardOutput().count('\n'));
-}
-
-QProcessEnvironment HomeEnvironment(const QString& home) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), home);
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home + "/.local/share");
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + "/.config");
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home + "/run");
-    env.insert(QStringLiteral("GLIMMORA_REPORT_PAGE_LOAD"), QStringLiteral("1"));
-    QDir().mkpath(home + "/run");
-    QFile::setPermissions(home + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return env;
-}
-
-// A home folder whose only data file is the language choice, so that no window waits for an answer.
-void MakeFreshHome(const QString& home) {
-    QDir(home).removeRecursively();
-    const QString data = home + "/.local/share/Orvandeck/Glimmora/";
-    QDir().mkpath(data);
-    QFile marker(data + "Glimmora.cho");
-    if (!marker.open(QIODevice::WriteOnly) || marker.write("3.5") != 3)
-        qFatal("cannot prepare %s", qPrintable(home));
-}
-
-void Stop(QProcess& process, const QString& home) {
-    if (!home.isEmpty()) {
-        // The close request of a newly started instance: the program quits as the user would.
-        QFile request(home + "/run/Glimmora_CloseYourself");
-        request.open(QIODevice::WriteOnly);
-        request.close();
-        if (process.waitForFinished(8000))
-            return;
-    }
-    process.terminate();
-    if (!process.waitForFinished(5000)) {
-        process.kill();
-        process.waitForFinished(5000);
-    }
-}
-
-// One start of the program in `home`; with `measureMemory` also its PSS shown and hidden.
-// `whenLoaded` runs once the start page has loaded.
-Run StartProgram(const QString& home, bool measureMemory,
-                 const std::function<void()>& whenLoaded = {}) {
+Start StartProgram(XProbe& x, const QString& home) {
     QProcess process;
     process.setProcessEnvironment(HomeEnvironment(home));
-    process.setStandardOutputFile(QProcess::nullDevice());
-    QElapsedTimer clock;
-    clock.start();
-    process.start(QStringLiteral(GLIMMORA_EXE), {});
-    Run run;
-    run.seconds = WaitForLine(process, clock, "glimmora: start page loaded");
-    if (run.seconds >= 0 && whenLoaded)
-        whenLoaded();
-    if (run.seconds >= 0 && measureMemory) {
-        // The placement timer shows the window; then the first paint and the helper processes
-        // settle.
-        QElapsedTimer wait;
-        wait.start();
-        while (VisibleWindows() == 0 && wait.elapsed() < 15000)
-            Pause(process, 200);
-        Pause(process, 3000);
-        const int shown = VisibleWindows();
-        run.visibleKb = TreePssKb(process.processId());
-        QProcess::execute(QStringLiteral("xdotool"),
-                          {QStringLiteral("key"), QStringLiteral("ctrl+alt+s")});
-        Pause(process, 3000);
-        if (VisibleWindows() < shown)
-            run.hiddenKb = TreePssKb(process.processId());
-        else
-            std::fprintf(stderr, "the hot key did not hide the main window\n");
-    }
-    Stop(process, home);
-    return run;
+    const Start start =
+        Measure(x, process, QStringLiteral(GLIMMORA_EXE), {}, "glimmora: start page loaded");
+    StopProgram(process, home);
+    return start;
 }
 
-Run StartBare(const QString& page, bool measureMemory) {
+Start StartBare(XProbe& x, const QString& page) {
     QProcess process;
-    process.setStandardOutputFile(QProcess::nullDevice());
-    QElapsedTimer clock;
-    clock.start();
-    process.start(QStringLiteral(BARE_BROWSER_EXE), {page});
-    Run run;
-    run.seconds = WaitForLine(process, clock, "bare: page loaded");
-    if (run.seconds >= 0 && measureMemory) {
-        Pause(process, 3000);
-        run.visibleKb = TreePssKb(process.processId());
-    }
-    Stop(process, QString());
-    return run;
+    const Start start =
+        Measure(x, process, QStringLiteral(BARE_BROWSER_EXE), {page}, "bare: page loaded");
+    StopProgram(process, QString());
+    return start;
 }
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? -1 : values[values.size() / 2];
+void PrintLine(const char* what, const std::vector<double>& program,
+               const std::vector<double>& bare) {
+    const Spread p = SpreadOf(program), b = SpreadOf(bare);
+    std::printf("  %-34s %6.0f ms (%4.0f-%4.0f)  bare %6.0f ms (%4.0f-%4.0f)  ratio %.2f\n", what,
+                p.median * 1e3, p.low * 1e3, p.high * 1e3, b.median * 1e3, b.low * 1e3,
+                b.high * 1e3, p.median / b.median);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
+    const int rounds = argc > 1 ? std::max(7, atoi(argv[1])) : 7;
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
         qFatal("needs an X display (tools/bench starts one)");
     QTemporaryDir scratch(QDir::tempPath() + "/glimmora-startup-XXXXXX");
     StandInTray tray;
+    XProbe x;
 
-    // The populated home: what a first run leaves behind. Its start page is the bare program's
-    // page.
+    // The populated home: what a first run leaves behind. Its start page is the bare window's page.
     const QString populated = scratch.path() + "/populated";
-    MakeFreshHome(populated);
+    MakePopulatedHome(populated);
     const QString page = scratch.path() + "/start.htm";
-    const auto keepPage = [&] {
-        // The page goes away when the program quits.
-        QFile::copy(populated + "/.local/share/Orvandeck/Glimmora/GlimmoraData/temp.htm", page);
-    };
-    if (StartProgram(populated, false, keepPage).seconds < 0)
-        qFatal("the program did not report its start page");
-    // A regular user has seen the welcome window and switched it off.
-    QFile settings(populated + "/.local/share/Orvandeck/Glimmora/glimmora.ini");
-    if (!settings.open(QIODevice::ReadWrite))
-        qFatal("the first run left no settings file");
-    const QByteArray text = settings.readAll().replace("WelcomeScreen=1", "WelcomeScreen=0");
-    settings.resize(0);
-    settings.write(text);
-    settings.close();
-    if (!QFile::exists(page))
-        qFatal("no start page to compare with");
+    KeepStartPage(populated, page);
 
-    std::vector<double> bare, fresh, full;
-    Run memory, bareMemory;
+    std::vector<double> bareMapped, bareLoaded, freshMapped, freshLoaded, fullMapped, fullLoaded;
     const QString freshHome = scratch.path() + "/fresh";
     for (int r = 0; r < rounds; ++r) {
-        const bool last = r == rounds - 1;
-        const Run b = StartBare(page, last);
+        const Start b = StartBare(x, page);
         MakeFreshHome(freshHome);
-        const Run f = StartProgram(freshHome, false);
-        const Run p = StartProgram(populated, last);
-        if (b.seconds < 0 || f.seconds < 0 || p.seconds < 0)
+        const Start f = StartProgram(x, freshHome);
+        const Start p = StartProgram(x, populated);
+        if (b.loaded < 0 || f.loaded < 0 || p.loaded < 0)
             qFatal("a start-up did not finish");
-        bare.push_back(b.seconds);
-        fresh.push_back(f.seconds);
-        full.push_back(p.seconds);
-        if (last) {
-            memory = p;
-            bareMemory = b;
-        }
+        bareMapped.push_back(b.mapped);
+        bareLoaded.push_back(b.loaded);
+        freshMapped.push_back(f.mapped);
+        freshLoaded.push_back(f.loaded);
+        fullMapped.push_back(p.mapped);
+        fullLoaded.push_back(p.loaded);
     }
-    const double b = Median(bare), f = Median(fresh), p = Median(full);
-    std::printf("Start-up to the start page loaded (median of %d; bare browser %.0f ms):\n", rounds,
-                b * 1e3);
-    std::printf("  fresh home      %6.0f ms  ratio %.2f (target <= 1.3)\n", f * 1e3, f / b);
-    std::printf("  populated home  %6.0f ms  ratio %.2f (target <= 1.3)\n", p * 1e3, p / b);
-    std::printf("Memory (PSS of all processes, populated home):\n");
-    std::printf("  shown           %6.1f MB, bare browser %.1f MB, ratio %.2f (target <= 1.1)\n",
-                memory.visibleKb / 1024.0, bareMemory.visibleKb / 1024.0,
-                double(memory.visibleKb) / double(std::max<qint64>(1, bareMemory.visibleKb)));
-    if (memory.hiddenKb > 0)
-        std::printf("  hidden in tray  %6.1f MB (target <= 150 MB)\n", memory.hiddenKb / 1024.0);
-    else
-        std::printf("  hidden in tray  not measured: the window did not hide\n");
+    std::printf("Start-up (median of %d, lowest-highest):\n", rounds);
+    PrintLine("fresh home, main window mapped", freshMapped, bareMapped);
+    PrintLine("fresh home, start page loaded", freshLoaded, bareLoaded);
+    PrintLine("populated home, main window mapped", fullMapped, bareMapped);
+    PrintLine("populated home, start page loaded", fullLoaded, bareLoaded);
+    std::printf("  (goal: start page loaded <= 1.3 x the bare window)\n");
     return 0;
 }

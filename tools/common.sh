@@ -8,7 +8,7 @@ GLIMMORA_PACKAGES=(
   libx11-dev libxtst-dev libjpeg-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool xclip x11-utils x11-xkb-utils imagemagick
+  xvfb xauth xdotool xclip x11-utils x11-xkb-utils imagemagick openbox
   fonts-dejavu-core fp-utils desktop-file-utils appstream
 )
 

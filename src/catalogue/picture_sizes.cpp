@@ -22,16 +22,10 @@ QHash<QString, KnownSize>& Remembered() {
     return sizes;
 }
 
-QSize ReadHeaderSize(const QString& path, const QString& suffix) {
-    // The format named by the extension first: guessing it from the content costs a second look.
-    QImageReader reader(path, suffix.toLatin1());
+QSize ReadHeaderSize(const QString& path) {
+    // The reader tries the format that the extension names, then looks at the content.
+    QImageReader reader(path);
     QSize size = reader.size();
-    if (!size.isValid()) {
-        reader.setFileName(path);
-        reader.setFormat(QByteArray());
-        reader.setDecideFormatFromContent(true);
-        size = reader.size();
-    }
     if (size.isValid() && (reader.transformation() & QImageIOHandler::TransformationRotate90))
         size.transpose(); // the browser honours the orientation tag
     return size;
@@ -49,7 +43,11 @@ QSize PictureDisplaySize(const QString& path) {
         return known->size;
     if (remembered.size() >= kMostRemembered)
         remembered.clear();
-    const QSize size = info.isFile() ? ReadHeaderSize(path, info.suffix()) : QSize();
+    const QSize size = info.isFile() ? ReadHeaderSize(path) : QSize();
     remembered.insert(path, {bytes, modified, size});
     return size;
+}
+
+void ForgetPictureDisplaySizes() {
+    Remembered().clear();
 }

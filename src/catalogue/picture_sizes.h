@@ -7,3 +7,6 @@
 // length and modification time stay the same, so a category shown again costs a status call per
 // picture instead of a header read.
 QSize PictureDisplaySize(const QString& path);
+
+// Forgets every remembered size (a first visit of every category again).
+void ForgetPictureDisplaySizes();

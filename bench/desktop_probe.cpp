@@ -1,0 +1,411 @@
+#include "desktop_probe.h"
+
+#include <QDir>
+#include <QFile>
+#include <QThread>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdlib>
+#include <map>
+#include <sys/prctl.h>
+
+struct StandInTray::Data {
+    Display* display = nullptr;
+    Window window = 0;
+};
+
+StandInTray::StandInTray() : d_(new Data) {
+    d_->display = XOpenDisplay(nullptr);
+    if (!d_->display)
+        qFatal("no X display");
+    Display* dpy = d_->display;
+    const int screen = DefaultScreen(dpy);
+    d_->window = XCreateSimpleWindow(dpy, RootWindow(dpy, screen), 0, 0, 1, 1, 0, 0, 0);
+    const QByteArray name = "_NET_SYSTEM_TRAY_S" + QByteArray::number(screen);
+    const Atom selection = XInternAtom(dpy, name.constData(), False);
+    XSetSelectionOwner(dpy, selection, d_->window, CurrentTime);
+    XEvent manager{};
+    manager.xclient.type = ClientMessage;
+    manager.xclient.window = RootWindow(dpy, screen);
+    manager.xclient.message_type = XInternAtom(dpy, "MANAGER", False);
+    manager.xclient.format = 32;
+    manager.xclient.data.l[0] = CurrentTime;
+    manager.xclient.data.l[1] = static_cast<long>(selection);
+    manager.xclient.data.l[2] = static_cast<long>(d_->window);
+    XSendEvent(dpy, RootWindow(dpy, screen), False, StructureNotifyMask, &manager);
+    XSync(dpy, False);
+}
+
+StandInTray::~StandInTray() {
+    XDestroyWindow(d_->display, d_->window);
+    XCloseDisplay(d_->display);
+    delete d_;
+}
+
+struct XProbe::Data {
+    Display* display = nullptr;
+    Atom pidAtom = 0;
+    std::map<qint64, XWindowId> known; // pid -> its main window, once found
+};
+
+namespace {
+int IgnoreXErrors(Display*, XErrorEvent*) {
+    return 0; // windows come and go while we look
+}
+
+qint64 WindowPid(Display* dpy, Window window, Atom pidAtom) {
+    Atom type = 0;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char* data = nullptr;
+    qint64 pid = -1;
+    if (XGetWindowProperty(dpy, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &items,
+                           &after, &data) == Success &&
+        data && items == 1 && format == 32)
+        pid = static_cast<qint64>(*reinterpret_cast<unsigned long*>(data));
+    if (data)
+        XFree(data);
+    return pid;
+}
+
+// Client windows below `window` (a window manager puts them in frames).
+void CollectWindows(Display* dpy, Window window, int depth, std::vector<Window>& out) {
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(dpy, window, &root, &parent, &children, &count))
+        return;
+    for (unsigned int i = 0; i < count; ++i) {
+        out.push_back(children[i]);
+        if (depth < 2)
+            CollectWindows(dpy, children[i], depth + 1, out);
+    }
+    if (children)
+        XFree(children);
+}
+} // namespace
+
+XProbe::XProbe() : d_(new Data) {
+    d_->display = XOpenDisplay(nullptr);
+    if (!d_->display)
+        qFatal("no X display");
+    XSetErrorHandler(IgnoreXErrors);
+    d_->pidAtom = XInternAtom(d_->display, "_NET_WM_PID", False);
+}
+
+XProbe::~XProbe() {
+    XCloseDisplay(d_->display);
+    delete d_;
+}
+
+bool XProbe::IsMapped(XWindowId window) {
+    XWindowAttributes attributes{};
+    return window && XGetWindowAttributes(d_->display, window, &attributes) &&
+           attributes.map_state == IsViewable;
+}
+
+XWindowId XProbe::MappedWindowOf(qint64 pid) {
+    const auto known = d_->known.find(pid);
+    if (known != d_->known.end())
+        return IsMapped(known->second) ? known->second : 0;
+    std::vector<Window> windows;
+    CollectWindows(d_->display, DefaultRootWindow(d_->display), 0, windows);
+    Window best = 0;
+    long bestArea = 0;
+    for (Window w : windows) {
+        XWindowAttributes a{};
+        if (!XGetWindowAttributes(d_->display, w, &a) || a.map_state != IsViewable ||
+            a.override_redirect)
+            continue;
+        if (WindowPid(d_->display, w, d_->pidAtom) != pid)
+            continue;
+        const long area = long(a.width) * a.height;
+        if (area > bestArea) {
+            best = w;
+            bestArea = area;
+        }
+    }
+    // A main window, not a splash or a dialog.
+    if (bestArea < 150000)
+        return 0;
+    d_->known[pid] = best;
+    return best;
+}
+
+QRect XProbe::Geometry(XWindowId window) {
+    XWindowAttributes a{};
+    if (!XGetWindowAttributes(d_->display, window, &a))
+        return {};
+    int x = 0, y = 0;
+    Window child = 0;
+    XTranslateCoordinates(d_->display, window, DefaultRootWindow(d_->display), 0, 0, &x, &y,
+                          &child);
+    return QRect(x, y, a.width, a.height);
+}
+
+QImage XProbe::Grab(const QRect& area) {
+    Display* dpy = d_->display;
+    const QRect screen(0, 0, DisplayWidth(dpy, DefaultScreen(dpy)),
+                       DisplayHeight(dpy, DefaultScreen(dpy)));
+    const QRect r = area.intersected(screen);
+    if (r.isEmpty())
+        return {};
+    XImage* image = XGetImage(dpy, DefaultRootWindow(dpy), r.x(), r.y(), unsigned(r.width()),
+                              unsigned(r.height()), AllPlanes, ZPixmap);
+    if (!image)
+        return {};
+    QImage out(r.size(), QImage::Format_RGB32);
+    for (int y = 0; y < r.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < r.width(); ++x)
+            line[x] = QRgb(XGetPixel(image, x, y)) | 0xFF000000u; // 24-bit TrueColor
+    }
+    XDestroyImage(image);
+    return out;
+}
+
+int XProbe::CountColour(const QRect& area, QRgb colour, int tolerance) {
+    return ::CountColour(Grab(area), colour, tolerance);
+}
+
+int CountColour(const QImage& image, QRgb colour, int tolerance) {
+    int count = 0;
+    const int red = qRed(colour), green = qGreen(colour), blue = qBlue(colour);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (std::abs(qRed(line[x]) - red) <= tolerance &&
+                std::abs(qGreen(line[x]) - green) <= tolerance &&
+                std::abs(qBlue(line[x]) - blue) <= tolerance)
+                ++count;
+        }
+    }
+    return count;
+}
+
+void XProbe::Key(const char* keysym, const std::vector<const char*>& modifiers) {
+    Display* dpy = d_->display;
+    std::vector<KeyCode> held;
+    for (const char* m : modifiers) {
+        const KeyCode code = XKeysymToKeycode(dpy, XStringToKeysym(m));
+        XTestFakeKeyEvent(dpy, code, True, CurrentTime);
+        held.push_back(code);
+    }
+    const KeyCode code = XKeysymToKeycode(dpy, XStringToKeysym(keysym));
+    XTestFakeKeyEvent(dpy, code, True, CurrentTime);
+    XTestFakeKeyEvent(dpy, code, False, CurrentTime);
+    for (auto it = held.rbegin(); it != held.rend(); ++it)
+        XTestFakeKeyEvent(dpy, *it, False, CurrentTime);
+    XFlush(dpy);
+}
+
+void XProbe::Click(const QPoint& at, int button) {
+    Display* dpy = d_->display;
+    XTestFakeMotionEvent(dpy, DefaultScreen(dpy), at.x(), at.y(), CurrentTime);
+    XTestFakeButtonEvent(dpy, unsigned(button), True, CurrentTime);
+    XTestFakeButtonEvent(dpy, unsigned(button), False, CurrentTime);
+    XFlush(dpy);
+}
+
+void StartChild(QProcess& process, const QString& program, const QStringList& arguments) {
+    // A benchmark stopped half-way must not leave a program behind that holds the hot key.
+    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    process.start(program, arguments);
+}
+
+double Seconds(const QElapsedTimer& clock) {
+    return double(clock.nsecsElapsed()) / 1e9;
+}
+
+double TimeToSettledShare(const QElapsedTimer& clock, const std::function<int()>& count,
+                          int quietMs, int limitMs, double share, int* finalCount) {
+    std::vector<std::pair<double, int>> samples;
+    QElapsedTimer limit;
+    limit.start();
+    double changedAt = Seconds(clock);
+    int last = -1;
+    while (limit.elapsed() < limitMs) {
+        const int now = count();
+        const double t = Seconds(clock);
+        samples.emplace_back(t, now);
+        if (now != last) {
+            last = now;
+            changedAt = t;
+        } else if (now > 0 && (t - changedAt) * 1000 >= quietMs) {
+            break;
+        }
+        QThread::usleep(2000);
+    }
+    if (finalCount)
+        *finalCount = last;
+    if (last <= 0)
+        return -1;
+    for (const auto& [t, n] : samples) {
+        if (n >= share * last)
+            return t;
+    }
+    return -1;
+}
+
+qint64 ProcessPssKb(qint64 pid) {
+    QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(pid));
+    qint64 total = 0;
+    if (rollup.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : rollup.readAll().split('\n')) {
+            if (line.startsWith("Pss:"))
+                total += line.mid(4).trimmed().split(' ').first().toLongLong();
+        }
+    }
+    return total;
+}
+
+qint64 TreePssKb(qint64 root) {
+    std::multimap<qint64, qint64> children;
+    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        bool ok = false;
+        const qint64 pid = entry.toLongLong(&ok);
+        if (!ok)
+            continue;
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray text = stat.readAll();
+        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 1)
+            children.emplace(fields[1].toLongLong(), pid);
+    }
+    std::vector<qint64> pending{root};
+    qint64 total = 0;
+    while (!pending.empty()) {
+        const qint64 pid = pending.back();
+        pending.pop_back();
+        total += ProcessPssKb(pid);
+        const auto [from, to] = children.equal_range(pid);
+        for (auto it = from; it != to; ++it)
+            pending.push_back(it->second);
+    }
+    return total;
+}
+
+double WaitForLine(QProcess& process, const QElapsedTimer& clock, const QByteArray& marker,
+                   int limitMs) {
+    process.setReadChannel(QProcess::StandardError);
+    QElapsedTimer limit;
+    limit.start();
+    while (limit.elapsed() < limitMs) {
+        while (process.canReadLine()) {
+            if (process.readLine().contains(marker))
+                return Seconds(clock);
+        }
+        if (process.state() == QProcess::NotRunning)
+            break;
+        process.waitForReadyRead(20);
+    }
+    return -1;
+}
+
+void Pause(QProcess& process, int milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < milliseconds) {
+        process.waitForReadyRead(std::max<int>(1, milliseconds - int(clock.elapsed())));
+        process.readAllStandardError();
+    }
+}
+
+Spread SpreadOf(std::vector<double> values) {
+    values.erase(std::remove_if(values.begin(), values.end(), [](double v) { return v < 0; }),
+                 values.end());
+    if (values.empty())
+        return {};
+    std::sort(values.begin(), values.end());
+    return {values[values.size() / 2], values.front(), values.back()};
+}
+
+QProcessEnvironment HomeEnvironment(const QString& home) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home);
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home + "/.local/share");
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + "/.config");
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home + "/run");
+    env.insert(QStringLiteral("GLIMMORA_REPORT_PAGE_LOAD"), QStringLiteral("1"));
+    QDir().mkpath(home + "/run");
+    QFile::setPermissions(home + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return env;
+}
+
+QString UserData(const QString& home) {
+    return home + "/.local/share/Orvandeck/Glimmora/";
+}
+
+void MakeFreshHome(const QString& home) {
+    QDir(home).removeRecursively();
+    QDir().mkpath(UserData(home));
+    QFile marker(UserData(home) + "Glimmora.cho");
+    if (!marker.open(QIODevice::WriteOnly) || marker.write("3.5") != 3)
+        qFatal("cannot prepare %s", qPrintable(home));
+}
+
+void StopProgram(QProcess& process, const QString& home) {
+    if (!home.isEmpty()) {
+        QFile request(home + "/run/Glimmora_CloseYourself");
+        request.open(QIODevice::WriteOnly);
+        request.close();
+        if (process.waitForFinished(8000))
+            return;
+    }
+    process.terminate();
+    if (!process.waitForFinished(5000)) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+}
+
+void KeepStartPage(const QString& home, const QString& copy) {
+    QProcess process;
+    process.setProcessEnvironment(HomeEnvironment(home));
+    process.setStandardOutputFile(QProcess::nullDevice());
+    QElapsedTimer clock;
+    clock.start();
+    StartChild(process, QStringLiteral(GLIMMORA_EXE), {});
+    if (WaitForLine(process, clock, "glimmora: start page loaded") < 0)
+        qFatal("the program did not report its start page");
+    // The page goes away when the program quits.
+    QFile::remove(copy);
+    if (!QFile::copy(UserData(home) + "GlimmoraData/temp.htm", copy))
+        qFatal("no start page to keep");
+    Pause(process, 1500); // the placement timer has run; the quit saves the settings
+    StopProgram(process, home);
+}
+
+void MakePopulatedHome(const QString& home, const QRect& place) {
+    MakeFreshHome(home);
+    KeepStartPage(home, home + "/first-start.htm");
+    QFile settings(UserData(home) + "glimmora.ini");
+    if (!settings.open(QIODevice::ReadWrite))
+        qFatal("the first run left no settings file");
+    QByteArray text = settings.readAll();
+    const auto set = [&text](const QByteArray& key, int value) {
+        const qsizetype at = text.indexOf(key + '=');
+        if (at < 0)
+            qFatal("no %s in the settings", key.constData());
+        const qsizetype end = text.indexOf('\n', at);
+        text.replace(at, (end < 0 ? text.size() : end) - at,
+                     key + '=' + QByteArray::number(value) + '\r');
+    };
+    set("WelcomeScreen", 0);
+    set("chosenMailDef", 10); // LibreOffice Writer, as shipped
+    set("xpos", place.x());
+    set("ypos", place.y());
+    set("width", place.width());
+    set("height", place.height());
+    settings.resize(0);
+    settings.seek(0);
+    settings.write(text);
+}
