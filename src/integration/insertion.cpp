@@ -1,13 +1,16 @@
 #include "integration/insertion.h"
 
+#include "catalogue/emoji_text.h"
 #include "dialogs/message_boxes.h"
 #include "integration/key_sequence.h"
 #include "integration/mail_defs.h"
+#include "localisation/translation_table.h"
 #include "platform/picture_clipboard.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QObject>
+#include <QSet>
 #include <QThread>
 #include <stdexcept>
 
@@ -43,6 +46,16 @@ bool WaitForPicture(const PictureClipboard& copy) {
     return copy.state() == PictureClipboard::State::Ready;
 }
 
+// Shows text `number`, with the definition's name for %1, the first time in this run that it
+// concerns that definition: a hint about the program, not an error, so it is not repeated.
+void TellOnce(int number, const MailDef& def) {
+    static QSet<QPair<int, QByteArray>> told;
+    if (number <= 0 || told.contains({number, def.Name}))
+        return;
+    told.insert({number, def.Name});
+    ShowInfo(GetText(number).replace(QLatin1String("%1"), DecodeBytes(def.Name)));
+}
+
 } // namespace
 
 bool InsertionRunning() {
@@ -67,17 +80,31 @@ void InsertPicture(const QString& url) {
         return;
     }
     WaitMilliseconds(500);
-    if (!copy.SelectAllAndCopy()) {
+    // An emoji of the catalogue travels as text too, for programs that take only text.
+    const QString text = EmojiTextOfPicture(copy.path());
+    if (!copy.SelectAllAndCopy(text)) {
         ShowError(QObject::tr("The picture could not be put on the clipboard. Nothing was "
                               "inserted."));
         return;
     }
 
     try {
-        ActivateTargetWindow();
+        if (!GetChosenMailDef().TakesPictures && text.isEmpty()) {
+            // Nothing on the clipboard that the program can take: say so instead of a paste that
+            // silently does nothing.
+            TellOnce(261, GetChosenMailDef());
+            return;
+        }
+        if (ActivateTargetWindow() == TargetActivation::FocusRefused) {
+            // Keys now would land in whatever window has the focus.
+            ShowInfo(
+                GetText(260).replace(QLatin1String("%1"), DecodeBytes(GetChosenMailDef().Name)));
+            return;
+        }
         SendKeySequence(GetChosenMailDef().ToHtmlKeys);
         WaitMilliseconds(500);
         SendKeySequence(GetChosenMailDef().InsertKeys);
+        TellOnce(GetChosenMailDef().NoticeText, GetChosenMailDef());
     } catch (const std::out_of_range&) {
         // Nothing has been touched yet when the first look-up fails; the picture is on the
         // clipboard for the user to paste.

@@ -106,12 +106,14 @@ void WaitMilliseconds(std::int32_t ms) {
 }
 
 NativeWindow FindWindowByClass(const QByteArray& name) {
-    return FindTopLevelWindowByClass(name);
+    // Nothing from a zero byte on counts, as in a zero-terminated copy.
+    const qsizetype zero = name.indexOf('\0');
+    return FindTopLevelWindowByClass(WindowClassNames(zero < 0 ? name : name.first(zero)));
 }
 
-void ActivateWindow(NativeWindow window) {
+bool ActivateWindow(NativeWindow window) {
     if (!window)
-        return;
+        return false;
     if (IsWindowIconic(window))
         RestoreTopLevelWindow(window);
     else
@@ -123,8 +125,12 @@ void ActivateWindow(NativeWindow window) {
         QThread::msleep(5);
         ProcessPendingEvents();
     }
+    return WindowHasInputFocus(window);
 }
 
-void ActivateTargetWindow() {
-    ActivateWindow(FindWindowByClass(GetChosenMailDef().WindowClass));
+TargetActivation ActivateTargetWindow() {
+    const NativeWindow window = FindWindowByClass(GetChosenMailDef().WindowClass);
+    if (!window)
+        return TargetActivation::NoWindow;
+    return ActivateWindow(window) ? TargetActivation::Focused : TargetActivation::FocusRefused;
 }

@@ -18,13 +18,21 @@ void SendKeySequence(const QByteArray& keys, KeySink& sink);
 // processing pending events meanwhile; with 0 or less after processing them once.
 void WaitMilliseconds(std::int32_t ms);
 
-// The topmost top-level window whose class is `name`; 0 when there is none.
+// The topmost top-level window whose class is `name`, or any of the comma-separated names in it;
+// 0 when there is none.
 NativeWindow FindWindowByClass(const QByteArray& name);
 
-// Restores a minimised window, else brings it to the top; either way it gets the keyboard focus
-// (waited for up to a second). Does nothing for 0.
-void ActivateWindow(NativeWindow window);
+// Restores a minimised window, else brings it to the top, and waits up to a second for it to get
+// the keyboard focus (synthesised keys reach only the focused window). True when it has the focus;
+// false for 0.
+bool ActivateWindow(NativeWindow window);
+
+enum class TargetActivation {
+    NoWindow,    // the definition's program has no window: nothing was touched
+    Focused,     // the window is in front with the keyboard focus
+    FocusRefused // the window did not take the focus: keys would land elsewhere
+};
 
 // Activates the window of the chosen mail-client definition. Throws std::out_of_range when no
 // definition is chosen.
-void ActivateTargetWindow();
+TargetActivation ActivateTargetWindow();

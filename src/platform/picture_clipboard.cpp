@@ -139,7 +139,7 @@ QString PictureClipboard::originalMimeType() const {
     return state() == State::Ready ? load_->mimeType : QString();
 }
 
-QMimeData* PictureClipboard::CreateMimeData() const {
+QMimeData* PictureClipboard::CreateMimeData(const QString& text) const {
     if (state() != State::Ready)
         return nullptr;
     auto* data = new QMimeData;
@@ -167,15 +167,19 @@ QMimeData* PictureClipboard::CreateMimeData() const {
             .arg(load_->image.width())
             .arg(load_->image.height());
     data->setHtml(html);
+    if (!text.isEmpty()) {
+        data->setText(text);
+        data->setData(QStringLiteral("text/plain;charset=utf-8"), text.toUtf8());
+    }
     return data;
 }
 
-bool PictureClipboard::SelectAllAndCopy() const {
+bool PictureClipboard::SelectAllAndCopy(const QString& text) const {
     // A clipboard needs a GUI application; a plain core application has none.
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return false;
     QClipboard* clipboard = QGuiApplication::clipboard();
-    QMimeData* data = CreateMimeData();
+    QMimeData* data = CreateMimeData(text);
     if (!clipboard || !data) {
         delete data;
         return false;

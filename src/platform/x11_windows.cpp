@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QString>
+#include <QStringList>
 
 // Xlib last: its macros (Status, Bool) break Qt headers included after it.
 #include "platform/x11_support.h"
@@ -181,13 +182,13 @@ std::vector<Window> ClientsInStackingOrder(Display* display) {
     return result;
 }
 
-bool ClassMatches(Display* display, Window window, const QString& wanted) {
+bool ClassMatches(Display* display, Window window, const QStringList& wanted) {
     XClassHint hint{nullptr, nullptr};
     if (!XGetClassHint(display, window, &hint))
         return false;
     bool match = false;
     for (char* part : {hint.res_name, hint.res_class}) {
-        if (part && wanted.compare(QString::fromLatin1(part), Qt::CaseInsensitive) == 0)
+        if (part && wanted.contains(QString::fromLatin1(part), Qt::CaseInsensitive))
             match = true;
     }
     if (hint.res_name)
@@ -210,9 +211,21 @@ void RequestActivation(Display* display, Window window) {
                SubstructureRedirectMask | SubstructureNotifyMask, &event);
 }
 
+// ICCCM: a window whose WM_HINTS say "input false" takes no keyboard focus from others.
+bool RefusesInputFocus(Display* display, Window window) {
+    XWMHints* hints = XGetWMHints(display, window);
+    if (!hints)
+        return false;
+    const bool refuses = (hints->flags & InputHint) && !hints->input;
+    XFree(hints);
+    return refuses;
+}
+
+// What a window manager would do to focus the window, for when none runs.
 void FocusIfViewable(Display* display, Window window) {
     XWindowAttributes attributes;
-    if (XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable)
+    if (XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable &&
+        !RefusesInputFocus(display, window))
         XSetInputFocus(display, window, RevertToParent, CurrentTime);
 }
 
@@ -223,17 +236,25 @@ bool X11Available() {
 }
 
 NativeWindow FindTopLevelWindowByClass(const QByteArray& name) {
-    QByteArray wanted = name.left(255);
-    if (int zero = wanted.indexOf('\0'); zero >= 0)
-        wanted.truncate(zero);
+    return FindTopLevelWindowByClass(QList<QByteArray>{name});
+}
+
+NativeWindow FindTopLevelWindowByClass(const QList<QByteArray>& names) {
+    QStringList wanted;
+    for (QByteArray name : names) {
+        name.truncate(255);
+        if (const qsizetype zero = name.indexOf('\0'); zero >= 0)
+            name.truncate(zero);
+        if (!name.isEmpty())
+            wanted.append(QString::fromLatin1(name));
+    }
     Display* display = X11Display();
     if (!display || wanted.isEmpty())
         return 0;
-    const QString wantedText = QString::fromLatin1(wanted);
     X11ErrorGuard guard(display);
     std::vector<Window> clients = ClientsInStackingOrder(display);
     for (auto it = clients.rbegin(); it != clients.rend(); ++it) {
-        if (ClassMatches(display, *it, wantedText))
+        if (ClassMatches(display, *it, wanted))
             return *it;
     }
     return 0;

@@ -3,6 +3,7 @@
 #include "integration/key_sequence.h"
 #include "integration/mail_defs.h"
 #include "integration/x11_test_env.h"
+#include "localisation/translation_table.h"
 #include "platform/x11_windows.h"
 #include "support/test_env.h"
 
@@ -55,12 +56,12 @@ protected:
     }
 
     void UseDefinition(const QString& windowClass, const QByteArray& toHtml,
-                       const QByteArray& insert) {
+                       const QByteArray& insert, const QByteArray& more = {}) {
         const QString path = home.userData() + "glimmora.maildef.ini";
         WriteFile(path, "[Glimmora]\r\nmaildef_version=1\r\nvalid_for_Version_1=1\r\n[0]\r\n"
                         "name=Test mail\r\nlanguage=en\r\nwindowclass=" +
                             windowClass.toLatin1() + "\r\ntohtmlkeys=" + toHtml +
-                            "\r\ninsert=" + insert + "\r\n");
+                            "\r\ninsert=" + insert + "\r\n" + more);
         LoadMailDefs(path);
         ASSERT_EQ(MailDefList().size(), 1u);
     }
@@ -179,6 +180,59 @@ TEST_F(InsertionTest, MinimisedTargetIsRestoredAndReceivesTheKeys) {
     EXPECT_TRUE(client.hasLine("MAPPED"));
     EXPECT_TRUE(client.hasLine("FOCUS in"));
     EXPECT_FALSE(IsWindowIconic(client.window()));
+}
+
+TEST_F(InsertionTest, TargetThatRefusesTheFocusGetsNoKeysAndTheUserIsTold) {
+    // The English texts, so that the message can be read.
+    WriteFile(home.programDir() + "Glimmora.def", ReadFile(SourceDir() + "shipped/Glimmora.t00"));
+    CreateTranslationTable("Glimmora");
+    // The pointer rests on the target and the focus follows the pointer: keys typed without
+    // waiting for the focus would reach it all the same.
+    TargetClient client(kTargetClass, {"--refuse-focus"});
+    ASSERT_TRUE(client.started());
+    ModalDialogCloser closer;
+    InsertPicture(picture);
+    WaitMilliseconds(300);
+    EXPECT_TRUE(client.keys().isEmpty()) << client.lines().join('\n').toStdString();
+    ASSERT_EQ(closer.texts().size(), 1);
+    EXPECT_TRUE(closer.texts()[0].startsWith("Test mail did not take the keyboard focus"))
+        << closer.texts()[0].toStdString();
+    EXPECT_EQ(QImage::fromData(ReadClipboardExternally("image/png")).size(), QSize(37, 23));
+    CreateTranslationTable("NoSuchTable");
+}
+
+TEST_F(InsertionTest, DefinitionMayNameSeveralWindowClasses) {
+    UseDefinition("NoSuchMailProgram, " + kTargetClass, "", "|STRG|v|ESTRG|");
+    TargetClient client(kTargetClass);
+    ASSERT_TRUE(client.started());
+    InsertPicture(picture);
+    ASSERT_TRUE(client.waitForLine("PASTE done", 15000)) << client.lines().join('\n').toStdString();
+}
+
+TEST_F(InsertionTest, TextOnlyProgramGetsTheEmojiAsTextAndOwnPicturesAreNotSent) {
+    UseDefinition(kTargetClass, "", "|STRG|v|ESTRG|", "pictures=0\r\n");
+    const QString emoji = home.programDir() + "GlimmoraData/faces/thumbs-up.png";
+    WriteFile(emoji, pictureBytes);
+    WriteFile(home.programDir() + "GlimmoraData/emoji.dat",
+              "# picture\tcode points\r\nfaces/thumbs-up.png\t1F44D 1F3FD\r\n");
+    TargetClient client(kTargetClass);
+    ASSERT_TRUE(client.started());
+
+    ModalDialogCloser closer;
+    InsertPicture(picture); // the user's own: nothing the program could take
+    InsertPicture(picture); // told once is enough
+    EXPECT_EQ(closer.texts().size(), 1);
+    WaitMilliseconds(300);
+    EXPECT_TRUE(client.keys().isEmpty());
+
+    InsertPicture(QUrl::fromLocalFile(emoji).toString());
+    ASSERT_TRUE(client.waitForLine("PASTE done", 15000)) << client.lines().join('\n').toStdString();
+    EXPECT_TRUE(client.lineStartingWith("PASTE targets ").contains("text/plain;charset=utf-8"));
+    EXPECT_EQ(QString::fromUtf8(ReadClipboardExternally("text/plain;charset=utf-8")),
+              QString::fromUtf8("\U0001F44D\U0001F3FD"));
+    // Programs that take pictures still find the picture first.
+    ExpectPictureWasPasted(client, QImage(picture), pictureBytes, "image/png");
+    EXPECT_EQ(closer.texts().size(), 1);
 }
 
 TEST_F(InsertionTest, WithoutTargetWindowTheKeysReachTheFocusedWindow) {
