@@ -2,9 +2,11 @@
 // settings file and desktop integration. These tests read the source tree, so a broken or stale
 // file is caught before it is packaged.
 #include "catalogue/catalogue_model.h"
+#include "catalogue/emoji_text.h"
 #include "catalogue/picture_page.h"
 #include "integration/mail_defs.h"
 #include "platform/ini_profile.h"
+#include "platform/program_folder.h"
 #include "support/test_env.h"
 
 #include <QCoreApplication>
@@ -125,6 +127,30 @@ TEST(ShippedCatalogue, EveryCategoryFolderExistsAndHoldsPictures) {
             continue; // the empty page's own pictures
         EXPECT_TRUE(folders.contains(folder)) << file.toStdString();
     }
+}
+
+TEST(ShippedCatalogue, EmojiTextListsExactlyTheEmojiPictures) {
+    QStringList listed;
+    for (const QByteArray& line : ReadAll(DataDir() + "emoji.dat").split('\n')) {
+        if (!line.isEmpty() && !line.startsWith('#'))
+            listed << QString::fromUtf8(line.left(line.indexOf('\t')));
+    }
+    QStringList pictures;
+    QDirIterator it(DataDir(), {"*.png"}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString relative = it.next().mid(DataDir().size());
+        if (!relative.startsWith("data/"))
+            pictures << relative;
+    }
+    listed.sort();
+    pictures.sort();
+    EXPECT_EQ(listed, pictures) << "tools/fetch-emoji --emoji-text writes emoji.dat anew";
+
+    SetProgramFolder(SourceDir() + "shipped/");
+    EXPECT_EQ(EmojiTextOfPicture(DataDir() + "faces/happy/grinning/grinning-face.png"),
+              QString::fromUtf8("\U0001F600"));
+    EXPECT_EQ(EmojiTextOfPicture(DataDir() + "faces/animated/winking-smiley.gif"), QString());
+    SetProgramFolder(QString());
 }
 
 TEST(ShippedCatalogue, DefinitionFilesAreUtf8WithCrLfLines) {
