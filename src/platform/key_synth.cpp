@@ -1,5 +1,7 @@
 #include "platform/key_synth.h"
 
+#include "platform/x11_windows.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
@@ -84,9 +86,9 @@ KeySym KeysymOfVirtualKey(std::uint8_t key) {
 
 // A program reads a changed keyboard map only when it handles the key event, which may be well
 // after the server delivered it: a key lent for the moment keeps its keysym until the focused
-// program has caught up (it answers a ping sent after the keys), at most this long...
+// program has caught up, at most this long...
 constexpr int kCatchUpLimitMs = 2000;
-// ...or, for a program that answers no ping, this long.
+// ...or, for a program that cannot tell, this long.
 constexpr int kBindingSettleMs = 300;
 
 void ProcessEventsFor(int ms) {
@@ -97,88 +99,6 @@ void ProcessEventsFor(int ms) {
             QCoreApplication::processEvents();
         QThread::msleep(2);
     } while (waited.elapsed() < ms);
-}
-
-// The window that has the keyboard focus, or the nearest of its ancestors that names its window
-// protocols (the program's top-level window); 0 when none does.
-Window FocusedClient(Display* display) {
-    Window window = 0;
-    int revert = 0;
-    XGetInputFocus(display, &window, &revert);
-    const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
-    const Window root = DefaultRootWindow(display);
-    for (int depth = 0; depth < 64 && window > PointerRoot && window != root; ++depth) {
-        Atom type = None;
-        int format = 0;
-        unsigned long count = 0, rest = 0;
-        unsigned char* data = nullptr;
-        if (XGetWindowProperty(display, window, protocols, 0, 0, False, AnyPropertyType, &type,
-                               &format, &count, &rest, &data) == Success) {
-            if (data)
-                XFree(data);
-            if (type != None)
-                return window;
-        }
-        Window rootReturn = 0, parent = 0;
-        Window* children = nullptr;
-        unsigned int n = 0;
-        if (!XQueryTree(display, window, &rootReturn, &parent, &children, &n))
-            return 0;
-        if (children)
-            XFree(children);
-        window = parent;
-    }
-    return 0;
-}
-
-// Waits until the program with the keyboard focus has read every event sent to it so far: a
-// program answers _NET_WM_PING in the order of its events, so its answer comes after it has
-// handled the keys before it. False when it cannot tell (no such program, no answer in time).
-bool WaitForFocusedProgram(Display* display) {
-    XSync(display, False); // the keys are on their way before the ping
-    Display* own = XOpenDisplay(DisplayString(display));
-    if (!own)
-        return false;
-    bool answered = false;
-    const Window client = FocusedClient(own);
-    const Atom protocols = XInternAtom(own, "WM_PROTOCOLS", False);
-    const Atom ping = XInternAtom(own, "_NET_WM_PING", False);
-    Atom* supported = nullptr;
-    int count = 0;
-    bool pings = false;
-    if (client && XGetWMProtocols(own, client, &supported, &count)) {
-        pings = std::find(supported, supported + count, ping) != supported + count;
-        XFree(supported);
-    }
-    if (pings) {
-        const Window root = DefaultRootWindow(own);
-        // The answer goes to the root window, where a window manager (and we) listen for it.
-        XSelectInput(own, root, SubstructureNotifyMask);
-        XEvent event{};
-        event.xclient.type = ClientMessage;
-        event.xclient.window = client;
-        event.xclient.message_type = protocols;
-        event.xclient.format = 32;
-        event.xclient.data.l[0] = static_cast<long>(ping);
-        event.xclient.data.l[1] = CurrentTime;
-        event.xclient.data.l[2] = static_cast<long>(client);
-        XSendEvent(own, client, False, NoEventMask, &event);
-        XFlush(own);
-        QElapsedTimer waited;
-        waited.start();
-        while (!answered && waited.elapsed() < kCatchUpLimitMs) {
-            while (!answered && XPending(own)) {
-                XNextEvent(own, &event);
-                answered = event.type == ClientMessage && event.xclient.message_type == protocols &&
-                           static_cast<Atom>(event.xclient.data.l[0]) == ping &&
-                           static_cast<Window>(event.xclient.data.l[2]) == client;
-            }
-            if (!answered)
-                ProcessEventsFor(2);
-        }
-    }
-    XCloseDisplay(own);
-    return answered;
 }
 
 // Where a keysym sits in the keyboard map: the key, the group that holds it and the modifiers
@@ -432,7 +352,7 @@ private:
         for (const SpareBinding& binding : bindings_)
             anyActive = anyActive || binding.active;
         if (anyActive) {
-            if (!WaitForFocusedProgram(display_))
+            if (!WaitForFocusedProgram(kCatchUpLimitMs))
                 ProcessEventsFor(kBindingSettleMs);
             X11ErrorGuard guard(display_);
             for (SpareBinding& binding : bindings_) {
