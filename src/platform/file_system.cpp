@@ -154,10 +154,11 @@ bool EmptyFolder(int dirFd, const QString& path, const TreeGuard& guard) {
     return ok;
 }
 
-// The entry that `path` names, with the folders above it resolved (links, "..", repeated and
-// trailing slashes) and the entry itself not followed. "dir/" and "dir/." name the entry "dir":
-// given to the system as they are, both would follow a link "dir". Empty for "/" and for an entry
-// whose folder does not exist.
+// The entry that `path` names, with the folders above it resolved and the entry itself not
+// followed. "." and ".." are taken by their spelling, as callers check paths: "a/link/.." names
+// "a", never the folder above the link's target. "dir/" and "dir/." name the entry "dir"; given
+// to the system as they are, both would follow a link "dir". Empty for "/" and for an entry whose
+// folder does not exist.
 QString PhysicalEntry(const QString& path) {
     if (path.isEmpty())
         return QString();
