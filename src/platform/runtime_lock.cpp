@@ -163,10 +163,9 @@ struct CloseRequestWatcher::State {
             notify >= 0 && !folder.isEmpty() &&
             ::inotify_add_watch(notify, folder.constData(), IN_CREATE | IN_MOVED_TO) >= 0;
         for (;;) {
-            if (GlobalAtomDelete(name)) {
+            // Every request is taken, a later one too: a waiting start must see its own answered.
+            if (GlobalAtomDelete(name))
                 requestTaken = true;
-                break;
-            }
             pollfd fds[2] = {{stop, POLLIN, 0}, {notify, POLLIN, 0}};
             // Without inotify the folder is looked at ten times a second.
             if (::poll(fds, watching ? 2 : 1, watching ? -1 : 100) < 0 && errno != EINTR)

@@ -57,8 +57,7 @@ bool GlobalAtomDelete(const QString& name);
 QByteArray GlobalAtomIdentity(const QString& name);
 
 // Takes the close request (deletes it) the moment it appears, in a thread of its own, so that an
-// instance answers even while its start-up keeps the event loop from running. One per process;
-// it stops after the first request it takes.
+// instance answers even while its start-up keeps the event loop from running. One per process.
 class CloseRequestWatcher {
 public:
     explicit CloseRequestWatcher(const QString& name);
