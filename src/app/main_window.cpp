@@ -386,10 +386,8 @@ void TForm1::WMHotKey() {
 }
 
 void TForm1::Timer3Timer() {
-    if (GlobalAtomExists("Glimmora_CloseYourself")) {
-        GlobalAtomDelete("Glimmora_CloseYourself");
+    if (!QuitRequested && TakeCloseRequest("Glimmora_CloseYourself"))
         QuitProgram();
-    }
 }
 
 void TForm1::Timer4Timer() {
@@ -406,7 +404,8 @@ void TForm1::QuitProgram() {
     QFile::remove(UserCatalogueFolder() + "temp.htm");
     SaveDialogSettings();
     close();
-    qApp->quit();
+    // Every loop ends, a modal one of the start-up (the language chooser) too.
+    QCoreApplication::exit(0);
 }
 
 void TForm1::SpeedButton11Click() {

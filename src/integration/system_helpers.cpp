@@ -167,6 +167,8 @@ bool DownloadFile(const QString& url, const QString& path) {
         return true;
     case DownloadOutcome::TooLarge:
         throw IoError("the answer from " + url.toStdString() + " is larger than the limit");
+    case DownloadOutcome::Refused: // only under DownloadPolicy::SecureAnswerOnly
+        throw IoError("the answer from " + url.toStdString() + " was refused");
     case DownloadOutcome::WriteFailed:
         break;
     }
