@@ -434,6 +434,10 @@ void TForm1::LoadCatalogue() {
         // Rebuilding the model clears the selection; that must not show a page.
         QSignalBlocker block(TreeView1->selectionModel());
         FillCatalogueModel(*CatalogueModel, Catalogue);
+        // No node is current afterwards, and none may become so by itself: a view without a
+        // current node makes its first row current when it gets the focus back (as when a dialog
+        // closes), and that would show the first category's page.
+        TreeView1->setCurrentIndex(QModelIndex());
     }
     TreeView1->expandAll();
     if (AddImageForm)

@@ -94,7 +94,7 @@ void RemoveUserDataFolder(const QString& word) {
 }
 
 void DeleteFolderTree(const QString& path) {
-    RemoveFolderTree(path);
+    RemoveFolderOrLink(path);
 }
 
 QStringList ListFiles(const QString& folder, const QString& mask) {
