@@ -13,7 +13,7 @@
 #include "integration/mail_defs.h"
 #include "integration/system_helpers.h"
 #include "localisation/translation_table.h"
-#include "platform/global_hotkey.h"
+#include "platform/current_desktop.h"
 #include "platform/runtime_lock.h"
 
 #include <QAction>
@@ -157,8 +157,8 @@ void TForm1::FormCreate() {
     BuildTray();
 
     // Step 1: the hot key; a key held by another program is no reason to stop.
-    hotkey_ = new GlobalHotKey(this);
-    connect(hotkey_, &GlobalHotKey::activated, this, &TForm1::WMHotKey);
+    hotkey_ = CurrentDesktop().grabHotKey(this).release(); // owned as a child
+    connect(hotkey_, &DesktopHotKey::activated, this, &TForm1::WMHotKey);
 
     // Out of sight until the first timer tick places the window.
     QRect desktop = VirtualDesktop();

@@ -17,7 +17,7 @@ class QToolButton;
 class QTreeView;
 class QWebEngineView;
 class QModelIndex;
-class GlobalHotKey;
+class DesktopHotKey;
 
 // The main window: tool bar along the top, category tree on the left, the picture page on the
 // right. Closing it only hides it into the notification area; the program ends through
@@ -144,7 +144,7 @@ private:
     void ShowMainWindow();
 
     QStringList arguments_;
-    GlobalHotKey* hotkey_ = nullptr;
+    DesktopHotKey* hotkey_ = nullptr;
     QString pendingPicture_;
 };
 

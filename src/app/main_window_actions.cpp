@@ -15,6 +15,7 @@
 #include "integration/insertion.h"
 #include "integration/system_helpers.h"
 #include "localisation/translation_table.h"
+#include "platform/current_desktop.h"
 
 #include <QFile>
 #include <QStandardItemModel>
@@ -47,7 +48,7 @@ void TForm1::SpeedButton12Click() {
 
 void TForm1::PerformPictureClick(const QString& picturePath) {
     if (!FavouriteMode() && !BalloonMode() && !RemoveMode()) {
-        InsertPicture(picturePath);
+        InsertPicture(CurrentDesktop(), picturePath);
         return;
     }
     if (FavouriteMode()) {

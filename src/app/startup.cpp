@@ -18,6 +18,7 @@
 #include "localisation/language.h"
 #include "localisation/language_form.h"
 #include "localisation/translation_table.h"
+#include "platform/process_info.h"
 #include "platform/program_folder.h"
 #include "platform/runtime_lock.h"
 #include <QLabel>
@@ -32,7 +33,6 @@
 #include <QTimer>
 #include <QUrl>
 #include <memory>
-#include <unistd.h>
 
 namespace {
 
@@ -220,11 +220,11 @@ void DestroyWindows() {
 
 void PrepareEnvironment() {
     // The browser's sandbox cannot run for root; the program then switches it off itself.
-    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+    if (RunningAsRoot() && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // The program folder is known before the application object exists.
-    QString exe = QFileInfo("/proc/self/exe").canonicalFilePath();
+    QString exe = RunningExecutable();
     if (!exe.isEmpty())
         SetProgramFolder(QFileInfo(exe).absolutePath());
 }

@@ -6,6 +6,7 @@
 #include "catalogue/catalogue_folders.h"
 #include "dialogs/message_boxes.h"
 #include "integration/insertion.h"
+#include "platform/current_desktop.h"
 #include "platform/picture_decoder.h"
 
 #include <QDir>
@@ -275,7 +276,7 @@ void TBaloonForm::SpeedButton1Click() {
     }
     // The insertion processes events while it waits; a second click must not start another.
     SpeedButton1->setEnabled(false);
-    InsertPicture(path);
+    InsertPicture(CurrentDesktop(), path);
     SpeedButton1->setEnabled(true);
     accept();
 }

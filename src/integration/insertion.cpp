@@ -3,6 +3,7 @@
 #include "dialogs/message_boxes.h"
 #include "integration/key_sequence.h"
 #include "integration/mail_defs.h"
+#include "integration/target_window.h"
 #include "platform/picture_clipboard.h"
 
 #include <QCoreApplication>
@@ -49,7 +50,7 @@ bool InsertionRunning() {
     return g_insertionRunning;
 }
 
-void InsertPicture(const QString& url) {
+void InsertPicture(Desktop& desktop, const QString& url) {
     // Every wait below processes events, so a second click could start a second insertion in
     // the middle of this one and mix both key sequences.
     if (g_insertionRunning)
@@ -67,17 +68,17 @@ void InsertPicture(const QString& url) {
         return;
     }
     WaitMilliseconds(500);
-    if (!copy.SelectAllAndCopy()) {
+    if (!desktop.setClipboard(copy.CreateMimeData())) {
         ShowError(QObject::tr("The picture could not be put on the clipboard. Nothing was "
                               "inserted."));
         return;
     }
 
     try {
-        ActivateTargetWindow();
-        SendKeySequence(GetChosenMailDef().ToHtmlKeys);
+        ActivateTargetWindow(desktop);
+        SendKeySequence(desktop, GetChosenMailDef().ToHtmlKeys);
         WaitMilliseconds(500);
-        SendKeySequence(GetChosenMailDef().InsertKeys);
+        SendKeySequence(desktop, GetChosenMailDef().InsertKeys);
     } catch (const std::out_of_range&) {
         // Nothing has been touched yet when the first look-up fails; the picture is on the
         // clipboard for the user to paste.
