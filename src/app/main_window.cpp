@@ -91,10 +91,6 @@ QLabel* MakePicture(QWidget* parent, const QRect& rect, const QString& resource)
 
 } // namespace
 
-QString FirstArgument(const QStringList& arguments) {
-    return arguments.size() > 1 ? arguments.at(1) : QString();
-}
-
 TForm1::TForm1(const QStringList& arguments, QWidget* parent)
     : QWidget(parent), arguments_(arguments) {
     FormCreate();

@@ -147,6 +147,3 @@ private:
     DesktopHotKey* hotkey_ = nullptr;
     QString pendingPicture_;
 };
-
-// The first command-line argument, or the empty text.
-QString FirstArgument(const QStringList& arguments);

@@ -3,10 +3,12 @@
 #include "app/forms.h"
 #include "app/main_window.h"
 #include "app/splash_form.h"
+#include "app/window_texts.h"
 #include "balloon/balloon_form.h"
 #include "catalogue/add_image_form.h"
 #include "dialogs/about_form.h"
 #include "dialogs/browser_form.h"
+#include "dialogs/language_form.h"
 #include "dialogs/message_boxes.h"
 #include "dialogs/query_form.h"
 #include "dialogs/question_dialog.h"
@@ -16,7 +18,6 @@
 #include "dialogs/welcome_form.h"
 #include "integration/system_helpers.h"
 #include "localisation/language.h"
-#include "localisation/language_form.h"
 #include "localisation/translation_table.h"
 #include "platform/process_info.h"
 #include "platform/program_folder.h"
@@ -142,6 +143,7 @@ int UninstallRun(QApplication& app) {
 
 void CreateWindows(const QStringList& arguments) {
     Form1 = new TForm1(arguments);
+    FollowLanguageSwitches();
     auto splash = std::make_unique<TSplashForm>();
     splash->Label1->setText(GetText(0));
     splash->show();

@@ -234,3 +234,7 @@ QString AutostartCommand() {
                                    : RunningExecutable();
     return ExecArgument(executable) + QStringLiteral(" /minime");
 }
+
+QString FirstArgument(const QStringList& arguments) {
+    return arguments.size() > 1 ? arguments.at(1) : QString();
+}
