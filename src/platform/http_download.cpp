@@ -92,7 +92,7 @@ DownloadOutcome HttpDownload(const QString& url, const QString& path, qint64 lim
         RemoveTarget(target);
         return DownloadOutcome::TooLarge;
     }
-    if (writeFailed || !file.commit()) {
+    if (writeFailed || !CommitSaveFile(file)) {
         file.cancelWriting();
         return DownloadOutcome::WriteFailed;
     }

@@ -90,44 +90,64 @@ QByteArray Stored(const QByteArray& value) {
 
 } // namespace
 
-QByteArray ReadProfileStringFromText(const QByteArray& iniText, const QByteArray& section,
-                                     const QByteArray& key, const QByteArray& defaultValue) {
-    const QByteArray wantedSection = TrimBlanks(section), wantedKey = TrimBlanks(key);
-    bool inSection = false;
+ProfileText::ProfileText(const QByteArray& iniText) {
+    QHash<QByteArray, QByteArray>* current = nullptr;
     for (const QByteArray& line : SplitLines(iniText)) {
         if (const auto name = SectionName(line)) {
-            inSection = SameName(*name, wantedSection);
+            current = &sections_[name->toLower()];
             continue;
         }
         QByteArray k, v;
-        if (inSection && SplitKeyLine(line, &k, &v) && SameName(k, wantedKey))
-            return CleanValue(v);
+        if (!current || !SplitKeyLine(line, &k, &v))
+            continue;
+        k = k.toLower();
+        if (!current->contains(k)) // only the first line of a key counts
+            current->insert(k, v);
     }
-    return defaultValue;
 }
 
-QByteArray ReadProfileString(const QString& file, const QByteArray& section, const QByteArray& key,
-                             const QByteArray& defaultValue) {
-    const std::optional<QByteArray> text = ReadFileBytes(file);
-    if (!text)
-        return defaultValue;
-    return ReadProfileStringFromText(*text, section, key, defaultValue);
+ProfileText ProfileText::FromFile(const QString& file) {
+    return ProfileText(ReadFileBytes(file).value_or(QByteArray()));
 }
 
-int ReadProfileInt(const QString& file, const QByteArray& section, const QByteArray& key,
-                   int defaultValue) {
-    const QByteArray value = ReadProfileString(file, section, key, QByteArray());
-    if (value.isEmpty())
+QByteArray ProfileText::value(const QByteArray& section, const QByteArray& key,
+                              const QByteArray& defaultValue) const {
+    const auto s = sections_.constFind(TrimBlanks(section).toLower());
+    if (s == sections_.cend())
         return defaultValue;
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        const char c = value[i];
-        const bool sign = i == 0 && (c == '-' || c == '+') && value.size() > 1;
+    const auto v = s->constFind(TrimBlanks(key).toLower());
+    return v == s->cend() ? defaultValue : CleanValue(*v);
+}
+
+int ProfileText::intValue(const QByteArray& section, const QByteArray& key,
+                          int defaultValue) const {
+    const QByteArray text = value(section, key, QByteArray());
+    if (text.isEmpty())
+        return defaultValue;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const bool sign = i == 0 && (c == '-' || c == '+') && text.size() > 1;
         if (!sign && (c < '0' || c > '9'))
             return defaultValue;
     }
     bool ok = false;
-    const int number = value.toInt(&ok, 10);
+    const int number = text.toInt(&ok, 10);
     return ok ? number : defaultValue;
+}
+
+QByteArray ReadProfileStringFromText(const QByteArray& iniText, const QByteArray& section,
+                                     const QByteArray& key, const QByteArray& defaultValue) {
+    return ProfileText(iniText).value(section, key, defaultValue);
+}
+
+QByteArray ReadProfileString(const QString& file, const QByteArray& section, const QByteArray& key,
+                             const QByteArray& defaultValue) {
+    return ProfileText::FromFile(file).value(section, key, defaultValue);
+}
+
+int ReadProfileInt(const QString& file, const QByteArray& section, const QByteArray& key,
+                   int defaultValue) {
+    return ProfileText::FromFile(file).intValue(section, key, defaultValue);
 }
 
 bool WriteProfileStrings(const QString& file, const QByteArray& section,

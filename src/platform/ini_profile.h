@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -10,6 +11,25 @@
 // every other line and key as it is and replaces the file atomically.
 
 constexpr int kProfileValueMax = 2047;
+
+// An INI text parsed once, so that any number of values is read from it in time linear in its
+// size. Of several lines for one key, in one or several sections of that name, the first counts.
+class ProfileText {
+public:
+    explicit ProfileText(const QByteArray& iniText);
+    // Reads the text of `file`; a file that cannot be read gives no values.
+    static ProfileText FromFile(const QString& file);
+
+    QByteArray value(const QByteArray& section, const QByteArray& key,
+                     const QByteArray& defaultValue) const;
+    // Decimal with optional sign; the default when the value is missing or not a number.
+    int intValue(const QByteArray& section, const QByteArray& key, int defaultValue) const;
+
+private:
+    // Section and key names in lower case (letter case is ignored for ASCII letters only) to
+    // the raw text after "=".
+    QHash<QByteArray, QHash<QByteArray, QByteArray>> sections_;
+};
 
 QByteArray ReadProfileString(const QString& file, const QByteArray& section, const QByteArray& key,
                              const QByteArray& defaultValue);

@@ -1,5 +1,6 @@
 // The entry routine, exercised on the real executable: clean-up run, seeding, and the hand-over
 // between two instances.
+#include "platform/runtime_lock.h"
 #include "support/test_env.h"
 #include "support/wait.h"
 
@@ -35,6 +36,26 @@ void PrepareQuietStart(const TempHome& home) {
 
 QString PagePath(const TempHome& home) {
     return home.userData() + "GlimmoraData/temp.htm";
+}
+
+QStringList Output(const QString& program, const QStringList& arguments) {
+    QProcess p;
+    p.start(program, arguments);
+    p.waitForFinished(5000);
+    return QString::fromLocal8Bit(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+}
+
+// The dialog windows on the screen that belong to the process.
+QStringList DialogWindows(const QProcess& process) {
+    QStringList dialogs;
+    const QString pid = QString::number(process.processId());
+    for (const QString& window : Output("xdotool", {"search", "--onlyvisible", "--pid", pid})) {
+        if (Output("xprop", {"-id", window, "_NET_WM_WINDOW_TYPE"})
+                .join(' ')
+                .contains("_NET_WM_WINDOW_TYPE_DIALOG"))
+            dialogs << window;
+    }
+    return dialogs;
 }
 
 } // namespace
@@ -117,4 +138,52 @@ TEST(Startup, SecondStartEndsFirstInstanceWhichSavesItsSettingsFirst) {
     EXPECT_EQ(second.state(), QProcess::Running);
     second.kill();
     second.waitForFinished();
+}
+
+TEST(Startup, QuittingWithTheDataFolderFullLeavesTheSettingsFileAsItWas) {
+    TempHome home;
+    SmallFileSystem disk(home.userData(), "8m");
+    if (!disk.mounted())
+        GTEST_SKIP() << kNoMountMessage;
+    PrepareQuietStart(home);
+    // Quitting deletes the page file first; the other sections, which a save keeps, make the new
+    // settings file need more room than that frees.
+    const QString settings = home.userData() + "glimmora.ini";
+    QByteArray ini = ReadFile(settings) + "[Notes]\r\n";
+    for (int i = 0; i < 2000; ++i)
+        ini += "note" + QByteArray::number(i) + "=kept as it stands\r\n";
+    WriteFile(settings, ini);
+    QProcess p;
+    p.setProcessEnvironment(Environment(home));
+    p.start(Executable(), QStringList());
+    ASSERT_TRUE(p.waitForStarted());
+    ASSERT_TRUE(WaitFor([&] { return QFileInfo::exists(PagePath(home)); }, 30000));
+    QThread::msleep(1500); // the window has been placed
+    ASSERT_TRUE(disk.fill());
+
+    GlobalAtomAdd("Glimmora_CloseYourself");
+    ASSERT_TRUE(p.waitForFinished(10000)) << "the close request was not taken";
+    EXPECT_EQ(ReadFile(settings), ini);
+}
+
+TEST(Startup, AReadOnlyDataFolderStartsAndSaysSoOnce) {
+    TempHome home;
+    SmallFileSystem disk(home.userData(), "1m");
+    if (!disk.mounted())
+        GTEST_SKIP() << kNoMountMessage;
+    PrepareQuietStart(home);
+    ASSERT_TRUE(disk.makeReadOnly());
+    QProcess p;
+    p.setProcessEnvironment(Environment(home));
+    p.start(Executable(), {"/minime"});
+    ASSERT_TRUE(p.waitForStarted());
+    QStringList notice;
+    ASSERT_TRUE(WaitFor([&] { return !(notice = DialogWindows(p)).isEmpty(); }, 30000));
+    EXPECT_EQ(notice.size(), 1);
+    Output("xdotool", {"windowfocus", "--sync", notice.first(), "key", "Return"});
+    ASSERT_TRUE(WaitFor([&] { return DialogWindows(p).isEmpty(); }, 5000));
+
+    // Nothing more is said: no failed save at quitting holds the program up with a message.
+    GlobalAtomAdd("Glimmora_CloseYourself");
+    EXPECT_TRUE(p.waitForFinished(10000));
 }
