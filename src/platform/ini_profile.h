@@ -4,6 +4,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <vector>
 
 // INI profile files read and written with the rules of the classic profile functions:
 // section and key names without regard to case, blanks around a value dropped, one pair of
@@ -26,9 +27,18 @@ public:
     int intValue(const QByteArray& section, const QByteArray& key, int defaultValue) const;
 
 private:
-    // Section and key names in lower case (letter case is ignored for ASCII letters only) to
-    // the raw text after "=".
-    QHash<QByteArray, QHash<QByteArray, QByteArray>> sections_;
+    // The lines between one section header and the next, as a range of text_; a section whose
+    // name comes again goes on in the range of `next`.
+    struct Range {
+        qsizetype begin = 0;
+        qsizetype end = 0;
+        qsizetype next = -1;
+    };
+    QByteArray text_;
+    std::vector<Range> ranges_;
+    // Section name in lower case (letter case is ignored for ASCII letters only) to the indexes
+    // of its first and its last range.
+    QHash<QByteArray, QPair<qsizetype, qsizetype>> sections_;
 };
 
 QByteArray ReadProfileString(const QString& file, const QByteArray& section, const QByteArray& key,
