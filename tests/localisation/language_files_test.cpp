@@ -27,6 +27,8 @@ QList<int> NumbersTheProgramReads() {
     }
     for (int n = 200; n <= 204; ++n) // notices about the program's own files
         numbers << n;
+    for (int n = 210; n <= 212; ++n) // why a definition update failed
+        numbers << n;
     return numbers;
 }
 
