@@ -48,7 +48,8 @@ void TForm1::SpeedButton12Click() {
 
 void TForm1::PerformPictureClick(const QString& picturePath) {
     if (!FavouriteMode() && !BalloonMode() && !RemoveMode()) {
-        InsertPicture(CurrentDesktop(), picturePath);
+        InsertPicture(CurrentDesktop(), picturePath,
+                      [](const QString& message) { ShowError(message); });
         return;
     }
     if (FavouriteMode()) {

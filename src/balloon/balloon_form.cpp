@@ -277,7 +277,7 @@ void TBaloonForm::SpeedButton1Click() {
     }
     // The insertion processes events while it waits; a second click must not start another.
     SpeedButton1->setEnabled(false);
-    InsertPicture(CurrentDesktop(), path);
+    InsertPicture(CurrentDesktop(), path, [](const QString& message) { ShowError(message); });
     SpeedButton1->setEnabled(true);
     accept();
 }

@@ -1,6 +1,5 @@
 #include "integration/insertion.h"
 
-#include "dialogs/message_boxes.h"
 #include "integration/key_sequence.h"
 #include "integration/mail_defs.h"
 #include "integration/target_window.h"
@@ -50,7 +49,7 @@ bool InsertionRunning() {
     return g_insertionRunning;
 }
 
-void InsertPicture(Desktop& desktop, const QString& url) {
+void InsertPicture(Desktop& desktop, const QString& url, const InsertionReport& report) {
     // Every wait below processes events, so a second click could start a second insertion in
     // the middle of this one and mix both key sequences.
     if (g_insertionRunning)
@@ -64,13 +63,13 @@ void InsertPicture(Desktop& desktop, const QString& url) {
             copy.state() == PictureClipboard::State::Failed
                 ? copy.errorString()
                 : QObject::tr("The picture \"%1\" took too long to load.").arg(url);
-        ShowError(reason + QLatin1Char('\n') + QObject::tr("Nothing was inserted."));
+        report(reason + QLatin1Char('\n') + QObject::tr("Nothing was inserted."));
         return;
     }
     WaitMilliseconds(500);
     if (!desktop.setClipboard(copy.CreateMimeData())) {
-        ShowError(QObject::tr("The picture could not be put on the clipboard. Nothing was "
-                              "inserted."));
+        report(QObject::tr("The picture could not be put on the clipboard. Nothing was "
+                           "inserted."));
         return;
     }
 
@@ -82,8 +81,8 @@ void InsertPicture(Desktop& desktop, const QString& url) {
     } catch (const std::out_of_range&) {
         // Nothing has been touched yet when the first look-up fails; the picture is on the
         // clipboard for the user to paste.
-        ShowError(QObject::tr("No mail program is chosen. Please choose your mail program in the "
-                              "settings, then click the picture again. The picture is on the "
-                              "clipboard and can be pasted by hand."));
+        report(QObject::tr("No mail program is chosen. Please choose your mail program in the "
+                           "settings, then click the picture again. The picture is on the "
+                           "clipboard and can be pasted by hand."));
     }
 }

@@ -3,7 +3,6 @@
 
 #include "integration/key_sequence.h"
 #include "integration/mail_defs.h"
-#include "integration/x11_test_env.h"
 #include "support/recording_desktop.h"
 #include "support/test_env.h"
 
@@ -61,11 +60,13 @@ protected:
     TempHome home;
     QString picture;
     RecordingDesktop desktop;
+    QStringList reports;
+    const InsertionReport report = [this](const QString& message) { reports.append(message); };
 };
 
 TEST_F(InsertionDesktopTest, MinimisedTargetIsRestoredBeforeTheKeys) {
     desktop.addWindow("glimmoratestmail", kTarget, true);
-    InsertPicture(desktop, picture);
+    InsertPicture(desktop, picture, report);
     const QStringList calls = desktop.calls();
     EXPECT_TRUE(calls.first().startsWith("clipboard image/png")) << calls.join(", ").toStdString();
     const qsizetype restored = calls.indexOf("restore 7");
@@ -73,12 +74,13 @@ TEST_F(InsertionDesktopTest, MinimisedTargetIsRestoredBeforeTheKeys) {
     EXPECT_LT(restored, calls.indexOf("keySink"));
     EXPECT_TRUE(desktop.callsStartingWith("bringToFront").isEmpty());
     EXPECT_EQ(Keys(), kExpectedKeys);
+    EXPECT_TRUE(reports.isEmpty());
     EXPECT_FALSE(InsertionRunning());
 }
 
 TEST_F(InsertionDesktopTest, WithoutTargetWindowTheKeysReachTheFocusedWindow) {
     desktop.addWindow("SomeOtherProgram", kTarget);
-    InsertPicture(desktop, picture);
+    InsertPicture(desktop, picture, report);
     EXPECT_EQ(desktop.callsStartingWith("find"), QStringList{"find GlimmoraTestMail"});
     EXPECT_TRUE(desktop.callsStartingWith("restore").isEmpty());
     EXPECT_TRUE(desktop.callsStartingWith("bringToFront").isEmpty());
@@ -88,10 +90,9 @@ TEST_F(InsertionDesktopTest, WithoutTargetWindowTheKeysReachTheFocusedWindow) {
 TEST_F(InsertionDesktopTest, WithoutChosenDefinitionNothingIsSentButThePictureIsOnTheClipboard) {
     SetChosenMailDefIndexSource([] { return -1; });
     desktop.addWindow("GlimmoraTestMail", kTarget);
-    ModalDialogCloser closer;
-    InsertPicture(desktop, picture);
-    ASSERT_EQ(closer.texts().size(), 1);
-    EXPECT_TRUE(closer.texts()[0].contains("settings")) << closer.texts()[0].toStdString();
+    InsertPicture(desktop, picture, report);
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].contains("settings")) << reports[0].toStdString();
     ASSERT_EQ(desktop.calls().size(), 1) << desktop.calls().join(", ").toStdString();
     ASSERT_TRUE(desktop.clipboard());
     EXPECT_EQ(QImage::fromData(desktop.clipboard()->data("image/png")).size(), QSize(37, 23));
@@ -101,11 +102,10 @@ TEST_F(InsertionDesktopTest, PictureThatCannotBeReadEndsWithAMessageAndTouchesNo
     const QString notAPicture = home.home() + "pictures/notes.png";
     WriteFile(notAPicture, "this is text, not a picture");
     for (const QString& url : {notAPicture, home.home() + "pictures/missing.gif"}) {
-        ModalDialogCloser closer;
-        InsertPicture(desktop, url);
-        ASSERT_EQ(closer.texts().size(), 1) << url.toStdString();
-        EXPECT_TRUE(closer.texts()[0].contains(QFileInfo(url).fileName()))
-            << closer.texts()[0].toStdString();
+        reports.clear();
+        InsertPicture(desktop, url, report);
+        ASSERT_EQ(reports.size(), 1) << url.toStdString();
+        EXPECT_TRUE(reports[0].contains(QFileInfo(url).fileName())) << reports[0].toStdString();
     }
     EXPECT_TRUE(desktop.calls().isEmpty()) << desktop.calls().join(", ").toStdString();
 }
@@ -116,10 +116,10 @@ TEST_F(InsertionDesktopTest, ClickDuringAnInsertionIsIgnored) {
     bool runningSeen = false;
     QTimer::singleShot(100, [&] {
         runningSeen = InsertionRunning();
-        InsertPicture(desktop, picture);
+        InsertPicture(desktop, picture, report);
         secondCallReturned = true;
     });
-    InsertPicture(desktop, picture);
+    InsertPicture(desktop, picture, report);
     ASSERT_TRUE(secondCallReturned);
     EXPECT_TRUE(runningSeen);
     EXPECT_EQ(desktop.callsStartingWith("clipboard").size(), 1);
@@ -129,7 +129,7 @@ TEST_F(InsertionDesktopTest, ClickDuringAnInsertionIsIgnored) {
 TEST_F(InsertionDesktopTest, ModifierLeftPressedByTheDefinitionEndsItsSequence) {
     UseDefinition("GlimmoraTestMail", "|STRG||ALT|x", "");
     desktop.addWindow("GlimmoraTestMail", kTarget);
-    InsertPicture(desktop, picture);
+    InsertPicture(desktop, picture, report);
     // The sink's end releases what is still held; it comes after the last key.
     EXPECT_EQ(Keys(), (QStringList{"begin", "down 17", "down 18", "down 88", "up 88", "end"}));
 }
