@@ -35,6 +35,13 @@ void LoadSettings() {
     s.version = ReadProfileString(file, kSection, "version", s.version);
     s.welcomeScreen = ReadProfileInt(file, kSection, "WelcomeScreen", s.welcomeScreen ? 1 : 0) != 0;
     s.chosenMailDef = ReadProfileInt(file, kSection, "chosenMailDef", s.chosenMailDef);
+    s.hideAfterInsert = ReadProfileInt(file, kSection, "HideAfterInsert", 0) != 0;
+}
+
+void StoreHideAfterInsert(bool on) {
+    Settings().hideAfterInsert = on;
+    // Failures are not reported: the setting holds for this run.
+    WriteProfileString(SettingsFilePath(), kSection, "HideAfterInsert", on ? "1" : "0");
 }
 
 void SaveSettingsValues(const QRect& windowBounds, const QSize& desktop, int chosenMailDef) {
