@@ -25,6 +25,8 @@ QList<int> NumbersTheProgramReads() {
         if (n != 83 && n != 87) // never read
             numbers << n;
     }
+    for (int n = 275; n <= 285; ++n) // the search and the recently used pictures
+        numbers << n;
     return numbers;
 }
 
