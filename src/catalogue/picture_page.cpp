@@ -147,8 +147,10 @@ const char kFoundPageStyle[] =
 } // namespace
 
 bool IsPictureFileName(const QString& name) {
+    // Each mask is "*" and an extension: a plain comparison of the name's end does what the
+    // wildcard match does, without its cost for every file of every folder.
     for (const char* mask : kPictureMasks) {
-        if (MatchesMask(name, QString::fromLatin1(mask)))
+        if (name.endsWith(QLatin1String(mask + 1), Qt::CaseInsensitive))
             return true;
     }
     return false;

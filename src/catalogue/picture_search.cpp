@@ -13,85 +13,109 @@ namespace {
 const QByteArray kKeywordHeader = QByteArrayLiteral("Glimmora keywords 1");
 
 // Letters that no decomposition splits but that users type as two.
-bool AppendSpelledOut(QString& out, QChar c) {
-    switch (c.unicode()) {
+const char16_t* SpelledOut(char16_t c) {
+    switch (c) {
     case 0x00DF: // ß
     case 0x1E9E: // ẞ
-        out += u"ss";
-        return true;
+        return u"ss";
     case 0x00C6: // Æ
     case 0x00E6:
-        out += u"ae";
-        return true;
+        return u"ae";
     case 0x0152: // Œ
     case 0x0153:
-        out += u"oe";
-        return true;
+        return u"oe";
     case 0x00D8: // Ø
     case 0x00F8:
-        out += u'o';
-        return true;
+        return u"o";
     case 0x0141: // Ł
     case 0x0142:
-        out += u'l';
-        return true;
+        return u"l";
     default:
-        return false;
+        return nullptr;
     }
 }
 
-bool IsAscii(const QString& text) {
-    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
+// One character folded: compatibility decomposition, marks dropped, case folded.
+QString FoldCharacter(QChar c) {
+    if (const char16_t* spelled = SpelledOut(c.unicode()))
+        return QString::fromUtf16(spelled);
+    QString out;
+    for (const QChar part : QString(c).normalized(QString::NormalizationForm_KD)) {
+        if (!part.isMark())
+            out += part.toCaseFolded();
+    }
+    return out;
+}
+
+// The folded form of every character below U+2000 (the alphabets that the keyword files use),
+// worked out once when first met: decomposing character by character is far slower than a look-up,
+// and the index folds every word of the catalogue.
+const QString& FoldedCharacter(char16_t c) {
+    static std::vector<QString> table(0x2000);
+    static std::vector<bool> known(0x2000, false);
+    if (!known[c]) {
+        table[c] = FoldCharacter(QChar(c));
+        known[c] = true;
+    }
+    return table[c];
 }
 
 bool IsWordCharacter(QChar c) {
-    // Marks belong to the letter they decorate; surrogates carry letters beyond the first plane.
-    return c.isLetterOrNumber() || c.isMark() || c.isSurrogate();
+    // Surrogates carry letters beyond the first plane.
+    return c.isLetterOrNumber() || c.isSurrogate();
 }
 
-// Where a file name's run of letters and digits splits further: "MeinSmiley1" -> Mein Smiley 1.
-QStringList CompoundParts(const QString& token) {
-    QStringList parts;
-    qsizetype start = 0;
-    for (qsizetype i = 1; i < token.size(); ++i) {
-        const QChar before = token.at(i - 1), c = token.at(i);
-        const bool camel = before.isLower() && c.isUpper();
-        const bool digits = before.isDigit() != c.isDigit() && !c.isMark() && !before.isSurrogate();
-        if (camel || digits) {
-            parts << token.mid(start, i - start);
-            start = i;
-        }
-    }
-    if (start > 0)
-        parts << token.mid(start);
-    return parts;
-}
-
-// Runs of word characters, unfolded.
-QStringList Tokens(const QString& text) {
-    QStringList tokens;
+// Appends the runs of word characters of a folded text.
+void AppendWords(const QString& folded, std::vector<QString>& words) {
     qsizetype start = -1;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        const bool word = i < text.size() && IsWordCharacter(text.at(i));
+    for (qsizetype i = 0; i <= folded.size(); ++i) {
+        const bool word = i < folded.size() && IsWordCharacter(folded.at(i));
         if (word && start < 0)
             start = i;
         if (!word && start >= 0) {
-            tokens << text.mid(start, i - start);
+            words.push_back(folded.mid(start, i - start));
             start = -1;
         }
     }
-    return tokens;
 }
 
-// The words a file name is found by: its tokens and their compound parts.
-QStringList FileNameWords(const QString& stem) {
-    QStringList words;
-    for (const QString& token : Tokens(stem)) {
-        words << FoldForSearch(token);
-        for (const QString& part : CompoundParts(token))
-            words << FoldForSearch(part);
+// The words of a file name: its runs of letters and digits, and their parts where a capital
+// follows a small letter or letters and digits meet ("MeinSmiley1" -> Mein Smiley 1), folded.
+void AppendFileNameWords(const QString& stem, std::vector<QString>& words) {
+    qsizetype start = -1;
+    for (qsizetype i = 0; i <= stem.size(); ++i) {
+        const bool word = i < stem.size() && (IsWordCharacter(stem.at(i)) || stem.at(i).isMark());
+        if (word && start < 0)
+            start = i;
+        if (word || start < 0)
+            continue;
+        const QString token = stem.mid(start, i - start);
+        words.push_back(FoldForSearch(token));
+        qsizetype part = 0;
+        for (qsizetype k = 1; k < token.size(); ++k) {
+            const QChar before = token.at(k - 1), c = token.at(k);
+            const bool camel = before.isLower() && c.isUpper();
+            const bool digits =
+                before.isDigit() != c.isDigit() && !c.isMark() && !before.isSurrogate();
+            if (camel || digits) {
+                words.push_back(FoldForSearch(token.mid(part, k - part)));
+                part = k;
+            }
+        }
+        if (part > 0)
+            words.push_back(FoldForSearch(token.mid(part)));
+        start = -1;
     }
-    return words;
+}
+
+QString Joined(std::vector<QString>::const_iterator from, std::vector<QString>::const_iterator to) {
+    QString joined;
+    for (auto it = from; it != to; ++it) {
+        if (it != from)
+            joined += u' ';
+        joined += *it;
+    }
+    return joined;
 }
 
 QString StemOf(const QString& path) {
@@ -105,18 +129,17 @@ QString StemOf(const QString& path) {
 KeywordTable ParseKeywordFile(const QByteArray& content) {
     KeywordTable table;
     const QList<QByteArray> lines = SplitTextLines(WithoutByteOrderMark(content));
+    table.reserve(lines.size());
     for (const QByteArray& line : lines) {
-        if (line == kKeywordHeader)
+        const qsizetype nameStart = line.indexOf('\t') + 1;
+        if (nameStart <= 1 || line == kKeywordHeader)
             continue;
-        const QList<QByteArray> fields = line.split('\t');
-        if (fields.size() < 2 || fields.at(0).isEmpty())
-            continue;
-        const QString stem = QString::fromUtf8(fields.at(0)).toLower();
+        const qsizetype nameEnd = line.indexOf('\t', nameStart);
         PictureWords words;
-        words.name = QString::fromUtf8(fields.at(1));
-        for (qsizetype i = 2; i < fields.size(); ++i)
-            words.keywords << QString::fromUtf8(fields.at(i));
-        table.insert(stem, words);
+        words.name = QString::fromUtf8(line.mid(nameStart, nameEnd < 0 ? -1 : nameEnd - nameStart));
+        if (nameEnd >= 0)
+            words.keywords = QString::fromUtf8(line.mid(nameEnd + 1));
+        table.insert(QString::fromUtf8(line.left(nameStart - 1)).toLower(), words);
     }
     return table;
 }
@@ -136,24 +159,26 @@ KeywordTable LoadKeywordFile(const QString& userCatalogueFolder,
 }
 
 QString FoldForSearch(const QString& text) {
-    if (IsAscii(text))
-        return text.toLower();
-    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
     QString out;
-    out.reserve(decomposed.size());
-    for (const QChar c : decomposed) {
-        if (c.isMark() || AppendSpelledOut(out, c))
-            continue;
-        out += c.toCaseFolded();
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80)
+            out += u >= u'A' && u <= u'Z' ? QChar(u + (u'a' - u'A')) : c;
+        else if (u < 0x2000)
+            out += FoldedCharacter(u);
+        else if (c.isSurrogate())
+            out += c;
+        else
+            out += FoldCharacter(c);
     }
     return out;
 }
 
 QStringList SearchWords(const QString& text) {
-    QStringList words;
-    for (const QString& token : Tokens(text))
-        words << FoldForSearch(token);
-    return words;
+    std::vector<QString> words;
+    AppendWords(FoldForSearch(text), words);
+    return QStringList(words.begin(), words.end());
 }
 
 void PictureIndex::Clear() {
@@ -172,36 +197,44 @@ void PictureIndex::Build(const QStringList& paths,
 
     // Every (word, picture) pair once, the word by a provisional number.
     QHash<QString, int> numbers;
+    numbers.reserve(paths.size() * 4);
     std::vector<QString> provisional;
+    std::vector<qsizetype> lastPicture; // per word: the last picture it was paired with
     std::vector<std::pair<int, int>> pairs;
-    QStringList words;
+    pairs.reserve(paths.size() * 12);
+    std::vector<QString> words;
     for (qsizetype picture = 0; picture < paths.size(); ++picture) {
         const QString stem = StemOf(paths.at(picture));
-        words = FileNameWords(stem);
         QStringList& names = names_[picture];
-        names << SearchWords(stem).join(u' ');
+        words.clear();
+        AppendWords(FoldForSearch(stem), words);
+        names << Joined(words.cbegin(), words.cend());
+        words.clear();
+        AppendFileNameWords(stem, words);
         const QString key = stem.toLower();
         for (const KeywordTable* table : tables) {
             const auto found = table->constFind(key);
             if (found == table->cend())
                 continue;
-            const QStringList nameWords = SearchWords(found->name);
-            names << nameWords.join(u' ');
-            words << nameWords;
-            for (const QString& keyword : found->keywords)
-                words << SearchWords(keyword);
+            const size_t nameStart = words.size();
+            AppendWords(FoldForSearch(found->name), words);
+            names << Joined(words.cbegin() + static_cast<qsizetype>(nameStart), words.cend());
+            AppendWords(FoldForSearch(found->keywords), words);
         }
-        words.removeDuplicates();
         for (const QString& word : words) {
             const auto known = numbers.constFind(word);
             int number = 0;
             if (known != numbers.cend()) {
                 number = *known;
+                if (lastPicture[number] == picture)
+                    continue; // a word the picture has twice
             } else {
                 number = static_cast<int>(provisional.size());
                 numbers.insert(word, number);
                 provisional.push_back(word);
+                lastPicture.push_back(-1);
             }
+            lastPicture[number] = picture;
             pairs.emplace_back(number, static_cast<int>(picture));
         }
     }
@@ -290,7 +323,19 @@ QStringList ListCataloguePictures(const QStringList& categoryFolders,
                                   const QString& favouritesFolder) {
     QStringList pictures;
     QSet<QString> seenFolders;
-    QSet<QPair<QString, qint64>> seenPictures;
+    // Pictures by file name in lower case; sizes are looked at only when a name comes again.
+    QMultiHash<QString, qsizetype> byName;
+    QHash<qsizetype, qint64> sizes;
+    const auto sizeOf = [&](qsizetype picture) {
+        auto known = sizes.constFind(picture);
+        if (known == sizes.cend())
+            known = sizes.insert(picture, QFileInfo(pictures.at(picture)).size());
+        return *known;
+    };
+    const auto drop = [&](qsizetype picture) {
+        sizes.remove(picture);
+        pictures.removeAt(picture);
+    };
     QStringList folders = categoryFolders;
     folders << favouritesFolder;
     for (const QString& folder : folders) {
@@ -303,12 +348,20 @@ QStringList ListCataloguePictures(const QStringList& categoryFolders,
             continue;
         seenFolders.insert(disk);
         for (const QString& path : paths) {
-            const QFileInfo info(path);
-            const QPair<QString, qint64> key(info.fileName().toLower(), info.size());
-            if (seenPictures.contains(key))
-                continue;
-            seenPictures.insert(key);
+            const QString name = path.mid(disk.size()).toLower();
             pictures << path;
+            const qsizetype picture = pictures.size() - 1;
+            bool copy = false;
+            for (auto it = byName.constFind(name); it != byName.cend() && it.key() == name; ++it) {
+                if (sizeOf(*it) == sizeOf(picture)) {
+                    copy = true;
+                    break;
+                }
+            }
+            if (copy)
+                drop(picture);
+            else
+                byName.insert(name, picture);
         }
     }
     return pictures;

@@ -11,7 +11,7 @@
 // The name and the keywords of one picture in one language.
 struct PictureWords {
     QString name;
-    QStringList keywords;
+    QString keywords; // separated by tabs, as in the file
 };
 // A keyword file: the picture's file name without extension, in lower case, to its words.
 using KeywordTable = QHash<QString, PictureWords>;
