@@ -319,9 +319,13 @@ void TForm1::LayoutBrowser() {
 void TForm1::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     LayoutBrowser();
-    // The result page's grid follows the browser's width.
-    if (!found_.isEmpty() && FoundPageColumns() != foundColumns_)
-        ShowFoundPage();
+    // The grid of found pictures follows the browser's width.
+    if ((recentShown_ || !found_.isEmpty()) && FoundPageColumns() != foundColumns_) {
+        if (recentShown_)
+            RecentButtonClick();
+        else
+            ShowFoundPage();
+    }
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

@@ -175,6 +175,8 @@ private:
 
     PictureIndex searchIndex_;
     bool searchIndexStale_ = true;
+    bool leavingSearch_ = false;
+    bool recentShown_ = false; // the recently used pictures are the page shown
     QStringList found_;
     int foundTotal_ = 0;
     int foundSelection_ = -1;

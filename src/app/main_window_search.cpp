@@ -96,6 +96,8 @@ void TForm1::HideLikeHotKey() {
 }
 
 void TForm1::SearchEditChange() {
+    if (leavingSearch_)
+        return; // another page is being shown
     const QString text = SearchEdit->text();
     if (text.trimmed().isEmpty()) {
         // Back to the page of the category selected in the tree.
@@ -207,9 +209,12 @@ bool TForm1::SearchEditKey(int key) {
 void TForm1::LeaveSearch() {
     found_.clear();
     foundSelection_ = -1;
+    recentShown_ = false;
     if (!SearchEdit->text().isEmpty()) {
-        QSignalBlocker block(SearchEdit);
+        // Not with the signals blocked: the field's clear button follows them too.
+        leavingSearch_ = true;
         SearchEdit->clear();
+        leavingSearch_ = false;
     }
 }
 
@@ -226,6 +231,8 @@ void TForm1::RecentButtonClick() {
     } catch (const std::exception&) {
         return;
     }
+    recentShown_ = true;
+    foundColumns_ = FoundPageColumns();
     ++pageSerial_;
     WebBrowser1->load(FoundPageUrl(pageSerial_, -1));
 }

@@ -339,6 +339,8 @@ QStringList ListCataloguePictures(const QStringList& categoryFolders,
     QStringList folders = categoryFolders;
     folders << favouritesFolder;
     for (const QString& folder : folders) {
+        if (folder.isEmpty())
+            continue; // no folder, not the current one
         const QStringList paths = ListPicturePaths(folder);
         if (paths.isEmpty())
             continue;
