@@ -123,8 +123,8 @@ QByteArray PictureLink(const QString& path, const QByteArray& anchor = QByteArra
            "\" border=\"10\" align=\"absmiddle\"></a>";
 }
 
-void WritePage(const QString& pagePath, const QByteArray& page) {
-    if (!WriteFileAtomic(pagePath, page))
+void WritePage(const QString& pagePath, const QByteArray& page, bool synced = true) {
+    if (!(synced ? WriteFileAtomic(pagePath, page) : ReplaceFileUnsynced(pagePath, page)))
         throw IoError("The picture page could not be written: " + pagePath.toStdString());
 }
 
@@ -204,7 +204,8 @@ void WriteFoundPage(const QString& pagePath, const QStringList& paths, const Fou
                 "\r\n";
     page += "</p>\r\n";
     page += "</body></html>\r\n";
-    WritePage(pagePath, page);
+    // Written at every keystroke: waiting for the disk each time would make typing lag.
+    WritePage(pagePath, page, false);
 }
 
 QString FoundPictureAnchor(int index) {

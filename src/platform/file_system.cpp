@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSet>
+#include <QTemporaryFile>
 
 #include <cerrno>
 #include <dirent.h>
@@ -251,6 +252,21 @@ bool WriteFileAtomic(const QString& path, const QByteArray& data) {
         return false;
     }
     return f.commit();
+}
+
+bool ReplaceFileUnsynced(const QString& path, const QByteArray& data) {
+    const QString target = ResolvePath(path);
+    QTemporaryFile temp(target + QStringLiteral(".XXXXXX"));
+    if (!temp.open() || temp.write(data) != data.size() || !temp.flush())
+        return false;
+    temp.setAutoRemove(false);
+    const QByteArray from = QFile::encodeName(temp.fileName());
+    temp.close();
+    if (::rename(from.constData(), QFile::encodeName(target).constData()) != 0) {
+        ::unlink(from.constData());
+        return false;
+    }
+    return true;
 }
 
 bool IsProtectedFolder(const QString& path) {

@@ -44,3 +44,6 @@ std::optional<QByteArray> ReadFileBytes(const QString& path);
 // Replaces `path` atomically: writes a temporary file in the same folder, flushes it and renames
 // it over the old file. A failure leaves the old file whole. Returns false on failure.
 bool WriteFileAtomic(const QString& path, const QByteArray& data);
+// The same replacement without waiting for the disk: for a file rewritten at every keystroke that
+// nobody needs back after a crash. Readers still see the old file or the new one, never a part.
+bool ReplaceFileUnsynced(const QString& path, const QByteArray& data);
