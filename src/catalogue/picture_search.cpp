@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QSet>
 #include <algorithm>
-#include <numeric>
 
 namespace {
 
@@ -195,13 +194,10 @@ void PictureIndex::Build(const QStringList& paths,
     paths_ = paths;
     names_.resize(paths.size());
 
-    // Every (word, picture) pair once, the word by a provisional number.
-    QHash<QString, int> numbers;
-    numbers.reserve(paths.size() * 4);
-    std::vector<QString> provisional;
-    std::vector<qsizetype> lastPicture; // per word: the last picture it was paired with
-    std::vector<std::pair<int, int>> pairs;
-    pairs.reserve(paths.size() * 12);
+    // Every word of every picture with the picture's number, then sorted: a sort costs less than a
+    // hash of every word, and leaves each word's pictures in catalogue order.
+    std::vector<std::pair<QString, int>> entries;
+    entries.reserve(paths.size() * 12);
     std::vector<QString> words;
     for (qsizetype picture = 0; picture < paths.size(); ++picture) {
         const QString stem = StemOf(paths.at(picture));
@@ -221,43 +217,25 @@ void PictureIndex::Build(const QStringList& paths,
             names << Joined(words.cbegin() + static_cast<qsizetype>(nameStart), words.cend());
             AppendWords(FoldForSearch(found->keywords), words);
         }
-        for (const QString& word : words) {
-            const auto known = numbers.constFind(word);
-            int number = 0;
-            if (known != numbers.cend()) {
-                number = *known;
-                if (lastPicture[number] == picture)
-                    continue; // a word the picture has twice
-            } else {
-                number = static_cast<int>(provisional.size());
-                numbers.insert(word, number);
-                provisional.push_back(word);
-                lastPicture.push_back(-1);
-            }
-            lastPicture[number] = picture;
-            pairs.emplace_back(number, static_cast<int>(picture));
-        }
+        for (QString& word : words)
+            entries.emplace_back(std::move(word), static_cast<int>(picture));
     }
+    std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+        const int order = a.first.compare(b.first);
+        return order != 0 ? order < 0 : a.second < b.second;
+    });
 
-    // Sorted words, each with its pictures in catalogue order (the pairs came in that order).
-    std::vector<int> order(provisional.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(),
-              [&](int a, int b) { return provisional[a] < provisional[b]; });
-    std::vector<int> rank(provisional.size());
-    words_.reserve(order.size());
-    for (size_t i = 0; i < order.size(); ++i) {
-        rank[order[i]] = static_cast<int>(i);
-        words_.push_back(provisional[order[i]]);
+    pictures_.reserve(entries.size());
+    for (const auto& [word, picture] : entries) {
+        if (words_.empty() || words_.back() != word) {
+            words_.push_back(word);
+            wordStarts_.push_back(static_cast<int>(pictures_.size()));
+        } else if (pictures_.back() == picture) {
+            continue; // a word the picture has twice
+        }
+        pictures_.push_back(picture);
     }
-    wordStarts_.assign(words_.size() + 1, 0);
-    for (const auto& [word, picture] : pairs)
-        ++wordStarts_[rank[word] + 1];
-    std::partial_sum(wordStarts_.begin(), wordStarts_.end(), wordStarts_.begin());
-    pictures_.resize(pairs.size());
-    std::vector<int> next(wordStarts_.begin(), wordStarts_.end() - 1);
-    for (const auto& [word, picture] : pairs)
-        pictures_[next[rank[word]]++] = picture;
+    wordStarts_.push_back(static_cast<int>(pictures_.size()));
 }
 
 std::vector<int> PictureIndex::Find(const QString& text) const {
