@@ -231,11 +231,12 @@ struct SyntheticCatalogue {
 const SyntheticCatalogue& Synthetic() {
     static const SyntheticCatalogue synthetic = [] {
         const char* const words[] = {
-            "heart", "face", "cat", "dog", "smile", "grin", "red", "blue", "green", "star",
-            "sun", "moon", "hand", "party", "flag", "food", "cake", "tree", "flower", "car",
-            "train", "house", "book", "phone", "music", "ball", "fire", "water", "snow", "rain",
-            "happy", "sad", "angry", "love", "kiss", "wink", "laugh", "cry", "sleep", "cool",
-            "hearth", "heavy", "hello", "help", "herb", "hero", "face-off", "cattle", "dogma"};
+            "heart",  "face",     "cat",    "dog",   "smile",  "grin",  "red",   "blue", "green",
+            "star",   "sun",      "moon",   "hand",  "party",  "flag",  "food",  "cake", "tree",
+            "flower", "car",      "train",  "house", "book",   "phone", "music", "ball", "fire",
+            "water",  "snow",     "rain",   "happy", "sad",    "angry", "love",  "kiss", "wink",
+            "laugh",  "cry",      "sleep",  "cool",  "hearth", "heavy", "hello", "help", "herb",
+            "hero",   "face-off", "cattle", "dogma"};
         const int vocabulary = sizeof(words) / sizeof(words[0]);
         SyntheticCatalogue c;
         for (int i = 0; i < 100000; ++i) {
@@ -260,8 +261,7 @@ const QStringList kKeystrokes = {"h", "he", "hea", "hear", "heart"};
 constexpr int kFoundPageLimit = 1000; // as the main window shows at most
 
 // One keystroke: find, then write the result page (loading it is the browser's start of work).
-template <typename Find>
-void TypeHeart(benchmark::State& state, const Find& find) {
+template <typename Find> void TypeHeart(benchmark::State& state, const Find& find) {
     const QString page = ScratchPath("search/temp.htm");
     QDir().mkpath(ScratchPath("search"));
     const QString base = QStringLiteral(GLIMMORA_SHIPPED_DIR "GlimmoraData/");

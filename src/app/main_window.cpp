@@ -270,8 +270,8 @@ void TForm1::BuildLeftPane() {
     SpeedButton7->setGeometry(150, 1, 63, 35);
     // The recently used pictures go with the favourites: a small link at the right end of their
     // header, where the categories' header has its info picture.
-    RecentButton = MakeLinkButton(Panel4, "Recently used", "main/recent.png",
-                                  Qt::ToolButtonTextBesideIcon);
+    RecentButton =
+        MakeLinkButton(Panel4, "Recently used", "main/recent.png", Qt::ToolButtonTextBesideIcon);
     RecentButton->setObjectName("RecentButton");
     RecentButton->setIconSize(QSize(16, 16));
     RecentButton->setGeometry(131, y + 327, 98, 21);

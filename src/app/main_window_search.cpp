@@ -114,7 +114,8 @@ void TForm1::SearchEditChange() {
     }
     if (searchIndexStale_) {
         const QString code = QStringLiteral("0%1").arg(ReadLanguageNumber());
-        const KeywordTable own = LoadKeywordFile(UserCatalogueFolder(), CatalogueBaseFolder(), code);
+        const KeywordTable own =
+            LoadKeywordFile(UserCatalogueFolder(), CatalogueBaseFolder(), code);
         const KeywordTable english =
             code == u"00" ? KeywordTable()
                           : LoadKeywordFile(UserCatalogueFolder(), CatalogueBaseFolder(), "00");

@@ -99,7 +99,8 @@ QString HtmlText(const QString& text) {
             out += u' ';
             break;
         default:
-            out += c.unicode() < 0x20 || c.unicode() == 0x7F ? QChar(QChar::ReplacementCharacter) : c;
+            out +=
+                c.unicode() < 0x20 || c.unicode() == 0x7F ? QChar(QChar::ReplacementCharacter) : c;
         }
     }
     return out;
@@ -200,8 +201,8 @@ void WriteFoundPage(const QString& pagePath, const QStringList& paths, const Fou
     page += "<p class=\"found\" style=\"grid-template-columns: repeat(" +
             QByteArray::number(qMax(1, columns)) + ", auto)\">\r\n";
     for (qsizetype i = 0; i < paths.size(); ++i)
-        page += PictureLink(paths.at(i), FoundPictureAnchor(static_cast<int>(i)).toLatin1()) +
-                "\r\n";
+        page +=
+            PictureLink(paths.at(i), FoundPictureAnchor(static_cast<int>(i)).toLatin1()) + "\r\n";
     page += "</p>\r\n";
     page += "</body></html>\r\n";
     // Written at every keystroke: waiting for the disk each time would make typing lag.

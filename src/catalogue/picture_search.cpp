@@ -143,8 +143,8 @@ KeywordTable ParseKeywordFile(const QByteArray& content) {
     return table;
 }
 
-KeywordTable LoadKeywordFile(const QString& userCatalogueFolder,
-                             const QString& catalogueBaseFolder, const QString& code) {
+KeywordTable LoadKeywordFile(const QString& userCatalogueFolder, const QString& catalogueBaseFolder,
+                             const QString& code) {
     const QString name = QStringLiteral("keywords.t") + code;
     for (const QString& folder : {userCatalogueFolder, catalogueBaseFolder}) {
         const QString path = ResolvePath(folder + name);
@@ -188,8 +188,7 @@ void PictureIndex::Clear() {
     pictures_.clear();
 }
 
-void PictureIndex::Build(const QStringList& paths,
-                         const std::vector<const KeywordTable*>& tables) {
+void PictureIndex::Build(const QStringList& paths, const std::vector<const KeywordTable*>& tables) {
     Clear();
     paths_ = paths;
     names_.resize(paths.size());

@@ -22,8 +22,8 @@ using KeywordTable = QHash<QString, PictureWords>;
 KeywordTable ParseKeywordFile(const QByteArray& content);
 // "keywords.t" + language code, from the user's catalogue folder or else the program's; empty
 // when neither can be read.
-KeywordTable LoadKeywordFile(const QString& userCatalogueFolder,
-                             const QString& catalogueBaseFolder, const QString& code);
+KeywordTable LoadKeywordFile(const QString& userCatalogueFolder, const QString& catalogueBaseFolder,
+                             const QString& code);
 
 // Lower case without accents ("Café" -> "cafe", "Straße" -> "strasse").
 QString FoldForSearch(const QString& text);

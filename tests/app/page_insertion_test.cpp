@@ -29,12 +29,13 @@ class PageInsertion : public ::testing::Test {
 protected:
     void SetUp() override {
         WriteSampleCatalogue(home);
-        WriteFile(home.userData() + "glimmora.maildef.ini",
-                  "[Glimmora]\r\nmaildef_version=1\r\nvalid_for_Version_1=1\r\n[0]\r\nname=Target\r\n"
-                  "language=en\r\nwindowclass=" +
-                      kTargetClass.toLatin1() +
-                      "\r\ntohtmlkeys=|ALT|o|EALT|\r\n"
-                      "insert=|STRG|v|ESTRG|\r\n");
+        WriteFile(
+            home.userData() + "glimmora.maildef.ini",
+            "[Glimmora]\r\nmaildef_version=1\r\nvalid_for_Version_1=1\r\n[0]\r\nname=Target\r\n"
+            "language=en\r\nwindowclass=" +
+                kTargetClass.toLatin1() +
+                "\r\ntohtmlkeys=|ALT|o|EALT|\r\n"
+                "insert=|STRG|v|ESTRG|\r\n");
         CreateTranslationTable("Glimmora");
         ASSERT_TRUE(client.started());
 
@@ -56,7 +57,8 @@ protected:
 
     // The line the target client writes when the picture's own bytes were pasted.
     static QString PastedHtmlOf(const QString& picture) {
-        const QByteArray sha1 = QCryptographicHash::hash(ReadFile(picture), QCryptographicHash::Sha1);
+        const QByteArray sha1 =
+            QCryptographicHash::hash(ReadFile(picture), QCryptographicHash::Sha1);
         return QStringLiteral("PASTE html 1 image/png %1 0").arg(QString::fromLatin1(sha1.toHex()));
     }
 

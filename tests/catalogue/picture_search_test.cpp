@@ -35,18 +35,18 @@ KeywordTable English() {
 TEST(PictureSearch, EveryTypedWordStartsAWordOfNameOrKeywordsInEitherLanguage) {
     const KeywordTable german = German(), english = English();
     PictureIndex index;
-    index.Build({"/c/faces/grinning-face.png", "/c/food/hot-beverage.png",
-                 "/c/own/MeinSmiley1.gif", "/c/own/Straße.png"},
+    index.Build({"/c/faces/grinning-face.png", "/c/food/hot-beverage.png", "/c/own/MeinSmiley1.gif",
+                 "/c/own/Straße.png"},
                 {&german, &english});
 
     EXPECT_EQ(Found(index, "lach"), QStringList{"grinning-face.png"}); // the user's language
     EXPECT_EQ(Found(index, "LACHENDES"), QStringList{"grinning-face.png"});
     EXPECT_EQ(Found(index, "smi"), (QStringList{"grinning-face.png", "MeinSmiley1.gif"}));
     EXPECT_EQ(Found(index, "gesicht  lach"), QStringList{"grinning-face.png"}); // any order
-    EXPECT_TRUE(Found(index, "gesicht tee").isEmpty()); // every word must match
-    EXPECT_TRUE(Found(index, "achend").isEmpty());      // word starts only
-    EXPECT_EQ(Found(index, "cafe"), QStringList{"hot-beverage.png"});  // accents
-    EXPECT_EQ(Found(index, "heiss"), QStringList{"hot-beverage.png"}); // ß
+    EXPECT_TRUE(Found(index, "gesicht tee").isEmpty());                 // every word must match
+    EXPECT_TRUE(Found(index, "achend").isEmpty());                      // word starts only
+    EXPECT_EQ(Found(index, "cafe"), QStringList{"hot-beverage.png"});   // accents
+    EXPECT_EQ(Found(index, "heiss"), QStringList{"hot-beverage.png"});  // ß
     EXPECT_EQ(Found(index, "COFFEE"), QStringList{"hot-beverage.png"}); // English too
     // Own pictures by their file names, also where a capital or a digit starts a word.
     EXPECT_EQ(Found(index, "meinsm"), QStringList{"MeinSmiley1.gif"});
@@ -123,9 +123,9 @@ TEST(RecentPictures, NewestFirstWithoutRepeatsAtMost24AndMissingOnesDropOut) {
               (QStringList{folder + "b.gif", folder + "c.png", folder + "a.png"}));
 
     // Replaced whole: a second name for the old file keeps the old list.
-    ASSERT_EQ(::link(QFile::encodeName(file).constData(),
-                     QFile::encodeName(file + ".old").constData()),
-              0);
+    ASSERT_EQ(
+        ::link(QFile::encodeName(file).constData(), QFile::encodeName(file + ".old").constData()),
+        0);
     QFile::remove(folder + "c.png");
     RememberRecentPicture(folder + "a.png");
     EXPECT_EQ(ReadRecentPictures(file), (QStringList{folder + "a.png", folder + "b.gif"}));

@@ -350,7 +350,8 @@ TEST_F(ApplyTextsTest, ShippedLanguagesFitTheirWindows) {
         ExpectInsideParent(s->Label1, "SettingsForm.Label1");
         s->FormShow();
         ExpectInsideParent(s->HideAfterInsertLabel, "SettingsForm.HideAfterInsertLabel");
-        EXPECT_GT(s->HideAfterInsertBox->x(), s->Label1->x() + TextWidth(s->Label1, s->Label1->text()));
+        EXPECT_GT(s->HideAfterInsertBox->x(),
+                  s->Label1->x() + TextWidth(s->Label1, s->Label1->text()));
         ExpectMemoFits(s->Memo1, "SettingsForm.Memo1");
 
         TWelcomeForm* w = WelcomeForm;
