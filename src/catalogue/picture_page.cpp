@@ -64,44 +64,42 @@ QByteArray HtmlAttribute(const QByteArray& text) {
     return out;
 }
 
-// Escapes a text shown in a page: markup characters, the brackets of the template's placeholders
-// (so that a text can never fill in another one) and control characters: line breaks and tabs
-// become blanks, the others visible replacement marks.
+// The entity that stands for a character in a page's text, or none.
+const char16_t* Entity(char16_t c) {
+    switch (c) {
+    case u'&':
+        return u"&amp;";
+    case u'"':
+        return u"&quot;";
+    case u'\'':
+        return u"&#39;";
+    case u'<':
+        return u"&lt;";
+    case u'>':
+        return u"&gt;";
+    case u'[': // the brackets of the template's placeholders: a text never fills in another one
+        return u"&#91;";
+    case u']':
+        return u"&#93;";
+    default:
+        return nullptr;
+    }
+}
+
+// Escapes a text shown in a page: markup characters and placeholder brackets become entities,
+// line breaks and tabs blanks, other control characters visible replacement marks.
 QString HtmlText(const QString& text) {
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u'&':
-            out += u"&amp;";
-            break;
-        case u'"':
-            out += u"&quot;";
-            break;
-        case u'\'':
-            out += u"&#39;";
-            break;
-        case u'<':
-            out += u"&lt;";
-            break;
-        case u'>':
-            out += u"&gt;";
-            break;
-        case u'[':
-            out += u"&#91;";
-            break;
-        case u']':
-            out += u"&#93;";
-            break;
-        case u'\t':
-        case u'\n':
-        case u'\r':
+        if (const char16_t* entity = Entity(c.unicode()))
+            out += QStringView(entity);
+        else if (c == u'\t' || c == u'\n' || c == u'\r')
             out += u' ';
-            break;
-        default:
-            out +=
-                c.unicode() < 0x20 || c.unicode() == 0x7F ? QChar(QChar::ReplacementCharacter) : c;
-        }
+        else if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            out += QChar(QChar::ReplacementCharacter);
+        else
+            out += c;
     }
     return out;
 }

@@ -199,24 +199,25 @@ void TSettingsForm::CreateComponents() {
     GroupBox2->setGeometry(8, 192, 537, 49);
     MakeGroupLook(GroupBox2, base);
 
-    Label1 =
-        new QLabel(QStringLiteral("Glimmora beim Windowsstart automatisch mitstarten"), GroupBox2);
-    Label1->setGeometry(28, 21, 305, 16);
-    MakeLinkLook(Label1, base, 11);
-    Label1->setAttribute(Qt::WA_TranslucentBackground);
-    Label1->installEventFilter(this);
+    // A check box's caption is a link-look label that ticks the box when clicked.
+    const auto makeBoxLabel = [&](const QString& text, const QRect& geometry) {
+        auto* label = new QLabel(text, GroupBox2);
+        label->setGeometry(geometry);
+        MakeLinkLook(label, base, 11);
+        label->setAttribute(Qt::WA_TranslucentBackground);
+        label->installEventFilter(this);
+        return label;
+    };
+    Label1 = makeBoxLabel(QStringLiteral("Glimmora beim Windowsstart automatisch mitstarten"),
+                          QRect(28, 21, 305, 16));
 
     CheckBox1 = new QCheckBox(GroupBox2);
     CheckBox1->setGeometry(12, 22, 16, 17);
 
     HideAfterInsertBox = new QCheckBox(GroupBox2);
     HideAfterInsertBox->setGeometry(345, 22, 16, 17);
-    HideAfterInsertLabel =
-        new QLabel(QStringLiteral("Hide the window after inserting a picture"), GroupBox2);
-    HideAfterInsertLabel->setGeometry(361, 21, 170, 16);
-    MakeLinkLook(HideAfterInsertLabel, base, 11);
-    HideAfterInsertLabel->setAttribute(Qt::WA_TranslucentBackground);
-    HideAfterInsertLabel->installEventFilter(this);
+    HideAfterInsertLabel = makeBoxLabel(QStringLiteral("Hide the window after inserting a picture"),
+                                        QRect(361, 21, 170, 16));
 
     GroupBox3 = new QGroupBox(QStringLiteral("Sprache "), this);
     GroupBox3->setGeometry(8, 245, 185, 57);
