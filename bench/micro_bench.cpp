@@ -184,9 +184,7 @@ const ShippedCatalogue& Shipped() {
 // What the main window does before the first search after a change of the catalogue.
 void BuildShippedIndex(PictureIndex& index) {
     const ShippedCatalogue& c = Shipped();
-    const KeywordTable own = LoadKeywordFile(c.data, c.data, "01");
-    const KeywordTable english = LoadKeywordFile(c.data, c.data, "00");
-    index.Build(ListCataloguePictures(c.folders, ScratchPath("no-favourites/")), {&own, &english});
+    BuildCatalogueIndex(index, c.folders, ScratchPath("no-favourites/"), c.data, c.data, "01");
 }
 
 void BM_BuildSearchIndexShipped(benchmark::State& state) {

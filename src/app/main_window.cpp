@@ -171,6 +171,8 @@ void TForm1::FormCreate() {
 
     LoadSettings();
     LoadMailDefs(UserDataFolder("Glimmora") + "glimmora.maildef.ini");
+    // However the window comes up, a typed word goes to the search.
+    SearchEdit->setFocus();
 }
 
 void TForm1::BuildToolBar() {

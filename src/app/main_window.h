@@ -107,10 +107,8 @@ public:
     // Absolute index of the main tree's selected node, -1 when none.
     int SelectedIndex() const;
 
-    // Search: the pictures of the result page shown (none while another page is shown) and the
-    // one marked for Enter.
+    // Search: the pictures of the result page shown; none while another page is shown.
     const QStringList& FoundPictures() const { return found_; }
-    int FoundSelection() const { return foundSelection_; }
     // Pictures or categories were added or removed: the next search lists the catalogue again.
     void InvalidateSearchIndex() { searchIndexStale_ = true; }
     void FocusSearch();

@@ -113,14 +113,9 @@ void TForm1::SearchEditChange() {
         return;
     }
     if (searchIndexStale_) {
-        const QString code = QStringLiteral("0%1").arg(ReadLanguageNumber());
-        const KeywordTable own =
-            LoadKeywordFile(UserCatalogueFolder(), CatalogueBaseFolder(), code);
-        const KeywordTable english =
-            code == u"00" ? KeywordTable()
-                          : LoadKeywordFile(UserCatalogueFolder(), CatalogueBaseFolder(), "00");
-        searchIndex_.Build(ListCataloguePictures(Catalogue.CategoryFolders, FavouritesFolder()),
-                           {&own, &english});
+        BuildCatalogueIndex(searchIndex_, Catalogue.CategoryFolders, FavouritesFolder(),
+                            UserCatalogueFolder(), CatalogueBaseFolder(),
+                            QStringLiteral("0%1").arg(ReadLanguageNumber()));
         searchIndexStale_ = false;
     }
     const std::vector<int> found = searchIndex_.Find(text);

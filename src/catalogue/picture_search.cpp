@@ -345,3 +345,14 @@ QStringList ListCataloguePictures(const QStringList& categoryFolders,
     }
     return pictures;
 }
+
+void BuildCatalogueIndex(PictureIndex& index, const QStringList& categoryFolders,
+                         const QString& favouritesFolder, const QString& userCatalogueFolder,
+                         const QString& catalogueBaseFolder, const QString& code) {
+    const QString english = QStringLiteral("00");
+    const KeywordTable own = LoadKeywordFile(userCatalogueFolder, catalogueBaseFolder, code);
+    const KeywordTable other =
+        code == english ? KeywordTable()
+                        : LoadKeywordFile(userCatalogueFolder, catalogueBaseFolder, english);
+    index.Build(ListCataloguePictures(categoryFolders, favouritesFolder), {&own, &other});
+}

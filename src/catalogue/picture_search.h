@@ -61,3 +61,10 @@ private:
 // favourites are and as pictures shown in two categories are) is listed once.
 QStringList ListCataloguePictures(const QStringList& categoryFolders,
                                   const QString& favouritesFolder);
+
+// The index over a catalogue as the program searches it: the pictures of `categoryFolders` and
+// of the favourites, with the keyword files of the language `code` and of English ("00"), each
+// looked up in the user's catalogue folder first.
+void BuildCatalogueIndex(PictureIndex& index, const QStringList& categoryFolders,
+                         const QString& favouritesFolder, const QString& userCatalogueFolder,
+                         const QString& catalogueBaseFolder, const QString& code);
