@@ -179,6 +179,11 @@ void LoadMailDefs(const QString& path) {
                 continue;
             def->Language = ReadProfileStringFromText(text, section, "language", "");
             def->WindowClass = ReadProfileStringFromText(text, section, "windowclass", "");
+            const QByteArray appIds = ReadProfileStringFromText(text, section, "appid", "");
+            if (!appIds.trimmed().isEmpty())
+                def->AppIds = appIds.simplified().split(' ');
+            if (def->AppIds.isEmpty() && !def->WindowClass.isEmpty())
+                def->AppIds = {def->WindowClass};
             def->InsertKeys =
                 DecodeKeyTokens(ReadProfileStringFromText(text, section, "insert", ""));
             def->ToHtmlKeys =
