@@ -1,5 +1,6 @@
 // The entry routine, exercised on the real executable: clean-up run, seeding, and the hand-over
 // between instances.
+#include "integration/x11_test_env.h"
 #include "platform/runtime_lock.h"
 #include "support/test_env.h"
 #include "support/wait.h"
@@ -41,6 +42,13 @@ void PrepareQuietStart(const TempHome& home) {
 
 QString PagePath(const TempHome& home) {
     return home.userData() + "GlimmoraData/temp.htm";
+}
+
+// Whether a window of the program is mapped and viewable on the current display.
+bool ProgramWindowShown() {
+    QProcess search;
+    search.start("xdotool", {"search", "--onlyvisible", "--class", "Glimmora"});
+    return search.waitForFinished(5000) && search.exitCode() == 0;
 }
 
 } // namespace
@@ -174,4 +182,36 @@ TEST(Startup, CloseRequestTakenDuringStartUpEndsTheProcessAndKeepsStoredBounds) 
         p.kill();
         p.waitForFinished();
     }
+}
+
+TEST(Startup, ToggleStartsShownThenHidesAndShowsTheRunningInstance) {
+    PrivateXServer display; // a window manager of its own: it iconifies the window
+    ASSERT_TRUE(display.ok());
+    QProcess manager;
+    manager.start("openbox", {"--sm-disable"});
+    ASSERT_TRUE(manager.waitForStarted());
+    TempHome home;
+    PrepareQuietStart(home);
+    QProcess first;
+    first.setProcessEnvironment(Environment(home));
+    first.start(Executable(), {"/toggle"});
+    ASSERT_TRUE(first.waitForStarted());
+    // The splash window is gone once the start page is written.
+    ASSERT_TRUE(WaitFor([&] { return QFileInfo::exists(PagePath(home)); }, 30000));
+    ASSERT_TRUE(WaitFor(ProgramWindowShown, 10000)) << "no instance ran: the start shows it";
+
+    for (const bool shownAfter : {false, true}) {
+        QProcess toggle;
+        toggle.setProcessEnvironment(Environment(home));
+        toggle.start(Executable(), {"/toggle"});
+        ASSERT_TRUE(toggle.waitForFinished(5000)) << "the request was not taken";
+        EXPECT_EQ(toggle.exitCode(), 0);
+        EXPECT_TRUE(WaitFor([&] { return ProgramWindowShown() == shownAfter; }, 5000))
+            << "shown after the toggle: " << shownAfter;
+    }
+    EXPECT_EQ(first.state(), QProcess::Running) << "a toggle never ends the instance";
+    first.kill();
+    first.waitForFinished();
+    manager.kill();
+    manager.waitForFinished();
 }
