@@ -2,6 +2,7 @@
 // between instances.
 #include "integration/x11_test_env.h"
 #include "platform/runtime_lock.h"
+#include "support/headless_sway.h"
 #include "support/test_env.h"
 #include "support/wait.h"
 
@@ -214,4 +215,22 @@ TEST(Startup, ToggleStartsShownThenHidesAndShowsTheRunningInstance) {
     first.waitForFinished();
     manager.kill();
     manager.waitForFinished();
+}
+
+TEST(Startup, UnderWaylandTheStoredPositionStaysAndTheSizeIsKept) {
+    HeadlessSway sway;
+    ASSERT_TRUE(sway.ok()) << sway.error().toStdString();
+    TempHome home;
+    PrepareQuietStart(home);
+    QProcess p;
+    p.setProcessEnvironment(sway.clientEnvironment(Environment(home)));
+    p.start(Executable(), QStringList());
+    ASSERT_TRUE(p.waitForStarted());
+    ASSERT_TRUE(WaitFor([&] { return sway.query("get_tree").contains("\"glimmora\""); }, 30000));
+    QThread::msleep(1500); // the window has been placed
+    ASSERT_TRUE(GlobalAtomAdd("Glimmora_CloseYourself"));
+    ASSERT_TRUE(p.waitForFinished(10000));
+    const QByteArray ini = ReadFile(home.userData() + "glimmora.ini");
+    EXPECT_TRUE(ini.contains("xpos=40\r\nypos=50")) << ini.constData();
+    EXPECT_TRUE(ini.contains("width=700\r\nheight=480")) << ini.constData();
 }
