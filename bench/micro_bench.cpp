@@ -3,7 +3,9 @@
 // the report shows, so the figures hold on any machine.
 #include "balloon/balloon_composition.h"
 #include "catalogue/catalogue_model.h"
+#include "catalogue/catalogue_tree.h"
 #include "catalogue/picture_page.h"
+#include "integration/mail_defs.h"
 #include "localisation/translation_table.h"
 #include "platform/program_folder.h"
 
@@ -12,6 +14,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -195,6 +198,94 @@ void BM_CreateTranslationTableBaseline(benchmark::State& state) {
 }
 BENCHMARK(BM_CreateTranslationTableBaseline)->Unit(benchmark::kMillisecond);
 
+// ---- large inputs: 100,000 mail-client sections, a 10 MB text line, 2,000 nesting levels -------
+
+const QString& LargeMailDefs() {
+    static const QString path = [] {
+        const QString file = ScratchPath("large/glimmora.maildef.ini");
+        QByteArray text = "[Glimmora]\r\nmaildef_version=1\r\nvalid_for_Version_1=1\r\n";
+        for (int n = 0; n < 100000; ++n)
+            text += '[' + QByteArray::number(n) + "]\r\nname=Client " + QByteArray::number(n) +
+                    "\r\nlanguage=en\r\nwindowclass=client\r\ninsert=|STRG|v|ESTRG|\r\n";
+        WriteBytes(file, text);
+        return file;
+    }();
+    return path;
+}
+
+void BM_LoadMailDefsLarge(benchmark::State& state) {
+    for (auto _ : state) {
+        LoadMailDefs(LargeMailDefs());
+        if (MailDefList().size() != 501)
+            state.SkipWithError("wrong number of definitions");
+    }
+}
+BENCHMARK(BM_LoadMailDefsLarge)->Unit(benchmark::kMillisecond);
+
+void BM_LoadMailDefsLargeBaseline(benchmark::State& state) {
+    const QStringList files{LargeMailDefs()};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadLines(files));
+}
+BENCHMARK(BM_LoadMailDefsLargeBaseline)->Unit(benchmark::kMillisecond);
+
+const QByteArray& LongLineTranslation() {
+    static const QByteArray text =
+        "[0]\r\nEnglish\r\n[1]\r\n" + QByteArray(10'000'000, 'x') + "\r\n[END]\r\n";
+    return text;
+}
+
+void BM_TranslationLongLine(benchmark::State& state) {
+    for (auto _ : state) {
+        AbTrans2 table;
+        table.LoadFromBytes(LongLineTranslation());
+        benchmark::DoNotOptimize(table.text(1).constData());
+    }
+}
+BENCHMARK(BM_TranslationLongLine)->Unit(benchmark::kMillisecond);
+
+void BM_TranslationLongLineBaseline(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LongLineTranslation().split('\n').size());
+}
+BENCHMARK(BM_TranslationLongLineBaseline)->Unit(benchmark::kMillisecond);
+
+const CatalogueFiles& DeepCatalogue() {
+    static const CatalogueFiles files = [] {
+        CatalogueFiles c;
+        c.user = ScratchPath("deep/user/");
+        c.base = ScratchPath("deep/base/");
+        c.own = c.user + "owncats/";
+        QByteArray text;
+        for (int level = 0; level < 2000; ++level)
+            text += QByteArray(level, '-') + "[Level]l\r\n";
+        WriteBytes(c.user + "pics.deep.def", text);
+        c.files << c.user + "pics.deep.def";
+        return c;
+    }();
+    return files;
+}
+
+void BM_ReadDeepCatalogueIntoModel(benchmark::State& state) {
+    const CatalogueFiles& c = DeepCatalogue();
+    for (auto _ : state) {
+        const CatalogueData data = ReadCatalogue(c.user, c.base, c.own);
+        if (data.nodes.size() != 2000)
+            state.SkipWithError("the deep file was not read");
+        QStandardItemModel model;
+        FillCatalogueModel(model, data);
+        benchmark::DoNotOptimize(model.rowCount());
+    }
+}
+BENCHMARK(BM_ReadDeepCatalogueIntoModel)->Unit(benchmark::kMillisecond);
+
+void BM_ReadDeepCatalogueBaseline(benchmark::State& state) {
+    const CatalogueFiles& c = DeepCatalogue();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadLines(c.files));
+}
+BENCHMARK(BM_ReadDeepCatalogueBaseline)->Unit(benchmark::kMillisecond);
+
 // ---- balloon: five lines of 30 characters ----------------------------------------------------
 
 const QStringList& BalloonLines() {
@@ -286,6 +377,12 @@ int main(int argc, char** argv) {
                         "BM_WriteCategoryPage", "BM_WriteCategoryPageBaseline");
     reporter.PrintRatio("CreateTranslationTable, 10,001 entries / read lines",
                         "BM_CreateTranslationTable", "BM_CreateTranslationTableBaseline");
+    reporter.PrintRatio("LoadMailDefs, 100,000 sections / read lines", "BM_LoadMailDefsLarge",
+                        "BM_LoadMailDefsLargeBaseline");
+    reporter.PrintRatio("Translation table, one 10 MB line / split lines", "BM_TranslationLongLine",
+                        "BM_TranslationLongLineBaseline");
+    reporter.PrintRatio("ReadCatalogue + model, 2,000 levels / read lines",
+                        "BM_ReadDeepCatalogueIntoModel", "BM_ReadDeepCatalogueBaseline");
     reporter.PrintRatio("ComposeBalloon, 5 lines x 30 characters / fill image", "BM_ComposeBalloon",
                         "BM_ComposeBalloonBaseline");
     benchmark::Shutdown();

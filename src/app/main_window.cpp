@@ -9,6 +9,7 @@
 #include "catalogue/catalogue_tree.h"
 #include "catalogue/picture_page.h"
 #include "dialogs/dialogs.h"
+#include "dialogs/message_boxes.h"
 #include "integration/insertion.h"
 #include "integration/mail_defs.h"
 #include "integration/system_helpers.h"
@@ -442,6 +443,7 @@ void TForm1::LoadCatalogue() {
     TreeView1->expandAll();
     if (AddImageForm)
         AddImageForm->TreeView1->expandAll();
+    ShowRefusedFiles(this);
 }
 
 int TForm1::SelectedIndex() const {

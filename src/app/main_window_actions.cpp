@@ -95,8 +95,8 @@ void TForm1::SpeedButton10Click() {
         return;
     try {
         AddOwnCategory(name);
-    } catch (const std::exception& e) {
-        ShowError(QString::fromUtf8(e.what()), this);
+    } catch (const std::exception&) {
+        ShowError(GetText(200).arg(OwnCategoriesList()), this);
         return;
     }
     LoadCatalogue();
@@ -114,8 +114,8 @@ void TForm1::TreeView1Click(const QModelIndex& index) {
             return;
         try {
             RemoveOwnCategory(Catalogue, selected);
-        } catch (const std::exception& e) {
-            ShowError(QString::fromUtf8(e.what()), this);
+        } catch (const std::exception&) {
+            ShowError(GetText(200).arg(OwnCategoriesList()), this);
         }
         LoadCatalogue();
         QModelIndex top = CatalogueModel->index(0, 0);

@@ -18,6 +18,7 @@
 #include "localisation/language.h"
 #include "localisation/language_form.h"
 #include "localisation/translation_table.h"
+#include "platform/file_system.h"
 #include "platform/program_folder.h"
 #include "platform/runtime_lock.h"
 #include <QLabel>
@@ -314,8 +315,13 @@ int RunGlimmora(int argc, char** argv) {
             LanguageForm->exec();
         if (!closing()) {
             ApplyTexts();
+            // Said once, here: later writes that fail for the same reason stay silent.
+            const QString data = UserDataFolder(kBaseName);
+            if (!CanWriteInFolder(data))
+                ShowError(TextOrDefault(202).arg(data));
             Form1->LoadCatalogue();
             Form1->SelectStartCategory();
+            ShowRefusedFiles();
             Form1->show();
         }
         // Each request toggles once; those taken during the start-up act on the shown window, once

@@ -45,11 +45,29 @@ QString PagePath(const TempHome& home) {
     return home.userData() + "GlimmoraData/temp.htm";
 }
 
+QStringList Output(const QString& program, const QStringList& arguments) {
+    QProcess p;
+    p.start(program, arguments);
+    p.waitForFinished(5000);
+    return QString::fromLocal8Bit(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+}
+
+// The dialog windows on the screen that belong to the process.
+QStringList DialogWindows(const QProcess& process) {
+    QStringList dialogs;
+    const QString pid = QString::number(process.processId());
+    for (const QString& window : Output("xdotool", {"search", "--onlyvisible", "--pid", pid})) {
+        if (Output("xprop", {"-id", window, "_NET_WM_WINDOW_TYPE"})
+                .join(' ')
+                .contains("_NET_WM_WINDOW_TYPE_DIALOG"))
+            dialogs << window;
+    }
+    return dialogs;
+}
+
 // Whether a window of the program is mapped and viewable on the current display.
 bool ProgramWindowShown() {
-    QProcess search;
-    search.start("xdotool", {"search", "--onlyvisible", "--class", "Glimmora"});
-    return search.waitForFinished(5000) && search.exitCode() == 0;
+    return !Output("xdotool", {"search", "--onlyvisible", "--class", "Glimmora"}).isEmpty();
 }
 
 } // namespace
@@ -233,4 +251,50 @@ TEST(Startup, UnderWaylandTheStoredPositionStaysAndTheSizeIsKept) {
     const QByteArray ini = ReadFile(home.userData() + "glimmora.ini");
     EXPECT_TRUE(ini.contains("xpos=40\r\nypos=50")) << ini.constData();
     EXPECT_TRUE(ini.contains("width=700\r\nheight=480")) << ini.constData();
+}
+
+TEST(Startup, QuittingWithTheDataFolderFullLeavesTheSettingsFileAsItWas) {
+    TempHome home;
+    SmallFileSystem disk(home.userData(), "1m");
+    // The catalogue folder on a file system of its own: the page file that quitting deletes
+    // first frees no room for the settings file.
+    SmallFileSystem catalogue(home.userData() + "GlimmoraData", "8m");
+    if (!disk.mounted() || !catalogue.mounted())
+        GTEST_SKIP() << kNoMountMessage;
+    PrepareQuietStart(home);
+    const QString settings = home.userData() + "glimmora.ini";
+    const QByteArray ini = ReadFile(settings);
+    QProcess p;
+    p.setProcessEnvironment(Environment(home));
+    p.start(Executable(), QStringList());
+    ASSERT_TRUE(p.waitForStarted());
+    ASSERT_TRUE(WaitFor([&] { return QFileInfo::exists(PagePath(home)); }, 30000));
+    QThread::msleep(1500); // the window has been placed
+    ASSERT_TRUE(disk.fill());
+
+    GlobalAtomAdd("Glimmora_CloseYourself");
+    ASSERT_TRUE(p.waitForFinished(10000)) << "the close request was not taken";
+    EXPECT_EQ(ReadFile(settings), ini);
+}
+
+TEST(Startup, AReadOnlyDataFolderStartsAndSaysSoOnce) {
+    TempHome home;
+    SmallFileSystem disk(home.userData(), "1m");
+    if (!disk.mounted())
+        GTEST_SKIP() << kNoMountMessage;
+    PrepareQuietStart(home);
+    ASSERT_TRUE(disk.makeReadOnly());
+    QProcess p;
+    p.setProcessEnvironment(Environment(home));
+    p.start(Executable(), {"/minime"});
+    ASSERT_TRUE(p.waitForStarted());
+    QStringList notice;
+    ASSERT_TRUE(WaitFor([&] { return !(notice = DialogWindows(p)).isEmpty(); }, 30000));
+    EXPECT_EQ(notice.size(), 1);
+    Output("xdotool", {"windowfocus", "--sync", notice.first(), "key", "Return"});
+    ASSERT_TRUE(WaitFor([&] { return DialogWindows(p).isEmpty(); }, 5000));
+
+    // Nothing more is said: no failed save at quitting holds the program up with a message.
+    GlobalAtomAdd("Glimmora_CloseYourself");
+    EXPECT_TRUE(p.waitForFinished(10000));
 }
