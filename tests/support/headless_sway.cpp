@@ -19,7 +19,7 @@ bool Run(const QString& program, const QStringList& arguments) {
 
 } // namespace
 
-HeadlessSway::HeadlessSway() : root_(::geteuid() == 0) {
+HeadlessSway::HeadlessSway(const QString& layout) : root_(::geteuid() == 0) {
     if (QStandardPaths::findExecutable("sway").isEmpty()) {
         error_ = "sway is not installed";
         return;
@@ -39,7 +39,9 @@ HeadlessSway::HeadlessSway() : root_(::geteuid() == 0) {
     QFile config(folder + "/sway.conf");
     if (!config.open(QIODevice::WriteOnly) ||
         config.write("output HEADLESS-1 resolution 1280x1024\n"
-                     "for_window [app_id=\"glimmora\"] floating enable\n") < 0) {
+                     "for_window [app_id=\"glimmora\"] floating enable\n"
+                     "input type:keyboard xkb_layout " +
+                     layout.toUtf8() + "\n") < 0) {
         error_ = "no configuration file";
         return;
     }

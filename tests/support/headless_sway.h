@@ -11,7 +11,8 @@
 // missing) with a runtime folder of its own; clients reach it through the socket's full path.
 class HeadlessSway {
 public:
-    HeadlessSway();
+    // `layout`: the XKB layout of every keyboard the compositor configures.
+    explicit HeadlessSway(const QString& layout = QStringLiteral("us"));
     ~HeadlessSway();
     HeadlessSway(const HeadlessSway&) = delete;
     HeadlessSway& operator=(const HeadlessSway&) = delete;
