@@ -50,8 +50,12 @@ TEST_P(WlrootsDesktopTest, ActivatesTheWindowByAppIdAndTypesThroughItsOwnKeymap)
     Target other(sway, "other"); // opened later: it has the focus
     ASSERT_TRUE(other.waitForLine("READY"));
 
-    const std::unique_ptr<Desktop> desktop = CreateWlrootsDesktop();
-    ASSERT_TRUE(desktop);
+    qputenv("GLIMMORA_DESKTOP", "x11");
+    EXPECT_FALSE(CreateWaylandDesktop()) << "the override wins";
+    qunsetenv("GLIMMORA_DESKTOP");
+    const std::unique_ptr<Desktop> desktop = CreateWaylandDesktop();
+    ASSERT_TRUE(desktop) << "sway offers what the wlroots desktop needs";
+    EXPECT_EQ(desktop->name(), "wlroots");
     EXPECT_EQ(desktop->findWindowByClass("absent"), 0u);
     const Desktop::Window window = desktop->findWindowByClass("ORG.example.mail");
     ASSERT_NE(window, 0u) << "the app id is compared without regard to case";

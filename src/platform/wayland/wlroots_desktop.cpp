@@ -351,3 +351,12 @@ std::unique_ptr<Desktop> CreateWlrootsDesktop() {
         return nullptr;
     return desktop;
 }
+
+std::unique_ptr<Desktop> CreateWaylandDesktop() {
+    const QByteArray wanted = qgetenv("GLIMMORA_DESKTOP").toLower();
+    if (wanted == "wlroots")
+        return CreateWlrootsDesktop();
+    if (!wanted.isEmpty() || qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return nullptr; // the portal desktop is not built yet
+    return CreateWlrootsDesktop();
+}
