@@ -11,7 +11,7 @@ GLIMMORA_PACKAGES=(
   xvfb xauth xdotool xclip x11-utils x11-xkb-utils imagemagick
   fonts-dejavu-core fp-utils desktop-file-utils appstream
   openssl openbox
-  sway qt6-wayland libwayland-dev libwayland-bin
+  sway qt6-wayland libwayland-dev libwayland-bin wl-clipboard
 )
 
 # Installs the Debian packages that are missing (as root, or through sudo).

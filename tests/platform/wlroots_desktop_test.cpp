@@ -64,6 +64,12 @@ TEST_P(WlrootsDesktopTest, ActivatesTheWindowByAppIdAndTypesThroughItsOwnKeymap)
     EXPECT_TRUE(WaitFor([&] { return desktop->hasInputFocus(window); }, 5000));
 
     // Ctrl+V, then Shift+q and F5: keysyms v, Q and F5 whatever the compositor's layout.
+    // The clipboard as another program left it; the paste must find it.
+    QProcess copy;
+    copy.setProcessEnvironment(sway.clientEnvironment(QProcessEnvironment::systemEnvironment()));
+    copy.start("wl-copy", {"pasted text"});
+    ASSERT_TRUE(copy.waitForFinished(5000) && copy.exitCode() == 0);
+
     const std::unique_ptr<KeySink> keys = desktop->createKeySink();
     ASSERT_TRUE(keys);
     // The seat had no keyboard before ours: the window needs a moment to take up the new one.
@@ -87,6 +93,7 @@ TEST_P(WlrootsDesktopTest, ActivatesTheWindowByAppIdAndTypesThroughItsOwnKeymap)
     }
     keys->endSequence();
     EXPECT_TRUE(mail.waitForLine("KEY 76 C")) << mail.output().constData();
+    EXPECT_TRUE(mail.waitForLine("PASTE pasted text")) << mail.output().constData();
     EXPECT_TRUE(mail.waitForLine("KEY 51 S")) << mail.output().constData();
     EXPECT_TRUE(mail.waitForLine("KEY ffc2 -")) << mail.output().constData();
     EXPECT_FALSE(other.output().contains("KEY")) << "keys reached the window left behind";

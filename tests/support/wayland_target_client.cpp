@@ -1,6 +1,7 @@
 // A native Wayland window that stands in for a mail program in the Wayland desktop tests. Its app
 // id is the first argument. Prints READY once shown, then "KEY <keysym in hex> <modifiers>" for
-// every key pressed (modifiers: C Control, A Alt, S Shift, - none).
+// every key pressed (modifiers: C Control, A Alt, S Shift, - none); Ctrl+V pastes: "PASTE <text>".
+#include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QRasterWindow>
@@ -28,6 +29,8 @@ protected:
             modifiers += 'S';
         std::printf("KEY %x %s\n", event->nativeVirtualKey(),
                     modifiers.isEmpty() ? "-" : modifiers.constData());
+        if (event->matches(QKeySequence::Paste))
+            std::printf("PASTE %s\n", qPrintable(QGuiApplication::clipboard()->text()));
         std::fflush(stdout);
     }
 
