@@ -47,7 +47,7 @@ TEST_P(WlrootsDesktopTest, ActivatesTheWindowByAppIdAndTypesThroughItsOwnKeymap)
     qputenv("WAYLAND_DISPLAY", sway.clientEnvironment({}).value("WAYLAND_DISPLAY").toLocal8Bit());
     Target mail(sway, "org.example.Mail");
     ASSERT_TRUE(mail.waitForLine("READY")) << mail.output().constData();
-    Target other(sway, "other"); // opened later: it has the focus
+    Target other(sway, "other"); // opened later: it takes the focus
     ASSERT_TRUE(other.waitForLine("READY"));
 
     qputenv("GLIMMORA_DESKTOP", "x11");
@@ -57,7 +57,15 @@ TEST_P(WlrootsDesktopTest, ActivatesTheWindowByAppIdAndTypesThroughItsOwnKeymap)
     ASSERT_TRUE(desktop) << "sway offers what the wlroots desktop needs";
     EXPECT_EQ(desktop->name(), "wlroots");
     EXPECT_EQ(desktop->findWindowByClass("absent"), 0u);
-    const Desktop::Window window = desktop->findWindowByClass("ORG.example.mail");
+    // A window is listed once mapped, which follows its first expose.
+    Desktop::Window window = 0, later = 0;
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            later = desktop->findWindowByClass("other");
+            return later && desktop->hasInputFocus(later);
+        },
+        10000));
+    window = desktop->findWindowByClass("ORG.example.mail");
     ASSERT_NE(window, 0u) << "the app id is compared without regard to case";
     EXPECT_FALSE(desktop->hasInputFocus(window));
     desktop->bringToFront(window);
@@ -73,7 +81,7 @@ TEST_P(WlrootsDesktopTest, ActivatesTheWindowByAppIdAndTypesThroughItsOwnKeymap)
     const std::unique_ptr<KeySink> keys = desktop->createKeySink();
     ASSERT_TRUE(keys);
     // The seat had no keyboard before ours: the window needs a moment to take up the new one.
-    WaitFor([] { return false; }, 1000);
+    WaitFor([] { return false; }, 2000);
     keys->beginSequence();
     for (const auto& [code, down] :
          std::initializer_list<std::pair<std::uint8_t, bool>>{{vk::Control, true},
