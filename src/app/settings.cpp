@@ -36,6 +36,13 @@ void LoadSettings() {
     s.version = profile.value(kSection, "version", s.version);
     s.welcomeScreen = profile.intValue(kSection, "WelcomeScreen", s.welcomeScreen ? 1 : 0) != 0;
     s.chosenMailDef = profile.intValue(kSection, "chosenMailDef", s.chosenMailDef);
+    s.hideAfterInsert = profile.intValue(kSection, "HideAfterInsert", 0) != 0;
+}
+
+void StoreHideAfterInsert(bool on) {
+    Settings().hideAfterInsert = on;
+    // Failures are not reported: the setting holds for this run.
+    WriteProfileString(SettingsFilePath(), kSection, "HideAfterInsert", on ? "1" : "0");
 }
 
 void SaveSettingsValues(const QRect& windowBounds, const QSize& desktop, int chosenMailDef) {

@@ -355,6 +355,21 @@ bool CopyFileAtomic(const QString& source, const QString& target) {
     return CommitSaveFile(out);
 }
 
+bool ReplaceFileUnsynced(const QString& path, const QByteArray& data) {
+    const QString target = ResolvePath(path);
+    QTemporaryFile temp(target + QStringLiteral(".XXXXXX"));
+    if (!temp.open() || temp.write(data) != data.size() || !temp.flush())
+        return false;
+    temp.setAutoRemove(false);
+    const QByteArray from = QFile::encodeName(temp.fileName());
+    temp.close();
+    if (::rename(from.constData(), QFile::encodeName(target).constData()) != 0) {
+        ::unlink(from.constData());
+        return false;
+    }
+    return true;
+}
+
 bool IsProtectedFolder(const QString& path) {
     const QString canonical = QFileInfo(ResolvePath(path)).canonicalFilePath();
     if (canonical.isEmpty())

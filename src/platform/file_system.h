@@ -79,3 +79,6 @@ bool CanWriteInFolder(const QString& folder);
 // Ends a replacing write through `file`: only when every byte written reached the disk does the
 // new file take the old one's place; otherwise the writing is cancelled. Returns false then.
 bool CommitSaveFile(QSaveFile& file);
+// The same replacement without waiting for the disk: for a file rewritten at every keystroke that
+// nobody needs back after a crash. Readers still see the old file or the new one, never a part.
+bool ReplaceFileUnsynced(const QString& path, const QByteArray& data);

@@ -3,6 +3,7 @@
 // file is caught before it is packaged.
 #include "catalogue/catalogue_model.h"
 #include "catalogue/picture_page.h"
+#include "catalogue/picture_search.h"
 #include "integration/mail_defs.h"
 #include "platform/ini_profile.h"
 #include "support/test_env.h"
@@ -123,6 +124,19 @@ TEST(ShippedCatalogue, EveryCategoryFolderExistsAndHoldsPictures) {
         if (folder == DataDir() + "data/")
             continue; // the empty page's own pictures
         EXPECT_TRUE(folders.contains(folder)) << file.toStdString();
+    }
+}
+
+// The search finds every shipped picture by its name in each shipped language.
+TEST(ShippedCatalogue, KeywordFilesNameEveryPictureInEveryLanguage) {
+    const CatalogueData data = LoadShipped();
+    for (const QString& code : kLanguageCodes) {
+        SCOPED_TRACE(code.toStdString());
+        const KeywordTable table = LoadKeywordFile(DataDir(), DataDir(), code);
+        for (const QString& picture : ListCataloguePictures(data.CategoryFolders, QString())) {
+            const QString stem = QFileInfo(picture).completeBaseName();
+            EXPECT_FALSE(table.value(stem).name.isEmpty()) << stem.toStdString();
+        }
     }
 }
 

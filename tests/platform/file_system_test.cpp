@@ -96,6 +96,21 @@ TEST(WriteFileAtomic, ReplacesByRenameAndLeavesNoTemporaryFile) {
     EXPECT_FALSE(ReadFileBytes(env.home()).has_value()); // a folder is no file
 }
 
+TEST(ReplaceFileUnsynced, ReplacesByRenameAndLeavesNoTemporaryFile) {
+    TempHome env;
+    const QString path = env.home() + "page.htm";
+    WriteFile(path, "old page");
+    ASSERT_EQ(::link(QFile::encodeName(path).constData(),
+                     QFile::encodeName(env.home() + "old.htm").constData()),
+              0);
+    ASSERT_TRUE(ReplaceFileUnsynced(env.home() + "PAGE.htm", "new"));
+    EXPECT_EQ(ReadFile(path), QByteArray("new"));
+    EXPECT_EQ(ReadFile(env.home() + "old.htm"), QByteArray("old page"));
+    EXPECT_EQ(QDir(env.home()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    EXPECT_FALSE(ReplaceFileUnsynced(env.home() + "missing/x.htm", "x"));
+    EXPECT_FALSE(QFile::exists(env.home() + "missing"));
+}
+
 TEST(WriteFileAtomic, OnAFullDiskWritesAndCopiesFailAndKeepTheOldFile) {
     TempHome env;
     const QString folder = env.home() + "small/";
