@@ -159,6 +159,11 @@ void LoadMailDefs(const QString& path) {
                 continue;
             def->Language = profile.value(section, "language", "");
             def->WindowClass = profile.value(section, "windowclass", "");
+            const QByteArray appIds = profile.value(section, "appid", "");
+            if (!appIds.trimmed().isEmpty())
+                def->AppIds = appIds.simplified().split(' ');
+            if (def->AppIds.isEmpty() && !def->WindowClass.isEmpty())
+                def->AppIds = {def->WindowClass};
             def->InsertKeys = DecodeKeyTokens(profile.value(section, "insert", ""));
             def->ToHtmlKeys = DecodeKeyTokens(profile.value(section, "tohtmlkeys", ""));
             list.push_back(std::move(def));

@@ -1,6 +1,8 @@
 // The entry routine, exercised on the real executable: clean-up run, seeding, and the hand-over
 // between instances.
+#include "integration/x11_test_env.h"
 #include "platform/runtime_lock.h"
+#include "support/headless_sway.h"
 #include "support/test_env.h"
 #include "support/wait.h"
 
@@ -61,6 +63,11 @@ QStringList DialogWindows(const QProcess& process) {
             dialogs << window;
     }
     return dialogs;
+}
+
+// Whether a window of the program is mapped and viewable on the current display.
+bool ProgramWindowShown() {
+    return !Output("xdotool", {"search", "--onlyvisible", "--class", "Glimmora"}).isEmpty();
 }
 
 } // namespace
@@ -194,6 +201,56 @@ TEST(Startup, CloseRequestTakenDuringStartUpEndsTheProcessAndKeepsStoredBounds) 
         p.kill();
         p.waitForFinished();
     }
+}
+
+TEST(Startup, ToggleStartsShownThenHidesAndShowsTheRunningInstance) {
+    PrivateXServer display; // a window manager of its own: it iconifies the window
+    ASSERT_TRUE(display.ok());
+    QProcess manager;
+    manager.start("openbox", {"--sm-disable"});
+    ASSERT_TRUE(manager.waitForStarted());
+    TempHome home;
+    PrepareQuietStart(home);
+    QProcess first;
+    first.setProcessEnvironment(Environment(home));
+    first.start(Executable(), {"/toggle"});
+    ASSERT_TRUE(first.waitForStarted());
+    // The splash window is gone once the start page is written.
+    ASSERT_TRUE(WaitFor([&] { return QFileInfo::exists(PagePath(home)); }, 30000));
+    ASSERT_TRUE(WaitFor(ProgramWindowShown, 10000)) << "no instance ran: the start shows it";
+
+    for (const bool shownAfter : {false, true}) {
+        QProcess toggle;
+        toggle.setProcessEnvironment(Environment(home));
+        toggle.start(Executable(), {"/toggle"});
+        ASSERT_TRUE(toggle.waitForFinished(5000)) << "the request was not taken";
+        EXPECT_EQ(toggle.exitCode(), 0);
+        EXPECT_TRUE(WaitFor([&] { return ProgramWindowShown() == shownAfter; }, 5000))
+            << "shown after the toggle: " << shownAfter;
+    }
+    EXPECT_EQ(first.state(), QProcess::Running) << "a toggle never ends the instance";
+    first.kill();
+    first.waitForFinished();
+    manager.kill();
+    manager.waitForFinished();
+}
+
+TEST(Startup, UnderWaylandTheStoredPositionStaysAndTheSizeIsKept) {
+    HeadlessSway sway;
+    ASSERT_TRUE(sway.ok()) << sway.error().toStdString();
+    TempHome home;
+    PrepareQuietStart(home);
+    QProcess p;
+    p.setProcessEnvironment(sway.clientEnvironment(Environment(home)));
+    p.start(Executable(), QStringList());
+    ASSERT_TRUE(p.waitForStarted());
+    ASSERT_TRUE(WaitFor([&] { return sway.query("get_tree").contains("\"glimmora\""); }, 30000));
+    QThread::msleep(1500); // the window has been placed
+    ASSERT_TRUE(GlobalAtomAdd("Glimmora_CloseYourself"));
+    ASSERT_TRUE(p.waitForFinished(10000));
+    const QByteArray ini = ReadFile(home.userData() + "glimmora.ini");
+    EXPECT_TRUE(ini.contains("xpos=40\r\nypos=50")) << ini.constData();
+    EXPECT_TRUE(ini.contains("width=700\r\nheight=480")) << ini.constData();
 }
 
 TEST(Startup, QuittingWithTheDataFolderFullLeavesTheSettingsFileAsItWas) {

@@ -317,15 +317,18 @@ TEST(ShippedMailDefs, LoadWithUniqueNamesWindowClassesAndPasteKeys) {
         EXPECT_FALSE(list[i]->InsertKeys.contains('|')) << "every token decoded";
     }
 
-    const auto classOf = [&list](const char* name) {
+    const auto named = [&list](const char* name) -> const MailDef& {
         for (const auto& def : list)
             if (def->Name == name)
-                return def->WindowClass;
-        return QByteArray();
+                return *def;
+        return *list.back();
     };
+    const auto classOf = [&named](const char* name) { return named(name).WindowClass; };
     EXPECT_EQ(classOf("Thunderbird"), "Msgcompose"); // the compose window's instance name
     EXPECT_EQ(classOf("LibreOffice Writer"), "libreoffice-writer");
     EXPECT_EQ(classOf("Telegram Desktop"), "TelegramDesktop");
+    // Every Thunderbird window has this one app id; the compose window's class is no app id.
+    EXPECT_EQ(named("Thunderbird").AppIds, QList<QByteArray>{"thunderbird"});
 }
 
 TEST(ShippedMailDefs, SectionsAreNumberedWithoutGaps) {
