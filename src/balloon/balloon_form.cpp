@@ -6,6 +6,8 @@
 #include "catalogue/catalogue_folders.h"
 #include "dialogs/message_boxes.h"
 #include "integration/insertion.h"
+#include "localisation/translation_table.h"
+#include "platform/current_desktop.h"
 #include "platform/picture_decoder.h"
 
 #include <QDir>
@@ -268,14 +270,14 @@ void TBaloonForm::SpeedButton1Click() {
         return;
     }
     QDir().mkpath(UserCatalogueFolder());
-    QString error;
-    if (!WriteJpegFile(result.image, path, kJpegQuality, &error)) {
-        ShowError(error, this);
+    if (!WriteJpegFile(result.image, path, kJpegQuality, nullptr)) {
+        // The balloon stays open with its text, so the user can try again once there is room.
+        ShowError(GetText(200).arg(path), this);
         return;
     }
     // The insertion processes events while it waits; a second click must not start another.
     SpeedButton1->setEnabled(false);
-    InsertPicture(path);
+    InsertPicture(CurrentDesktop(), path, [](const QString& message) { ShowError(message); });
     SpeedButton1->setEnabled(true);
     accept();
 }

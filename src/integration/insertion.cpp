@@ -1,9 +1,9 @@
 #include "integration/insertion.h"
 
-#include "catalogue/emoji_text.h"
-#include "dialogs/message_boxes.h"
+#include "integration/emoji_text.h"
 #include "integration/key_sequence.h"
 #include "integration/mail_defs.h"
+#include "integration/target_window.h"
 #include "localisation/translation_table.h"
 #include "platform/picture_clipboard.h"
 
@@ -46,14 +46,14 @@ bool WaitForPicture(const PictureClipboard& copy) {
     return copy.state() == PictureClipboard::State::Ready;
 }
 
-// Shows text `number`, with the definition's name for %1, the first time in this run that it
-// concerns that definition: a hint about the program, not an error, so it is not repeated.
-void TellOnce(int number, const MailDef& def) {
+// Reports text `number`, with the definition's name for %1, the first time in this run that it
+// concerns that definition: a hint about the program, so it is not repeated.
+void TellOnce(const InsertionReport& report, int number, const MailDef& def) {
     static QSet<QPair<int, QByteArray>> told;
     if (number <= 0 || told.contains({number, def.Name}))
         return;
     told.insert({number, def.Name});
-    ShowInfo(GetText(number).replace(QLatin1String("%1"), DecodeBytes(def.Name)));
+    report(GetText(number).replace(QLatin1String("%1"), DecodeBytes(def.Name)));
 }
 
 } // namespace
@@ -62,7 +62,7 @@ bool InsertionRunning() {
     return g_insertionRunning;
 }
 
-void InsertPicture(const QString& url) {
+void InsertPicture(Desktop& desktop, const QString& url, const InsertionReport& report) {
     // Every wait below processes events, so a second click could start a second insertion in
     // the middle of this one and mix both key sequences.
     if (g_insertionRunning)
@@ -76,15 +76,15 @@ void InsertPicture(const QString& url) {
             copy.state() == PictureClipboard::State::Failed
                 ? copy.errorString()
                 : QObject::tr("The picture \"%1\" took too long to load.").arg(url);
-        ShowError(reason + QLatin1Char('\n') + QObject::tr("Nothing was inserted."));
+        report(reason + QLatin1Char('\n') + QObject::tr("Nothing was inserted."));
         return;
     }
     WaitMilliseconds(500);
     // An emoji of the catalogue travels as text too, for programs that take only text.
     const QString text = EmojiTextOfPicture(copy.path());
-    if (!copy.SelectAllAndCopy(text)) {
-        ShowError(QObject::tr("The picture could not be put on the clipboard. Nothing was "
-                              "inserted."));
+    if (!desktop.setClipboard(copy.CreateMimeData(text))) {
+        report(QObject::tr("The picture could not be put on the clipboard. Nothing was "
+                           "inserted."));
         return;
     }
 
@@ -92,24 +92,23 @@ void InsertPicture(const QString& url) {
         if (!GetChosenMailDef().TakesPictures && text.isEmpty()) {
             // Nothing on the clipboard that the program can take: say so instead of a paste that
             // silently does nothing.
-            TellOnce(261, GetChosenMailDef());
+            TellOnce(report, 261, GetChosenMailDef());
             return;
         }
-        if (ActivateTargetWindow() == TargetActivation::FocusRefused) {
+        if (ActivateTargetWindow(desktop) == TargetActivation::FocusRefused) {
             // Keys now would land in whatever window has the focus.
-            ShowInfo(
-                GetText(260).replace(QLatin1String("%1"), DecodeBytes(GetChosenMailDef().Name)));
+            report(GetText(260).replace(QLatin1String("%1"), DecodeBytes(GetChosenMailDef().Name)));
             return;
         }
-        SendKeySequence(GetChosenMailDef().ToHtmlKeys);
+        SendKeySequence(desktop, GetChosenMailDef().ToHtmlKeys);
         WaitMilliseconds(500);
-        SendKeySequence(GetChosenMailDef().InsertKeys);
-        TellOnce(GetChosenMailDef().NoticeText, GetChosenMailDef());
+        SendKeySequence(desktop, GetChosenMailDef().InsertKeys);
+        TellOnce(report, GetChosenMailDef().NoticeText, GetChosenMailDef());
     } catch (const std::out_of_range&) {
         // Nothing has been touched yet when the first look-up fails; the picture is on the
         // clipboard for the user to paste.
-        ShowError(QObject::tr("No mail program is chosen. Please choose your mail program in the "
-                              "settings, then click the picture again. The picture is on the "
-                              "clipboard and can be pasted by hand."));
+        report(QObject::tr("No mail program is chosen. Please choose your mail program in the "
+                           "settings, then click the picture again. The picture is on the "
+                           "clipboard and can be pasted by hand."));
     }
 }

@@ -10,9 +10,14 @@
 struct MailDef {
     QByteArray Name;
     QByteArray Language;
-    QByteArray WindowClass; // one window class, or several separated by commas
-    QByteArray InsertKeys;  // decoded key sequence
-    QByteArray ToHtmlKeys;  // decoded key sequence
+    // One window class, or several separated by commas (the first that has a window is the
+    // target).
+    QByteArray WindowClass;
+    // Wayland app ids of the target program ("appid", separated by blanks); without that key
+    // the window class, which the desktop compares without regard to case.
+    QList<QByteArray> AppIds;
+    QByteArray InsertKeys; // decoded key sequence
+    QByteArray ToHtmlKeys; // decoded key sequence
     // Key "pictures": false for programs that take only text (an emoji still arrives as text).
     bool TakesPictures = true;
     // Key "notice": the number of a text that the user is shown once per run when the definition

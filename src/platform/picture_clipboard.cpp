@@ -174,12 +174,12 @@ QMimeData* PictureClipboard::CreateMimeData(const QString& text) const {
     return data;
 }
 
-bool PictureClipboard::SelectAllAndCopy(const QString& text) const {
+bool PictureClipboard::SelectAllAndCopy() const {
     // A clipboard needs a GUI application; a plain core application has none.
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return false;
     QClipboard* clipboard = QGuiApplication::clipboard();
-    QMimeData* data = CreateMimeData(text);
+    QMimeData* data = CreateMimeData();
     if (!clipboard || !data) {
         delete data;
         return false;

@@ -41,9 +41,9 @@ public:
     // empty; null unless Ready. The caller owns it.
     QMimeData* CreateMimeData(const QString& text = {}) const;
 
-    // Puts the picture (and `text`, see CreateMimeData) on the system clipboard, which this
-    // process then serves. False unless Ready and a GUI application with a clipboard exists.
-    bool SelectAllAndCopy(const QString& text = {}) const;
+    // Puts the picture on the system clipboard (which this process then serves). False unless
+    // Ready and a GUI application with a clipboard exists.
+    bool SelectAllAndCopy() const;
 
 private:
     struct Load;

@@ -2,8 +2,9 @@
 // settings file and desktop integration. These tests read the source tree, so a broken or stale
 // file is caught before it is packaged.
 #include "catalogue/catalogue_model.h"
-#include "catalogue/emoji_text.h"
 #include "catalogue/picture_page.h"
+#include "catalogue/picture_search.h"
+#include "integration/emoji_text.h"
 #include "integration/mail_defs.h"
 #include "platform/ini_profile.h"
 #include "platform/program_folder.h"
@@ -151,6 +152,19 @@ TEST(ShippedCatalogue, EmojiTextListsExactlyTheEmojiPictures) {
               QString::fromUtf8("\U0001F600"));
     EXPECT_EQ(EmojiTextOfPicture(DataDir() + "faces/animated/winking-smiley.gif"), QString());
     SetProgramFolder(QString());
+}
+
+// The search finds every shipped picture by its name in each shipped language.
+TEST(ShippedCatalogue, KeywordFilesNameEveryPictureInEveryLanguage) {
+    const CatalogueData data = LoadShipped();
+    for (const QString& code : kLanguageCodes) {
+        SCOPED_TRACE(code.toStdString());
+        const KeywordTable table = LoadKeywordFile(DataDir(), DataDir(), code);
+        for (const QString& picture : ListCataloguePictures(data.CategoryFolders, QString())) {
+            const QString stem = QFileInfo(picture).completeBaseName();
+            EXPECT_FALSE(table.value(stem).name.isEmpty()) << stem.toStdString();
+        }
+    }
 }
 
 TEST(ShippedCatalogue, DefinitionFilesAreUtf8WithCrLfLines) {
@@ -345,6 +359,8 @@ TEST(ShippedMailDefs, LoadWithUniqueNamesWindowClassesAndPasteKeys) {
     };
     EXPECT_EQ(find("Thunderbird").WindowClass, "Msgcompose"); // the compose window's instance name
     EXPECT_EQ(find("Telegram Desktop").WindowClass, "TelegramDesktop");
+    // Every Thunderbird window has this one app id; the compose window's class is no app id.
+    EXPECT_EQ(find("Thunderbird").AppIds, QList<QByteArray>{"thunderbird"});
     EXPECT_EQ(WindowClassNames(find("Firefox").WindowClass),
               (QList<QByteArray>{"firefox", "firefox-esr"}));
     EXPECT_FALSE(find("Claws Mail").TakesPictures);

@@ -8,8 +8,10 @@
 #include "dialogs/settings_form.h"
 #include "integration/key_sequence.h"
 #include "integration/mail_defs.h"
+#include "integration/target_window.h"
 #include "integration/x11_test_env.h"
 #include "localisation/translation_table.h"
+#include "platform/current_desktop.h"
 #include "support/test_env.h"
 
 #include <QApplication>
@@ -36,11 +38,11 @@ QString Run(const QString& program, const QStringList& arguments) {
     return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
 }
 
-QString WindowTitle(NativeWindow window) {
+QString WindowTitle(Desktop::Window window) {
     return Run("xdotool", {"getwindowname", QString::number(window)});
 }
 
-QRect WindowGeometry(NativeWindow window) {
+QRect WindowGeometry(Desktop::Window window) {
     const QString shell = Run("xdotool", {"getwindowgeometry", "--shell", QString::number(window)});
     auto value = [&](const char* name) {
         const QRegularExpression line(QStringLiteral("^%1=(\\d+)$").arg(name),
@@ -79,9 +81,9 @@ private:
 };
 
 // Waits for a window of one of the classes (comma-separated); 0 when none came.
-NativeWindow WaitForWindow(const QByteArray& classes, int ms) {
-    NativeWindow window = 0;
-    WaitUntil([&] { return (window = FindWindowByClass(classes)) != 0; }, ms);
+Desktop::Window WaitForWindow(const QByteArray& classes, int ms) {
+    Desktop::Window window = 0;
+    WaitUntil([&] { return (window = FindTargetWindow(CurrentDesktop(), classes)) != 0; }, ms);
     return window;
 }
 
@@ -128,7 +130,7 @@ public:
 
     // The user brings Glimmora forward and clicks the red picture.
     bool ClickRedPicture() {
-        ActivateWindow(form_->winId());
+        ActivateWindow(CurrentDesktop(), form_->winId());
         return ClickPicture(form_->WebBrowser1, 1);
     }
 
@@ -137,7 +139,7 @@ private:
 };
 
 // Plain red pixels of the window, left of Glimmora's window (whose page shows the red picture).
-int RedPixels(NativeWindow window) {
+int RedPixels(Desktop::Window window) {
     const QImage shot = QGuiApplication::primaryScreen()->grabWindow(window).toImage();
     const int width = std::min<int>(shot.width(), kGlimmoraLeft - WindowGeometry(window).x());
     int count = 0;
@@ -179,15 +181,15 @@ user_pref("toolkit.telemetry.reportingpolicy.firstRun", false);
 user_pref("mail.spellcheck.inline", false);
 )");
     RealProgram thunderbird("thunderbird", {"--no-remote", "--profile", profile.path()});
-    const NativeWindow main = WaitForWindow("Mail", 90000);
+    const Desktop::Window main = WaitForWindow("Mail", 90000);
     if (!thunderbird.started() || !main)
         GTEST_SKIP() << "Thunderbird did not start: its main window did not appear";
     // New message, and the cursor into its text, as the user would. The main window shows before
     // it takes keys: ask again until the composer opens.
-    NativeWindow composer = 0;
+    Desktop::Window composer = 0;
     for (int attempt = 0; attempt < 8 && !composer; ++attempt) {
-        ActivateWindow(main);
-        SendKeySequence("\xFCn\xFD");
+        ActivateWindow(CurrentDesktop(), main);
+        SendKeySequence(CurrentDesktop(), "\xFCn\xFD");
         composer = WaitForWindow("Msgcompose", 5000);
     }
     ASSERT_NE(composer, 0u) << "the composer did not open";
@@ -232,10 +234,10 @@ user_pref("browser.sessionstore.resume_from_crash", false);
 )");
     RealProgram browser(firefox, {"--no-remote", "--new-instance", "--profile", profile.path(),
                                   QUrl::fromLocalFile(GLIMMORA_COMPOSER_PAGE).toString()});
-    NativeWindow window = 0;
+    Desktop::Window window = 0;
     WaitUntil(
         [&] {
-            window = FindWindowByClass("firefox,firefox-esr");
+            window = FindTargetWindow(CurrentDesktop(), "firefox,firefox-esr");
             return window && WindowTitle(window).startsWith("composer ready");
         },
         90000);

@@ -1,13 +1,13 @@
-#include "platform/key_synth.h"
+#include "platform/x11/x11_desktop.h"
 
-#include "platform/x11_windows.h"
+#include "platform/x11/x11_windows.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
 
 // Xlib last: its macros (Status, Bool) break Qt headers included after it.
-#include "platform/x11_support.h"
+#include "platform/x11/x11_support.h"
 #include <X11/XKBlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>

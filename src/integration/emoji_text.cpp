@@ -1,13 +1,18 @@
-#include "catalogue/emoji_text.h"
+#include "integration/emoji_text.h"
 
-#include "catalogue/catalogue_folders.h"
 #include "platform/file_system.h"
+#include "platform/program_folder.h"
 
 #include <QFileInfo>
 #include <QList>
 #include <optional>
 
 namespace {
+
+// The shipped catalogue's folder, where the pictures and emoji.dat lie.
+QString CatalogueFolder() {
+    return ProgramFolder() + "GlimmoraData/";
+}
 
 struct EmojiLine {
     QByteArray picture; // relative path
@@ -32,7 +37,7 @@ std::optional<EmojiLine> ParseEmojiLine(const QByteArray& line) {
 
 QList<EmojiLine> ReadEmojiFile() {
     QList<EmojiLine> lines;
-    const auto bytes = ReadFileBytes(CatalogueBaseFolder() + "emoji.dat");
+    const auto bytes = ReadFileBytes(CatalogueFolder() + "emoji.dat");
     if (!bytes)
         return lines;
     for (const QByteArray& line : SplitTextLines(WithoutByteOrderMark(*bytes))) {
@@ -51,7 +56,7 @@ QString FileNameOf(const QString& path) {
 QString EmojiTextOfPicture(const QString& path) {
     if (path.isEmpty())
         return {};
-    const QString base = QFileInfo(CatalogueBaseFolder()).canonicalFilePath() + '/';
+    const QString base = QFileInfo(CatalogueFolder()).canonicalFilePath() + '/';
     const QString picture = QFileInfo(ResolvePath(path)).canonicalFilePath();
     if (picture.isEmpty())
         return {};
@@ -74,7 +79,7 @@ QString EmojiTextOfPicture(const QString& path) {
             continue;
         if (!bytes)
             bytes = ReadFileBytes(picture);
-        if (bytes && ReadFileBytes(CatalogueBaseFolder() + relative) == bytes)
+        if (bytes && ReadFileBytes(CatalogueFolder() + relative) == bytes)
             return line.text;
     }
     return {};

@@ -1,6 +1,5 @@
 #pragma once
 #include <QByteArray>
-#include <QList>
 #include <QtGlobal>
 
 // Top-level windows of other programs on the X server: finding one by its window class and
@@ -16,9 +15,6 @@ bool X11Available();
 // equals `name` without regard to case; 0 when there is none. Only the first 255 characters of
 // the name count, and nothing from a zero byte on.
 NativeWindow FindTopLevelWindowByClass(const QByteArray& name);
-
-// The same for several names: the topmost window whose class or instance name equals any of them.
-NativeWindow FindTopLevelWindowByClass(const QList<QByteArray>& names);
 
 // Minimised: WM_STATE is Iconic, or _NET_WM_STATE holds _NET_WM_STATE_HIDDEN.
 bool IsWindowIconic(NativeWindow window);

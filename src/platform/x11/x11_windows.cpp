@@ -1,14 +1,13 @@
-#include "platform/x11_windows.h"
+#include "platform/x11/x11_windows.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QString>
-#include <QStringList>
 #include <QThread>
 
 // Xlib last: its macros (Status, Bool) break Qt headers included after it.
-#include "platform/x11_support.h"
+#include "platform/x11/x11_support.h"
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <algorithm>
@@ -186,13 +185,13 @@ std::vector<Window> ClientsInStackingOrder(Display* display) {
     return result;
 }
 
-bool ClassMatches(Display* display, Window window, const QStringList& wanted) {
+bool ClassMatches(Display* display, Window window, const QString& wanted) {
     XClassHint hint{nullptr, nullptr};
     if (!XGetClassHint(display, window, &hint))
         return false;
     bool match = false;
     for (char* part : {hint.res_name, hint.res_class}) {
-        if (part && wanted.contains(QString::fromLatin1(part), Qt::CaseInsensitive))
+        if (part && wanted.compare(QString::fromLatin1(part), Qt::CaseInsensitive) == 0)
             match = true;
     }
     if (hint.res_name)
@@ -272,25 +271,17 @@ bool X11Available() {
 }
 
 NativeWindow FindTopLevelWindowByClass(const QByteArray& name) {
-    return FindTopLevelWindowByClass(QList<QByteArray>{name});
-}
-
-NativeWindow FindTopLevelWindowByClass(const QList<QByteArray>& names) {
-    QStringList wanted;
-    for (QByteArray name : names) {
-        name.truncate(255);
-        if (const qsizetype zero = name.indexOf('\0'); zero >= 0)
-            name.truncate(zero);
-        if (!name.isEmpty())
-            wanted.append(QString::fromLatin1(name));
-    }
+    QByteArray wanted = name.left(255);
+    if (int zero = wanted.indexOf('\0'); zero >= 0)
+        wanted.truncate(zero);
     Display* display = X11Display();
     if (!display || wanted.isEmpty())
         return 0;
+    const QString wantedText = QString::fromLatin1(wanted);
     X11ErrorGuard guard(display);
     std::vector<Window> clients = ClientsInStackingOrder(display);
     for (auto it = clients.rbegin(); it != clients.rend(); ++it) {
-        if (ClassMatches(display, *it, wanted))
+        if (ClassMatches(display, *it, wantedText))
             return *it;
     }
     return 0;

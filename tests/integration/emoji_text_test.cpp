@@ -1,4 +1,4 @@
-#include "catalogue/emoji_text.h"
+#include "integration/emoji_text.h"
 
 #include "catalogue/catalogue_folders.h"
 #include "support/test_env.h"
