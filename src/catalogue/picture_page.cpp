@@ -112,9 +112,14 @@ void WritePicturePage(const QString& pagePath, const QString& folder, const QStr
 void WriteEmptyPage(const QString& pagePath, const QString& pageDataFolder,
                     const QString& emptyTitle) {
     QString text = ReadPagePiece(pageDataFolder + QStringLiteral("template.tpl"));
-    text.replace(QStringLiteral("[TITLE]"), emptyTitle);
+    // Texts go in as text: a translation file must not bring markup or script into the page.
+    text.replace(QStringLiteral("[TITLE]"), QString::fromUtf8(HtmlAttribute(emptyTitle.toUtf8())));
     text.replace(QStringLiteral("[TEXT]"), QString());
-    text.replace(QStringLiteral("[DATADIR]"), pageDataFolder);
+    // The folder stands in a file address ("file://[DATADIR]empty.png"). Encoded as an address
+    // path it holds no character that markup could take up, and '#', '?' or '%' in a folder
+    // name cannot cut the address.
+    text.replace(QStringLiteral("[DATADIR]"),
+                 QString::fromLatin1(QUrl::toPercentEncoding(pageDataFolder, "/")));
     text.replace(QStringLiteral("[BOTTOMTEXT]"), QString());
     WriteTextFile(pagePath, text.toUtf8());
 }

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QWebEngineScript>
 #include <QWebEngineView>
 #include <gtest/gtest.h>
 #include <memory>
@@ -19,7 +20,8 @@ namespace {
 
 // Follows the link with the given id as a click of the user would.
 void ClickLink(QWebEngineView* view, const QString& id) {
-    view->page()->runJavaScript(QString("document.getElementById('%1').click();").arg(id));
+    view->page()->runJavaScript(QString("document.getElementById('%1').click();").arg(id),
+                                QWebEngineScript::ApplicationWorld);
 }
 
 // Counts finished loads of a view.
@@ -40,7 +42,7 @@ const char kSourcesPage[] =
     "<a id='local' href='other.html'>other</a> "
     "<a id='web2' href='https://example.org/more'>more</a> "
     "<a id='popup' href='https://example.org/new' target='_blank'>new window</a>"
-    "</body></html>";
+    "<script>document.title = 'script ran'</script></body></html>";
 
 class BrowserWindowTest : public ::testing::Test {
 protected:
@@ -75,6 +77,7 @@ TEST_F(BrowserWindowTest, OneOwnNavigationThenEveryOtherOpensOutside) {
     EXPECT_FALSE(OwnNavigation);
     const QUrl shown = view->url();
     EXPECT_EQ(shown, QUrl::fromLocalFile(page_));
+    EXPECT_NE(view->title(), "script ran") << "a page from disk runs no script";
 
     ClickLink(view, "web");
     ASSERT_TRUE(WaitFor([&] { return opened_.size() == 1; }));
