@@ -112,8 +112,11 @@ void WritePicturePage(const QString& pagePath, const QString& folder, const QStr
 void WriteEmptyPage(const QString& pagePath, const QString& pageDataFolder,
                     const QString& emptyTitle) {
     QString text = ReadPagePiece(pageDataFolder + QStringLiteral("template.tpl"));
-    // Texts go in as text: a translation file must not bring markup or script into the page.
-    text.replace(QStringLiteral("[TITLE]"), QString::fromUtf8(HtmlAttribute(emptyTitle.toUtf8())));
+    // Texts go in as text: a translation file must not bring markup or script into the page,
+    // nor a placeholder that the replacements below would fill.
+    QString title = QString::fromUtf8(HtmlAttribute(emptyTitle.toUtf8()));
+    title.replace(u'[', QStringLiteral("&#91;"));
+    text.replace(QStringLiteral("[TITLE]"), title);
     text.replace(QStringLiteral("[TEXT]"), QString());
     // The folder stands in a file address ("file://[DATADIR]empty.png"). Encoded as an address
     // path it holds no character that markup could take up, and '#', '?' or '%' in a folder

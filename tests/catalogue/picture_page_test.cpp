@@ -141,14 +141,14 @@ TEST_F(PicturePage, NamesThatStepOutOfTheFolderGetNoLink) {
 }
 
 TEST_F(PicturePage, EmptyPageFillsThePlaceholders) {
-    // The title is text, whatever it holds; the folder is an address path.
+    // The title is text, whatever it holds (a placeholder too); the folder is an address path.
     const QString data = base() + "d#1 %/";
     WriteFile(data + "template.tpl",
               "<title>[TITLE]</title>[TEXT]\r\n<img src=\"[DATADIR]e.gif\">[BOTTOMTEXT][TITLE]\r\n"
               "[title]");
-    WriteEmptyPage(page(), data, u"<b>Keine</b> Bilder – \"leer\" & 'x'"_qs);
-    const QByteArray title =
-        "&lt;b&gt;Keine&lt;/b&gt; Bilder \xE2\x80\x93 &quot;leer&quot; &amp; &#39;x&#39;";
+    WriteEmptyPage(page(), data, u"<b>Keine</b> Bilder – \"leer\" & 'x' [TEXT]"_qs);
+    const QByteArray title = "&lt;b&gt;Keine&lt;/b&gt; Bilder \xE2\x80\x93 &quot;leer&quot; &amp; "
+                             "&#39;x&#39; &#91;TEXT]";
     EXPECT_EQ(ReadFile(page()), "\r<title>" + title + "</title>\r<img src=\"" + base().toUtf8() +
                                     "d%231%20%25/e.gif\">" + title + "\r[title]\r\n");
 
