@@ -10,6 +10,7 @@ GLIMMORA_PACKAGES=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool xclip x11-utils x11-xkb-utils imagemagick
   fonts-dejavu-core fp-utils desktop-file-utils appstream
+  openssl
 )
 
 # Installs the Debian packages that are missing (as root, or through sudo).

@@ -391,10 +391,8 @@ void TForm1::WMHotKey() {
 }
 
 void TForm1::Timer3Timer() {
-    if (GlobalAtomExists("Glimmora_CloseYourself")) {
-        GlobalAtomDelete("Glimmora_CloseYourself");
+    if (!QuitRequested && TakeCloseRequest("Glimmora_CloseYourself"))
         QuitProgram();
-    }
 }
 
 void TForm1::Timer4Timer() {
@@ -411,7 +409,8 @@ void TForm1::QuitProgram() {
     QFile::remove(UserCatalogueFolder() + "temp.htm");
     SaveDialogSettings();
     close();
-    qApp->quit();
+    // Every loop ends, a modal one of the start-up (the language chooser) too.
+    QCoreApplication::exit(0);
 }
 
 void TForm1::SpeedButton11Click() {
@@ -440,6 +439,10 @@ void TForm1::LoadCatalogue() {
         // Rebuilding the model clears the selection; that must not show a page.
         QSignalBlocker block(TreeView1->selectionModel());
         FillCatalogueModel(*CatalogueModel, Catalogue);
+        // No node is current afterwards, and none may become so by itself: a view without a
+        // current node makes its first row current when it gets the focus back (as when a dialog
+        // closes), and that would show the first category's page.
+        TreeView1->setCurrentIndex(QModelIndex());
     }
     TreeView1->expandAll();
     if (AddImageForm)

@@ -45,6 +45,11 @@ void PlaceForFirstStart() {
 }
 
 void SaveSettings() {
-    QRect bounds(Form1 ? Form1->pos() : QPoint(10, 10), Form1 ? Form1->size() : QSize(750, 490));
-    SaveSettingsValues(bounds, VirtualDesktop().size(), ChosenMailDefIndex());
+    // Until the window has been placed (a quit during start-up) the stored values still hold.
+    const SettingsRecord& s = Settings();
+    const QRect bounds = Form1 && !Form1->FirstShowPending
+                             ? QRect(Form1->pos(), Form1->size())
+                             : QRect(s.xpos, s.ypos, s.width, s.height);
+    SaveSettingsValues(bounds, VirtualDesktop().size(),
+                       SettingsForm ? ChosenMailDefIndex() : s.chosenMailDef);
 }

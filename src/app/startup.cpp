@@ -26,8 +26,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QThread>
+#include <QTimer>
 #include <QUrl>
 #include <memory>
 #include <unistd.h>
@@ -36,6 +38,15 @@ namespace {
 
 const char kBaseName[] = "Glimmora";
 const char kCloseRequest[] = "Glimmora_CloseYourself";
+const char kMutexName[] = "GlimmoraMutex";
+const char kStartQueue[] = "GlimmoraStarting";
+
+// A running instance takes the close request at once (see CloseRequestWatcher); one that has not
+// within this time does not answer, and the new instance starts beside it.
+constexpr int kAnswerTimeMs = 2000;
+// An instance that took the request saves its settings and ends; past this it is stuck.
+constexpr int kQuitTimeMs = 20000;
+constexpr int kPollMs = 25;
 
 // Files that a new data folder receives from the program folder; an existing copy stays.
 const QStringList kSeedingList = {
@@ -78,6 +89,41 @@ void PutLanguageFilesInPlace() {
     if (QFileInfo::exists(help))
         CopyFileSilently(help, data + "Glimmora.chm");
     CopyCatalogueTranslations("0" + n);
+}
+
+// The single-instance hand-over. Returns the lock, held unless the running instance did not answer
+// (both then run side by side), or nullptr when other starts wait as well: one of them goes on,
+// this one is not needed. Every start queues until it holds the lock, so however starts
+// interleave, only the last holder finds itself alone.
+std::unique_ptr<RuntimeLock> HandOver() {
+    StartQueue queue(kStartQueue);
+    auto lock = std::make_unique<RuntimeLock>(kMutexName);
+    if (!lock->held()) {
+        const bool asked = GlobalAtomAdd(kCloseRequest);
+        const QByteArray request = GlobalAtomIdentity(kCloseRequest);
+        bool answered = asked && request.isEmpty(); // taken already
+        QElapsedTimer waited;
+        waited.start();
+        for (;;) {
+            QThread::msleep(kPollMs);
+            lock = std::make_unique<RuntimeLock>(kMutexName);
+            if (lock->held())
+                break;
+            if (!answered && GlobalAtomIdentity(kCloseRequest) != request) {
+                answered = true;
+                waited.restart();
+            }
+            if (waited.elapsed() > (answered ? kQuitTimeMs : kAnswerTimeMs)) {
+                if (!answered && !request.isEmpty())
+                    GlobalAtomDelete(kCloseRequest);
+                return lock;
+            }
+        }
+    }
+    if (!queue.alone())
+        return nullptr;
+    GlobalAtomDelete(kCloseRequest); // a left-over: nobody waits for it any more
+    return lock;
 }
 
 // The survey of an uninstall run: asks first, then shows the survey page as the main window.
@@ -195,26 +241,23 @@ int RunGlimmora(int argc, char** argv) {
         return 0;
     }
 
+    const bool uninstall = first == "uninstall" || first == "/uninstall";
     int result = 0;
     try {
-        if (GlobalAtomExists(kCloseRequest))
-            GlobalAtomDelete(kCloseRequest);
-
-        auto mutex = std::make_unique<RuntimeLock>("GlimmoraMutex");
-        if (!mutex->held()) {
-            // Another instance runs: ask it to close and give it two seconds.
-            GlobalAtomAdd(kCloseRequest);
-            for (int i = 0; i < 4; ++i)
-                QThread::msleep(500);
-            GlobalAtomDelete(kCloseRequest);
-            // Normally free by now; without it both instances run side by side.
-            mutex = std::make_unique<RuntimeLock>("GlimmoraMutex");
-        }
+        std::unique_ptr<RuntimeLock> mutex = HandOver();
+        if (!mutex)
+            return 0;
+        // A normal run answers close requests from now on, its start-up included.
+        std::unique_ptr<CloseRequestWatcher> watcher;
+        if (!uninstall)
+            watcher = std::make_unique<CloseRequestWatcher>(kCloseRequest);
 
         EnsureUserDataFolder(kBaseName);
         CreateCatalogueFolders();
         CopyMissingFiles(kBaseName, kSeedingList);
         PutLanguageFilesInPlace();
+        if (!uninstall && TakeCloseRequest(kCloseRequest))
+            return 0; // nothing shown, nothing to save
 
         QApplication app(argc, argv);
         app.setApplicationName("Glimmora");
@@ -223,16 +266,38 @@ int RunGlimmora(int argc, char** argv) {
 
         CreateTranslationTable(kBaseName);
 
-        if (first == "uninstall" || first == "/uninstall")
+        if (uninstall)
             return UninstallRun(app);
 
+        // Started beside an instance that did not answer: take the lock once it has gone, so
+        // that later starts hand over to this one.
+        QTimer lockRetry;
+        QObject::connect(&lockRetry, &QTimer::timeout, [&] {
+            mutex = std::make_unique<RuntimeLock>(kMutexName);
+            if (mutex->held())
+                lockRetry.stop();
+        });
+        if (!mutex->held())
+            lockRetry.start(1000);
+
         CreateWindows(arguments);
-        LanguageForm->exec();
-        ApplyTexts();
-        Form1->LoadCatalogue();
-        Form1->SelectStartCategory();
-        Form1->show();
-        result = app.exec();
+        // A close request taken while starting ends the start-up too.
+        const auto closing = [] {
+            Form1->Timer3Timer();
+            return Form1->QuitRequested;
+        };
+        if (!closing())
+            LanguageForm->exec();
+        if (!closing()) {
+            ApplyTexts();
+            Form1->LoadCatalogue();
+            Form1->SelectStartCategory();
+            Form1->show();
+        }
+        if (!closing())
+            result = app.exec();
+        lockRetry.stop();
+        mutex.reset(); // the settings are saved: the next instance may go on
         DestroyWindows();
     } catch (...) {
         return 0; // start-up ends silently

@@ -160,8 +160,10 @@ bool RemoveOwnCategory(const CatalogueData& catalogue, int index,
         throw IoError("The list of own categories cannot be replaced: " + listPath.toStdString());
     }
 
-    if (IsOwnCategoryFolder(folder) && FolderExists(folder))
-        DeleteFolderTree(folder);
+    // A category whose folder is a link loses the link, never what it points to; nothing that
+    // lies outside the data folder once every link is resolved is removed.
+    if (IsOwnCategoryFolder(folder))
+        RemoveFolderOrLink(folder, UserDataFolder("Glimmora"));
     return true;
 }
 
@@ -200,10 +202,13 @@ bool IsCataloguePicture(const QString& path, const CatalogueData& catalogue) {
 bool DeleteCataloguePicture(const QString& path, const CatalogueData& catalogue) {
     if (!IsCataloguePicture(path, catalogue))
         return false;
-    const QFileInfo info(path);
+    // The path as checked: given as it came, "link/../x.gif" would be resolved by the system from
+    // where the link points.
+    const QString checked = QDir::cleanPath(path);
+    const QFileInfo info(checked);
     if (!info.isFile() && !info.isSymLink())
         return false;
-    return QFile::remove(path);
+    return QFile::remove(checked);
 }
 
 void AddPictures(const QStringList& files, const QString& folder,

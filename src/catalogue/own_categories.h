@@ -24,7 +24,8 @@ QString AddOwnCategory(const QString& name, const CategoryNumberSource& draw = {
 
 // Removes the own category at absolute index `index` of `catalogue`: "owncats.dat" is rewritten
 // without its line, through "owncats.dat.tmp" renamed over it in one step, and the category's
-// folder is deleted when it lies inside OwnCategoriesFolder(). Returns false, changing nothing,
+// folder is deleted when it lies inside OwnCategoriesFolder() and, with every link resolved, inside
+// the data folder; a folder that is a link loses the link only. Returns false, changing nothing,
 // when the index is not an own category or the list no longer holds that category at its line.
 // Throws IoError when the list cannot be read or replaced; the old list then stays whole.
 // `beforeReplace` runs after the new list was written and before it replaces the old one.

@@ -2,7 +2,10 @@
 
 #include "dialogs/dialog_style.h"
 #include "integration/system_helpers.h"
+#include "platform/file_system.h"
+#include "platform/program_folder.h"
 
+#include <QFileInfo>
 #include <QFrame>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -51,6 +54,17 @@ bool IsExternalWebAddress(const QUrl& url) {
            (scheme == "http" || scheme == "https" || scheme == "ftp" || scheme == "mailto");
 }
 
+bool IsProgramOrDataFile(const QUrl& url) {
+    if (!url.isLocalFile())
+        return false;
+    const QString path = url.toLocalFile();
+    const QFileInfo info(path);
+    // The desktop's handler would start a program rather than show it.
+    if (!info.isFile() || info.isExecutable())
+        return false;
+    return LiesInside(path, ProgramFolder()) || LiesInside(path, UserDataFolder("Glimmora"));
+}
+
 TBrowserForm::TBrowserForm(QWidget* parent)
     : QDialog(parent), openExternally([](const QString& target) { OpenTarget(target); }) {
     SetUpDialog(this, "BrowserForm", "Glimmora", true, QSize(772, 473));
@@ -79,10 +93,14 @@ bool TBrowserForm::WebBrowser1BeforeNavigate2(const QUrl& url) {
         OwnNavigation = false;
         return true;
     }
-    // Only web and mail addresses leave the program; a page must not make the desktop open
-    // local files or other kinds of address.
-    if (IsExternalWebAddress(url) && openExternally)
+    // Only web and mail addresses and the program's own files leave the program; a page must
+    // not make the desktop open any other local file or other kinds of address.
+    if (!openExternally)
+        return false;
+    if (IsExternalWebAddress(url))
         openExternally(url.toString(QUrl::FullyEncoded));
+    else if (IsProgramOrDataFile(url))
+        openExternally(QFileInfo(url.toLocalFile()).canonicalFilePath()); // the file just checked
     return false;
 }
 

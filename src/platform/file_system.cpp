@@ -168,6 +168,32 @@ bool EmptyFolder(int dirFd, const QString& path, const TreeGuard& guard) {
     return ok;
 }
 
+// The entry that `path` names, with the folders above it resolved and the entry itself not
+// followed. "." and ".." are taken by their spelling, as callers check paths: "a/link/.." names
+// "a", never the folder above the link's target. "dir/" and "dir/." name the entry "dir"; given
+// to the system as they are, both would follow a link "dir". Empty for "/" and for an entry whose
+// folder does not exist.
+QString PhysicalEntry(const QString& path) {
+    if (path.isEmpty())
+        return QString();
+    const QString clean = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    const qsizetype slash = clean.lastIndexOf('/');
+    const QString name = clean.mid(slash + 1);
+    if (slash < 0 || name.isEmpty() || name == QLatin1String(".."))
+        return QString();
+    const QString parent =
+        QFileInfo(slash == 0 ? QStringLiteral("/") : clean.left(slash)).canonicalFilePath();
+    if (parent.isEmpty())
+        return QString();
+    return parent == QLatin1String("/") ? parent + name : parent + '/' + name;
+}
+
+// True when the resolved path `entry` lies below `folder`, which is resolved here.
+bool LiesBelow(const QString& entry, const QString& folder) {
+    const QString root = QFileInfo(ResolvePath(folder)).canonicalFilePath();
+    return !entry.isEmpty() && !root.isEmpty() && entry.startsWith(root + '/');
+}
+
 } // namespace
 
 QString ResolvePath(const QString& path) {
@@ -293,19 +319,34 @@ bool IsProtectedFolder(const QString& path) {
 }
 
 bool RemoveFolderTree(const QString& path) {
-    const QString resolved = ResolvePath(path);
+    const QString folder = PhysicalEntry(ResolvePath(path));
     struct stat st;
     // The folder itself must be a real folder, not a link to one.
-    if (resolved.isEmpty() || ::lstat(QFile::encodeName(resolved).constData(), &st) != 0 ||
-        !S_ISDIR(st.st_mode) || IsProtectedFolder(resolved))
+    if (folder.isEmpty() || ::lstat(QFile::encodeName(folder).constData(), &st) != 0 ||
+        !S_ISDIR(st.st_mode) || IsProtectedFolder(folder))
         return false;
-    const QString canonical = QFileInfo(resolved).canonicalFilePath();
+    const QByteArray encoded = QFile::encodeName(folder);
     const TreeGuard guard{st.st_dev, MountPoints()};
     if ((st.st_mode & S_IRWXU) != S_IRWXU)
-        ::chmod(QFile::encodeName(canonical).constData(), (st.st_mode & 07777) | S_IRWXU);
-    const int fd = ::open(QFile::encodeName(canonical).constData(),
-                          O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0 || !EmptyFolder(fd, canonical + '/', guard))
+        ::chmod(encoded.constData(), (st.st_mode & 07777) | S_IRWXU);
+    const int fd = ::open(encoded.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0 || !EmptyFolder(fd, folder + '/', guard))
         return false;
-    return ::rmdir(QFile::encodeName(canonical).constData()) == 0;
+    return ::rmdir(encoded.constData()) == 0;
+}
+
+bool RemoveFolderOrLink(const QString& path, const QString& within) {
+    const QString entry = PhysicalEntry(ResolvePath(path));
+    if (entry.isEmpty() || (!within.isEmpty() && !LiesBelow(entry, within)))
+        return false;
+    struct stat st;
+    if (::lstat(QFile::encodeName(entry).constData(), &st) != 0)
+        return false;
+    if (S_ISLNK(st.st_mode))
+        return ::unlink(QFile::encodeName(entry).constData()) == 0;
+    return RemoveFolderTree(entry);
+}
+
+bool LiesInside(const QString& path, const QString& folder) {
+    return LiesBelow(QFileInfo(ResolvePath(path)).canonicalFilePath(), folder);
 }

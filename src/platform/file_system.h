@@ -21,10 +21,17 @@ bool MatchesMask(const QString& name, const QString& mask);
 
 // Removes the folder `path` with everything in it, stopping at the first failure (what was removed
 // stays removed). Refuses "/", the home folder and any folder holding it, mount points and a
-// symbolic link given as the folder; inside the tree links are removed, never followed, and a
-// mount point stops the removal. Pending events are processed before each entry. True when the
-// folder is gone.
+// symbolic link given as the folder, however the path is spelled ("link/", "link/."); inside the
+// tree links are removed, never followed, and a mount point stops the removal. Pending events are
+// processed before each entry. True when the folder is gone.
 bool RemoveFolderTree(const QString& path);
+// Removes what `path` names: a symbolic link as a link (what it points to stays), a folder with
+// RemoveFolderTree. With `within` given, only when the entry lies below that folder once the
+// folders above the entry and `within` are resolved (links, "..", repeated slashes). True when
+// something was removed.
+bool RemoveFolderOrLink(const QString& path, const QString& within = QString());
+// True when `path`, resolved with every link in it, lies below the resolved `folder`.
+bool LiesInside(const QString& path, const QString& folder);
 // True for "/", the home folder, a folder that holds the home folder, and mount points.
 bool IsProtectedFolder(const QString& path);
 

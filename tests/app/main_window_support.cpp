@@ -68,7 +68,5 @@ bool ClickPicture(QWebEngineView* view, int index) {
             .toList();
     if (centre.size() != 2)
         return false;
-    QPoint global = view->mapToGlobal(QPoint(centre[0].toInt(), centre[1].toInt()));
-    return QProcess::execute("xdotool", {"mousemove", QString::number(global.x()),
-                                         QString::number(global.y()), "click", "1"}) == 0;
+    return ClickOnScreen(view->mapToGlobal(QPoint(centre[0].toInt(), centre[1].toInt())));
 }

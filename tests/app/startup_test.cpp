@@ -1,14 +1,20 @@
 // The entry routine, exercised on the real executable: clean-up run, seeding, and the hand-over
-// between two instances.
+// between instances.
+#include "platform/runtime_lock.h"
 #include "support/test_env.h"
 #include "support/wait.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QThread>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -117,4 +123,55 @@ TEST(Startup, SecondStartEndsFirstInstanceWhichSavesItsSettingsFirst) {
     EXPECT_EQ(second.state(), QProcess::Running);
     second.kill();
     second.waitForFinished();
+}
+
+TEST(Startup, TwentyRapidStartsLeaveExactlyOneRunningInstance) {
+    TempHome home;
+    PrepareQuietStart(home);
+    std::vector<std::unique_ptr<QProcess>> starts;
+    QRandomGenerator random(12); // the same interleaving on every run
+    for (int i = 0; i < 20; ++i) {
+        starts.push_back(std::make_unique<QProcess>());
+        starts.back()->setProcessEnvironment(Environment(home));
+        starts.back()->start(Executable(), {"/minime"});
+        QThread::msleep(random.bounded(201));
+    }
+    const auto running = [&] {
+        return std::count_if(starts.begin(), starts.end(), [](const auto& p) {
+            return p->state() != QProcess::NotRunning && !p->waitForFinished(1);
+        });
+    };
+    EXPECT_TRUE(WaitFor([&] { return running() <= 1; }, 120000)) << running() << " still run";
+    QThread::msleep(3000); // nobody else is still on the way up
+    EXPECT_EQ(running(), 1);
+    RuntimeLock probe;
+    EXPECT_TRUE(probe.heldElsewhere()) << "the survivor does not hold the lock";
+    for (auto& p : starts) {
+        p->kill();
+        p->waitForFinished();
+    }
+}
+
+TEST(Startup, CloseRequestTakenDuringStartUpEndsTheProcessAndKeepsStoredBounds) {
+    TempHome home;
+    PrepareQuietStart(home);
+    QFile::remove(home.userData() + "Glimmora.cho"); // the language chooser keeps start-up open
+    QProcess p;
+    p.setProcessEnvironment(Environment(home));
+    p.start(Executable(), QStringList());
+    ASSERT_TRUE(p.waitForStarted());
+    // The translation file is put in place right after the hand-over.
+    ASSERT_TRUE(WaitFor([&] { return QFileInfo::exists(home.userData() + "Glimmora.def"); }));
+    QThread::msleep(1500);
+    ASSERT_TRUE(GlobalAtomAdd("Glimmora_CloseYourself"));
+    const bool ended = p.waitForFinished(10000);
+    EXPECT_TRUE(ended) << "the instance took the request and kept running";
+    EXPECT_FALSE(GlobalAtomExists("Glimmora_CloseYourself"));
+    // The window was never placed: the stored bounds stay as they were.
+    const QByteArray ini = ReadFile(home.userData() + "glimmora.ini");
+    EXPECT_TRUE(ini.contains("xpos=40") && ini.contains("width=700")) << ini.constData();
+    if (!ended) {
+        p.kill();
+        p.waitForFinished();
+    }
 }

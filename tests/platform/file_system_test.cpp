@@ -145,8 +145,10 @@ TEST(RemoveFolderTree, NeverFollowsLinksOutOfTheTree) {
     ASSERT_TRUE(QFile::link(env.home() + "keepfile.txt", tree + "linkfile"));
     ASSERT_TRUE(QFile::link(tree, env.home() + "treelink"));
 
-    // A link given as the folder is not followed.
-    EXPECT_FALSE(RemoveFolderTree(env.home() + "treelink"));
+    // A link given as the folder is not followed, however the path is spelled.
+    for (const char* spelling :
+         {"treelink", "treelink/", "treelink//", "treelink/.", "./treelink/"})
+        EXPECT_FALSE(RemoveFolderTree(env.home() + spelling)) << spelling;
     EXPECT_TRUE(QFileInfo::exists(tree + "x.txt"));
 
     EXPECT_TRUE(RemoveFolderTree(tree));
