@@ -9,6 +9,7 @@
 #include "catalogue/catalogue_tree.h"
 #include "catalogue/picture_page.h"
 #include "dialogs/dialogs.h"
+#include "dialogs/message_boxes.h"
 #include "integration/insertion.h"
 #include "integration/mail_defs.h"
 #include "integration/system_helpers.h"
@@ -21,7 +22,9 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QStandardItemModel>
 #include <QSystemTrayIcon>
@@ -41,6 +44,9 @@ const QColor kLabelBlue(0x21, 0x5D, 0xC6);
 const QColor kTreeBlue(0xD6, 0xDF, 0xF7);
 constexpr int kToolBarHeight = 62;
 constexpr int kPaneWidth = 241;
+// The search field's band at the top of the left pane; everything below it keeps its place
+// relative to the others, this much further down.
+constexpr int kSearchBand = 30;
 
 // The picture page: every navigation passes through the main window's decision first.
 class PicturePage : public QWebEnginePage {
@@ -171,6 +177,8 @@ void TForm1::FormCreate() {
 
     LoadSettings();
     LoadMailDefs(UserDataFolder("Glimmora") + "glimmora.maildef.ini");
+    // However the window comes up, a typed word goes to the search.
+    SearchEdit->setFocus();
 }
 
 void TForm1::BuildToolBar() {
@@ -223,15 +231,17 @@ void TForm1::BuildLeftPane() {
     Panel4 =
         MakePanel(this, QRect(0, kToolBarHeight, kPaneWidth, height() - kToolBarHeight), kPaneBlue);
     Panel4->setObjectName("Panel4");
+    BuildSearch();
+    const int y = kSearchBand;
 
-    Image3 = MakePicture(Panel4, QRect(8, 9, 223, 25), "main/header.png");
-    Gruppenlabel1 = MakePaneLabel(Panel4, 23, 15, "Kategorien");
-    Image1 = MakePicture(Panel4, QRect(207, 10, 19, 25), "main/info.png");
+    Image3 = MakePicture(Panel4, QRect(8, y + 9, 223, 25), "main/header.png");
+    Gruppenlabel1 = MakePaneLabel(Panel4, 23, y + 15, "Kategorien");
+    Image1 = MakePicture(Panel4, QRect(207, y + 10, 19, 25), "main/info.png");
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->setToolTip("Info");
     Image1->installEventFilter(this);
 
-    WhitePanel1 = MakePanel(Panel4, QRect(8, 34, 223, 216), Qt::white);
+    WhitePanel1 = MakePanel(Panel4, QRect(8, y + 34, 223, 216), Qt::white);
     BluePanel1 = MakePanel(WhitePanel1, QRect(2, 0, 219, 214), kTreeBlue);
     TreeView1 = new QTreeView(BluePanel1);
     TreeView1->setObjectName("TreeView1");
@@ -248,17 +258,17 @@ void TForm1::BuildLeftPane() {
     treeFont.setPixelSize(13);
     TreeView1->setFont(treeFont);
 
-    Image5 = MakePicture(Panel4, QRect(8, 255, 223, 25), "main/header.png");
-    Label1 = MakePaneLabel(Panel4, 23, 261, "Glimmora");
-    Panel1 = MakePanel(Panel4, QRect(8, 280, 223, 40), Qt::white);
+    Image5 = MakePicture(Panel4, QRect(8, y + 255, 223, 25), "main/header.png");
+    Label1 = MakePaneLabel(Panel4, 23, y + 261, "Glimmora");
+    Panel1 = MakePanel(Panel4, QRect(8, y + 280, 223, 40), Qt::white);
     Panel3 = MakePanel(Panel1, QRect(2, 1, 219, 38), kTreeBlue);
     SpeedButton4 = MakeLinkButton(Panel3, "Design a baloon-Smiley", "main/balloon.png",
                                   Qt::ToolButtonTextBesideIcon);
     SpeedButton4->setGeometry(4, 1, 210, 35);
 
-    Image6 = MakePicture(Panel4, QRect(8, 325, 223, 25), "main/header.png");
-    Label3 = MakePaneLabel(Panel4, 23, 331, "Glimmora");
-    Panel5 = MakePanel(Panel4, QRect(8, 350, 223, 40), Qt::white);
+    Image6 = MakePicture(Panel4, QRect(8, y + 325, 223, 25), "main/header.png");
+    Label3 = MakePaneLabel(Panel4, 23, y + 331, "Glimmora");
+    Panel5 = MakePanel(Panel4, QRect(8, y + 350, 223, 40), Qt::white);
     Panel6 = MakePanel(Panel5, QRect(2, 1, 219, 38), kTreeBlue);
     SpeedButton5 = MakeLinkButton(Panel6, "Favorite Smilies", "main/favourites.png",
                                   Qt::ToolButtonTextBesideIcon);
@@ -266,6 +276,14 @@ void TForm1::BuildLeftPane() {
     SpeedButton7 =
         MakeLinkButton(Panel6, "Add", "main/favourite-add.png", Qt::ToolButtonTextBesideIcon);
     SpeedButton7->setGeometry(150, 1, 63, 35);
+    // The recently used pictures go with the favourites: a small link at the right end of their
+    // header, where the categories' header has its info picture.
+    RecentButton =
+        MakeLinkButton(Panel4, "Recently used", "main/recent.png", Qt::ToolButtonTextBesideIcon);
+    RecentButton->setObjectName("RecentButton");
+    RecentButton->setIconSize(QSize(16, 16));
+    RecentButton->setGeometry(131, y + 327, 98, 21);
+    connect(RecentButton, &QToolButton::clicked, this, &TForm1::RecentButtonClick);
 
     connect(SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
     connect(SpeedButton5, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
@@ -309,6 +327,13 @@ void TForm1::LayoutBrowser() {
 void TForm1::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     LayoutBrowser();
+    // The grid of found pictures follows the browser's width.
+    if ((recentShown_ || !found_.isEmpty()) && FoundPageColumns() != foundColumns_) {
+        if (recentShown_)
+            RecentButtonClick();
+        else
+            ShowFoundPage();
+    }
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
@@ -316,6 +341,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         Image1Click();
         return true;
     }
+    if (watched == SearchEdit && event->type() == QEvent::KeyPress &&
+        SearchEditKey(static_cast<QKeyEvent*>(event)->key()))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 
@@ -377,17 +405,17 @@ void TForm1::TrayIcon1Click() {
 
 void TForm1::WMHotKey() {
     if (isVisible() && !isMinimized()) {
-        if (TrayAvailable())
-            hide();
-        else
-            showMinimized();
+        HideLikeHotKey();
         return;
     }
     ShowMainWindow();
     if (QWidget* modal = QApplication::activeModalWidget()) {
         modal->raise();
         modal->activateWindow();
+        return;
     }
+    // Shown by the keyboard, the window waits for a search text.
+    FocusSearch();
 }
 
 void TForm1::Timer3Timer() {
@@ -435,6 +463,7 @@ void TForm1::SpeedButton8Click() {
 
 void TForm1::LoadCatalogue() {
     Catalogue = ReadCatalogue(UserCatalogueFolder(), CatalogueBaseFolder(), OwnCategoriesFolder());
+    InvalidateSearchIndex();
     {
         // Rebuilding the model clears the selection; that must not show a page.
         QSignalBlocker block(TreeView1->selectionModel());
@@ -447,6 +476,7 @@ void TForm1::LoadCatalogue() {
     TreeView1->expandAll();
     if (AddImageForm)
         AddImageForm->TreeView1->expandAll();
+    ShowRefusedFiles(this);
 }
 
 int TForm1::SelectedIndex() const {
@@ -489,6 +519,7 @@ void TForm1::TreeView1Change(const QModelIndex& current) {
 }
 
 void TForm1::ShowCategoryPage(const QString& folder) {
+    LeaveSearch();
     QString page = WriteCategoryPage(folder);
     WebBrowser1->load(QUrl::fromLocalFile(page));
 }

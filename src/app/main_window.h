@@ -1,5 +1,6 @@
 #pragma once
 #include "catalogue/catalogue_model.h"
+#include "catalogue/picture_search.h"
 
 #include <QIcon>
 #include <QStringList>
@@ -8,6 +9,7 @@
 
 class QFrame;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QAction;
 class QStandardItemModel;
@@ -43,6 +45,7 @@ public:
 
     // Left pane.
     QFrame* Panel4 = nullptr;
+    QLineEdit* SearchEdit = nullptr; // finds pictures by typed words, at the top
     QLabel* Image3 = nullptr;
     QLabel* Gruppenlabel1 = nullptr;
     QLabel* Image1 = nullptr;
@@ -60,6 +63,7 @@ public:
     QFrame* Panel6 = nullptr;
     QToolButton* SpeedButton5 = nullptr; // favourites page
     QToolButton* SpeedButton7 = nullptr; // favourite mode
+    QToolButton* RecentButton = nullptr; // the recently used pictures, in the favourites' header
     QIcon Image2;                        // program icon
     QIcon Image4;                        // second tray icon
 
@@ -103,6 +107,16 @@ public:
     // Absolute index of the main tree's selected node, -1 when none.
     int SelectedIndex() const;
 
+    // Search: the pictures of the result page shown; none while another page is shown.
+    const QStringList& FoundPictures() const { return found_; }
+    // Pictures or categories were added or removed: the next search lists the catalogue again.
+    void InvalidateSearchIndex() { searchIndexStale_ = true; }
+    void FocusSearch();
+    // Places the recently-used link after its caption changed.
+    void FitRecentButton();
+    // Hides the window as the hot key does.
+    void HideLikeHotKey();
+
     // Handlers.
     void SpeedButton2Click();
     void SpeedButton3Click();
@@ -115,6 +129,10 @@ public:
     void SpeedButton10Click();
     void SpeedButton11Click();
     void SpeedButton12Click();
+    void RecentButtonClick();
+    void SearchEditChange();
+    // Arrow keys, Enter and Escape typed in the search field; true when handled.
+    bool SearchEditKey(int key);
     void Image1Click();
     void TrayIcon1Click();
     void TODOCloseClick();
@@ -132,6 +150,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -140,12 +159,27 @@ private:
     void BuildToolBar();
     void BuildLeftPane();
     void BuildTray();
+    void BuildSearch();
+    void ShowFoundPage();
+    void MarkFoundPicture(int index);
+    int FoundPageColumns() const;
+    void LeaveSearch();
     void LayoutBrowser();
     void ShowMainWindow();
 
     QStringList arguments_;
     GlobalHotKey* hotkey_ = nullptr;
     QString pendingPicture_;
+
+    PictureIndex searchIndex_;
+    bool searchIndexStale_ = true;
+    bool leavingSearch_ = false;
+    bool recentShown_ = false; // the recently used pictures are the page shown
+    QStringList found_;
+    int foundTotal_ = 0;
+    int foundSelection_ = -1;
+    int foundColumns_ = 0;
+    int pageSerial_ = 0;
 };
 
 // The first command-line argument, or the empty text.

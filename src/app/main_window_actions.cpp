@@ -1,6 +1,7 @@
 // The main window's handlers that act on the catalogue and open the other windows.
 #include "app/forms.h"
 #include "app/main_window.h"
+#include "app/settings.h"
 #include "balloon/balloon_form.h"
 #include "balloon/balloon_state.h"
 #include "catalogue/add_image_form.h"
@@ -8,6 +9,7 @@
 #include "catalogue/catalogue_tree.h"
 #include "catalogue/own_categories.h"
 #include "catalogue/picture_page.h"
+#include "catalogue/recent_pictures.h"
 #include "dialogs/about_form.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/message_boxes.h"
@@ -47,7 +49,12 @@ void TForm1::SpeedButton12Click() {
 
 void TForm1::PerformPictureClick(const QString& picturePath) {
     if (!FavouriteMode() && !BalloonMode() && !RemoveMode()) {
+        if (InsertionRunning())
+            return; // ignored, so it is neither remembered nor a reason to hide
         InsertPicture(picturePath);
+        RememberRecentPicture(picturePath);
+        if (Settings().hideAfterInsert)
+            HideLikeHotKey();
         return;
     }
     if (FavouriteMode()) {
@@ -55,6 +62,7 @@ void TForm1::PerformPictureClick(const QString& picturePath) {
             ShowInfo(GetText(67), this);
         } else {
             CopyToFavourites(picturePath);
+            InvalidateSearchIndex();
             SetFavouriteMode(false);
             ShowInfo(GetText(66), this);
         }
@@ -67,6 +75,7 @@ void TForm1::PerformPictureClick(const QString& picturePath) {
     if (RemoveMode()) {
         SetRemoveMode(false);
         if (AskSystemYesNo(GetText(84), this)) {
+            InvalidateSearchIndex();
             if (!DeleteCataloguePicture(picturePath, Catalogue) &&
                 !IsCataloguePicture(picturePath, Catalogue))
                 ShowError(tr("This file is not a picture of the catalogue and was not removed:\n%1")
@@ -95,8 +104,8 @@ void TForm1::SpeedButton10Click() {
         return;
     try {
         AddOwnCategory(name);
-    } catch (const std::exception& e) {
-        ShowError(QString::fromUtf8(e.what()), this);
+    } catch (const std::exception&) {
+        ShowError(GetText(200).arg(OwnCategoriesList()), this);
         return;
     }
     LoadCatalogue();
@@ -114,8 +123,8 @@ void TForm1::TreeView1Click(const QModelIndex& index) {
             return;
         try {
             RemoveOwnCategory(Catalogue, selected);
-        } catch (const std::exception& e) {
-            ShowError(QString::fromUtf8(e.what()), this);
+        } catch (const std::exception&) {
+            ShowError(GetText(200).arg(OwnCategoriesList()), this);
         }
         LoadCatalogue();
         QModelIndex top = CatalogueModel->index(0, 0);

@@ -8,6 +8,7 @@
 #include "dialogs/settings_form.h"
 #include "dialogs/welcome_form.h"
 #include "integration/mail_defs.h"
+#include "platform/session.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -21,7 +22,8 @@ void ApplyStartSettings(const QString& argument) {
         s.xpos = 10;
     if (s.ypos > desktop.height() - 20)
         s.ypos = 10;
-    Form1->move(s.xpos, s.ypos);
+    if (WindowPositionsApply())
+        Form1->move(s.xpos, s.ypos);
     Form1->resize(s.width, s.height);
 
     const bool firstStart = argument == "/firststart";
@@ -38,18 +40,23 @@ void ApplyStartSettings(const QString& argument) {
 void PlaceForFirstStart() {
     QScreen* screen = QGuiApplication::primaryScreen();
     QSize size = screen ? screen->size() : QSize(1024, 768);
-    Form1->move(size.width() - Form1->width() - 5, size.height() - Form1->height() - 35);
+    if (WindowPositionsApply())
+        Form1->move(size.width() - Form1->width() - 5, size.height() - Form1->height() - 35);
     SettingsForm->CheckBox1->setChecked(true);
     ApplyAutostart(); // the box's handler; harmless when it already ran
     Form1->show();
 }
 
 void SaveSettings() {
-    // Until the window has been placed (a quit during start-up) the stored values still hold.
+    // Until the window has been placed (a quit during start-up) the stored values still hold;
+    // where windows have no known position, the stored one stays for the next X11 session.
     const SettingsRecord& s = Settings();
-    const QRect bounds = Form1 && !Form1->FirstShowPending
-                             ? QRect(Form1->pos(), Form1->size())
-                             : QRect(s.xpos, s.ypos, s.width, s.height);
+    QRect bounds(s.xpos, s.ypos, s.width, s.height);
+    if (Form1 && !Form1->FirstShowPending) {
+        bounds.setSize(Form1->size());
+        if (WindowPositionsApply())
+            bounds.moveTopLeft(Form1->pos());
+    }
     SaveSettingsValues(bounds, VirtualDesktop().size(),
                        SettingsForm ? ChosenMailDefIndex() : s.chosenMailDef);
 }

@@ -18,6 +18,7 @@
 #include "localisation/language.h"
 #include "localisation/language_form.h"
 #include "localisation/translation_table.h"
+#include "platform/file_system.h"
 #include "platform/program_folder.h"
 #include "platform/runtime_lock.h"
 #include <QLabel>
@@ -40,8 +41,11 @@ const char kBaseName[] = "Glimmora";
 const char kCloseRequest[] = "Glimmora_CloseYourself";
 const char kMutexName[] = "GlimmoraMutex";
 const char kStartQueue[] = "GlimmoraStarting";
+// "/toggle" asks the running instance to show or hide its main window (the hot key where the
+// desktop gives programs no global keys).
+const char kToggleRequest[] = "Glimmora_ShowOrHide";
 
-// A running instance takes the close request at once (see CloseRequestWatcher); one that has not
+// A running instance takes the close request at once (see RequestWatcher); one that has not
 // within this time does not answer, and the new instance starts beside it.
 constexpr int kAnswerTimeMs = 2000;
 // An instance that took the request saves its settings and ends; past this it is stuck.
@@ -124,6 +128,24 @@ std::unique_ptr<RuntimeLock> HandOver() {
         return nullptr;
     GlobalAtomDelete(kCloseRequest); // a left-over: nobody waits for it any more
     return lock;
+}
+
+// Hands "/toggle" to a running instance; false when none runs or it did not answer, and this start
+// then goes on as a normal one.
+bool HandOverToggle() {
+    if (!RuntimeLock(kMutexName).heldElsewhere() || !GlobalAtomAdd(kToggleRequest))
+        return false;
+    const QByteArray request = GlobalAtomIdentity(kToggleRequest);
+    QElapsedTimer waited;
+    waited.start();
+    while (GlobalAtomIdentity(kToggleRequest) == request && !request.isEmpty()) {
+        if (waited.elapsed() > kAnswerTimeMs) {
+            GlobalAtomDelete(kToggleRequest);
+            return false;
+        }
+        QThread::msleep(kPollMs);
+    }
+    return true;
 }
 
 // The survey of an uninstall run: asks first, then shows the survey page as the main window.
@@ -241,6 +263,9 @@ int RunGlimmora(int argc, char** argv) {
         return 0;
     }
 
+    if (first == "/toggle" && HandOverToggle())
+        return 0;
+
     const bool uninstall = first == "uninstall" || first == "/uninstall";
     int result = 0;
     try {
@@ -248,9 +273,9 @@ int RunGlimmora(int argc, char** argv) {
         if (!mutex)
             return 0;
         // A normal run answers close requests from now on, its start-up included.
-        std::unique_ptr<CloseRequestWatcher> watcher;
+        std::unique_ptr<RequestWatcher> watcher;
         if (!uninstall)
-            watcher = std::make_unique<CloseRequestWatcher>(kCloseRequest);
+            watcher = std::make_unique<RequestWatcher>(QStringList{kCloseRequest, kToggleRequest});
 
         EnsureUserDataFolder(kBaseName);
         CreateCatalogueFolders();
@@ -290,10 +315,25 @@ int RunGlimmora(int argc, char** argv) {
             LanguageForm->exec();
         if (!closing()) {
             ApplyTexts();
+            // Said once, here: later writes that fail for the same reason stay silent.
+            const QString data = UserDataFolder(kBaseName);
+            if (!CanWriteInFolder(data))
+                ShowError(TextOrDefault(202).arg(data));
             Form1->LoadCatalogue();
             Form1->SelectStartCategory();
+            ShowRefusedFiles();
             Form1->show();
         }
+        // Each request toggles once; those taken during the start-up act on the shown window, once
+        // the start settings have placed it (they would show it again).
+        QTimer toggle;
+        QObject::connect(&toggle, &QTimer::timeout, [] {
+            if (Form1->FirstShowPending)
+                return;
+            for (int n = TakeRequests(kToggleRequest); n > 0; --n)
+                Form1->WMHotKey();
+        });
+        toggle.start(4 * kPollMs);
         if (!closing())
             result = app.exec();
         lockRetry.stop();

@@ -6,6 +6,7 @@
 #include "catalogue/catalogue_folders.h"
 #include "dialogs/message_boxes.h"
 #include "integration/insertion.h"
+#include "localisation/translation_table.h"
 #include "platform/picture_decoder.h"
 
 #include <QDir>
@@ -268,9 +269,9 @@ void TBaloonForm::SpeedButton1Click() {
         return;
     }
     QDir().mkpath(UserCatalogueFolder());
-    QString error;
-    if (!WriteJpegFile(result.image, path, kJpegQuality, &error)) {
-        ShowError(error, this);
+    if (!WriteJpegFile(result.image, path, kJpegQuality, nullptr)) {
+        // The balloon stays open with its text, so the user can try again once there is room.
+        ShowError(GetText(200).arg(path), this);
         return;
     }
     // The insertion processes events while it waits; a second click must not start another.

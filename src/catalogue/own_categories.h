@@ -12,6 +12,9 @@
 // "_" and "-"; every other character is dropped.
 QString CleanFileName(const QString& path);
 
+// The list of own categories, "owncats.dat" in UserCatalogueFolder().
+QString OwnCategoriesList();
+
 // Draws the folder number of a new own category, 0 <= N < 9999999.
 using CategoryNumberSource = std::function<int()>;
 
@@ -48,9 +51,10 @@ bool IsCataloguePicture(const QString& path, const CatalogueData& catalogue);
 bool DeleteCataloguePicture(const QString& path, const CatalogueData& catalogue);
 
 // Copies `files` into `folder` under their cleaned names, replacing files of those names; a file
-// whose cleaned name is empty or only dots, or that cannot be copied, is skipped silently.
-// `progress` gets 1 .. n before each file and n + 1 at the end; `pause` (default: sleeping without
-// processing events) is called with 300 after each file.
-void AddPictures(const QStringList& files, const QString& folder,
-                 const std::function<void(int)>& progress = {},
-                 const std::function<void(int)>& pause = {});
+// whose cleaned name is empty or only dots is skipped silently. `progress` gets 1 .. n before each
+// file and n + 1 at the end; `pause` (default: sleeping without processing events) is called with
+// 300 after each file. Returns the files whose copy could not be written (a full disk): for them
+// nothing changed in the folder.
+QStringList AddPictures(const QStringList& files, const QString& folder,
+                        const std::function<void(int)>& progress = {},
+                        const std::function<void(int)>& pause = {});

@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <limits>
 
@@ -206,24 +205,8 @@ bool IsNtFamilyWindows() {
 }
 
 void CopyFileSilently(const QString& source, const QString& target) {
-    QFile in(ResolvePath(source));
-    if (!QFileInfo(in.fileName()).isFile() || !in.open(QIODevice::ReadOnly))
-        return;
-    // The old target stays whole until the complete copy replaces it.
-    QSaveFile out(ResolvePath(target));
-    if (!out.open(QIODevice::WriteOnly))
-        return;
-    char block[64 * 1024];
-    for (;;) {
-        const qint64 n = in.read(block, sizeof block);
-        if (n < 0 || (n > 0 && out.write(block, n) != n)) {
-            out.cancelWriting();
-            return;
-        }
-        if (n == 0)
-            break;
-    }
-    out.commit();
+    // The old target stays whole until the complete copy is on the disk and replaces it.
+    CopyFileAtomic(source, target);
 }
 
 QString AutostartCommand() {

@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -94,6 +95,12 @@ void ApplyToMainWindow(TForm1* f) {
     SetCaption(f->SpeedButton7, 74);
     SetCaption(f->SpeedButton10, 80);
     SetCaption(f->SpeedButton12, 81);
+    // The search field and the recently-used link.
+    f->SearchEdit->setPlaceholderText(ShownText(GetText(275)).replace(QLatin1Char('\n'), ' '));
+    f->SearchEdit->setToolTip(ShownText(GetText(276)));
+    SetCaption(f->RecentButton, 281);
+    f->RecentButton->setToolTip(ShownText(GetText(282)));
+    f->FitRecentButton();
 }
 
 void ApplyToAboutWindow(TAboutForm* f) {
@@ -127,6 +134,7 @@ void ApplyToSettingsDialog(TSettingsForm* f) {
     SetCaption(f->BitBtn2, 51);
     SetCaption(f->BitBtn3, 43);
     SetCaption(f->Label1, 49);
+    SetCaption(f->HideAfterInsertLabel, 285);
     SetLines(f->Memo1, 46);
 }
 

@@ -20,8 +20,14 @@ QString DataFolder() {
     return UserDataFolder(kBaseName);
 }
 
-void DeleteSilently(const QString& path) {
-    QFile::remove(ResolvePath(path));
+// Puts `source` in the place of `target` in one step, so that a crash never leaves the program
+// without the file; with no source the target goes, as no file of the new language exists. A
+// copy that cannot be written leaves the old file whole.
+void ReplaceWith(const QString& source, const QString& target) {
+    if (FileExists(source))
+        CopyFileSilently(source, target);
+    else
+        QFile::remove(ResolvePath(target));
 }
 
 } // namespace
@@ -88,14 +94,12 @@ void SetMemoText(QPlainTextEdit* memo, const QString& text) {
 
 void SwitchLanguage(const QString& name) {
     const QString data = DataFolder();
-    DeleteSilently(data + "Glimmora.chm");
-    DeleteSilently(data + "Glimmora.def");
-
     const QString code = LanguageCodeOf(name);
-    CopyFileSilently(FindDataFile(kBaseName, "Glimmora.t" + code), data + "Glimmora.def");
-    CopyFileSilently(FindDataFile(kBaseName, "Glimmora.c" + code), data + "Glimmora.chm");
-    if (!FileExists(data + "Glimmora.chm"))
-        CopyFileSilently(FindDataFile(kBaseName, "Glimmora.c00"), data + "Glimmora.chm");
+    ReplaceWith(FindDataFile(kBaseName, "Glimmora.t" + code), data + "Glimmora.def");
+    QString help = FindDataFile(kBaseName, "Glimmora.c" + code);
+    if (!FileExists(help))
+        help = FindDataFile(kBaseName, "Glimmora.c00");
+    ReplaceWith(help, data + "Glimmora.chm");
 
     CopyCatalogueTranslations(code);
     WriteLanguageNumber(code.toInt());

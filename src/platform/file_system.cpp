@@ -7,13 +7,16 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSet>
+#include <QTemporaryFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -103,6 +106,16 @@ QSet<QString> MountPoints() {
         points.insert(QFile::decodeName(decoded));
     }
     return points;
+}
+
+struct RefusalLog {
+    QList<RefusedFile> pending;
+    QSet<QString> reported;
+};
+
+RefusalLog& Refusals() {
+    static RefusalLog log;
+    return log;
 }
 
 struct TreeGuard {
@@ -276,10 +289,53 @@ std::optional<QByteArray> ReadFileBytes(const QString& path) {
     QFile f(ResolvePath(path));
     if (!QFileInfo(f.fileName()).isFile() || !f.open(QIODevice::ReadOnly))
         return std::nullopt;
+    // The size of the open file counts: the name may have been given another file meanwhile.
+    if (f.size() > kLargestReadableFile) {
+        NoteRefusedFile(f.fileName(), Refusal::TooLarge);
+        return std::nullopt;
+    }
     QByteArray data = f.readAll();
     if (f.error() != QFileDevice::NoError)
         return std::nullopt;
     return data;
+}
+
+bool IsTooLargeToRead(const QString& path) {
+    const QFileInfo info(ResolvePath(path));
+    return info.isFile() && info.size() > kLargestReadableFile;
+}
+
+void NoteRefusedFile(const QString& path, Refusal reason) {
+    RefusalLog& log = Refusals();
+    if (!log.reported.contains(path) &&
+        std::none_of(log.pending.cbegin(), log.pending.cend(),
+                     [&](const RefusedFile& f) { return f.path == path; }))
+        log.pending.append({path, reason});
+}
+
+QList<RefusedFile> TakeNewRefusedFiles() {
+    RefusalLog& log = Refusals();
+    for (const RefusedFile& file : log.pending)
+        log.reported.insert(file.path);
+    return std::exchange(log.pending, {});
+}
+
+bool CanWriteInFolder(const QString& folder) {
+    // A byte that reaches the file shows both a read-only folder and a full disk; the probe
+    // removes itself.
+    QTemporaryFile probe(ResolvePath(folder) + QStringLiteral("/.write-test-XXXXXX"));
+    return probe.open() && probe.write("x", 1) == 1 && probe.flush();
+}
+
+bool CommitSaveFile(QSaveFile& file) {
+    // Qt keeps written bytes in a buffer of its own, and commit() renames whatever reached the
+    // file even when the last flush failed for want of space: everything must be on the disk
+    // before the new file may take the old one's place.
+    if (file.error() != QFileDevice::NoError || !file.flush() || ::fsync(file.handle()) != 0) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 bool WriteFileAtomic(const QString& path, const QByteArray& data) {
@@ -290,7 +346,42 @@ bool WriteFileAtomic(const QString& path, const QByteArray& data) {
         f.cancelWriting();
         return false;
     }
-    return f.commit();
+    return CommitSaveFile(f);
+}
+
+bool CopyFileAtomic(const QString& source, const QString& target) {
+    QFile in(ResolvePath(source));
+    if (!QFileInfo(in.fileName()).isFile() || !in.open(QIODevice::ReadOnly))
+        return false;
+    QSaveFile out(ResolvePath(target));
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    char block[64 * 1024];
+    for (;;) {
+        const qint64 n = in.read(block, sizeof block);
+        if (n < 0 || (n > 0 && out.write(block, n) != n)) {
+            out.cancelWriting();
+            return false;
+        }
+        if (n == 0)
+            break;
+    }
+    return CommitSaveFile(out);
+}
+
+bool ReplaceFileUnsynced(const QString& path, const QByteArray& data) {
+    const QString target = ResolvePath(path);
+    QTemporaryFile temp(target + QStringLiteral(".XXXXXX"));
+    if (!temp.open() || temp.write(data) != data.size() || !temp.flush())
+        return false;
+    temp.setAutoRemove(false);
+    const QByteArray from = QFile::encodeName(temp.fileName());
+    temp.close();
+    if (::rename(from.constData(), QFile::encodeName(target).constData()) != 0) {
+        ::unlink(from.constData());
+        return false;
+    }
+    return true;
 }
 
 bool IsProtectedFolder(const QString& path) {

@@ -107,7 +107,7 @@ DownloadOutcome HttpDownload(const QString& url, const QString& path, qint64 lim
         RemoveTarget(target);
         return tooLarge ? DownloadOutcome::TooLarge : DownloadOutcome::Refused;
     }
-    if (writeFailed || !file.commit()) {
+    if (writeFailed || !CommitSaveFile(file)) {
         file.cancelWriting();
         return DownloadOutcome::WriteFailed;
     }

@@ -3,9 +3,10 @@
 #include <QByteArray>
 #include <QFile>
 
-#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
+#include <map>
+#include <mutex>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <sys/file.h>
@@ -13,6 +14,7 @@
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -39,8 +41,9 @@ int OpenEntry(const QString& path) {
     return ::open(Encoded(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
 }
 
-// Set by the watcher when it took a request; read (and cleared) by TakeCloseRequest.
-std::atomic<bool> requestTaken{false};
+// The requests the watcher took, by name; read (and cleared) by TakeRequests.
+std::mutex takenLock;
+std::map<QString, int> taken;
 
 } // namespace
 
@@ -151,8 +154,8 @@ QByteArray GlobalAtomIdentity(const QString& name) {
            QByteArray::number(qint64(st.st_ctim.tv_nsec));
 }
 
-struct CloseRequestWatcher::State {
-    QString name;
+struct RequestWatcher::State {
+    QStringList names;
     int stop = -1;
     std::thread thread;
 
@@ -164,8 +167,12 @@ struct CloseRequestWatcher::State {
             ::inotify_add_watch(notify, folder.constData(), IN_CREATE | IN_MOVED_TO) >= 0;
         for (;;) {
             // Every request is taken, a later one too: a waiting start must see its own answered.
-            if (GlobalAtomDelete(name))
-                requestTaken = true;
+            for (const QString& name : names) {
+                if (GlobalAtomDelete(name)) {
+                    const std::lock_guard<std::mutex> guard(takenLock);
+                    ++taken[name];
+                }
+            }
             pollfd fds[2] = {{stop, POLLIN, 0}, {notify, POLLIN, 0}};
             // Without inotify the folder is looked at ten times a second.
             if (::poll(fds, watching ? 2 : 1, watching ? -1 : 100) < 0 && errno != EINTR)
@@ -181,14 +188,14 @@ struct CloseRequestWatcher::State {
     }
 };
 
-CloseRequestWatcher::CloseRequestWatcher(const QString& name) : state_(std::make_unique<State>()) {
-    state_->name = name;
+RequestWatcher::RequestWatcher(const QStringList& names) : state_(std::make_unique<State>()) {
+    state_->names = names;
     state_->stop = ::eventfd(0, EFD_CLOEXEC);
     if (state_->stop >= 0)
         state_->thread = std::thread([state = state_.get()] { state->run(); });
 }
 
-CloseRequestWatcher::~CloseRequestWatcher() {
+RequestWatcher::~RequestWatcher() {
     if (state_->thread.joinable()) {
         const quint64 one = 1;
         [[maybe_unused]] const ssize_t written = ::write(state_->stop, &one, sizeof one);
@@ -198,8 +205,15 @@ CloseRequestWatcher::~CloseRequestWatcher() {
         ::close(state_->stop);
 }
 
+int TakeRequests(const QString& name) {
+    int count = 0;
+    {
+        const std::lock_guard<std::mutex> guard(takenLock);
+        count = std::exchange(taken[name], 0);
+    }
+    return count + (GlobalAtomDelete(name) ? 1 : 0); // whoever deletes it has taken it
+}
+
 bool TakeCloseRequest(const QString& name) {
-    if (requestTaken.exchange(false))
-        return true;
-    return GlobalAtomDelete(name); // whoever deletes it has taken it
+    return TakeRequests(name) > 0;
 }

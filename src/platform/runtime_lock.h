@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 // The per-user runtime folder that holds the single-instance lock and the close request:
@@ -56,20 +57,24 @@ bool GlobalAtomDelete(const QString& name);
 // anew); empty while there is none.
 QByteArray GlobalAtomIdentity(const QString& name);
 
-// Takes the close request (deletes it) the moment it appears, in a thread of its own, so that an
-// instance answers even while its start-up keeps the event loop from running. One per process.
-class CloseRequestWatcher {
+// Takes the requests between instances (deletes their files) the moment they appear, in a thread
+// of its own, so that an instance answers even while its start-up keeps the event loop from
+// running. One per process.
+class RequestWatcher {
 public:
-    explicit CloseRequestWatcher(const QString& name);
-    ~CloseRequestWatcher();
-    CloseRequestWatcher(const CloseRequestWatcher&) = delete;
-    CloseRequestWatcher& operator=(const CloseRequestWatcher&) = delete;
+    explicit RequestWatcher(const QStringList& names);
+    ~RequestWatcher();
+    RequestWatcher(const RequestWatcher&) = delete;
+    RequestWatcher& operator=(const RequestWatcher&) = delete;
 
 private:
     struct State;
     std::unique_ptr<State> state_;
 };
 
-// Whether a close request for this process has come: taken by the running watcher, or present now
-// (then it is taken here). True once per request.
+// How many requests of that name have come since the last call: those the running watcher took,
+// and one present now (then it is taken here).
+int TakeRequests(const QString& name);
+
+// Whether a close request for this process has come. True once per request.
 bool TakeCloseRequest(const QString& name);

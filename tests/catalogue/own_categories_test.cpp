@@ -259,6 +259,27 @@ TEST_F(OwnCategories, AddingPicturesCopiesUnderCleanedNamesWithProgress) {
     EXPECT_EQ(ReadFile(target + "MeinSmiley1.gif"), "three");
 }
 
+TEST_F(OwnCategories, OnAFullDiskTheListStaysWholeAndPicturesNotAddedAreNamed) {
+    SmallFileSystem disk(UserCatalogueFolder(), "256k");
+    if (!disk.mounted())
+        GTEST_SKIP() << kNoMountMessage;
+    WriteFile(OwnList(), "7:First\r\n9:Second\r\n");
+    WriteFile(OwnCategoriesFolder() + "7/smile.gif", "old picture");
+    const QString picture = home_.home() + "smile.gif";
+    WriteFile(picture, QByteArray(100000, 'n'));
+    const CatalogueData data = LoadCatalogueData();
+    ASSERT_TRUE(disk.fill());
+
+    EXPECT_THROW(AddOwnCategory("Third", Numbers({11})), IoError);
+    EXPECT_THROW(RemoveOwnCategory(data, data.LastBuiltInIndex + 2), IoError);
+    EXPECT_EQ(ReadFile(OwnList()), "7:First\r\n9:Second\r\n");
+    EXPECT_FALSE(QFileInfo::exists(OwnCategoriesFolder() + "11"));
+
+    EXPECT_EQ(AddPictures({picture}, OwnCategoriesFolder() + "7", {}, [](int) {}),
+              QStringList({picture}));
+    EXPECT_EQ(ReadFile(OwnCategoriesFolder() + "7/smile.gif"), "old picture");
+}
+
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

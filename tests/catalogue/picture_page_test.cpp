@@ -148,7 +148,7 @@ TEST_F(PicturePage, EmptyPageFillsThePlaceholders) {
               "[title]");
     WriteEmptyPage(page(), data, u"<b>Keine</b> Bilder – \"leer\" & 'x' [TEXT]"_qs);
     const QByteArray title = "&lt;b&gt;Keine&lt;/b&gt; Bilder \xE2\x80\x93 &quot;leer&quot; &amp; "
-                             "&#39;x&#39; &#91;TEXT]";
+                             "&#39;x&#39; &#91;TEXT&#93;";
     EXPECT_EQ(ReadFile(page()), "\r<title>" + title + "</title>\r<img src=\"" + base().toUtf8() +
                                     "d%231%20%25/e.gif\">" + title + "\r[title]\r\n");
 
