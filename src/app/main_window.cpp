@@ -32,6 +32,7 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QWebEnginePage>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 #include <cstdio>
@@ -50,7 +51,11 @@ constexpr int kSearchBand = 30;
 // The picture page: every navigation passes through the main window's decision first.
 class PicturePage : public QWebEnginePage {
 public:
-    PicturePage(TForm1* form, QObject* parent) : QWebEnginePage(parent), form_(form) {}
+    PicturePage(TForm1* form, QObject* parent) : QWebEnginePage(parent), form_(form) {
+        // The page is static HTML of our own and a click is a plain link: nothing needs script,
+        // so none runs, whatever a data or translation file brings into the page.
+        settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+    }
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {

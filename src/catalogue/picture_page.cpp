@@ -216,7 +216,11 @@ void WriteEmptyPage(const QString& pagePath, const QString& pageDataFolder,
     QString page = ReadPagePiece(pageDataFolder + QStringLiteral("template.tpl"));
     page.replace(QStringLiteral("[TITLE]"), HtmlText(emptyTitle));
     page.replace(QStringLiteral("[TEXT]"), HtmlText(text));
-    page.replace(QStringLiteral("[DATADIR]"), pageDataFolder);
+    // The folder stands in a file address ("file://[DATADIR]empty.png"). Encoded as an address
+    // path it holds no character that markup could take up, and '#', '?' or '%' in a folder
+    // name cannot cut the address.
+    page.replace(QStringLiteral("[DATADIR]"),
+                 QString::fromLatin1(QUrl::toPercentEncoding(pageDataFolder, "/")));
     page.replace(QStringLiteral("[BOTTOMTEXT]"), QString());
     WriteTextFile(pagePath, page.toUtf8());
 }

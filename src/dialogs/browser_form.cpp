@@ -9,14 +9,24 @@
 #include <QFrame>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 bool OwnNavigation = false;
 
-GuardedPage::GuardedPage(Guard guard, QObject* parent)
-    : QWebEnginePage(parent), guard_(std::move(guard)) {}
+namespace {
+bool IsWebPage(const QUrl& url) {
+    const QString scheme = url.scheme().toLower();
+    return scheme == "http" || scheme == "https";
+}
+} // namespace
 
-bool GuardedPage::acceptNavigationRequest(const QUrl& url, NavigationType, bool) {
+GuardedPage::GuardedPage(Guard guard, QObject* parent)
+    : QWebEnginePage(parent), guard_(std::move(guard)) {
+    settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+}
+
+bool GuardedPage::acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) {
     if (popup_) {
         // A pop-up is never shown: whatever the guard decides, the page itself goes away.
         if (guard_)
@@ -24,7 +34,12 @@ bool GuardedPage::acceptNavigationRequest(const QUrl& url, NavigationType, bool)
         deleteLater();
         return false;
     }
-    return guard_ ? guard_(url) : true;
+    const bool accepted = guard_ ? guard_(url) : true;
+    // Our own pages are plain HTML and forms. A page from disk runs no script, which could read
+    // local files; a page from the web keeps its own.
+    if (accepted && isMainFrame)
+        settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, IsWebPage(url));
+    return accepted;
 }
 
 QWebEnginePage* GuardedPage::createWindow(WebWindowType) {

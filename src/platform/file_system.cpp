@@ -40,25 +40,39 @@ QString MatchEntry(const QString& folder, const QString& name) {
     return QString();
 }
 
-// Classic wildcard match: '*' any run, '?' one character, letter case ignored.
+// The character at `i` (a surrogate pair is one character); moves `i` past it.
+char32_t NextCharacter(const QString& text, qsizetype& i) {
+    const QChar c = text[i++];
+    if (c.isHighSurrogate() && i < text.size() && text[i].isLowSurrogate())
+        return QChar::surrogateToUcs4(c, text[i++]);
+    return c.unicode();
+}
+
+// Classic wildcard match: '*' any run, '?' one character, letter case ignored. Goes by
+// characters, not UTF-16 units, so that '?' also stands for a character such as an emoji.
 bool WildcardMatch(const QString& name, const QString& mask) {
     qsizetype n = 0, m = 0, starMask = -1, starName = 0;
     while (n < name.size()) {
-        if (m < mask.size() && mask[m] == '*') {
-            starMask = m++;
+        qsizetype nameNext = n, maskNext = m;
+        const char32_t c = NextCharacter(name, nameNext);
+        const char32_t k = m < mask.size() ? NextCharacter(mask, maskNext) : 0;
+        if (m < mask.size() && k == U'*') {
+            starMask = m;
+            m = maskNext;
             starName = n;
         } else if (m < mask.size() &&
-                   (mask[m] == '?' || mask[m].toCaseFolded() == name[n].toCaseFolded())) {
-            ++m;
-            ++n;
+                   (k == U'?' || QChar::toCaseFolded(k) == QChar::toCaseFolded(c))) {
+            m = maskNext;
+            n = nameNext;
         } else if (starMask >= 0) {
             m = starMask + 1;
-            n = ++starName;
+            NextCharacter(name, starName);
+            n = starName;
         } else {
             return false;
         }
     }
-    while (m < mask.size() && mask[m] == '*')
+    while (m < mask.size() && mask[m] == u'*')
         ++m;
     return m == mask.size();
 }

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QWebEngineScript>
 #include <QWebEngineView>
 #include <gtest/gtest.h>
 #include <memory>
@@ -21,7 +22,8 @@ namespace {
 
 // Follows the link with the given id as a click of the user would.
 void ClickLink(QWebEngineView* view, const QString& id) {
-    view->page()->runJavaScript(QString("document.getElementById('%1').click();").arg(id));
+    view->page()->runJavaScript(QString("document.getElementById('%1').click();").arg(id),
+                                QWebEngineScript::ApplicationWorld);
 }
 
 QString Canonical(const QString& path) {
@@ -49,7 +51,7 @@ const char kSourcesPage[] =
     "<a id='escape' href='escape.txt'>escape</a> "
     "<a id='web2' href='https://example.org/more'>more</a> "
     "<a id='popup' href='https://example.org/new' target='_blank'>new window</a>"
-    "</body></html>";
+    "<script>document.title = 'script ran'</script></body></html>";
 
 class BrowserWindowTest : public ::testing::Test {
 protected:
@@ -91,6 +93,7 @@ TEST_F(BrowserWindowTest, OneOwnNavigationThenEveryOtherOpensOutside) {
     EXPECT_FALSE(OwnNavigation);
     const QUrl shown = view->url();
     EXPECT_EQ(shown, QUrl::fromLocalFile(page_));
+    EXPECT_NE(view->title(), "script ran") << "a page from disk runs no script";
 
     ClickLink(view, "web");
     ASSERT_TRUE(WaitFor([&] { return opened_.size() == 1; }));

@@ -49,6 +49,11 @@ TEST(MatchesMask, WildcardsIgnoreCase) {
     EXPECT_TRUE(MatchesMask("README", "*.*"));
     EXPECT_TRUE(MatchesMask("Glimmora", "glimmora.*"));
     EXPECT_TRUE(MatchesMask("", "*"));
+    // '?' is one character, also one outside the basic plane; such letters match in any case.
+    EXPECT_TRUE(MatchesMask(u"\U0001F600.png"_qs, "?.PNG"));
+    EXPECT_TRUE(MatchesMask(u"x\U0001F600\U0001F600y"_qs, "x??y"));
+    EXPECT_FALSE(MatchesMask(u"\U0001F600\U0001F600"_qs, "?"));
+    EXPECT_TRUE(MatchesMask(u"\U00010400.gif"_qs, u"*\U00010428.GIF"_qs));
 }
 
 TEST(ListMatching, FilesOnlyHiddenIncludedFolderFoundWithoutCase) {
