@@ -28,3 +28,8 @@ void BringTopLevelWindowToTop(NativeWindow window);
 
 // True when the keyboard focus is on the window or on one of its descendants.
 bool WindowHasInputFocus(NativeWindow window);
+
+// Waits, processing events, until the program with the keyboard focus has handled every event sent
+// to it so far: a program answers _NET_WM_PING in the order of its events, so its answer comes
+// after the keys before it. False when it cannot tell (it answers no ping, or not within limitMs).
+bool WaitForFocusedProgram(int limitMs);
