@@ -14,7 +14,7 @@
 #include "integration/mail_defs.h"
 #include "integration/system_helpers.h"
 #include "localisation/translation_table.h"
-#include "platform/global_hotkey.h"
+#include "platform/current_desktop.h"
 #include "platform/runtime_lock.h"
 
 #include <QAction>
@@ -102,10 +102,6 @@ QLabel* MakePicture(QWidget* parent, const QRect& rect, const QString& resource)
 
 } // namespace
 
-QString FirstArgument(const QStringList& arguments) {
-    return arguments.size() > 1 ? arguments.at(1) : QString();
-}
-
 TForm1::TForm1(const QStringList& arguments, QWidget* parent)
     : QWidget(parent), arguments_(arguments) {
     FormCreate();
@@ -168,8 +164,8 @@ void TForm1::FormCreate() {
     BuildTray();
 
     // Step 1: the hot key; a key held by another program is no reason to stop.
-    hotkey_ = new GlobalHotKey(this);
-    connect(hotkey_, &GlobalHotKey::activated, this, &TForm1::WMHotKey);
+    hotkey_ = CurrentDesktop().grabHotKey(this).release(); // owned as a child
+    connect(hotkey_, &DesktopHotKey::activated, this, &TForm1::WMHotKey);
 
     // Out of sight until the first timer tick places the window.
     QRect desktop = VirtualDesktop();

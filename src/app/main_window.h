@@ -19,7 +19,7 @@ class QToolButton;
 class QTreeView;
 class QWebEngineView;
 class QModelIndex;
-class GlobalHotKey;
+class DesktopHotKey;
 
 // The main window: tool bar along the top, category tree on the left, the picture page on the
 // right. Closing it only hides it into the notification area; the program ends through
@@ -168,7 +168,7 @@ private:
     void ShowMainWindow();
 
     QStringList arguments_;
-    GlobalHotKey* hotkey_ = nullptr;
+    DesktopHotKey* hotkey_ = nullptr;
     QString pendingPicture_;
 
     PictureIndex searchIndex_;
@@ -181,6 +181,3 @@ private:
     int foundColumns_ = 0;
     int pageSerial_ = 0;
 };
-
-// The first command-line argument, or the empty text.
-QString FirstArgument(const QStringList& arguments);

@@ -17,6 +17,7 @@
 #include "integration/insertion.h"
 #include "integration/system_helpers.h"
 #include "localisation/translation_table.h"
+#include "platform/current_desktop.h"
 
 #include <QFile>
 #include <QStandardItemModel>
@@ -51,7 +52,8 @@ void TForm1::PerformPictureClick(const QString& picturePath) {
     if (!FavouriteMode() && !BalloonMode() && !RemoveMode()) {
         if (InsertionRunning())
             return; // ignored, so it is neither remembered nor a reason to hide
-        InsertPicture(picturePath);
+        InsertPicture(CurrentDesktop(), picturePath,
+                      [](const QString& message) { ShowError(message); });
         RememberRecentPicture(picturePath);
         if (Settings().hideAfterInsert)
             HideLikeHotKey();

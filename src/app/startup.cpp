@@ -3,10 +3,12 @@
 #include "app/forms.h"
 #include "app/main_window.h"
 #include "app/splash_form.h"
+#include "app/window_texts.h"
 #include "balloon/balloon_form.h"
 #include "catalogue/add_image_form.h"
 #include "dialogs/about_form.h"
 #include "dialogs/browser_form.h"
+#include "dialogs/language_form.h"
 #include "dialogs/message_boxes.h"
 #include "dialogs/query_form.h"
 #include "dialogs/question_dialog.h"
@@ -16,9 +18,9 @@
 #include "dialogs/welcome_form.h"
 #include "integration/system_helpers.h"
 #include "localisation/language.h"
-#include "localisation/language_form.h"
 #include "localisation/translation_table.h"
 #include "platform/file_system.h"
+#include "platform/process_info.h"
 #include "platform/program_folder.h"
 #include "platform/runtime_lock.h"
 #include <QLabel>
@@ -33,7 +35,6 @@
 #include <QTimer>
 #include <QUrl>
 #include <memory>
-#include <unistd.h>
 
 namespace {
 
@@ -164,6 +165,7 @@ int UninstallRun(QApplication& app) {
 
 void CreateWindows(const QStringList& arguments) {
     Form1 = new TForm1(arguments);
+    FollowLanguageSwitches();
     auto splash = std::make_unique<TSplashForm>();
     splash->Label1->setText(GetText(0));
     splash->show();
@@ -242,11 +244,11 @@ void DestroyWindows() {
 
 void PrepareEnvironment() {
     // The browser's sandbox cannot run for root; the program then switches it off itself.
-    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+    if (RunningAsRoot() && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // The program folder is known before the application object exists.
-    QString exe = QFileInfo("/proc/self/exe").canonicalFilePath();
+    QString exe = RunningExecutable();
     if (!exe.isEmpty())
         SetProgramFolder(QFileInfo(exe).absolutePath());
 }

@@ -7,6 +7,7 @@
 #include "dialogs/message_boxes.h"
 #include "integration/insertion.h"
 #include "localisation/translation_table.h"
+#include "platform/current_desktop.h"
 #include "platform/picture_decoder.h"
 
 #include <QDir>
@@ -276,7 +277,7 @@ void TBaloonForm::SpeedButton1Click() {
     }
     // The insertion processes events while it waits; a second click must not start another.
     SpeedButton1->setEnabled(false);
-    InsertPicture(path);
+    InsertPicture(CurrentDesktop(), path, [](const QString& message) { ShowError(message); });
     SpeedButton1->setEnabled(true);
     accept();
 }

@@ -1,8 +1,8 @@
 #include "integration/insertion.h"
 
-#include "dialogs/message_boxes.h"
 #include "integration/key_sequence.h"
 #include "integration/mail_defs.h"
+#include "integration/target_window.h"
 #include "platform/picture_clipboard.h"
 
 #include <QCoreApplication>
@@ -49,7 +49,7 @@ bool InsertionRunning() {
     return g_insertionRunning;
 }
 
-void InsertPicture(const QString& url) {
+void InsertPicture(Desktop& desktop, const QString& url, const InsertionReport& report) {
     // Every wait below processes events, so a second click could start a second insertion in
     // the middle of this one and mix both key sequences.
     if (g_insertionRunning)
@@ -63,26 +63,26 @@ void InsertPicture(const QString& url) {
             copy.state() == PictureClipboard::State::Failed
                 ? copy.errorString()
                 : QObject::tr("The picture \"%1\" took too long to load.").arg(url);
-        ShowError(reason + QLatin1Char('\n') + QObject::tr("Nothing was inserted."));
+        report(reason + QLatin1Char('\n') + QObject::tr("Nothing was inserted."));
         return;
     }
     WaitMilliseconds(500);
-    if (!copy.SelectAllAndCopy()) {
-        ShowError(QObject::tr("The picture could not be put on the clipboard. Nothing was "
-                              "inserted."));
+    if (!desktop.setClipboard(copy.CreateMimeData())) {
+        report(QObject::tr("The picture could not be put on the clipboard. Nothing was "
+                           "inserted."));
         return;
     }
 
     try {
-        ActivateTargetWindow();
-        SendKeySequence(GetChosenMailDef().ToHtmlKeys);
+        ActivateTargetWindow(desktop);
+        SendKeySequence(desktop, GetChosenMailDef().ToHtmlKeys);
         WaitMilliseconds(500);
-        SendKeySequence(GetChosenMailDef().InsertKeys);
+        SendKeySequence(desktop, GetChosenMailDef().InsertKeys);
     } catch (const std::out_of_range&) {
         // Nothing has been touched yet when the first look-up fails; the picture is on the
         // clipboard for the user to paste.
-        ShowError(QObject::tr("No mail program is chosen. Please choose your mail program in the "
-                              "settings, then click the picture again. The picture is on the "
-                              "clipboard and can be pasted by hand."));
+        report(QObject::tr("No mail program is chosen. Please choose your mail program in the "
+                           "settings, then click the picture again. The picture is on the "
+                           "clipboard and can be pasted by hand."));
     }
 }

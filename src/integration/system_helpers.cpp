@@ -3,6 +3,7 @@
 #include "platform/autostart_file.h"
 #include "platform/file_system.h"
 #include "platform/http_download.h"
+#include "platform/process_info.h"
 #include "platform/program_folder.h"
 #include "platform/shell_open.h"
 
@@ -211,9 +212,12 @@ void CopyFileSilently(const QString& source, const QString& target) {
 
 QString AutostartCommand() {
     // The clean-up run asks for it before any application object exists.
-    const QString executable =
-        QCoreApplication::instance()
-            ? QCoreApplication::applicationFilePath()
-            : QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    const QString executable = QCoreApplication::instance()
+                                   ? QCoreApplication::applicationFilePath()
+                                   : RunningExecutable();
     return ExecArgument(executable) + QStringLiteral(" /minime");
+}
+
+QString FirstArgument(const QStringList& arguments) {
+    return arguments.size() > 1 ? arguments.at(1) : QString();
 }

@@ -69,3 +69,6 @@ void CopyFileSilently(const QString& source, const QString& target);
 
 // The executable's path followed by " /minime": the autostart command.
 QString AutostartCommand();
+
+// The first command-line argument, or the empty text.
+QString FirstArgument(const QStringList& arguments);

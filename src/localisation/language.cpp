@@ -1,7 +1,5 @@
 #include "localisation/language.h"
 
-#include "app/forms.h"
-#include "app/main_window.h"
 #include "integration/system_helpers.h"
 #include "localisation/translation_table.h"
 #include "platform/file_system.h"
@@ -110,10 +108,10 @@ void SwitchLanguage(const QString& name) {
         // An unreadable translation file leaves the new table empty; the switch goes on with it
         // rather than leaving windows and catalogue half switched.
     }
-    ApplyTexts();
+    emit LanguageSwitches().switched();
+}
 
-    if (Form1) {
-        Form1->LoadCatalogue();
-        Form1->SelectStartCategory();
-    }
+LanguageEvents& LanguageSwitches() {
+    static LanguageEvents events;
+    return events;
 }

@@ -5,6 +5,7 @@
 
 #include "app/forms.h"
 #include "app/main_window.h"
+#include "app/window_texts.h"
 #include "balloon/balloon_form.h"
 #include "catalogue/add_image_form.h"
 #include "dialogs/about_form.h"
@@ -163,6 +164,7 @@ protected:
         BrowserForm = new TBrowserForm();
         AddImageForm = new TAddImageForm();
         BaloonForm = new TBaloonForm();
+        FollowLanguageSwitches();
     }
     static void TearDownTestSuite() {
         for (QWidget* window :

@@ -1,4 +1,4 @@
-#include "localisation/language.h"
+#include "app/window_texts.h"
 
 #include "app/forms.h"
 #include "app/main_window.h"
@@ -10,6 +10,7 @@
 #include "dialogs/question_dialog.h"
 #include "dialogs/settings_form.h"
 #include "dialogs/welcome_form.h"
+#include "localisation/language.h"
 #include "localisation/translation_table.h"
 
 #include <QAbstractButton>
@@ -186,4 +187,18 @@ void ApplyTexts() {
         ApplyToAddPictureWindow(AddImageForm);
     if (BaloonForm)
         ApplyToBalloonDesigner(BaloonForm);
+}
+
+void FollowLanguageSwitches() {
+    static bool connected = false;
+    if (connected)
+        return;
+    connected = true;
+    QObject::connect(&LanguageSwitches(), &LanguageEvents::switched, [] {
+        ApplyTexts();
+        if (Form1) {
+            Form1->LoadCatalogue();
+            Form1->SelectStartCategory();
+        }
+    });
 }

@@ -1,10 +1,10 @@
-#include "platform/x11_windows.h"
+#include "platform/x11/x11_windows.h"
 
 #include <QGuiApplication>
 #include <QString>
 
 // Xlib last: its macros (Status, Bool) break Qt headers included after it.
-#include "platform/x11_support.h"
+#include "platform/x11/x11_support.h"
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <atomic>
