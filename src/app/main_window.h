@@ -18,6 +18,7 @@ class QTreeView;
 class QWebEngineView;
 class QModelIndex;
 class GlobalHotKey;
+class WindowSettler;
 
 // The main window: tool bar along the top, category tree on the left, the picture page on the
 // right. Closing it only hides it into the notification area; the program ends through
@@ -127,6 +128,18 @@ public:
 
     // Whether closing the window hides it (a tray exists) or minimises it.
     static bool TrayAvailable();
+    // Every way of sending the window away ends here: hidden into the notification area, or
+    // minimised when there is none, so that the desktop's window list still reaches it.
+    Q_INVOKABLE void SendToTray();
+
+    // Puts the window's frame at the top left of `bounds` and gives the window their size. A
+    // window manager may still move a window that it withdraws or maps (it pulls one mapped off
+    // the screen into view), so they are applied again when the window is shown, until the window
+    // has been seen there.
+    void PlaceAt(const QRect& bounds);
+    // The bounds to save (frame position, window size): the placed ones while the window has not
+    // been seen there yet.
+    QRect SavedBounds() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -142,10 +155,16 @@ private:
     void BuildTray();
     void LayoutBrowser();
     void ShowMainWindow();
+    void ConfirmPlacement();
+    void Minimise();
+    void ConfirmMinimised();
+    QPoint FramePosition() const;
 
     QStringList arguments_;
     GlobalHotKey* hotkey_ = nullptr;
     QString pendingPicture_;
+    WindowSettler* settler_ = nullptr;
+    bool sentToTray_ = false; // hidden by SendToTray, so the tray's going away brings it back
 };
 
 // The first command-line argument, or the empty text.

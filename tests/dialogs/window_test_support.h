@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "support/desktop.h"
 #include "support/wait.h"
 
 // Runs `action` once `window` is the visible modal window, i.e. from inside its modal loop.
@@ -21,11 +22,8 @@ inline void WhenModal(QWidget* window, std::function<void()> action) {
     poll->start();
 }
 
-// Test main for window tests: the browser engine wants shared GL contexts before the app exists.
+// Test main for window tests (support/desktop.h).
 #define GLIMMORA_WINDOW_TEST_MAIN                                                                  \
     int main(int argc, char** argv) {                                                              \
-        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);                                \
-        QApplication app(argc, argv);                                                              \
-        ::testing::InitGoogleTest(&argc, argv);                                                    \
-        return RUN_ALL_TESTS();                                                                    \
+        return RunWindowTests(argc, argv);                                                         \
     }

@@ -3,56 +3,11 @@
 #include "support/wait.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMessageBox>
-#include <QStandardPaths>
-#include <QThread>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
 #include <gtest/gtest.h>
-
-PrivateXServer::PrivateXServer() : previousDisplay_(qgetenv("DISPLAY")) {
-    if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty()) {
-        ok_ = !previousDisplay_.isEmpty();
-        return;
-    }
-    // Xvfb picks a free display itself and names it on stdout once it accepts connections, so
-    // test programs started side by side never share a server.
-    server_.setProgram(QStringLiteral("Xvfb"));
-    server_.setArguments(
-        {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"});
-    server_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    server_.start();
-    if (!server_.waitForStarted(5000))
-        return;
-    QByteArray number;
-    QElapsedTimer waited;
-    waited.start();
-    while (!number.contains('\n') && waited.elapsed() < 15000 &&
-           server_.state() == QProcess::Running) {
-        server_.waitForReadyRead(500);
-        number += server_.readAllStandardOutput();
-    }
-    number = number.trimmed();
-    if (number.isEmpty())
-        return;
-    qputenv("DISPLAY", ":" + number);
-    ok_ = true;
-}
-
-PrivateXServer::~PrivateXServer() {
-    if (server_.state() != QProcess::NotRunning) {
-        server_.terminate();
-        if (!server_.waitForFinished(3000))
-            server_.kill();
-        server_.waitForFinished(1000);
-    }
-    if (previousDisplay_.isEmpty())
-        qunsetenv("DISPLAY");
-    else
-        qputenv("DISPLAY", previousDisplay_);
-}
 
 int RunTestsOnPrivateXServer(int argc, char** argv) {
     PrivateXServer server;

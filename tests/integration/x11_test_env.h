@@ -1,28 +1,15 @@
 #pragma once
+#include "support/desktop.h"
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <memory>
 
-// An Xvfb server of the test program's own (started without server reset, so keyboard maps set
-// with setxkbmap stay), so that changing the keyboard layout or the focus cannot disturb other
-// test programs. DISPLAY points at it while the object lives. When Xvfb is not installed the
-// display that the environment gives is used.
-class PrivateXServer {
-public:
-    PrivateXServer();
-    ~PrivateXServer();
-    PrivateXServer(const PrivateXServer&) = delete;
-    PrivateXServer& operator=(const PrivateXServer&) = delete;
-
-    bool ok() const { return ok_; }
-
-private:
-    QProcess server_;
-    QByteArray previousDisplay_;
-    bool ok_ = false;
-};
+// The test program's own X server, with a window manager and a tray (support/desktop.h), so that
+// changing the keyboard layout or the focus cannot disturb other test programs.
+using PrivateXServer = PrivateDesktop;
 
 // The main routine of a test program that needs a screen: starts a PrivateXServer, then a
 // QApplication on it, and runs the tests.
