@@ -1,7 +1,9 @@
 #include "platform/x11_windows.h"
 
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QString>
+#include <QThread>
 
 // Xlib last: its macros (Status, Bool) break Qt headers included after it.
 #include "platform/x11_support.h"
@@ -389,4 +391,35 @@ void MinimiseTopLevelWindow(NativeWindow window) {
     X11ErrorGuard guard(display);
     XIconifyWindow(display, window, DefaultScreen(display));
     XFlush(display);
+}
+
+QMargins ExpectedFrameMargins(NativeWindow window) {
+    Display* display = X11Display();
+    if (!display || !window)
+        return {};
+    X11ErrorGuard guard(display);
+    if (!WindowManagerRunning(display))
+        return {};
+    const Atom extents = AtomOf(display, "_NET_FRAME_EXTENTS");
+    auto margins = ReadCardinalList(display, window, extents, XA_CARDINAL);
+    if (margins.size() != 4) {
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = window;
+        event.xclient.message_type = AtomOf(display, "_NET_REQUEST_FRAME_EXTENTS");
+        event.xclient.format = 32;
+        XSendEvent(display, DefaultRootWindow(display), False,
+                   SubstructureRedirectMask | SubstructureNotifyMask, &event);
+        // The manager answers by setting the property; one that does not answer soon never will.
+        QElapsedTimer waited;
+        waited.start();
+        while (margins.size() != 4 && waited.elapsed() < 300) {
+            QThread::msleep(5);
+            margins = ReadCardinalList(display, window, extents, XA_CARDINAL);
+        }
+    }
+    if (margins.size() != 4)
+        return {};
+    // Left, right, top, bottom.
+    return QMargins(int(margins[0]), int(margins[2]), int(margins[1]), int(margins[3]));
 }

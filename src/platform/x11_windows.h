@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QMargins>
 #include <QRect>
 #include <QtGlobal>
 
@@ -35,6 +36,9 @@ bool WindowHasInputFocus(NativeWindow window);
 QRect TopLevelFrameGeometry(NativeWindow window);
 // The window's own rectangle on the screen, without the frame. Empty when the window is gone.
 QRect WindowGeometryOnScreen(NativeWindow window);
+// The frame that the window manager will put around a window not yet mapped, asked of it
+// (_NET_REQUEST_FRAME_EXTENTS); null margins without a window manager or an answer.
+QMargins ExpectedFrameMargins(NativeWindow window);
 // Asks the window manager to minimise the window (ICCCM WM_CHANGE_STATE).
 void MinimiseTopLevelWindow(NativeWindow window);
 // Asks for the window's frame at `frameTopLeft` and the window itself `size` large: from the

@@ -170,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(Layouts, LayoutTest, ::testing::Values("de", "fr", "ru"
 TEST_F(InsertionTest, MinimisedTargetIsRestoredAndReceivesTheKeys) {
     TargetClient client(kTargetClass, {"--iconic"});
     ASSERT_TRUE(client.started());
-    ASSERT_TRUE(IsWindowIconic(client.window()));
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowIconic(client.window()); }));
     InsertPicture(picture);
     ASSERT_TRUE(client.waitForLine("PASTE done", 15000)) << client.lines().join('\n').toStdString();
     EXPECT_TRUE(client.hasLine("MAPPED"));

@@ -1,5 +1,6 @@
 #include "integration/x11_test_env.h"
 
+#include "platform/x11_windows.h"
 #include "support/wait.h"
 
 #include <QApplication>
@@ -9,8 +10,8 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 
-int RunTestsOnPrivateXServer(int argc, char** argv) {
-    PrivateXServer server;
+int RunTestsOnPrivateXServer(int argc, char** argv, PrivateDesktop::Kind kind) {
+    PrivateXServer server(kind);
     if (!server.ok()) {
         fprintf(stderr, "No X server for the tests.\n");
         return 1;
@@ -28,7 +29,9 @@ bool SetKeyboardLayout(const QString& layout) {
     return QProcess::execute(QStringLiteral("setxkbmap"), {"-layout", layout}) == 0;
 }
 
-TargetClient::TargetClient(const QString& windowClass, const QStringList& options) {
+TargetClient::TargetClient(const QString& windowClass, const QStringList& options)
+    : shown_(!options.contains(QStringLiteral("--iconic")) &&
+             !options.contains(QStringLiteral("--withdrawn"))) {
     QObject::connect(&process_, &QProcess::readyReadStandardOutput, [this] { Read(); });
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process_.start(QStringLiteral(GLIMMORA_TARGET_CLIENT),
@@ -38,6 +41,9 @@ TargetClient::TargetClient(const QString& windowClass, const QStringList& option
 TargetClient::~TargetClient() {
     process_.kill();
     process_.waitForFinished(3000);
+    // The X server lets go of the client's window and grabs once it sees the connection close.
+    if (window_)
+        WaitUntil([this] { return DescribeWindow(window_).frame.isEmpty(); }, 3000);
 }
 
 void TargetClient::Read() {
@@ -52,7 +58,13 @@ void TargetClient::Read() {
 }
 
 bool TargetClient::started(int ms) {
-    return WaitUntil([this] { return window_ != 0; }, ms);
+    if (!WaitUntil([this] { return window_ != 0; }, ms))
+        return false;
+    // The window manager gives a new window the focus a moment after it appears; a test that
+    // starts typing before would race it.
+    if (shown_ && DesktopHasWindowManager())
+        WaitUntil([this] { return WindowHasInputFocus(window_); }, 3000);
+    return true;
 }
 
 bool TargetClient::waitForLine(const QString& line, int ms) {

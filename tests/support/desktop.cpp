@@ -50,11 +50,6 @@ std::vector<unsigned long> RootList(Display* display, const char* name) {
     return result;
 }
 
-bool WindowManagerUp() {
-    XConnection x;
-    return x.get() && !RootList(x.get(), "_NET_SUPPORTING_WM_CHECK").empty();
-}
-
 bool TrayUp() {
     XConnection x;
     return x.get() &&
@@ -72,7 +67,7 @@ void Stop(QProcess& process) {
 
 } // namespace
 
-PrivateDesktop::PrivateDesktop(bool withTray) : previousDisplay_(qgetenv("DISPLAY")) {
+PrivateDesktop::PrivateDesktop(Kind kind) : previousDisplay_(qgetenv("DISPLAY")) {
     // Xvfb picks a free display itself and names it on stdout once it accepts connections.
     server_.setProgram(QStringLiteral("Xvfb"));
     server_.setArguments(
@@ -93,11 +88,15 @@ PrivateDesktop::PrivateDesktop(bool withTray) : previousDisplay_(qgetenv("DISPLA
     if (number.isEmpty())
         return;
     qputenv("DISPLAY", ":" + number);
+    if (kind == Kind::Bare) {
+        ok_ = true;
+        return;
+    }
 
     windowManager_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     windowManager_.start(QStringLiteral("openbox"), {"--sm-disable"});
-    ok_ = windowManager_.waitForStarted(5000) && WaitFor(WindowManagerUp, 15000) &&
-          (!withTray || StartTray());
+    ok_ = windowManager_.waitForStarted(5000) && WaitFor(DesktopHasWindowManager, 15000) &&
+          (kind != Kind::WindowManagerAndTray || StartTray());
 }
 
 PrivateDesktop::~PrivateDesktop() {
@@ -122,6 +121,11 @@ bool PrivateDesktop::StopTray() {
     return WaitFor([] { return !TrayUp(); }, 5000);
 }
 
+bool DesktopHasWindowManager() {
+    XConnection x;
+    return x.get() && !RootList(x.get(), "_NET_SUPPORTING_WM_CHECK").empty();
+}
+
 PrivateDesktop* TestDesktop() {
     return g_desktop;
 }
@@ -129,7 +133,7 @@ PrivateDesktop* TestDesktop() {
 int RunWindowTests(int argc, char** argv) {
     std::unique_ptr<PrivateDesktop> desktop;
     if (qEnvironmentVariable("GLIMMORA_TEST_DESKTOP") == QLatin1String("without-tray")) {
-        desktop = std::make_unique<PrivateDesktop>(false);
+        desktop = std::make_unique<PrivateDesktop>(PrivateDesktop::Kind::WindowManager);
         if (!desktop->ok()) {
             std::fputs("No desktop (Xvfb, openbox) for the tests.\n", stderr);
             return 1;

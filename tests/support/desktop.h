@@ -6,11 +6,13 @@
 
 // A desktop of the test program's own, as users have one: an Xvfb server (without server reset,
 // so keyboard maps set with setxkbmap stay), openbox as the window manager and, when asked for,
-// trayer as the notification area. DISPLAY points at it while the object lives; the tests of one
-// program can neither disturb nor be disturbed by those of another.
+// trayer as the notification area; or, for the cases written for it, the bare X server. DISPLAY
+// points at it while the object lives; the tests of one program can neither disturb nor be
+// disturbed by those of another.
 class PrivateDesktop {
 public:
-    explicit PrivateDesktop(bool withTray = true);
+    enum class Kind { Bare, WindowManager, WindowManagerAndTray };
+    explicit PrivateDesktop(Kind kind = Kind::WindowManagerAndTray);
     ~PrivateDesktop();
     PrivateDesktop(const PrivateDesktop&) = delete;
     PrivateDesktop& operator=(const PrivateDesktop&) = delete;
@@ -34,6 +36,9 @@ private:
 int RunWindowTests(int argc, char** argv);
 // The private desktop of this test program, or null when it runs on the given display.
 PrivateDesktop* TestDesktop();
+
+// A window manager runs on the display.
+bool DesktopHasWindowManager();
 
 // What the X server and the window manager say about a top-level window, asked directly.
 struct WindowOnDesktop {
