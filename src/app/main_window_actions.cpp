@@ -69,9 +69,7 @@ void TForm1::PerformPictureClick(const QString& picturePath) {
         if (AskSystemYesNo(GetText(84), this)) {
             if (!DeleteCataloguePicture(picturePath, Catalogue) &&
                 !IsCataloguePicture(picturePath, Catalogue))
-                ShowError(tr("This file is not a picture of the catalogue and was not removed:\n%1")
-                              .arg(picturePath),
-                          this);
+                ShowError(GetText(237).arg(picturePath), this);
         }
         int selected = SelectedIndex();
         if (selected >= 0 && selected < Catalogue.CategoryFolders.size()) {
@@ -95,8 +93,8 @@ void TForm1::SpeedButton10Click() {
         return;
     try {
         AddOwnCategory(name);
-    } catch (const std::exception& e) {
-        ShowError(QString::fromUtf8(e.what()), this);
+    } catch (const std::exception&) {
+        ShowError(GetText(238), this);
         return;
     }
     LoadCatalogue();
@@ -114,8 +112,8 @@ void TForm1::TreeView1Click(const QModelIndex& index) {
             return;
         try {
             RemoveOwnCategory(Catalogue, selected);
-        } catch (const std::exception& e) {
-            ShowError(QString::fromUtf8(e.what()), this);
+        } catch (const std::exception&) {
+            ShowError(GetText(239), this);
         }
         LoadCatalogue();
         QModelIndex top = CatalogueModel->index(0, 0);

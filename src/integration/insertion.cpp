@@ -3,6 +3,7 @@
 #include "dialogs/message_boxes.h"
 #include "integration/key_sequence.h"
 #include "integration/mail_defs.h"
+#include "localisation/translation_table.h"
 #include "platform/picture_clipboard.h"
 
 #include <QCoreApplication>
@@ -59,17 +60,13 @@ void InsertPicture(const QString& url) {
     PictureClipboard& copy = CopyBrowser1();
     copy.Navigate(url);
     if (!WaitForPicture(copy)) {
-        const QString reason =
-            copy.state() == PictureClipboard::State::Failed
-                ? copy.errorString()
-                : QObject::tr("The picture \"%1\" took too long to load.").arg(url);
-        ShowError(reason + QLatin1Char('\n') + QObject::tr("Nothing was inserted."));
+        const bool failed = copy.state() == PictureClipboard::State::Failed;
+        ShowError(GetText(failed ? 231 : 232).arg(url));
         return;
     }
     WaitMilliseconds(500);
     if (!copy.SelectAllAndCopy()) {
-        ShowError(QObject::tr("The picture could not be put on the clipboard. Nothing was "
-                              "inserted."));
+        ShowError(GetText(233));
         return;
     }
 
@@ -81,8 +78,6 @@ void InsertPicture(const QString& url) {
     } catch (const std::out_of_range&) {
         // Nothing has been touched yet when the first look-up fails; the picture is on the
         // clipboard for the user to paste.
-        ShowError(QObject::tr("No mail program is chosen. Please choose your mail program in the "
-                              "settings, then click the picture again. The picture is on the "
-                              "clipboard and can be pasted by hand."));
+        ShowError(GetText(230));
     }
 }
