@@ -1,5 +1,6 @@
 #include "support/desktop.h"
 
+#include "dialogs/interface_fonts.h"
 #include "platform/x11_windows.h"
 #include "support/wait.h"
 
@@ -145,6 +146,7 @@ int RunWindowTests(int argc, char** argv) {
     int result = 0;
     {
         QApplication app(argc, argv);
+        UseInterfaceFonts(); // as the program does: the windows are measured in its fonts
         ::testing::InitGoogleTest(&argc, argv);
         result = RUN_ALL_TESTS();
     }
