@@ -10,7 +10,8 @@ GLIMMORA_PACKAGES=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool xclip x11-utils x11-xkb-utils imagemagick
   fonts-dejavu-core fp-utils desktop-file-utils appstream
-  openbox trayer
+  openssl openbox trayer
+  sway qt6-wayland libwayland-dev libwayland-bin wl-clipboard
 )
 
 # Installs the Debian packages that are missing (as root, or through sudo).

@@ -1,6 +1,7 @@
 // The main window's handlers that act on the catalogue and open the other windows.
 #include "app/forms.h"
 #include "app/main_window.h"
+#include "app/settings.h"
 #include "balloon/balloon_form.h"
 #include "balloon/balloon_state.h"
 #include "catalogue/add_image_form.h"
@@ -8,6 +9,7 @@
 #include "catalogue/catalogue_tree.h"
 #include "catalogue/own_categories.h"
 #include "catalogue/picture_page.h"
+#include "catalogue/recent_pictures.h"
 #include "dialogs/about_form.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/message_boxes.h"
@@ -15,6 +17,7 @@
 #include "integration/insertion.h"
 #include "integration/system_helpers.h"
 #include "localisation/translation_table.h"
+#include "platform/current_desktop.h"
 
 #include <QFile>
 #include <QStandardItemModel>
@@ -47,7 +50,13 @@ void TForm1::SpeedButton12Click() {
 
 void TForm1::PerformPictureClick(const QString& picturePath) {
     if (!FavouriteMode() && !BalloonMode() && !RemoveMode()) {
-        InsertPicture(picturePath);
+        if (InsertionRunning())
+            return; // ignored, so it is neither remembered nor a reason to hide
+        InsertPicture(CurrentDesktop(), picturePath,
+                      [](const QString& message) { ShowError(message); });
+        RememberRecentPicture(picturePath);
+        if (Settings().hideAfterInsert)
+            SendToTray();
         return;
     }
     if (FavouriteMode()) {
@@ -55,6 +64,7 @@ void TForm1::PerformPictureClick(const QString& picturePath) {
             ShowInfo(GetText(67), this);
         } else {
             CopyToFavourites(picturePath);
+            InvalidateSearchIndex();
             SetFavouriteMode(false);
             ShowInfo(GetText(66), this);
         }
@@ -67,6 +77,7 @@ void TForm1::PerformPictureClick(const QString& picturePath) {
     if (RemoveMode()) {
         SetRemoveMode(false);
         if (AskSystemYesNo(GetText(84), this)) {
+            InvalidateSearchIndex();
             if (!DeleteCataloguePicture(picturePath, Catalogue) &&
                 !IsCataloguePicture(picturePath, Catalogue))
                 ShowError(GetText(237).arg(picturePath), this);
@@ -94,7 +105,7 @@ void TForm1::SpeedButton10Click() {
     try {
         AddOwnCategory(name);
     } catch (const std::exception&) {
-        ShowError(GetText(238), this);
+        ShowError(GetText(200).arg(OwnCategoriesList()), this);
         return;
     }
     LoadCatalogue();
@@ -113,7 +124,7 @@ void TForm1::TreeView1Click(const QModelIndex& index) {
         try {
             RemoveOwnCategory(Catalogue, selected);
         } catch (const std::exception&) {
-            ShowError(GetText(239), this);
+            ShowError(GetText(200).arg(OwnCategoriesList()), this);
         }
         LoadCatalogue();
         QModelIndex top = CatalogueModel->index(0, 0);

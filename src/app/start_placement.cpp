@@ -8,6 +8,7 @@
 #include "dialogs/settings_form.h"
 #include "dialogs/welcome_form.h"
 #include "integration/mail_defs.h"
+#include "platform/session.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -52,6 +53,16 @@ void PlaceForFirstStart() {
 }
 
 void SaveSettings() {
-    QRect bounds = Form1 ? Form1->SavedBounds() : QRect(10, 10, 750, 490);
-    SaveSettingsValues(bounds, VirtualDesktop().size(), ChosenMailDefIndex());
+    // Until the window has been placed (a quit during start-up) the stored values still hold;
+    // where windows have no known position, the stored one stays for the next X11 session.
+    const SettingsRecord& s = Settings();
+    QRect bounds(s.xpos, s.ypos, s.width, s.height);
+    if (Form1 && !Form1->FirstShowPending) {
+        const QRect saved = Form1->SavedBounds();
+        bounds.setSize(saved.size());
+        if (WindowPositionsApply())
+            bounds.moveTopLeft(saved.topLeft());
+    }
+    SaveSettingsValues(bounds, VirtualDesktop().size(),
+                       SettingsForm ? ChosenMailDefIndex() : s.chosenMailDef);
 }

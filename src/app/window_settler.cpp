@@ -1,6 +1,7 @@
 #include "app/window_settler.h"
 
-#include "platform/x11_windows.h"
+#include "platform/current_desktop.h"
+#include "platform/session.h"
 
 #include <QEvent>
 #include <QWidget>
@@ -19,6 +20,10 @@ WindowSettler::WindowSettler(QWidget* window) : QObject(window), window_(window)
 }
 
 void WindowSettler::Place(const QRect& bounds) {
+    if (!WindowPositionsApply()) {
+        window_->resize(bounds.size()); // the compositor places windows itself
+        return;
+    }
     bounds_ = bounds;
     requests_ = 0;
     window_->resize(bounds.size());
@@ -27,10 +32,12 @@ void WindowSettler::Place(const QRect& bounds) {
 }
 
 void WindowSettler::Minimise() {
+    window_->showMinimized();
+    if (!WindowPositionsApply())
+        return; // nothing to check it against
     minimise_ = true;
     requests_ = 0;
     sinceRequest_.start();
-    window_->showMinimized();
     Watch();
 }
 
@@ -39,7 +46,7 @@ void WindowSettler::CancelMinimise() {
 }
 
 QPoint WindowSettler::FramePosition() const {
-    const QRect frame = TopLevelFrameGeometry(window_->winId());
+    const QRect frame = CurrentDesktop().frameGeometry(window_->winId());
     return frame.isEmpty() ? window_->pos() : frame.topLeft();
 }
 
@@ -64,8 +71,9 @@ bool WindowSettler::DueForRequest() {
 }
 
 void WindowSettler::Check() {
-    const NativeWindow id = window_->winId();
-    if (minimise_ && IsWindowIconic(id))
+    Desktop& desktop = CurrentDesktop();
+    const Desktop::Window id = window_->winId();
+    if (minimise_ && desktop.isMinimised(id))
         minimise_ = false;
     QWindow* handle = window_->windowHandle();
     if (!handle || !handle->isExposed()) {
@@ -77,19 +85,19 @@ void WindowSettler::Check() {
     if (minimise_) {
         // On the screen although minimised: the window manager lost the request.
         if (DueForRequest())
-            MinimiseTopLevelWindow(id);
+            desktop.minimise(id);
         else if (requests_ > kMaxRequests)
             minimise_ = false;
         return;
     }
     if (bounds_) {
-        const QRect client = WindowGeometryOnScreen(id);
+        const QRect client = desktop.windowGeometry(id);
         const QSize size = client.isEmpty() ? window_->size() : client.size();
         if (FramePosition() == bounds_->topLeft() && size == bounds_->size()) {
             bounds_.reset();
         } else if (DueForRequest()) {
             // Past Qt, which skips bounds that it believes the window has already.
-            RequestTopLevelBounds(id, bounds_->topLeft(), bounds_->size());
+            desktop.requestBounds(id, bounds_->topLeft(), bounds_->size());
         } else if (requests_ > kMaxRequests) {
             bounds_.reset(); // the window manager will not have it there
         }

@@ -7,6 +7,7 @@
 #include "dialogs/message_boxes.h"
 #include "integration/insertion.h"
 #include "localisation/translation_table.h"
+#include "platform/current_desktop.h"
 #include "platform/picture_decoder.h"
 
 #include <QDir>
@@ -266,12 +267,13 @@ void TBaloonForm::SpeedButton1Click() {
     }
     QDir().mkpath(UserCatalogueFolder());
     if (!WriteJpegFile(result.image, path, kJpegQuality, nullptr)) {
-        ShowError(GetText(236).arg(path), this);
+        // The balloon stays open with its text, so the user can try again once there is room.
+        ShowError(GetText(200).arg(path), this);
         return;
     }
     // The insertion processes events while it waits; a second click must not start another.
     SpeedButton1->setEnabled(false);
-    InsertPicture(path);
+    InsertPicture(CurrentDesktop(), path, [](const QString& message) { ShowError(message); });
     SpeedButton1->setEnabled(true);
     accept();
 }

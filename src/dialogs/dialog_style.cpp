@@ -1,6 +1,6 @@
 #include "dialogs/dialog_style.h"
 
-#include "platform/x11_windows.h"
+#include "platform/current_desktop.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -93,7 +93,7 @@ QSize FrameExtra(QWidget* window) {
     if (extra.width() > 0 || extra.height() > 0)
         return extra;
     // Not shown yet: the window manager tells what its frame will be.
-    const QMargins expected = ExpectedFrameMargins(window->winId());
+    const QMargins expected = CurrentDesktop().expectedFrameMargins(window->winId());
     if (!expected.isNull())
         return QSize(expected.left() + expected.right(), expected.top() + expected.bottom());
     return QSize(8, 32);

@@ -195,15 +195,25 @@ void TSettingsForm::CreateComponents() {
     GroupBox2->setGeometry(8, 192, 537, 49);
     MakeGroupLook(GroupBox2);
 
-    Label1 =
-        new QLabel(QStringLiteral("Glimmora beim Windowsstart automatisch mitstarten"), GroupBox2);
-    Label1->setGeometry(28, 21, 305, 16);
-    MakeLinkLook(Label1, 11);
-    Label1->setAttribute(Qt::WA_TranslucentBackground);
-    Label1->installEventFilter(this);
+    // A check box's caption is a link-look label that ticks the box when clicked.
+    const auto makeBoxLabel = [&](const QString& text, const QRect& geometry) {
+        auto* label = new QLabel(text, GroupBox2);
+        label->setGeometry(geometry);
+        MakeLinkLook(label, 11);
+        label->setAttribute(Qt::WA_TranslucentBackground);
+        label->installEventFilter(this);
+        return label;
+    };
+    Label1 = makeBoxLabel(QStringLiteral("Glimmora beim Windowsstart automatisch mitstarten"),
+                          QRect(28, 21, 305, 16));
 
     CheckBox1 = new QCheckBox(GroupBox2);
     CheckBox1->setGeometry(12, 22, 16, 17);
+
+    HideAfterInsertBox = new QCheckBox(GroupBox2);
+    HideAfterInsertBox->setGeometry(345, 22, 16, 17);
+    HideAfterInsertLabel = makeBoxLabel(QStringLiteral("Hide the window after inserting a picture"),
+                                        QRect(361, 21, 170, 16));
 
     GroupBox3 = new QGroupBox(QStringLiteral("Sprache "), this);
     GroupBox3->setGeometry(8, 245, 185, 57);
@@ -221,6 +231,9 @@ void TSettingsForm::CreateComponents() {
     connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
     // Fires for the program's changes as well as the user's, like the box's click event.
     connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
+    // Only the user's changes are stored; showing the dialog sets the box from the settings.
+    connect(HideAfterInsertBox, &QCheckBox::clicked, this,
+            [](bool on) { StoreHideAfterInsert(on); });
     // Only the user's picks: selecting from the program must not switch the language.
     connect(ComboBox2, &QComboBox::activated, this, [this] { ComboBox2Change(); });
 }
@@ -243,6 +256,7 @@ void TSettingsForm::FormShow() {
             match = i;
     }
     ComboBox2->setCurrentIndex(match >= 0 ? match : 0);
+    HideAfterInsertBox->setChecked(Settings().hideAfterInsert);
     FitTexts();
 }
 
@@ -250,6 +264,14 @@ void TSettingsForm::FitTexts() {
     // Translated texts may be longer than the design texts: the label grows to the right, the
     // buttons to the left, and the mail-program list gives way to its button.
     Label1->resize(std::max(305, Label1->sizeHint().width()), 16);
+    // The second box follows the first one's label; its own label breaks onto a second line
+    // rather than leave the frame.
+    const int boxX = std::max(345, Label1->geometry().right() + 14);
+    HideAfterInsertBox->move(boxX, 22);
+    const int labelWidth = GroupBox2->width() - boxX - 16 - 8;
+    const bool fits = HideAfterInsertLabel->sizeHint().width() <= labelWidth;
+    HideAfterInsertLabel->setWordWrap(!fits);
+    HideAfterInsertLabel->setGeometry(boxX + 16, fits ? 21 : 14, labelWidth, fits ? 16 : 30);
     GrowLeftToFit(BitBtn3, 546, 78);
     GrowLeftToFit(BitBtn2, BitBtn3->x() - 17, 165);
     GrowLeftToFit(BitBtn1, 487, 161);
@@ -341,6 +363,11 @@ bool TSettingsForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Label1 && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         Label1Click();
+        return true;
+    }
+    if (watched == HideAfterInsertLabel && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        HideAfterInsertBox->click();
         return true;
     }
     return QDialog::eventFilter(watched, event);

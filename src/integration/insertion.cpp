@@ -1,8 +1,8 @@
 #include "integration/insertion.h"
 
-#include "dialogs/message_boxes.h"
 #include "integration/key_sequence.h"
 #include "integration/mail_defs.h"
+#include "integration/target_window.h"
 #include "localisation/translation_table.h"
 #include "platform/picture_clipboard.h"
 
@@ -50,7 +50,7 @@ bool InsertionRunning() {
     return g_insertionRunning;
 }
 
-void InsertPicture(const QString& url) {
+void InsertPicture(Desktop& desktop, const QString& url, const InsertionReport& report) {
     // Every wait below processes events, so a second click could start a second insertion in
     // the middle of this one and mix both key sequences.
     if (g_insertionRunning)
@@ -61,23 +61,23 @@ void InsertPicture(const QString& url) {
     copy.Navigate(url);
     if (!WaitForPicture(copy)) {
         const bool failed = copy.state() == PictureClipboard::State::Failed;
-        ShowError(GetText(failed ? 231 : 232).arg(url));
+        report(GetText(failed ? 231 : 232).arg(url));
         return;
     }
     WaitMilliseconds(500);
-    if (!copy.SelectAllAndCopy()) {
-        ShowError(GetText(233));
+    if (!desktop.setClipboard(copy.CreateMimeData())) {
+        report(GetText(233));
         return;
     }
 
     try {
-        ActivateTargetWindow();
-        SendKeySequence(GetChosenMailDef().ToHtmlKeys);
+        ActivateTargetWindow(desktop);
+        SendKeySequence(desktop, GetChosenMailDef().ToHtmlKeys);
         WaitMilliseconds(500);
-        SendKeySequence(GetChosenMailDef().InsertKeys);
+        SendKeySequence(desktop, GetChosenMailDef().InsertKeys);
     } catch (const std::out_of_range&) {
         // Nothing has been touched yet when the first look-up fails; the picture is on the
         // clipboard for the user to paste.
-        ShowError(GetText(230));
+        report(GetText(230));
     }
 }

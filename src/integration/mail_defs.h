@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -10,6 +11,9 @@ struct MailDef {
     QByteArray Name;
     QByteArray Language;
     QByteArray WindowClass;
+    // Wayland app ids of the target program ("appid", separated by blanks); without that key
+    // the window class, which the desktop compares without regard to case.
+    QList<QByteArray> AppIds;
     QByteArray InsertKeys; // decoded key sequence
     QByteArray ToHtmlKeys; // decoded key sequence
 };

@@ -111,6 +111,24 @@ TEST_F(MainWindowTest, RealClickOnPictureReportsExactPath) {
     EXPECT_EQ(PageImages().size(), 2);
 }
 
+TEST_F(MainWindowTest, MarkupInTheEmptyPageTitleShowsAsTextAndNoScriptRuns) {
+    const QByteArray title = "<script>document.title='x'</script>"
+                             "<img src=none onerror=\"document.title='y'\"> & more";
+    WriteFile(home.userData() + "Glimmora.def", "[62]\r\n" + title + "\r\n[END]\r\n");
+    CreateTranslationTable("Glimmora");
+    // A script that reaches the page another way does not run either.
+    WriteFile(PageDataFolder() + "template.tpl",
+              "<html><body><h1>[TITLE]</h1><script>document.title='t'</script></body></html>");
+    form->ShowCategoryPage(FavouritesFolder());
+    ASSERT_TRUE(WaitFor(
+        [&] { return RunJs(form->WebBrowser1, "!!document.querySelector('h1')").toBool(); }));
+    ASSERT_TRUE(WaitForPage());
+    EXPECT_EQ(RunJs(form->WebBrowser1, "document.querySelector('h1').textContent").toString(),
+              QString::fromUtf8(title));
+    WaitFor([] { return false; }, 300);
+    EXPECT_EQ(RunJs(form->WebBrowser1, "document.title").toString(), "");
+}
+
 TEST_F(MainWindowTest, HotKeyTogglesAndCloseHides) {
     ASSERT_TRUE(form->isVisible());
     ASSERT_TRUE(XdoTool({"key", "ctrl+alt+s"}));

@@ -192,6 +192,9 @@ TEST_F(BalloonFormTest, UndecodablePictureIsReportedAndTheDesignerCloses) {
 }
 
 TEST_F(BalloonFormTest, WriteFailureIsReportedAndTheDesignerStaysOpen) {
+    // The message is a text of the language in use.
+    WriteFile(home.userData() + "Glimmora.def", ReadFile(SourceDir() + "shipped/Glimmora.t00"));
+    CreateTranslationTable("Glimmora");
     // A folder stands where the file should go.
     const QString path = TBaloonForm::ResultFilePath();
     ASSERT_TRUE(QDir().mkpath(path));

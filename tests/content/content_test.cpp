@@ -3,6 +3,7 @@
 // file is caught before it is packaged.
 #include "catalogue/catalogue_model.h"
 #include "catalogue/picture_page.h"
+#include "catalogue/picture_search.h"
 #include "integration/mail_defs.h"
 #include "platform/ini_profile.h"
 #include "support/test_env.h"
@@ -25,7 +26,9 @@ namespace {
 const QStringList kDefinitionSets = {"pics.full", "pics.fullenhanced"};
 const QStringList kLanguageCodes = {"00", "01", "02", "03"};
 
-QString DataDir() { return SourceDir() + "shipped/GlimmoraData/"; }
+QString DataDir() {
+    return SourceDir() + "shipped/GlimmoraData/";
+}
 
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
@@ -79,10 +82,10 @@ TEST(ShippedCatalogue, DefinitionFilesDescribeTheExpectedTree) {
         deepest = std::max(deepest, Depth(data, i));
         EXPECT_FALSE(data.nodes[i].name.isEmpty()) << "node " << i;
     }
-    EXPECT_EQ(topLevel, (QStringList{"Faces", "Hearts and feelings", "Hands and people", "Animals",
-                                     "Plants and flowers", "Food and drink", "Celebrations",
-                                     "Activities", "Weather and sky", "Travel", "Objects", "Symbols",
-                                     "Flags"}));
+    EXPECT_EQ(topLevel,
+              (QStringList{"Faces", "Hearts and feelings", "Hands and people", "Animals",
+                           "Plants and flowers", "Food and drink", "Celebrations", "Activities",
+                           "Weather and sky", "Travel", "Objects", "Symbols", "Flags"}));
     EXPECT_EQ(deepest, 2) << "the tree is three levels deep";
 
     // The start page is the first top-level node's first grandchild.
@@ -94,7 +97,8 @@ TEST(ShippedCatalogue, DefinitionFilesDescribeTheExpectedTree) {
     EXPECT_EQ(data.CategoryFolders[2], DataDir() + "faces/happy/grinning/");
     const QStringList start = ListPictures(data.CategoryFolders[2]);
     EXPECT_GE(start.size(), 12);
-    EXPECT_GE(start.filter(QRegularExpression("\\.gif$")).size(), 1) << "the start page shows animation";
+    EXPECT_GE(start.filter(QRegularExpression("\\.gif$")).size(), 1)
+        << "the start page shows animation";
 }
 
 TEST(ShippedCatalogue, EveryCategoryFolderExistsAndHoldsPictures) {
@@ -123,6 +127,19 @@ TEST(ShippedCatalogue, EveryCategoryFolderExistsAndHoldsPictures) {
     }
 }
 
+// The search finds every shipped picture by its name in each shipped language.
+TEST(ShippedCatalogue, KeywordFilesNameEveryPictureInEveryLanguage) {
+    const CatalogueData data = LoadShipped();
+    for (const QString& code : kLanguageCodes) {
+        SCOPED_TRACE(code.toStdString());
+        const KeywordTable table = LoadKeywordFile(DataDir(), DataDir(), code);
+        for (const QString& picture : ListCataloguePictures(data.CategoryFolders, QString())) {
+            const QString stem = QFileInfo(picture).completeBaseName();
+            EXPECT_FALSE(table.value(stem).name.isEmpty()) << stem.toStdString();
+        }
+    }
+}
+
 TEST(ShippedCatalogue, DefinitionFilesAreUtf8WithCrLfLines) {
     const QRegularExpression line("^(-{0,2})\\[([^\\[\\]]+)\\]([a-z]+)$");
     for (const QString& set : kDefinitionSets) {
@@ -133,13 +150,16 @@ TEST(ShippedCatalogue, DefinitionFilesAreUtf8WithCrLfLines) {
             const QByteArray bytes = ReadAll(DataDir() + name);
             ASSERT_FALSE(bytes.isEmpty()) << name.toStdString();
             EXPECT_TRUE(bytes.endsWith("\r\n")) << name.toStdString();
-            EXPECT_EQ(bytes.count("\n"), bytes.count("\r\n")) << "bare LF in " << name.toStdString();
-            EXPECT_EQ(bytes.count("\r"), bytes.count("\r\n")) << "bare CR in " << name.toStdString();
+            EXPECT_EQ(bytes.count("\n"), bytes.count("\r\n"))
+                << "bare LF in " << name.toStdString();
+            EXPECT_EQ(bytes.count("\r"), bytes.count("\r\n"))
+                << "bare CR in " << name.toStdString();
             QStringDecoder utf8(QStringDecoder::Utf8);
             const QString text = utf8(bytes);
             EXPECT_FALSE(utf8.hasError()) << name.toStdString();
             for (const QString& l : text.split("\r\n", Qt::SkipEmptyParts))
-                EXPECT_TRUE(line.match(l).hasMatch()) << name.toStdString() << ": " << l.toStdString();
+                EXPECT_TRUE(line.match(l).hasMatch())
+                    << name.toStdString() << ": " << l.toStdString();
         }
         // The definition file is the English variant, so language 0 changes nothing.
         EXPECT_EQ(ReadAll(DataDir() + set + ".def"), ReadAll(DataDir() + set + ".t00"));
@@ -175,7 +195,8 @@ TEST(ShippedCatalogue, EveryPictureDecodes) {
     for (const QString& file : files) {
         QImageReader reader(file);
         const QImage image = reader.read();
-        ASSERT_FALSE(image.isNull()) << file.toStdString() << ": " << reader.errorString().toStdString();
+        ASSERT_FALSE(image.isNull())
+            << file.toStdString() << ": " << reader.errorString().toStdString();
         if (QFileInfo(file).path() + "/" == DataDir() + "data/")
             continue;
         // Emoji and smileys are all one size, so a page lines up.
@@ -203,7 +224,8 @@ TEST(ShippedPageFiles, BaseOpensTheDocumentBodyAndParagraph) {
     EXPECT_FALSE(base.contains("</p>")) << "the page writer closes the paragraph";
     EXPECT_FALSE(base.contains("</body>"));
     // A colour for links in the style sheet would hide the white frames the page writer asks for.
-    EXPECT_FALSE(QString::fromUtf8(base).contains(QRegularExpression("(^|[\\s,}])a\\s*\\{[^}]*[^-]color")));
+    EXPECT_FALSE(
+        QString::fromUtf8(base).contains(QRegularExpression("(^|[\\s,}])a\\s*\\{[^}]*[^-]color")));
 }
 
 TEST(ShippedPageFiles, TemplateHasThePlaceholdersAndItsPictures) {
@@ -211,7 +233,8 @@ TEST(ShippedPageFiles, TemplateHasThePlaceholdersAndItsPictures) {
     ASSERT_FALSE(tpl.isEmpty());
     for (const char* placeholder : {"[TITLE]", "[TEXT]", "[DATADIR]", "[BOTTOMTEXT]"})
         EXPECT_TRUE(tpl.contains(placeholder)) << placeholder;
-    // [DATADIR] becomes an absolute folder path ending in '/', so pictures are "file://[DATADIR]name".
+    // [DATADIR] becomes an absolute folder path ending in '/', so pictures are
+    // "file://[DATADIR]name".
     const QRegularExpression image("file://\\[DATADIR\\]([^\"']+)");
     int pictures = 0;
     for (auto it = image.globalMatch(QString::fromUtf8(tpl)); it.hasNext(); ++pictures) {
@@ -228,8 +251,10 @@ TEST(ShippedPageFiles, SourcesPageAndLicencesShipWithThePictures) {
     EXPECT_TRUE(sources.contains("<meta charset=\"utf-8\">"));
     const QByteArray ccBy = ReadAll(DataDir() + "licences/twemoji-graphics-CC-BY-4.0.txt");
     EXPECT_TRUE(ccBy.startsWith("Attribution 4.0 International"));
-    EXPECT_TRUE(ReadAll(DataDir() + "licences/README.txt").contains("Twitter, Inc and other contributors"));
-    for (const char* name : {"twemoji-code-MIT.txt", "twemoji-svg-package-MIT.txt", "emojibase-data-MIT.txt"})
+    EXPECT_TRUE(
+        ReadAll(DataDir() + "licences/README.txt").contains("Twitter, Inc and other contributors"));
+    for (const char* name :
+         {"twemoji-code-MIT.txt", "twemoji-svg-package-MIT.txt", "emojibase-data-MIT.txt"})
         EXPECT_TRUE(ReadAll(DataDir() + "licences/" + name).contains("MIT License")) << name;
 }
 
@@ -269,8 +294,9 @@ TEST(ShippedMailDefs, LoadWithUniqueNamesWindowClassesAndPasteKeys) {
         names.insert(def->Name);
         EXPECT_FALSE(def->Language.isEmpty()) << def->Name.toStdString();
     }
-    for (const char* name : {"Thunderbird", "Evolution", "KMail", "Claws Mail", "Geary", "Sylpheed",
-                             "Pidgin", "HexChat", "Telegram Desktop", "Element", "LibreOffice Writer"})
+    for (const char* name :
+         {"Thunderbird", "Evolution", "KMail", "Claws Mail", "Geary", "Sylpheed", "Pidgin",
+          "HexChat", "Telegram Desktop", "Element", "LibreOffice Writer"})
         EXPECT_TRUE(names.contains(name)) << name;
 
     // Lower case sorts after every capital: the clipboard-only entry ends the list.
@@ -280,7 +306,9 @@ TEST(ShippedMailDefs, LoadWithUniqueNamesWindowClassesAndPasteKeys) {
     EXPECT_TRUE(other.InsertKeys.isEmpty());
     EXPECT_TRUE(other.ToHtmlKeys.isEmpty());
 
-    const QByteArray ctrlV("\xfc" "v" "\xfd");
+    const QByteArray ctrlV("\xfc"
+                           "v"
+                           "\xfd");
     for (size_t i = 0; i + 1 < list.size(); ++i) {
         SCOPED_TRACE(list[i]->Name.toStdString());
         EXPECT_FALSE(list[i]->WindowClass.isEmpty());
@@ -289,15 +317,18 @@ TEST(ShippedMailDefs, LoadWithUniqueNamesWindowClassesAndPasteKeys) {
         EXPECT_FALSE(list[i]->InsertKeys.contains('|')) << "every token decoded";
     }
 
-    const auto classOf = [&list](const char* name) {
+    const auto named = [&list](const char* name) -> const MailDef& {
         for (const auto& def : list)
             if (def->Name == name)
-                return def->WindowClass;
-        return QByteArray();
+                return *def;
+        return *list.back();
     };
+    const auto classOf = [&named](const char* name) { return named(name).WindowClass; };
     EXPECT_EQ(classOf("Thunderbird"), "Msgcompose"); // the compose window's instance name
     EXPECT_EQ(classOf("LibreOffice Writer"), "libreoffice-writer");
     EXPECT_EQ(classOf("Telegram Desktop"), "TelegramDesktop");
+    // Every Thunderbird window has this one app id; the compose window's class is no app id.
+    EXPECT_EQ(named("Thunderbird").AppIds, QList<QByteArray>{"thunderbird"});
 }
 
 TEST(ShippedMailDefs, SectionsAreNumberedWithoutGaps) {
@@ -320,9 +351,12 @@ TEST(DesktopIntegration, IconsExistInEverySize) {
     EXPECT_EQ(QImage(SourceDir() + "src/resources/icons/glimmora-16.png").size(), QSize(16, 16));
     EXPECT_FALSE(QImage(SourceDir() + "src/resources/icons/glimmora.png").isNull());
 
-    const QString desktop = QString::fromUtf8(ReadAll(SourceDir() + "packaging/com.orvandeck.Glimmora.desktop"));
-    EXPECT_TRUE(desktop.contains(QRegularExpression("^Icon=glimmora$", QRegularExpression::MultilineOption)));
-    EXPECT_TRUE(desktop.contains(QRegularExpression("^Exec=glimmora$", QRegularExpression::MultilineOption)));
+    const QString desktop =
+        QString::fromUtf8(ReadAll(SourceDir() + "packaging/com.orvandeck.Glimmora.desktop"));
+    EXPECT_TRUE(desktop.contains(
+        QRegularExpression("^Icon=glimmora$", QRegularExpression::MultilineOption)));
+    EXPECT_TRUE(desktop.contains(
+        QRegularExpression("^Exec=glimmora$", QRegularExpression::MultilineOption)));
 }
 
 int main(int argc, char** argv) {

@@ -1,6 +1,8 @@
 #pragma once
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPoint>
+#include <QProcess>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -20,6 +22,13 @@ inline void WhenModal(QWidget* window, std::function<void()> action) {
         action();
     });
     poll->start();
+}
+
+// A real left click (XTest, through xdotool) at a point of the screen: like the user's click, it
+// reaches whatever window is on top there, and only when that window takes input.
+inline bool ClickOnScreen(const QPoint& global) {
+    return QProcess::execute("xdotool", {"mousemove", QString::number(global.x()),
+                                         QString::number(global.y()), "click", "1"}) == 0;
 }
 
 // Test main for window tests (support/desktop.h).

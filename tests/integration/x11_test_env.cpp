@@ -1,6 +1,6 @@
 #include "integration/x11_test_env.h"
 
-#include "platform/x11_windows.h"
+#include "platform/x11/x11_windows.h"
 #include "support/wait.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "support/desktop.h"
 
 #include "dialogs/interface_fonts.h"
-#include "platform/x11_windows.h"
+#include "platform/x11/x11_windows.h"
 #include "support/wait.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "platform/key_synth.h"
+#include "platform/x11/x11_desktop.h"
 
 // Xlib last: its macros (Status, Bool) break Qt headers included after it.
-#include "platform/x11_support.h"
+#include "platform/x11/x11_support.h"
 #include <X11/XKBlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>

@@ -1,4 +1,4 @@
-#include "platform/x11_windows.h"
+#include "platform/x11/x11_windows.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -6,7 +6,7 @@
 #include <QThread>
 
 // Xlib last: its macros (Status, Bool) break Qt headers included after it.
-#include "platform/x11_support.h"
+#include "platform/x11/x11_support.h"
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <atomic>
