@@ -10,7 +10,7 @@ GLIMMORA_PACKAGES=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool xclip x11-utils x11-xkb-utils imagemagick
   fonts-dejavu-core fp-utils desktop-file-utils appstream
-  openssl openbox trayer
+  openssl openbox trayer thunderbird firefox-esr
   sway qt6-wayland libwayland-dev libwayland-bin wl-clipboard
 )
 

@@ -1,5 +1,6 @@
 #include "integration/insertion.h"
 
+#include "integration/emoji_text.h"
 #include "integration/key_sequence.h"
 #include "integration/mail_defs.h"
 #include "integration/target_window.h"
@@ -9,6 +10,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QObject>
+#include <QSet>
 #include <QThread>
 #include <stdexcept>
 
@@ -44,6 +46,16 @@ bool WaitForPicture(const PictureClipboard& copy) {
     return copy.state() == PictureClipboard::State::Ready;
 }
 
+// Reports text `number`, with the definition's name for %1, the first time in this run that it
+// concerns that definition: a hint about the program, so it is not repeated.
+void TellOnce(const InsertionReport& report, int number, const MailDef& def) {
+    static QSet<QPair<int, QByteArray>> told;
+    if (number <= 0 || told.contains({number, def.Name}))
+        return;
+    told.insert({number, def.Name});
+    report(GetText(number).replace(QLatin1String("%1"), DecodeBytes(def.Name)));
+}
+
 } // namespace
 
 bool InsertionRunning() {
@@ -65,16 +77,29 @@ void InsertPicture(Desktop& desktop, const QString& url, const InsertionReport& 
         return;
     }
     WaitMilliseconds(500);
-    if (!desktop.setClipboard(copy.CreateMimeData())) {
+    // An emoji of the catalogue travels as text too, for programs that take only text.
+    const QString text = EmojiTextOfPicture(copy.path());
+    if (!desktop.setClipboard(copy.CreateMimeData(text))) {
         report(GetText(233));
         return;
     }
 
     try {
-        ActivateTargetWindow(desktop);
+        if (!GetChosenMailDef().TakesPictures && text.isEmpty()) {
+            // Nothing on the clipboard that the program can take: say so instead of a paste that
+            // silently does nothing.
+            TellOnce(report, 261, GetChosenMailDef());
+            return;
+        }
+        if (ActivateTargetWindow(desktop) == TargetActivation::FocusRefused) {
+            // Keys now would land in whatever window has the focus.
+            report(GetText(260).replace(QLatin1String("%1"), DecodeBytes(GetChosenMailDef().Name)));
+            return;
+        }
         SendKeySequence(desktop, GetChosenMailDef().ToHtmlKeys);
         WaitMilliseconds(500);
         SendKeySequence(desktop, GetChosenMailDef().InsertKeys);
+        TellOnce(report, GetChosenMailDef().NoticeText, GetChosenMailDef());
     } catch (const std::out_of_range&) {
         // Nothing has been touched yet when the first look-up fails; the picture is on the
         // clipboard for the user to paste.

@@ -109,6 +109,16 @@ bool ParseProfileFlag(const QByteArray& text, bool defaultValue) {
     return ok ? value != 0 : defaultValue;
 }
 
+QList<QByteArray> WindowClassNames(const QByteArray& windowClass) {
+    QList<QByteArray> names;
+    for (const QByteArray& part : windowClass.split(',')) {
+        const QByteArray name = part.trimmed();
+        if (!name.isEmpty())
+            names.append(name);
+    }
+    return names;
+}
+
 QByteArray DecodeKeyTokens(const QByteArray& text) {
     // Five passes in this order; a token produced by an earlier pass is never re-read as bytes.
     static const struct {
@@ -166,6 +176,10 @@ void LoadMailDefs(const QString& path) {
                 def->AppIds = {def->WindowClass};
             def->InsertKeys = DecodeKeyTokens(profile.value(section, "insert", ""));
             def->ToHtmlKeys = DecodeKeyTokens(profile.value(section, "tohtmlkeys", ""));
+            def->TakesPictures = ParseProfileFlag(profile.value(section, "pictures", ""), true);
+            bool noticeOk = false;
+            const qint32 notice = ParseProfileInt(profile.value(section, "notice", ""), &noticeOk);
+            def->NoticeText = noticeOk && notice > 0 && notice <= 10000 ? notice : 0;
             list.push_back(std::move(def));
         }
     } catch (const std::exception&) {

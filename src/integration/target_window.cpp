@@ -6,9 +6,9 @@
 #include <QElapsedTimer>
 #include <QThread>
 
-void ActivateWindow(Desktop& desktop, Desktop::Window window) {
+bool ActivateWindow(Desktop& desktop, Desktop::Window window) {
     if (!window)
-        return;
+        return false;
     if (desktop.isMinimised(window))
         desktop.restore(window);
     else
@@ -20,8 +20,21 @@ void ActivateWindow(Desktop& desktop, Desktop::Window window) {
         QThread::msleep(5);
         ProcessPendingEvents();
     }
+    return desktop.hasInputFocus(window);
 }
 
-void ActivateTargetWindow(Desktop& desktop) {
-    ActivateWindow(desktop, desktop.findWindowByClass(GetChosenMailDef().WindowClass));
+Desktop::Window FindTargetWindow(Desktop& desktop, const QByteArray& windowClass) {
+    for (const QByteArray& name : WindowClassNames(windowClass)) {
+        if (const Desktop::Window window = desktop.findWindowByClass(name))
+            return window;
+    }
+    return 0;
+}
+
+TargetActivation ActivateTargetWindow(Desktop& desktop) {
+    const Desktop::Window window = FindTargetWindow(desktop, GetChosenMailDef().WindowClass);
+    if (!window)
+        return TargetActivation::NoWindow;
+    return ActivateWindow(desktop, window) ? TargetActivation::Focused
+                                           : TargetActivation::FocusRefused;
 }

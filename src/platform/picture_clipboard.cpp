@@ -139,7 +139,7 @@ QString PictureClipboard::originalMimeType() const {
     return state() == State::Ready ? load_->mimeType : QString();
 }
 
-QMimeData* PictureClipboard::CreateMimeData() const {
+QMimeData* PictureClipboard::CreateMimeData(const QString& text) const {
     if (state() != State::Ready)
         return nullptr;
     auto* data = new QMimeData;
@@ -167,6 +167,10 @@ QMimeData* PictureClipboard::CreateMimeData() const {
             .arg(load_->image.width())
             .arg(load_->image.height());
     data->setHtml(html);
+    if (!text.isEmpty()) {
+        data->setText(text);
+        data->setData(QStringLiteral("text/plain;charset=utf-8"), text.toUtf8());
+    }
     return data;
 }
 

@@ -61,6 +61,11 @@ QStringList PageImageSources(QWebEngineView* view) {
 }
 
 bool ClickPicture(QWebEngineView* view, int index) {
+    // Pictures carry no size in the page: until every one has loaded, the next may still move.
+    if (!WaitFor([&] {
+            return RunJs(view, "Array.from(document.images).every(i => i.complete)").toBool();
+        }))
+        return false;
     QVariantList centre =
         RunJs(view, QString("(() => { const r = document.images[%1].getBoundingClientRect();"
                             " return [r.left + r.width / 2, r.top + r.height / 2]; })()")

@@ -202,7 +202,7 @@ TEST_F(BalloonFormTest, WriteFailureIsReportedAndTheDesignerStaysOpen) {
     MessageBoxAnswerer answerer;
     QTest::mouseClick(form->SpeedButton1, Qt::LeftButton);
     ASSERT_TRUE(WaitFor([&] { return !answerer.texts.isEmpty(); }));
-    EXPECT_EQ(answerer.texts[0], GetText(236).arg(path));
+    EXPECT_EQ(answerer.texts[0], GetText(200).arg(path));
     QTest::qWait(100);
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(answerer.texts.size(), 1) << "nothing was handed to the insertion";

@@ -4,8 +4,10 @@
 #include "catalogue/catalogue_model.h"
 #include "catalogue/picture_page.h"
 #include "catalogue/picture_search.h"
+#include "integration/emoji_text.h"
 #include "integration/mail_defs.h"
 #include "platform/ini_profile.h"
+#include "platform/program_folder.h"
 #include "support/test_env.h"
 
 #include <QCoreApplication>
@@ -20,6 +22,7 @@
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace {
 
@@ -125,6 +128,30 @@ TEST(ShippedCatalogue, EveryCategoryFolderExistsAndHoldsPictures) {
             continue; // the empty page's own pictures
         EXPECT_TRUE(folders.contains(folder)) << file.toStdString();
     }
+}
+
+TEST(ShippedCatalogue, EmojiTextListsExactlyTheEmojiPictures) {
+    QStringList listed;
+    for (const QByteArray& line : ReadAll(DataDir() + "emoji.dat").split('\n')) {
+        if (!line.isEmpty() && !line.startsWith('#'))
+            listed << QString::fromUtf8(line.left(line.indexOf('\t')));
+    }
+    QStringList pictures;
+    QDirIterator it(DataDir(), {"*.png"}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString relative = it.next().mid(DataDir().size());
+        if (!relative.startsWith("data/"))
+            pictures << relative;
+    }
+    listed.sort();
+    pictures.sort();
+    EXPECT_EQ(listed, pictures) << "tools/fetch-emoji --emoji-text writes emoji.dat anew";
+
+    SetProgramFolder(SourceDir() + "shipped/");
+    EXPECT_EQ(EmojiTextOfPicture(DataDir() + "faces/happy/grinning/grinning-face.png"),
+              QString::fromUtf8("\U0001F600"));
+    EXPECT_EQ(EmojiTextOfPicture(DataDir() + "faces/animated/winking-smiley.gif"), QString());
+    SetProgramFolder(QString());
 }
 
 // The search finds every shipped picture by its name in each shipped language.
@@ -287,16 +314,20 @@ TEST(ShippedMailDefs, LoadWithUniqueNamesWindowClassesAndPasteKeys) {
     EXPECT_EQ(MailDefVersion(), "1");
 
     const MailDefListType& list = MailDefList();
-    ASSERT_EQ(list.size(), 12u);
-    QSet<QByteArray> names;
+    ASSERT_EQ(list.size(), 19u);
+    // A program may have one entry per interface language (its menus differ); the list shows the
+    // language beside the name.
+    QSet<QByteArray> entries, names;
     for (const auto& def : list) {
-        EXPECT_FALSE(names.contains(def->Name)) << def->Name.toStdString();
+        const QByteArray entry = def->Name + " (" + def->Language + ")";
+        EXPECT_FALSE(entries.contains(entry)) << entry.toStdString();
+        entries.insert(entry);
         names.insert(def->Name);
         EXPECT_FALSE(def->Language.isEmpty()) << def->Name.toStdString();
     }
-    for (const char* name :
-         {"Thunderbird", "Evolution", "KMail", "Claws Mail", "Geary", "Sylpheed", "Pidgin",
-          "HexChat", "Telegram Desktop", "Element", "LibreOffice Writer"})
+    for (const char* name : {"Thunderbird", "Evolution", "KMail", "Claws Mail", "Geary", "Sylpheed",
+                             "Pidgin", "HexChat", "Telegram Desktop", "Element",
+                             "LibreOffice Writer", "Firefox", "Chromium", "Google Chrome"})
         EXPECT_TRUE(names.contains(name)) << name;
 
     // Lower case sorts after every capital: the clipboard-only entry ends the list.
@@ -313,29 +344,43 @@ TEST(ShippedMailDefs, LoadWithUniqueNamesWindowClassesAndPasteKeys) {
         SCOPED_TRACE(list[i]->Name.toStdString());
         EXPECT_FALSE(list[i]->WindowClass.isEmpty());
         EXPECT_FALSE(list[i]->WindowClass.contains(' '));
-        EXPECT_EQ(list[i]->InsertKeys, ctrlV);
         EXPECT_FALSE(list[i]->InsertKeys.contains('|')) << "every token decoded";
+        EXPECT_FALSE(list[i]->ToHtmlKeys.contains('|')) << "every token decoded";
+        if (list[i]->Name != "LibreOffice Writer") {
+            EXPECT_EQ(list[i]->InsertKeys, ctrlV);
+        }
     }
 
-    const auto named = [&list](const char* name) -> const MailDef& {
+    const auto find = [&list](const char* name) -> const MailDef& {
         for (const auto& def : list)
             if (def->Name == name)
                 return *def;
-        return *list.back();
+        throw std::out_of_range(name);
     };
-    const auto classOf = [&named](const char* name) { return named(name).WindowClass; };
-    EXPECT_EQ(classOf("Thunderbird"), "Msgcompose"); // the compose window's instance name
-    EXPECT_EQ(classOf("LibreOffice Writer"), "libreoffice-writer");
-    EXPECT_EQ(classOf("Telegram Desktop"), "TelegramDesktop");
+    EXPECT_EQ(find("Thunderbird").WindowClass, "Msgcompose"); // the compose window's instance name
+    EXPECT_EQ(find("Telegram Desktop").WindowClass, "TelegramDesktop");
     // Every Thunderbird window has this one app id; the compose window's class is no app id.
-    EXPECT_EQ(named("Thunderbird").AppIds, QList<QByteArray>{"thunderbird"});
+    EXPECT_EQ(find("Thunderbird").AppIds, QList<QByteArray>{"thunderbird"});
+    EXPECT_EQ(WindowClassNames(find("Firefox").WindowClass),
+              (QList<QByteArray>{"firefox", "firefox-esr"}));
+    EXPECT_FALSE(find("Claws Mail").TakesPictures);
+    EXPECT_TRUE(find("Thunderbird").TakesPictures);
+    // Writer pastes a plain Ctrl+V as a selected bitmap that the next paste replaces; its paste
+    // special (Ctrl+Shift+V) as HTML, picked in the list by its initial, puts the picture in the
+    // text.
+    const MailDef& writer = find("LibreOffice Writer");
+    EXPECT_EQ(writer.WindowClass, "libreoffice-writer");
+    EXPECT_EQ(writer.ToHtmlKeys, QByteArray("\xfc\xfa"
+                                            "v"
+                                            "\xfb\xfd"));
+    EXPECT_EQ(writer.InsertKeys, QByteArray("h\r"));
 }
 
 TEST(ShippedMailDefs, SectionsAreNumberedWithoutGaps) {
     const QString path = SourceDir() + "shipped/glimmora.maildef.ini";
-    for (int n = 0; n < 12; ++n)
+    for (int n = 0; n < 19; ++n)
         EXPECT_FALSE(ReadProfileString(path, QByteArray::number(n), "name", "").isEmpty()) << n;
-    EXPECT_TRUE(ReadProfileString(path, "12", "name", "").isEmpty());
+    EXPECT_TRUE(ReadProfileString(path, "19", "name", "").isEmpty());
 }
 
 TEST(DesktopIntegration, IconsExistInEverySize) {

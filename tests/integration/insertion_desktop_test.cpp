@@ -41,12 +41,12 @@ protected:
     void TearDown() override { SetChosenMailDefIndexSource({}); }
 
     void UseDefinition(const QByteArray& windowClass, const QByteArray& toHtml,
-                       const QByteArray& insert) {
+                       const QByteArray& insert, const QByteArray& more = {}) {
         const QString path = home.userData() + "glimmora.maildef.ini";
         WriteFile(path, "[Glimmora]\r\nmaildef_version=1\r\nvalid_for_Version_1=1\r\n[0]\r\n"
                         "name=Test mail\r\nlanguage=en\r\nwindowclass=" +
                             windowClass + "\r\ntohtmlkeys=" + toHtml + "\r\ninsert=" + insert +
-                            "\r\n");
+                            "\r\n" + more);
         LoadMailDefs(path);
         ASSERT_EQ(MailDefList().size(), 1u);
     }
@@ -129,6 +129,38 @@ TEST_F(InsertionDesktopTest, ClickDuringAnInsertionIsIgnored) {
     EXPECT_TRUE(runningSeen);
     EXPECT_EQ(desktop.callsStartingWith("clipboard").size(), 1);
     EXPECT_EQ(Keys(), kExpectedKeys);
+}
+
+TEST_F(InsertionDesktopTest, DefinitionMayNameSeveralWindowClasses) {
+    UseDefinition("NoSuchMailProgram, GlimmoraTestMail", "", "|STRG|V|ESTRG|");
+    desktop.addWindow("GlimmoraTestMail", kTarget);
+    InsertPicture(desktop, picture, report);
+    EXPECT_EQ(desktop.callsStartingWith("find"),
+              (QStringList{"find NoSuchMailProgram", "find GlimmoraTestMail"}));
+    EXPECT_EQ(desktop.callsStartingWith("bringToFront"), QStringList{"bringToFront 7"});
+    EXPECT_EQ(Keys(), kExpectedKeys.mid(8));
+}
+
+TEST_F(InsertionDesktopTest, TextOnlyProgramGetsTheEmojiAsTextAndNoKeysForOwnPictures) {
+    UseDefinition("GlimmoraTestMail", "", "|STRG|V|ESTRG|", "pictures=0\r\n");
+    desktop.addWindow("GlimmoraTestMail", kTarget);
+    const QString emoji = home.programDir() + "GlimmoraData/faces/thumbs-up.png";
+    WriteFile(emoji, ReadFile(picture));
+    WriteFile(home.programDir() + "GlimmoraData/emoji.dat", "faces/thumbs-up.png\t1F44D 1F3FD\r\n");
+
+    InsertPicture(desktop, picture, report); // the user's own: nothing the program could take
+    InsertPicture(desktop, picture, report); // told once is enough
+    EXPECT_EQ(reports.size(), 1);
+    EXPECT_TRUE(Keys().isEmpty());
+    EXPECT_FALSE(desktop.clipboard()->hasText());
+
+    InsertPicture(desktop, emoji, report);
+    EXPECT_EQ(Keys(), kExpectedKeys.mid(8));
+    EXPECT_EQ(QString::fromUtf8(desktop.clipboard()->data("text/plain;charset=utf-8")),
+              QString::fromUtf8("\U0001F44D\U0001F3FD"));
+    // Programs that take pictures still find the picture.
+    EXPECT_EQ(QImage::fromData(desktop.clipboard()->data("image/png")).size(), QSize(37, 23));
+    EXPECT_EQ(reports.size(), 1);
 }
 
 TEST_F(InsertionDesktopTest, ModifierLeftPressedByTheDefinitionEndsItsSequence) {

@@ -31,7 +31,8 @@ bool SetKeyboardLayout(const QString& layout) {
 
 TargetClient::TargetClient(const QString& windowClass, const QStringList& options)
     : shown_(!options.contains(QStringLiteral("--iconic")) &&
-             !options.contains(QStringLiteral("--withdrawn"))) {
+             !options.contains(QStringLiteral("--withdrawn")) &&
+             !options.contains(QStringLiteral("--refuse-focus"))) {
     QObject::connect(&process_, &QProcess::readyReadStandardOutput, [this] { Read(); });
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process_.start(QStringLiteral(GLIMMORA_TARGET_CLIENT),

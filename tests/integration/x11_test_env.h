@@ -51,7 +51,7 @@ private:
     QByteArray pending_;
     QStringList lines_;
     quint64 window_ = 0;
-    bool shown_ = true; // started neither minimised nor withdrawn
+    bool shown_ = true; // started neither minimised nor withdrawn, and takes the focus
 };
 
 // Closes every modal dialog that opens while it lives and keeps the texts they showed.

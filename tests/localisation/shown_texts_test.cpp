@@ -48,7 +48,9 @@ QStringList TextsBypassingTheTable(const QString& path, const QString& source) {
         bool bypasses = m.captured().endsWith("tr("); // Qt's own translation
         for (auto text = literal.globalMatch(arguments); text.hasNext();) {
             const QString words = text.next().captured(1);
-            if (!words.trimmed().isEmpty() && !kLanguageFree.contains(words))
+            // Line breaks and blanks between texts say nothing in any language.
+            const QString letters = QString(words).remove(QRegularExpression(R"(\\[nrt])"));
+            if (!letters.trimmed().isEmpty() && !kLanguageFree.contains(words))
                 bypasses = true;
         }
         if (bypasses) {

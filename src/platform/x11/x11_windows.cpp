@@ -1,5 +1,6 @@
 #include "platform/x11/x11_windows.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QString>
@@ -9,6 +10,7 @@
 #include "platform/x11/x11_support.h"
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
+#include <algorithm>
 #include <atomic>
 #include <vector>
 
@@ -212,10 +214,54 @@ void RequestActivation(Display* display, Window window) {
                SubstructureRedirectMask | SubstructureNotifyMask, &event);
 }
 
+// ICCCM: a window whose WM_HINTS say "input false" takes no keyboard focus from others.
+bool RefusesInputFocus(Display* display, Window window) {
+    XWMHints* hints = XGetWMHints(display, window);
+    if (!hints)
+        return false;
+    const bool refuses = (hints->flags & InputHint) && !hints->input;
+    XFree(hints);
+    return refuses;
+}
+
+// What a window manager would do to focus the window, for when none runs.
 void FocusIfViewable(Display* display, Window window) {
     XWindowAttributes attributes;
-    if (XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable)
+    if (XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable &&
+        !RefusesInputFocus(display, window))
         XSetInputFocus(display, window, RevertToParent, CurrentTime);
+}
+
+// The window that has the keyboard focus, or the nearest of its ancestors that names its window
+// protocols (the program's top-level window); 0 when none does.
+Window FocusedClient(Display* display) {
+    Window window = 0;
+    int revert = 0;
+    XGetInputFocus(display, &window, &revert);
+    const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
+    const Window root = DefaultRootWindow(display);
+    for (int depth = 0; depth < 64 && window > PointerRoot && window != root; ++depth) {
+        Atom type = None;
+        int format = 0;
+        unsigned long count = 0, rest = 0;
+        unsigned char* data = nullptr;
+        if (XGetWindowProperty(display, window, protocols, 0, 0, False, AnyPropertyType, &type,
+                               &format, &count, &rest, &data) == Success) {
+            if (data)
+                XFree(data);
+            if (type != None)
+                return window;
+        }
+        Window rootReturn = 0, parent = 0;
+        Window* children = nullptr;
+        unsigned int n = 0;
+        if (!XQueryTree(display, window, &rootReturn, &parent, &children, &n))
+            return 0;
+        if (children)
+            XFree(children);
+        window = parent;
+    }
+    return 0;
 }
 
 } // namespace
@@ -310,6 +356,58 @@ bool WindowHasInputFocus(NativeWindow window) {
         focus = parent;
     }
     return false;
+}
+
+bool WaitForFocusedProgram(int limitMs) {
+    Display* display = X11Display();
+    if (!display)
+        return false;
+    XSync(display, False); // what was sent so far is on its way before the ping
+    Display* own = XOpenDisplay(DisplayString(display));
+    if (!own)
+        return false;
+    bool answered = false;
+    const Window client = FocusedClient(own);
+    const Atom protocols = XInternAtom(own, "WM_PROTOCOLS", False);
+    const Atom ping = XInternAtom(own, "_NET_WM_PING", False);
+    Atom* supported = nullptr;
+    int count = 0;
+    bool pings = false;
+    if (client && XGetWMProtocols(own, client, &supported, &count)) {
+        pings = std::find(supported, supported + count, ping) != supported + count;
+        XFree(supported);
+    }
+    if (pings) {
+        const Window root = DefaultRootWindow(own);
+        // The answer goes to the root window, where a window manager (and we) listen for it.
+        XSelectInput(own, root, SubstructureNotifyMask);
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = client;
+        event.xclient.message_type = protocols;
+        event.xclient.format = 32;
+        event.xclient.data.l[0] = static_cast<long>(ping);
+        event.xclient.data.l[1] = CurrentTime;
+        event.xclient.data.l[2] = static_cast<long>(client);
+        XSendEvent(own, client, False, NoEventMask, &event);
+        XFlush(own);
+        QElapsedTimer waited;
+        waited.start();
+        while (!answered && waited.elapsed() < limitMs) {
+            while (!answered && XPending(own)) {
+                XNextEvent(own, &event);
+                answered = event.type == ClientMessage && event.xclient.message_type == protocols &&
+                           static_cast<Atom>(event.xclient.data.l[0]) == ping &&
+                           static_cast<Window>(event.xclient.data.l[2]) == client;
+            }
+            if (!answered) {
+                QCoreApplication::processEvents();
+                QThread::msleep(2);
+            }
+        }
+    }
+    XCloseDisplay(own);
+    return answered;
 }
 
 QRect TopLevelFrameGeometry(NativeWindow window) {

@@ -44,3 +44,8 @@ void MinimiseTopLevelWindow(NativeWindow window);
 // Asks for the window's frame at `frameTopLeft` and the window itself `size` large: from the
 // window manager (_NET_MOVERESIZE_WINDOW), or directly without one.
 void RequestTopLevelBounds(NativeWindow window, const QPoint& frameTopLeft, const QSize& size);
+
+// Waits, processing events, until the program with the keyboard focus has handled every event sent
+// to it so far: a program answers _NET_WM_PING in the order of its events, so its answer comes
+// after the keys before it. False when it cannot tell (it answers no ping, or not within limitMs).
+bool WaitForFocusedProgram(int limitMs);
