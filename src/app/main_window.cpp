@@ -4,6 +4,7 @@
 #include "app/main_window_parts.h"
 #include "app/settings.h"
 #include "app/start_placement.h"
+#include "app/window_settler.h"
 #include "catalogue/add_image_form.h"
 #include "catalogue/catalogue_folders.h"
 #include "catalogue/catalogue_tree.h"
@@ -162,6 +163,7 @@ void TForm1::FormCreate() {
     Timer4->start();
 
     BuildTray();
+    settler_ = new WindowSettler(this);
 
     // Step 1: the hot key; a key held by another program is no reason to stop.
     hotkey_ = CurrentDesktop().grabHotKey(this).release(); // owned as a child
@@ -347,9 +349,24 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    sentToTray_ = false;
+    // Sent before the window is mapped: bounds lost while the window was withdrawn are put back
+    // now, and checked again once the window is on the screen.
+    if (std::optional<QRect> bounds = settler_->PendingBounds())
+        settler_->Place(*bounds);
     // A page released while hidden loads again here.
     WebBrowser1->page()->setLifecycleState(QWebEnginePage::LifecycleState::Active);
     Timer1->start(); // FormShow
+}
+
+void TForm1::PlaceAt(const QRect& bounds) {
+    settler_->Place(bounds);
+}
+
+QRect TForm1::SavedBounds() const {
+    if (std::optional<QRect> bounds = settler_->PendingBounds())
+        return *bounds;
+    return QRect(isVisible() ? settler_->FramePosition() : pos(), size());
 }
 
 void TForm1::hideEvent(QHideEvent* event) {
@@ -380,13 +397,23 @@ void TForm1::closeEvent(QCloseEvent* event) {
         return;
     }
     event->ignore();
-    if (TrayAvailable())
+    SendToTray();
+}
+
+void TForm1::SendToTray() {
+    if (TrayAvailable()) {
+        // Shown again where it was, whatever the window manager does with it meanwhile.
+        if (isVisible() && !settler_->PendingBounds())
+            settler_->Place(QRect(settler_->FramePosition(), size()));
         hide();
-    else
-        showMinimized(); // without a tray, hiding would strand the user
+        sentToTray_ = true;
+    } else {
+        settler_->Minimise(); // hidden without a tray, nothing on the desktop would lead back
+    }
 }
 
 void TForm1::ShowMainWindow() {
+    settler_->CancelMinimise();
     if (isMinimized())
         showNormal();
     else
@@ -401,7 +428,7 @@ void TForm1::TrayIcon1Click() {
 
 void TForm1::WMHotKey() {
     if (isVisible() && !isMinimized()) {
-        HideLikeHotKey();
+        SendToTray();
         return;
     }
     ShowMainWindow();
@@ -424,6 +451,9 @@ void TForm1::Timer4Timer() {
     ++TrayAnimationCounter;
     if (!TrayIcon1->isVisible() && TrayAvailable())
         TrayIcon1->show();
+    // The tray went away (its panel ended) while the window was in it.
+    if (sentToTray_ && !isVisible() && !TrayAvailable())
+        settler_->Minimise();
     if (TrayAnimationCounter > 30)
         TrayAnimationCounter = 0;
 }

@@ -20,6 +20,7 @@ class QTreeView;
 class QWebEngineView;
 class QModelIndex;
 class DesktopHotKey;
+class WindowSettler;
 
 // The main window: tool bar along the top, category tree on the left, the picture page on the
 // right. Closing it only hides it into the notification area; the program ends through
@@ -114,8 +115,6 @@ public:
     void FocusSearch();
     // Places the recently-used link after its caption changed.
     void FitRecentButton();
-    // Hides the window as the hot key does.
-    void HideLikeHotKey();
 
     // Handlers.
     void SpeedButton2Click();
@@ -145,6 +144,18 @@ public:
 
     // Whether closing the window hides it (a tray exists) or minimises it.
     static bool TrayAvailable();
+    // Every way of sending the window away ends here: hidden into the notification area, or
+    // minimised when there is none, so that the desktop's window list still reaches it.
+    Q_INVOKABLE void SendToTray();
+
+    // Puts the window's frame at the top left of `bounds` and gives the window their size. A
+    // window manager may still move a window that it withdraws or maps (it pulls one mapped off
+    // the screen into view), so they are applied again when the window is shown, until the window
+    // has been seen there.
+    void PlaceAt(const QRect& bounds);
+    // The bounds to save (frame position, window size): the placed ones while the window has not
+    // been seen there yet.
+    QRect SavedBounds() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -170,6 +181,8 @@ private:
     QStringList arguments_;
     DesktopHotKey* hotkey_ = nullptr;
     QString pendingPicture_;
+    WindowSettler* settler_ = nullptr;
+    bool sentToTray_ = false; // hidden by SendToTray, so the tray's going away brings it back
 
     PictureIndex searchIndex_;
     bool searchIndexStale_ = true;

@@ -56,7 +56,7 @@ void TForm1::PerformPictureClick(const QString& picturePath) {
                       [](const QString& message) { ShowError(message); });
         RememberRecentPicture(picturePath);
         if (Settings().hideAfterInsert)
-            HideLikeHotKey();
+            SendToTray();
         return;
     }
     if (FavouriteMode()) {
@@ -80,9 +80,7 @@ void TForm1::PerformPictureClick(const QString& picturePath) {
             InvalidateSearchIndex();
             if (!DeleteCataloguePicture(picturePath, Catalogue) &&
                 !IsCataloguePicture(picturePath, Catalogue))
-                ShowError(tr("This file is not a picture of the catalogue and was not removed:\n%1")
-                              .arg(picturePath),
-                          this);
+                ShowError(GetText(237).arg(picturePath), this);
         }
         int selected = SelectedIndex();
         if (selected >= 0 && selected < Catalogue.CategoryFolders.size()) {

@@ -88,13 +88,6 @@ void TForm1::FocusSearch() {
     SearchEdit->selectAll();
 }
 
-void TForm1::HideLikeHotKey() {
-    if (TrayAvailable())
-        hide();
-    else
-        showMinimized(); // without a tray, hiding would strand the user
-}
-
 void TForm1::SearchEditChange() {
     if (leavingSearch_)
         return; // another page is being shown
@@ -169,7 +162,7 @@ bool TForm1::SearchEditKey(int key) {
         if (!SearchEdit->text().isEmpty())
             SearchEdit->clear();
         else
-            HideLikeHotKey();
+            SendToTray();
         return true;
     }
     if (found_.isEmpty())

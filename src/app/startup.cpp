@@ -8,6 +8,7 @@
 #include "catalogue/add_image_form.h"
 #include "dialogs/about_form.h"
 #include "dialogs/browser_form.h"
+#include "dialogs/interface_fonts.h"
 #include "dialogs/language_form.h"
 #include "dialogs/message_boxes.h"
 #include "dialogs/query_form.h"
@@ -290,6 +291,7 @@ int RunGlimmora(int argc, char** argv) {
         app.setApplicationName("Glimmora");
         app.setOrganizationName("Orvandeck");
         app.setQuitOnLastWindowClosed(false);
+        UseInterfaceFonts();
 
         CreateTranslationTable(kBaseName);
 

@@ -228,8 +228,7 @@ void TBaloonForm::FormShow() {
         PaintBox2->clear();
         SpeedButton1->setEnabled(false);
         QMetaObject::invokeMethod(
-            this, [this, message = decoded.error] { ReportUndecodablePicture(message); },
-            Qt::QueuedConnection);
+            this, [this, path] { ReportUndecodablePicture(path); }, Qt::QueuedConnection);
         return;
     }
     SpeedButton1->setEnabled(true);
@@ -237,8 +236,8 @@ void TBaloonForm::FormShow() {
     Timer1->start();
 }
 
-void TBaloonForm::ReportUndecodablePicture(const QString& message) {
-    ShowError(message + QStringLiteral("\nNo balloon can be made from this picture."), this);
+void TBaloonForm::ReportUndecodablePicture(const QString& path) {
+    ShowError(GetText(234).arg(path), this);
     reject();
 }
 
@@ -263,10 +262,7 @@ void TBaloonForm::SpeedButton1Click() {
     resultSize_ = result.resultSize;
     const QString path = ResultFilePath();
     if (result.image.isNull()) {
-        ShowError(QStringLiteral("The balloon is too large to be saved as \"%1\". Please "
-                                 "shorten the text.")
-                      .arg(path),
-                  this);
+        ShowError(GetText(235).arg(path), this);
         return;
     }
     QDir().mkpath(UserCatalogueFolder());

@@ -4,8 +4,10 @@
 #include "localisation/translation_table.h"
 #include "platform/file_system.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <memory>
+#include <utility>
 
 namespace {
 QString Caption() {
@@ -22,6 +24,11 @@ void ShowInfo(const QString& text, QWidget* parent) {
 bool AskSystemYesNo(const QString& text, QWidget* parent) {
     QMessageBox box(QMessageBox::Question, Caption(), text, QMessageBox::Yes | QMessageBox::No,
                     parent);
+    // The answers in the interface's language, as the question dialog gives them.
+    for (auto [button, number] : {std::pair{QMessageBox::Yes, 11}, {QMessageBox::No, 12}}) {
+        if (!GetText(number).isEmpty())
+            box.button(button)->setText(GetText(number));
+    }
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -3,6 +3,7 @@
 #include "app/forms.h"
 #include "app/settings.h"
 #include "dialogs/dialogs.h"
+#include "dialogs/interface_fonts.h"
 #include "integration/definition_update.h"
 #include "integration/mail_defs.h"
 #include "integration/system_helpers.h"
@@ -54,12 +55,8 @@ public:
     }
 };
 
-QFont PixelFont(const QFont& base, int pixels, bool underline = false) {
-    QFont font = base;
-    // A narrow sans face first, as the layout was drawn for one; the default face otherwise.
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("Nimbus Sans"), base.family()});
-    font.setPixelSize(pixels);
+QFont PixelFont(int pixels, bool underline = false) {
+    QFont font = InterfaceFont(pixels);
     font.setUnderline(underline);
     return font;
 }
@@ -73,16 +70,16 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
 }
 
 // Blue underlined text with a hand cursor: the dialog's link look for buttons and labels.
-void MakeLinkLook(QWidget* widget, const QFont& base, int pixels) {
-    widget->setFont(PixelFont(base, pixels, true));
+void MakeLinkLook(QWidget* widget, int pixels) {
+    widget->setFont(PixelFont(pixels, true));
     SetTextColour(widget, kLinkBlue);
     widget->setCursor(Qt::PointingHandCursor);
 }
 
 // A frame whose top line runs through the red caption, so that the contents, placed for that
 // look, sit inside the frame.
-void MakeGroupLook(QGroupBox* group, const QFont& base) {
-    group->setFont(PixelFont(base, 13));
+void MakeGroupLook(QGroupBox* group) {
+    group->setFont(PixelFont(13));
     group->setStyleSheet(QStringLiteral(
         "QGroupBox { color: #ff0000; border: 1px solid #b8b8c8; border-radius: 3px;"
         " margin-top: 6px; }"
@@ -90,11 +87,10 @@ void MakeGroupLook(QGroupBox* group, const QFont& base) {
         " left: 7px; padding: 0px 1px; }"));
 }
 
-QComboBox* MakeList(QWidget* parent, const QRect& geometry, const QFont& base,
-                    const QColor& colour) {
+QComboBox* MakeList(QWidget* parent, const QRect& geometry, const QColor& colour) {
     auto* combo = new QComboBox(parent);
     combo->setEditable(false);
-    combo->setFont(PixelFont(base, 16, true));
+    combo->setFont(PixelFont(16, true));
     SetTextColour(combo, colour);
     combo->setItemDelegate(new FixedHeightDelegate(combo));
     combo->setGeometry(geometry);
@@ -160,7 +156,7 @@ void TSettingsForm::CreateComponents() {
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
-    const QFont base = PixelFont(font(), 11);
+    const QFont base = PixelFont(11);
     setFont(base);
 
     Image1 = new QLabel(this);
@@ -169,14 +165,14 @@ void TSettingsForm::CreateComponents() {
 
     BitBtn3 = new QPushButton(QStringLiteral("weiter"), this);
     BitBtn3->setGeometry(469, 283, 78, 23);
-    MakeLinkLook(BitBtn3, base, 11);
+    MakeLinkLook(BitBtn3, 11);
     BitBtn3->setIcon(QIcon(QStringLiteral(":/settings/continue_glyph.png")));
     // Right to left puts the glyph on the right of the caption.
     BitBtn3->setLayoutDirection(Qt::RightToLeft);
 
     GroupBox1 = new QGroupBox(QStringLiteral("Mailprogramm "), this);
     GroupBox1->setGeometry(8, 8, 497, 177);
-    MakeGroupLook(GroupBox1, base);
+    MakeGroupLook(GroupBox1);
 
     Memo1 = new QPlainTextEdit(GroupBox1);
     Memo1->setGeometry(9, 17, 481, 113);
@@ -189,21 +185,21 @@ void TSettingsForm::CreateComponents() {
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setPlainText(DesignMemoText());
 
-    ComboBox1 = MakeList(GroupBox1, QRect(12, 138, 309, 26), base, kCaptionRed);
+    ComboBox1 = MakeList(GroupBox1, QRect(12, 138, 309, 26), kCaptionRed);
 
     BitBtn1 = new QPushButton(QStringLiteral("Die Liste jetzt aktualisieren"), GroupBox1);
     BitBtn1->setGeometry(327, 138, 161, 25);
-    MakeLinkLook(BitBtn1, base, 11);
+    MakeLinkLook(BitBtn1, 11);
 
     GroupBox2 = new QGroupBox(QStringLiteral("Weitere Einstellungen "), this);
     GroupBox2->setGeometry(8, 192, 537, 49);
-    MakeGroupLook(GroupBox2, base);
+    MakeGroupLook(GroupBox2);
 
     // A check box's caption is a link-look label that ticks the box when clicked.
     const auto makeBoxLabel = [&](const QString& text, const QRect& geometry) {
         auto* label = new QLabel(text, GroupBox2);
         label->setGeometry(geometry);
-        MakeLinkLook(label, base, 11);
+        MakeLinkLook(label, 11);
         label->setAttribute(Qt::WA_TranslucentBackground);
         label->installEventFilter(this);
         return label;
@@ -221,14 +217,14 @@ void TSettingsForm::CreateComponents() {
 
     GroupBox3 = new QGroupBox(QStringLiteral("Sprache "), this);
     GroupBox3->setGeometry(8, 245, 185, 57);
-    MakeGroupLook(GroupBox3, base);
+    MakeGroupLook(GroupBox3);
 
-    ComboBox2 = MakeList(GroupBox3, QRect(8, 21, 169, 26), base, kLinkBlue);
+    ComboBox2 = MakeList(GroupBox3, QRect(8, 21, 169, 26), kLinkBlue);
     ComboBox2->setCursor(Qt::PointingHandCursor);
 
     BitBtn2 = new QPushButton(QStringLiteral("Willkommensschirm anzeigen"), this);
     BitBtn2->setGeometry(288, 283, 165, 23);
-    MakeLinkLook(BitBtn2, base, 11);
+    MakeLinkLook(BitBtn2, 11);
 
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });

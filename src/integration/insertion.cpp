@@ -72,19 +72,15 @@ void InsertPicture(Desktop& desktop, const QString& url, const InsertionReport& 
     PictureClipboard& copy = CopyBrowser1();
     copy.Navigate(url);
     if (!WaitForPicture(copy)) {
-        const QString reason =
-            copy.state() == PictureClipboard::State::Failed
-                ? copy.errorString()
-                : QObject::tr("The picture \"%1\" took too long to load.").arg(url);
-        report(reason + QLatin1Char('\n') + QObject::tr("Nothing was inserted."));
+        const bool failed = copy.state() == PictureClipboard::State::Failed;
+        report(GetText(failed ? 231 : 232).arg(url));
         return;
     }
     WaitMilliseconds(500);
     // An emoji of the catalogue travels as text too, for programs that take only text.
     const QString text = EmojiTextOfPicture(copy.path());
     if (!desktop.setClipboard(copy.CreateMimeData(text))) {
-        report(QObject::tr("The picture could not be put on the clipboard. Nothing was "
-                           "inserted."));
+        report(GetText(233));
         return;
     }
 
@@ -107,8 +103,6 @@ void InsertPicture(Desktop& desktop, const QString& url, const InsertionReport& 
     } catch (const std::out_of_range&) {
         // Nothing has been touched yet when the first look-up fails; the picture is on the
         // clipboard for the user to paste.
-        report(QObject::tr("No mail program is chosen. Please choose your mail program in the "
-                           "settings, then click the picture again. The picture is on the "
-                           "clipboard and can be pasted by hand."));
+        report(GetText(230));
     }
 }

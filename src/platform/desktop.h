@@ -1,6 +1,8 @@
 #pragma once
 #include <QByteArray>
+#include <QMargins>
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <QtGlobal>
 #include <memory>
@@ -54,4 +56,16 @@ public:
 
     // Grabs the global hot key; the result reports whether that worked.
     virtual std::unique_ptr<DesktopHotKey> grabHotKey(QObject* parent = nullptr) = 0;
+
+    // The program's own top-level windows, as the window manager really has them (Qt's idea can
+    // lag behind). Where a desktop places windows itself these know nothing and do nothing.
+    // The outer rectangle, frame included, and the window's own rectangle; empty when unknown.
+    virtual QRect frameGeometry(Window) { return {}; }
+    virtual QRect windowGeometry(Window) { return {}; }
+    // The frame that will surround a window not shown yet; null margins when unknown.
+    virtual QMargins expectedFrameMargins(Window) { return {}; }
+    // Asks for the frame's top left corner at `frameTopLeft` and the window `size` large.
+    virtual void requestBounds(Window, const QPoint& /*frameTopLeft*/, const QSize& /*size*/) {}
+    // Asks for the window to be minimised.
+    virtual void minimise(Window) {}
 };

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "support/desktop.h"
 #include "support/wait.h"
 
 // Runs `action` once `window` is the visible modal window, i.e. from inside its modal loop.
@@ -30,11 +31,8 @@ inline bool ClickOnScreen(const QPoint& global) {
                                          QString::number(global.y()), "click", "1"}) == 0;
 }
 
-// Test main for window tests: the browser engine wants shared GL contexts before the app exists.
+// Test main for window tests (support/desktop.h).
 #define GLIMMORA_WINDOW_TEST_MAIN                                                                  \
     int main(int argc, char** argv) {                                                              \
-        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);                                \
-        QApplication app(argc, argv);                                                              \
-        ::testing::InitGoogleTest(&argc, argv);                                                    \
-        return RUN_ALL_TESTS();                                                                    \
+        return RunWindowTests(argc, argv);                                                         \
     }

@@ -3,6 +3,7 @@
 
 #include "integration/key_sequence.h"
 #include "integration/mail_defs.h"
+#include "localisation/translation_table.h"
 #include "support/recording_desktop.h"
 #include "support/test_env.h"
 
@@ -32,6 +33,9 @@ protected:
         ASSERT_TRUE(image.save(picture, "PNG"));
         UseDefinition("GlimmoraTestMail", "|ALT|o|EALT|z", "|STRG|V|ESTRG|");
         SetChosenMailDefIndexSource([] { return 0; });
+        // The messages come from the translation table, as the user's language has them.
+        WriteFile(home.userData() + "Glimmora.def", ReadFile(SourceDir() + "shipped/Glimmora.t01"));
+        CreateTranslationTable("Glimmora");
     }
 
     void TearDown() override { SetChosenMailDefIndexSource({}); }
@@ -92,7 +96,8 @@ TEST_F(InsertionDesktopTest, WithoutChosenDefinitionNothingIsSentButThePictureIs
     desktop.addWindow("GlimmoraTestMail", kTarget);
     InsertPicture(desktop, picture, report);
     ASSERT_EQ(reports.size(), 1);
-    EXPECT_TRUE(reports[0].contains("settings")) << reports[0].toStdString();
+    EXPECT_FALSE(GetText(230).isEmpty());
+    EXPECT_EQ(reports[0], GetText(230));
     ASSERT_EQ(desktop.calls().size(), 1) << desktop.calls().join(", ").toStdString();
     ASSERT_TRUE(desktop.clipboard());
     EXPECT_EQ(QImage::fromData(desktop.clipboard()->data("image/png")).size(), QSize(37, 23));
@@ -105,7 +110,7 @@ TEST_F(InsertionDesktopTest, PictureThatCannotBeReadEndsWithAMessageAndTouchesNo
         reports.clear();
         InsertPicture(desktop, url, report);
         ASSERT_EQ(reports.size(), 1) << url.toStdString();
-        EXPECT_TRUE(reports[0].contains(QFileInfo(url).fileName())) << reports[0].toStdString();
+        EXPECT_EQ(reports[0], GetText(231).arg(url));
     }
     EXPECT_TRUE(desktop.calls().isEmpty()) << desktop.calls().join(", ").toStdString();
 }

@@ -21,6 +21,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -321,6 +322,23 @@ void ExpectMemoFits(QPlainTextEdit* memo, const std::string& name) {
             << name << ": " << line.toStdString();
     EXPECT_LE(lines.size() * memo->fontMetrics().lineSpacing(), room.height())
         << name << " needs " << lines.size() << " lines";
+}
+
+TEST_F(ApplyTextsTest, EveryWindowWritesInTheShippedFonts) {
+    // The fit checks measure these faces: a face of the machine's choosing would make a text fit
+    // on one machine and not on the next.
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{Form1, SettingsForm, WelcomeForm, QuestionDialogForm,
+                                         AboutForm, BrowserForm, AddImageForm, BaloonForm}) {
+        QList<QWidget*> widgets = window->findChildren<QWidget*>();
+        widgets.prepend(window);
+        for (QWidget* w : widgets) {
+            const QString family = QFontInfo(w->font()).family();
+            EXPECT_TRUE(family == "Liberation Sans" || family == "Comic Neue")
+                << window->objectName().toStdString() << " " << w->metaObject()->className() << " "
+                << w->objectName().toStdString() << ": " << family.toStdString();
+        }
+    }
 }
 
 TEST_F(ApplyTextsTest, ShippedLanguagesFitTheirWindows) {

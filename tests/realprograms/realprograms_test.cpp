@@ -266,34 +266,9 @@ user_pref("browser.sessionstore.resume_from_crash", false);
     SetKeyboardLayout("us");
 }
 
-// Openbox manages the windows of the suite's X server, as on a real desktop.
-class OpenboxSession : public ::testing::Environment {
-public:
-    void SetUp() override {
-        if (QStandardPaths::findExecutable("openbox").isEmpty())
-            GTEST_SKIP() << "openbox is not installed (Debian package openbox)";
-        openbox_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        openbox_.start("openbox", {"--sm-disable"});
-        const bool running =
-            openbox_.waitForStarted(5000) && WaitUntil([] {
-                return Run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id");
-            });
-        if (!running)
-            GTEST_SKIP() << "openbox did not start";
-    }
-    void TearDown() override {
-        openbox_.terminate();
-        if (!openbox_.waitForFinished(3000))
-            openbox_.kill();
-    }
-
-private:
-    QProcess openbox_;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
-    ::testing::AddGlobalTestEnvironment(new OpenboxSession);
-    return RunTestsOnPrivateXServer(argc, argv);
+    // Openbox manages the windows of the suite's X server, as on a real desktop.
+    return RunTestsOnPrivateXServer(argc, argv, PrivateDesktop::Kind::WindowManager);
 }

@@ -50,3 +50,23 @@ bool X11Desktop::setClipboard(QMimeData* data) {
 std::unique_ptr<DesktopHotKey> X11Desktop::grabHotKey(QObject* parent) {
     return std::make_unique<GlobalHotKey>(parent);
 }
+
+QRect X11Desktop::frameGeometry(Window window) {
+    return TopLevelFrameGeometry(window);
+}
+
+QRect X11Desktop::windowGeometry(Window window) {
+    return WindowGeometryOnScreen(window);
+}
+
+QMargins X11Desktop::expectedFrameMargins(Window window) {
+    return ExpectedFrameMargins(window);
+}
+
+void X11Desktop::requestBounds(Window window, const QPoint& frameTopLeft, const QSize& size) {
+    RequestTopLevelBounds(window, frameTopLeft, size);
+}
+
+void X11Desktop::minimise(Window window) {
+    MinimiseTopLevelWindow(window);
+}

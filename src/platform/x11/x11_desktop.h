@@ -17,6 +17,11 @@ public:
     std::unique_ptr<KeySink> createKeySink() override;
     bool setClipboard(QMimeData* data) override;
     std::unique_ptr<DesktopHotKey> grabHotKey(QObject* parent = nullptr) override;
+    QRect frameGeometry(Window window) override;
+    QRect windowGeometry(Window window) override;
+    QMargins expectedFrameMargins(Window window) override;
+    void requestBounds(Window window, const QPoint& frameTopLeft, const QSize& size) override;
+    void minimise(Window window) override;
 };
 
 // The X server's keyboard through XTest; null when no X display can be opened or the server

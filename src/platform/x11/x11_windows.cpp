@@ -409,3 +409,115 @@ bool WaitForFocusedProgram(int limitMs) {
     XCloseDisplay(own);
     return answered;
 }
+
+QRect TopLevelFrameGeometry(NativeWindow window) {
+    Display* display = X11Display();
+    if (!display || !window)
+        return {};
+    X11ErrorGuard guard(display);
+    // A reparenting window manager puts the client into a frame, a child of the root window.
+    Window outer = window;
+    for (int depth = 0; depth < 16; ++depth) {
+        Window root = 0, parent = 0;
+        Window* children = nullptr;
+        unsigned int count = 0;
+        if (!XQueryTree(display, outer, &root, &parent, &children, &count))
+            return {};
+        if (children)
+            XFree(children);
+        if (parent == root || !parent)
+            break;
+        outer = parent;
+    }
+    Window root = 0;
+    int x = 0, y = 0;
+    unsigned int width = 0, height = 0, border = 0, depth = 0;
+    if (!XGetGeometry(display, outer, &root, &x, &y, &width, &height, &border, &depth))
+        return {};
+    return QRect(x, y, int(width + 2 * border), int(height + 2 * border));
+}
+
+QRect WindowGeometryOnScreen(NativeWindow window) {
+    Display* display = X11Display();
+    if (!display || !window)
+        return {};
+    X11ErrorGuard guard(display);
+    Window root = 0, child = 0;
+    int x = 0, y = 0, rootX = 0, rootY = 0;
+    unsigned int width = 0, height = 0, border = 0, depth = 0;
+    if (!XGetGeometry(display, window, &root, &x, &y, &width, &height, &border, &depth) ||
+        !XTranslateCoordinates(display, window, root, 0, 0, &rootX, &rootY, &child))
+        return {};
+    return QRect(rootX, rootY, int(width), int(height));
+}
+
+void RequestTopLevelBounds(NativeWindow window, const QPoint& frameTopLeft, const QSize& size) {
+    Display* display = X11Display();
+    if (!display || !window || size.isEmpty())
+        return;
+    // The window itself goes where the frame's move takes it: window managers read a requested
+    // position differently, but all of them keep a window where static gravity puts it.
+    const QPoint shift = frameTopLeft - TopLevelFrameGeometry(window).topLeft();
+    const QPoint target = WindowGeometryOnScreen(window).topLeft() + shift;
+    X11ErrorGuard guard(display);
+    if (!WindowManagerRunning(display)) {
+        XMoveResizeWindow(display, window, target.x(), target.y(), unsigned(size.width()),
+                          unsigned(size.height()));
+        XFlush(display);
+        return;
+    }
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = AtomOf(display, "_NET_MOVERESIZE_WINDOW");
+    event.xclient.format = 32;
+    // Static gravity; x, y, width and height given (bits 8 to 11); from an application (bit 12).
+    event.xclient.data.l[0] = StaticGravity | (0xF << 8) | (1 << 12);
+    event.xclient.data.l[1] = target.x();
+    event.xclient.data.l[2] = target.y();
+    event.xclient.data.l[3] = size.width();
+    event.xclient.data.l[4] = size.height();
+    XSendEvent(display, DefaultRootWindow(display), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XFlush(display);
+}
+
+void MinimiseTopLevelWindow(NativeWindow window) {
+    Display* display = X11Display();
+    if (!display || !window)
+        return;
+    X11ErrorGuard guard(display);
+    XIconifyWindow(display, window, DefaultScreen(display));
+    XFlush(display);
+}
+
+QMargins ExpectedFrameMargins(NativeWindow window) {
+    Display* display = X11Display();
+    if (!display || !window)
+        return {};
+    X11ErrorGuard guard(display);
+    if (!WindowManagerRunning(display))
+        return {};
+    const Atom extents = AtomOf(display, "_NET_FRAME_EXTENTS");
+    auto margins = ReadCardinalList(display, window, extents, XA_CARDINAL);
+    if (margins.size() != 4) {
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = window;
+        event.xclient.message_type = AtomOf(display, "_NET_REQUEST_FRAME_EXTENTS");
+        event.xclient.format = 32;
+        XSendEvent(display, DefaultRootWindow(display), False,
+                   SubstructureRedirectMask | SubstructureNotifyMask, &event);
+        // The manager answers by setting the property; one that does not answer soon never will.
+        QElapsedTimer waited;
+        waited.start();
+        while (margins.size() != 4 && waited.elapsed() < 300) {
+            QThread::msleep(5);
+            margins = ReadCardinalList(display, window, extents, XA_CARDINAL);
+        }
+    }
+    if (margins.size() != 4)
+        return {};
+    // Left, right, top, bottom.
+    return QMargins(int(margins[0]), int(margins[2]), int(margins[1]), int(margins[3]));
+}

@@ -1,5 +1,7 @@
 #pragma once
 #include <QByteArray>
+#include <QMargins>
+#include <QRect>
 #include <QtGlobal>
 
 // Top-level windows of other programs on the X server: finding one by its window class and
@@ -28,6 +30,20 @@ void BringTopLevelWindowToTop(NativeWindow window);
 
 // True when the keyboard focus is on the window or on one of its descendants.
 bool WindowHasInputFocus(NativeWindow window);
+
+// The outer rectangle of a top-level window on the screen: its window manager's frame around it,
+// or the window itself without one. Empty when the window is gone.
+QRect TopLevelFrameGeometry(NativeWindow window);
+// The window's own rectangle on the screen, without the frame. Empty when the window is gone.
+QRect WindowGeometryOnScreen(NativeWindow window);
+// The frame that the window manager will put around a window not yet mapped, asked of it
+// (_NET_REQUEST_FRAME_EXTENTS); null margins without a window manager or an answer.
+QMargins ExpectedFrameMargins(NativeWindow window);
+// Asks the window manager to minimise the window (ICCCM WM_CHANGE_STATE).
+void MinimiseTopLevelWindow(NativeWindow window);
+// Asks for the window's frame at `frameTopLeft` and the window itself `size` large: from the
+// window manager (_NET_MOVERESIZE_WINDOW), or directly without one.
+void RequestTopLevelBounds(NativeWindow window, const QPoint& frameTopLeft, const QSize& size);
 
 // Waits, processing events, until the program with the keyboard focus has handled every event sent
 // to it so far: a program answers _NET_WM_PING in the order of its events, so its answer comes
