@@ -3,8 +3,11 @@
 // the report shows, so the figures hold on any machine.
 #include "balloon/balloon_composition.h"
 #include "catalogue/catalogue_model.h"
+#include "catalogue/catalogue_tree.h"
 #include "catalogue/picture_page.h"
+#include "catalogue/picture_search.h"
 #include "catalogue/picture_sizes.h"
+#include "integration/mail_defs.h"
 #include "localisation/translation_table.h"
 #include "platform/program_folder.h"
 
@@ -16,10 +19,12 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
+#include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -216,6 +221,169 @@ void BM_WriteCategoryPageFirstVisitBaseline(benchmark::State& state) {
 }
 BENCHMARK(BM_WriteCategoryPageFirstVisitBaseline)->Unit(benchmark::kMillisecond);
 
+// ---- search: the shipped catalogue and a synthetic one of 100,000 pictures ---------------------
+
+// The shipped catalogue as the main window sees it: categories in tree order, keyword files of
+// German (the user's language) and English.
+struct ShippedCatalogue {
+    QString data;
+    QStringList folders;
+};
+
+const ShippedCatalogue& Shipped() {
+    static const ShippedCatalogue shipped = [] {
+        ShippedCatalogue c;
+        c.data = QStringLiteral(GLIMMORA_SHIPPED_DIR "GlimmoraData/");
+        c.folders = ReadCatalogue(c.data, c.data, c.data + "owncats/").CategoryFolders;
+        return c;
+    }();
+    return shipped;
+}
+
+// What the main window does before the first search after a change of the catalogue.
+void BuildShippedIndex(PictureIndex& index) {
+    const ShippedCatalogue& c = Shipped();
+    BuildCatalogueIndex(index, c.folders, ScratchPath("no-favourites/"), c.data, c.data, "01");
+}
+
+void BM_BuildSearchIndexShipped(benchmark::State& state) {
+    PictureIndex index;
+    for (auto _ : state) {
+        BuildShippedIndex(index);
+        if (index.Count() < 1000)
+            state.SkipWithError("the shipped catalogue was not found");
+    }
+    state.counters["pictures"] = index.Count();
+}
+BENCHMARK(BM_BuildSearchIndexShipped)->Unit(benchmark::kMillisecond);
+
+// Reads the folder names of the same categories: the least a search over them has to do.
+void BM_BuildSearchIndexShippedBaseline(benchmark::State& state) {
+    const ShippedCatalogue& c = Shipped();
+    for (auto _ : state) {
+        qsizetype files = 0;
+        for (const QString& folder : c.folders)
+            files += QDir(folder).entryList(QDir::Files).size();
+        benchmark::DoNotOptimize(files);
+    }
+}
+BENCHMARK(BM_BuildSearchIndexShippedBaseline)->Unit(benchmark::kMillisecond);
+
+const PictureIndex& ShippedIndex() {
+    static const PictureIndex index = [] {
+        PictureIndex built;
+        BuildShippedIndex(built);
+        return built;
+    }();
+    return index;
+}
+
+// 100,000 pictures in 1,000 categories, named and tagged from a small vocabulary as emoji are.
+struct SyntheticCatalogue {
+    QStringList paths;
+    KeywordTable keywords;
+    PictureIndex index;
+};
+
+const SyntheticCatalogue& Synthetic() {
+    static const SyntheticCatalogue synthetic = [] {
+        const char* const words[] = {
+            "heart",  "face",     "cat",    "dog",   "smile",  "grin",  "red",   "blue", "green",
+            "star",   "sun",      "moon",   "hand",  "party",  "flag",  "food",  "cake", "tree",
+            "flower", "car",      "train",  "house", "book",   "phone", "music", "ball", "fire",
+            "water",  "snow",     "rain",   "happy", "sad",    "angry", "love",  "kiss", "wink",
+            "laugh",  "cry",      "sleep",  "cool",  "hearth", "heavy", "hello", "help", "herb",
+            "hero",   "face-off", "cattle", "dogma"};
+        const int vocabulary = sizeof(words) / sizeof(words[0]);
+        SyntheticCatalogue c;
+        for (int i = 0; i < 100000; ++i) {
+            const int k = (i * 7919) % 100003;
+            const QString stem = QStringLiteral("%1-%2-%3")
+                                     .arg(words[k % vocabulary])
+                                     .arg(words[(k / vocabulary) % vocabulary])
+                                     .arg(i);
+            c.paths << QStringLiteral("/synthetic/category%1/%2.png").arg(i / 100).arg(stem);
+            c.keywords.insert(stem, {QStringLiteral("%1 %2").arg(words[(k / 7) % vocabulary],
+                                                                 words[(k / 11) % vocabulary]),
+                                     QStringLiteral("%1\t%2").arg(words[(k / 13) % vocabulary],
+                                                                  words[(k / 17) % vocabulary])});
+        }
+        c.index.Build(c.paths, {&c.keywords});
+        return c;
+    }();
+    return synthetic;
+}
+
+const QStringList kKeystrokes = {"h", "he", "hea", "hear", "heart"};
+constexpr int kFoundPageLimit = 1000; // as the main window shows at most
+
+// One keystroke: find, then write the result page (loading it is the browser's start of work).
+template <typename Find> void TypeHeart(benchmark::State& state, const Find& find) {
+    const QString page = ScratchPath("search/temp.htm");
+    QDir().mkpath(ScratchPath("search"));
+    const QString base = QStringLiteral(GLIMMORA_SHIPPED_DIR "GlimmoraData/");
+    double slowest = 0;
+    size_t key = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        const QString& typed = kKeystrokes.at(static_cast<qsizetype>(key++ % kKeystrokes.size()));
+        const QStringList found = find(typed);
+        WriteFoundPage(page, found, {typed, QString()}, 7, base);
+        slowest = std::max(slowest, std::chrono::duration<double, std::milli>(
+                                        std::chrono::steady_clock::now() - start)
+                                        .count());
+    }
+    state.counters["slowest_ms"] = slowest;
+}
+
+QStringList FirstFound(const PictureIndex& index, const QString& typed) {
+    QStringList found;
+    for (int picture : index.Find(typed)) {
+        if (found.size() == kFoundPageLimit)
+            break;
+        found << index.Path(picture);
+    }
+    return found;
+}
+
+// The plain scan: every name that holds the typed text anywhere, without regard to case.
+QStringList ScanNames(const QStringList& paths, const QString& typed) {
+    QStringList found;
+    for (const QString& path : paths) {
+        if (found.size() == kFoundPageLimit)
+            break;
+        if (QStringView(path).mid(path.lastIndexOf(u'/') + 1).contains(typed, Qt::CaseInsensitive))
+            found << path;
+    }
+    return found;
+}
+
+void BM_SearchKeystrokeShipped(benchmark::State& state) {
+    const PictureIndex& index = ShippedIndex();
+    TypeHeart(state, [&](const QString& typed) { return FirstFound(index, typed); });
+}
+BENCHMARK(BM_SearchKeystrokeShipped)->Unit(benchmark::kMillisecond);
+
+void BM_SearchKeystrokeShippedBaseline(benchmark::State& state) {
+    QStringList paths;
+    for (int i = 0; i < ShippedIndex().Count(); ++i)
+        paths << ShippedIndex().Path(i);
+    TypeHeart(state, [&](const QString& typed) { return ScanNames(paths, typed); });
+}
+BENCHMARK(BM_SearchKeystrokeShippedBaseline)->Unit(benchmark::kMillisecond);
+
+void BM_SearchKeystroke100k(benchmark::State& state) {
+    const PictureIndex& index = Synthetic().index;
+    TypeHeart(state, [&](const QString& typed) { return FirstFound(index, typed); });
+}
+BENCHMARK(BM_SearchKeystroke100k)->Unit(benchmark::kMillisecond);
+
+void BM_SearchKeystroke100kBaseline(benchmark::State& state) {
+    const QStringList& paths = Synthetic().paths;
+    TypeHeart(state, [&](const QString& typed) { return ScanNames(paths, typed); });
+}
+BENCHMARK(BM_SearchKeystroke100kBaseline)->Unit(benchmark::kMillisecond);
+
 // ---- translation table: 10,001 entries ---------------------------------------------------------
 
 const QString& TranslationFile() {
@@ -250,6 +418,94 @@ void BM_CreateTranslationTableBaseline(benchmark::State& state) {
         benchmark::DoNotOptimize(ReadLines(files));
 }
 BENCHMARK(BM_CreateTranslationTableBaseline)->Unit(benchmark::kMillisecond);
+
+// ---- large inputs: 100,000 mail-client sections, a 10 MB text line, 2,000 nesting levels -------
+
+const QString& LargeMailDefs() {
+    static const QString path = [] {
+        const QString file = ScratchPath("large/glimmora.maildef.ini");
+        QByteArray text = "[Glimmora]\r\nmaildef_version=1\r\nvalid_for_Version_1=1\r\n";
+        for (int n = 0; n < 100000; ++n)
+            text += '[' + QByteArray::number(n) + "]\r\nname=Client " + QByteArray::number(n) +
+                    "\r\nlanguage=en\r\nwindowclass=client\r\ninsert=|STRG|v|ESTRG|\r\n";
+        WriteBytes(file, text);
+        return file;
+    }();
+    return path;
+}
+
+void BM_LoadMailDefsLarge(benchmark::State& state) {
+    for (auto _ : state) {
+        LoadMailDefs(LargeMailDefs());
+        if (MailDefList().size() != 501)
+            state.SkipWithError("wrong number of definitions");
+    }
+}
+BENCHMARK(BM_LoadMailDefsLarge)->Unit(benchmark::kMillisecond);
+
+void BM_LoadMailDefsLargeBaseline(benchmark::State& state) {
+    const QStringList files{LargeMailDefs()};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadLines(files));
+}
+BENCHMARK(BM_LoadMailDefsLargeBaseline)->Unit(benchmark::kMillisecond);
+
+const QByteArray& LongLineTranslation() {
+    static const QByteArray text =
+        "[0]\r\nEnglish\r\n[1]\r\n" + QByteArray(10'000'000, 'x') + "\r\n[END]\r\n";
+    return text;
+}
+
+void BM_TranslationLongLine(benchmark::State& state) {
+    for (auto _ : state) {
+        AbTrans2 table;
+        table.LoadFromBytes(LongLineTranslation());
+        benchmark::DoNotOptimize(table.text(1).constData());
+    }
+}
+BENCHMARK(BM_TranslationLongLine)->Unit(benchmark::kMillisecond);
+
+void BM_TranslationLongLineBaseline(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LongLineTranslation().split('\n').size());
+}
+BENCHMARK(BM_TranslationLongLineBaseline)->Unit(benchmark::kMillisecond);
+
+const CatalogueFiles& DeepCatalogue() {
+    static const CatalogueFiles files = [] {
+        CatalogueFiles c;
+        c.user = ScratchPath("deep/user/");
+        c.base = ScratchPath("deep/base/");
+        c.own = c.user + "owncats/";
+        QByteArray text;
+        for (int level = 0; level < 2000; ++level)
+            text += QByteArray(level, '-') + "[Level]l\r\n";
+        WriteBytes(c.user + "pics.deep.def", text);
+        c.files << c.user + "pics.deep.def";
+        return c;
+    }();
+    return files;
+}
+
+void BM_ReadDeepCatalogueIntoModel(benchmark::State& state) {
+    const CatalogueFiles& c = DeepCatalogue();
+    for (auto _ : state) {
+        const CatalogueData data = ReadCatalogue(c.user, c.base, c.own);
+        if (data.nodes.size() != 2000)
+            state.SkipWithError("the deep file was not read");
+        QStandardItemModel model;
+        FillCatalogueModel(model, data);
+        benchmark::DoNotOptimize(model.rowCount());
+    }
+}
+BENCHMARK(BM_ReadDeepCatalogueIntoModel)->Unit(benchmark::kMillisecond);
+
+void BM_ReadDeepCatalogueBaseline(benchmark::State& state) {
+    const CatalogueFiles& c = DeepCatalogue();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadLines(c.files));
+}
+BENCHMARK(BM_ReadDeepCatalogueBaseline)->Unit(benchmark::kMillisecond);
 
 // ---- balloon: five lines of 30 characters ----------------------------------------------------
 
@@ -351,8 +607,20 @@ int main(int argc, char** argv) {
                         "BM_WriteCategoryPageFirstVisit", "BM_WriteCategoryPageFirstVisitBaseline");
     reporter.PrintRatio("CreateTranslationTable, 10,001 entries / read lines",
                         "BM_CreateTranslationTable", "BM_CreateTranslationTableBaseline");
+    reporter.PrintRatio("LoadMailDefs, 100,000 sections / read lines", "BM_LoadMailDefsLarge",
+                        "BM_LoadMailDefsLargeBaseline");
+    reporter.PrintRatio("Translation table, one 10 MB line / split lines", "BM_TranslationLongLine",
+                        "BM_TranslationLongLineBaseline");
+    reporter.PrintRatio("ReadCatalogue + model, 2,000 levels / read lines",
+                        "BM_ReadDeepCatalogueIntoModel", "BM_ReadDeepCatalogueBaseline");
     reporter.PrintRatio("ComposeBalloon, 5 lines x 30 characters / fill image", "BM_ComposeBalloon",
                         "BM_ComposeBalloonBaseline");
+    reporter.PrintRatio("Search index, shipped catalogue / list its folders",
+                        "BM_BuildSearchIndexShipped", "BM_BuildSearchIndexShippedBaseline");
+    reporter.PrintRatio("Search keystroke + page, shipped / substring scan + page",
+                        "BM_SearchKeystrokeShipped", "BM_SearchKeystrokeShippedBaseline");
+    reporter.PrintRatio("Search keystroke + page, 100,000 / substring scan + page",
+                        "BM_SearchKeystroke100k", "BM_SearchKeystroke100kBaseline");
     benchmark::Shutdown();
     return 0;
 }

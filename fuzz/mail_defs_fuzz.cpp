@@ -1,6 +1,8 @@
 // Mail-client definition files: any file loads without a fault into a list sorted by name with
-// no nameless entry, and decoding key tokens never makes a sequence longer.
+// no nameless entry, and decoding key tokens never makes a sequence longer. The update's
+// acceptance check on a downloaded body agrees with what the loader reads from the same bytes.
 #include "fuzz_support.h"
+#include "integration/definition_update.h"
 #include "integration/mail_defs.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -19,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (i > 0)
             FUZZ_CHECK(CompareMailDefNames(*list[i - 1], *list[i]) <= 0);
     }
-    (void)MailDefVersion();
-    (void)MailDefValid();
+    // What the update accepts is what the program, loading the installed file, reads as valid.
+    FUZZ_CHECK(IsAcceptableMailDefUpdate(content) == (content.size() > 10 && MailDefValid()));
     return 0;
 }

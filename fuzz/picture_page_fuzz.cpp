@@ -1,5 +1,7 @@
-// The picture page for files of any name: the page holds exactly one link per picture, in order,
-// and each link's address names that very file.
+// The two page writers with texts and names of any content. The picture page holds exactly one
+// link per picture, in order, and each link's address names that very file. The empty page holds
+// its title and text as text, wherever the template puts them, and the address of its own data
+// folder.
 #include "catalogue/picture_page.h"
 #include "fuzz_support.h"
 
@@ -17,14 +19,65 @@ QByteArray HtmlUnescape(QByteArray text) {
     text.replace("&#39;", "'");
     text.replace("&lt;", "<");
     text.replace("&gt;", ">");
+    text.replace("&#91;", "[");
+    text.replace("&#93;", "]");
     text.replace("&amp;", "&");
     return text;
+}
+
+// What the browser shows of a text: the text itself, character for character, but for line
+// breaks and tabs, which are blanks, and other control characters, which are visible marks.
+QString Shown(QString text) {
+    for (QChar& c : text) {
+        if (c == u'\t' || c == u'\n' || c == u'\r')
+            c = u' ';
+        else if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = QChar(QChar::ReplacementCharacter);
+    }
+    return text;
+}
+
+QString Unescaped(const QString& html) {
+    return QString::fromUtf8(HtmlUnescape(html.toUtf8()));
+}
+
+// The empty page: the template's markup stays as it is and the texts bring none.
+void CheckEmptyPage(const QString& title, const QString& text, const QString& folderName) {
+    QDir(FuzzScratchFolder() + QStringLiteral("data")).removeRecursively();
+    const QString data = FuzzScratchFolder() + QStringLiteral("data/") + folderName + u'/';
+    if (!QDir().mkpath(data))
+        return; // a name the file system refuses
+    FuzzWriteFile(data + QStringLiteral("template.tpl"),
+                  "<h1>[TITLE]</h1><p>[TEXT]</p><img src=\"file://[DATADIR]e.png\" alt='[TITLE]'>");
+    const QString page = FuzzScratchFolder() + QStringLiteral("empty.htm");
+    WriteEmptyPage(page, data, title, text);
+    QFile pageFile(page);
+    FUZZ_CHECK(pageFile.open(QIODevice::ReadOnly));
+    const QByteArray html = pageFile.readAll();
+    static const QRegularExpression shape(
+        QStringLiteral("^\r<h1>([^<>\"']*)</h1><p>([^<>\"']*)</p>"
+                       "<img src=\"file://([^<>\"']*)e\\.png\" alt='([^<>\"']*)'>\r\n$"));
+    const QRegularExpressionMatch match = shape.match(QString::fromUtf8(html));
+    FUZZ_CHECK(match.hasMatch());
+    FUZZ_CHECK(Unescaped(match.captured(1)) == Shown(title));
+    FUZZ_CHECK(Unescaped(match.captured(2)) == Shown(text));
+    FUZZ_CHECK(match.captured(4) == match.captured(1));
+    const QUrl image =
+        QUrl::fromEncoded("file://" + match.captured(3).toUtf8() + "e.png", QUrl::StrictMode);
+    FUZZ_CHECK(image.isValid() && image.toLocalFile() == data + QStringLiteral("e.png"));
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider in(data, size);
+    const QString title = QString::fromStdString(in.ConsumeRandomLengthString(200));
+    const QString text = QString::fromStdString(in.ConsumeRandomLengthString(200));
+    const QString folderName = QString::fromStdString(in.ConsumeRandomLengthString(40));
+    if (!folderName.isEmpty() && !folderName.contains(u'/') && !folderName.contains(QChar(0)) &&
+        folderName != u"." && folderName != u"..")
+        CheckEmptyPage(title, text, folderName);
+
     const QString folder = FuzzScratchFolder() + QStringLiteral("pictures/");
     QDir(folder).removeRecursively();
     FUZZ_CHECK(QDir().mkpath(folder));

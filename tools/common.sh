@@ -10,6 +10,8 @@ GLIMMORA_PACKAGES=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool xclip x11-utils x11-xkb-utils imagemagick openbox
   fonts-dejavu-core fp-utils desktop-file-utils appstream
+  openssl openbox trayer thunderbird firefox-esr
+  sway qt6-wayland libwayland-dev libwayland-bin wl-clipboard
 )
 
 # Installs the Debian packages that are missing (as root, or through sudo).
@@ -35,18 +37,34 @@ glimmora_build() {
   cmake --build --preset "$preset"
 }
 
-# Starts an Xvfb server on a free display, exports DISPLAY, and stops it when the shell exits.
+# Starts an Xvfb server on a free display with a window manager (openbox) and a notification area
+# (trayer), as users have them; exports DISPLAY and stops all three when the shell exits.
 glimmora_start_xvfb() {
   local n=90
   while [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ]; do n=$((n + 1)); done
   Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
   GLIMMORA_XVFB_PID=$!
-  trap 'kill $GLIMMORA_XVFB_PID 2>/dev/null || true' EXIT
+  GLIMMORA_DESKTOP_PIDS="$GLIMMORA_XVFB_PID"
+  trap 'kill $GLIMMORA_DESKTOP_PIDS 2>/dev/null || true' EXIT
   export DISPLAY=":$n"
+  local up=""
   for _ in $(seq 1 50); do
-    xdpyinfo >/dev/null 2>&1 && return 0
+    xdpyinfo >/dev/null 2>&1 && { up=1; break; }
     sleep 0.1
   done
-  echo "Xvfb did not start" >&2
+  [ -n "$up" ] || { echo "Xvfb did not start" >&2; return 1; }
+  openbox --sm-disable >/dev/null 2>&1 &
+  GLIMMORA_DESKTOP_PIDS="$! $GLIMMORA_DESKTOP_PIDS"
+  for _ in $(seq 1 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+  done
+  trayer --edge bottom --align left --widthtype request --height 24 >/dev/null 2>&1 &
+  GLIMMORA_DESKTOP_PIDS="$! $GLIMMORA_DESKTOP_PIDS"
+  for _ in $(seq 1 50); do
+    xprop -root _NET_SUPPORTED >/dev/null 2>&1 && xdotool search --classname trayer >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  echo "trayer did not start" >&2
   return 1
 }

@@ -5,16 +5,18 @@
 #include "app/main_window_parts.h"
 #include "app/settings.h"
 #include "app/start_placement.h"
+#include "app/window_settler.h"
 #include "catalogue/add_image_form.h"
 #include "catalogue/catalogue_folders.h"
 #include "catalogue/catalogue_tree.h"
 #include "catalogue/picture_page.h"
 #include "dialogs/dialogs.h"
+#include "dialogs/message_boxes.h"
 #include "integration/insertion.h"
 #include "integration/mail_defs.h"
 #include "integration/system_helpers.h"
 #include "localisation/translation_table.h"
-#include "platform/global_hotkey.h"
+#include "platform/current_desktop.h"
 #include "platform/runtime_lock.h"
 
 #include <QAction>
@@ -22,7 +24,9 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QStandardItemModel>
 #include <QSystemTrayIcon>
@@ -30,6 +34,7 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QWebEnginePage>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 #include <cstdio>
@@ -41,11 +46,18 @@ const QColor kLabelBlue(0x21, 0x5D, 0xC6);
 const QColor kTreeBlue(0xD6, 0xDF, 0xF7);
 constexpr int kToolBarHeight = 62;
 constexpr int kPaneWidth = 241;
+// The search field's band at the top of the left pane; everything below it keeps its place
+// relative to the others, this much further down.
+constexpr int kSearchBand = 30;
 
 // The picture page: every navigation passes through the main window's decision first.
 class PicturePage : public QWebEnginePage {
 public:
-    PicturePage(TForm1* form, QObject* parent) : QWebEnginePage(parent), form_(form) {}
+    PicturePage(TForm1* form, QObject* parent) : QWebEnginePage(parent), form_(form) {
+        // The page is static HTML of our own and a click is a plain link: nothing needs script,
+        // so none runs, whatever a data or translation file brings into the page.
+        settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+    }
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
@@ -91,10 +103,6 @@ QLabel* MakePicture(QWidget* parent, const QRect& rect, const QString& resource)
 }
 
 } // namespace
-
-QString FirstArgument(const QStringList& arguments) {
-    return arguments.size() > 1 ? arguments.at(1) : QString();
-}
 
 TForm1::TForm1(const QStringList& arguments, QWidget* parent)
     : QWidget(parent), arguments_(arguments) {
@@ -157,10 +165,11 @@ void TForm1::FormCreate() {
     Timer4->start();
 
     BuildTray();
+    settler_ = new WindowSettler(this);
 
     // Step 1: the hot key; a key held by another program is no reason to stop.
-    hotkey_ = new GlobalHotKey(this);
-    connect(hotkey_, &GlobalHotKey::activated, this, &TForm1::WMHotKey);
+    hotkey_ = CurrentDesktop().grabHotKey(this).release(); // owned as a child
+    connect(hotkey_, &DesktopHotKey::activated, this, &TForm1::WMHotKey);
 
     // Out of sight until the first timer tick places the window.
     QRect desktop = VirtualDesktop();
@@ -168,6 +177,8 @@ void TForm1::FormCreate() {
 
     LoadSettings();
     LoadMailDefs(UserDataFolder("Glimmora") + "glimmora.maildef.ini");
+    // However the window comes up, a typed word goes to the search.
+    SearchEdit->setFocus();
 }
 
 void TForm1::BuildToolBar() {
@@ -220,15 +231,17 @@ void TForm1::BuildLeftPane() {
     Panel4 =
         MakePanel(this, QRect(0, kToolBarHeight, kPaneWidth, height() - kToolBarHeight), kPaneBlue);
     Panel4->setObjectName("Panel4");
+    BuildSearch();
+    const int y = kSearchBand;
 
-    Image3 = MakePicture(Panel4, QRect(8, 9, 223, 25), "main/header.png");
-    Gruppenlabel1 = MakePaneLabel(Panel4, 23, 15, "Kategorien");
-    Image1 = MakePicture(Panel4, QRect(207, 10, 19, 25), "main/info.png");
+    Image3 = MakePicture(Panel4, QRect(8, y + 9, 223, 25), "main/header.png");
+    Gruppenlabel1 = MakePaneLabel(Panel4, 23, y + 15, "Kategorien");
+    Image1 = MakePicture(Panel4, QRect(207, y + 10, 19, 25), "main/info.png");
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->setToolTip("Info");
     Image1->installEventFilter(this);
 
-    WhitePanel1 = MakePanel(Panel4, QRect(8, 34, 223, 216), Qt::white);
+    WhitePanel1 = MakePanel(Panel4, QRect(8, y + 34, 223, 216), Qt::white);
     BluePanel1 = MakePanel(WhitePanel1, QRect(2, 0, 219, 214), kTreeBlue);
     TreeView1 = new QTreeView(BluePanel1);
     TreeView1->setObjectName("TreeView1");
@@ -245,17 +258,17 @@ void TForm1::BuildLeftPane() {
     treeFont.setPixelSize(13);
     TreeView1->setFont(treeFont);
 
-    Image5 = MakePicture(Panel4, QRect(8, 255, 223, 25), "main/header.png");
-    Label1 = MakePaneLabel(Panel4, 23, 261, "Glimmora");
-    Panel1 = MakePanel(Panel4, QRect(8, 280, 223, 40), Qt::white);
+    Image5 = MakePicture(Panel4, QRect(8, y + 255, 223, 25), "main/header.png");
+    Label1 = MakePaneLabel(Panel4, 23, y + 261, "Glimmora");
+    Panel1 = MakePanel(Panel4, QRect(8, y + 280, 223, 40), Qt::white);
     Panel3 = MakePanel(Panel1, QRect(2, 1, 219, 38), kTreeBlue);
     SpeedButton4 = MakeLinkButton(Panel3, "Design a baloon-Smiley", "main/balloon.png",
                                   Qt::ToolButtonTextBesideIcon);
     SpeedButton4->setGeometry(4, 1, 210, 35);
 
-    Image6 = MakePicture(Panel4, QRect(8, 325, 223, 25), "main/header.png");
-    Label3 = MakePaneLabel(Panel4, 23, 331, "Glimmora");
-    Panel5 = MakePanel(Panel4, QRect(8, 350, 223, 40), Qt::white);
+    Image6 = MakePicture(Panel4, QRect(8, y + 325, 223, 25), "main/header.png");
+    Label3 = MakePaneLabel(Panel4, 23, y + 331, "Glimmora");
+    Panel5 = MakePanel(Panel4, QRect(8, y + 350, 223, 40), Qt::white);
     Panel6 = MakePanel(Panel5, QRect(2, 1, 219, 38), kTreeBlue);
     SpeedButton5 = MakeLinkButton(Panel6, "Favorite Smilies", "main/favourites.png",
                                   Qt::ToolButtonTextBesideIcon);
@@ -263,6 +276,14 @@ void TForm1::BuildLeftPane() {
     SpeedButton7 =
         MakeLinkButton(Panel6, "Add", "main/favourite-add.png", Qt::ToolButtonTextBesideIcon);
     SpeedButton7->setGeometry(150, 1, 63, 35);
+    // The recently used pictures go with the favourites: a small link at the right end of their
+    // header, where the categories' header has its info picture.
+    RecentButton =
+        MakeLinkButton(Panel4, "Recently used", "main/recent.png", Qt::ToolButtonTextBesideIcon);
+    RecentButton->setObjectName("RecentButton");
+    RecentButton->setIconSize(QSize(16, 16));
+    RecentButton->setGeometry(131, y + 327, 98, 21);
+    connect(RecentButton, &QToolButton::clicked, this, &TForm1::RecentButtonClick);
 
     connect(SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
     connect(SpeedButton5, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
@@ -306,6 +327,13 @@ void TForm1::LayoutBrowser() {
 void TForm1::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     LayoutBrowser();
+    // The grid of found pictures follows the browser's width.
+    if ((recentShown_ || !found_.isEmpty()) && FoundPageColumns() != foundColumns_) {
+        if (recentShown_)
+            RecentButtonClick();
+        else
+            ShowFoundPage();
+    }
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
@@ -313,6 +341,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         Image1Click();
         return true;
     }
+    if (watched == SearchEdit && event->type() == QEvent::KeyPress &&
+        SearchEditKey(static_cast<QKeyEvent*>(event)->key()))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 
@@ -320,8 +351,23 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    sentToTray_ = false;
+    // Sent before the window is mapped: bounds lost while the window was withdrawn are put back
+    // now, and checked again once the window is on the screen.
+    if (std::optional<QRect> bounds = settler_->PendingBounds())
+        settler_->Place(*bounds);
     hiddenPage_->WindowShown();
     Timer1->start(); // FormShow
+}
+
+void TForm1::PlaceAt(const QRect& bounds) {
+    settler_->Place(bounds);
+}
+
+QRect TForm1::SavedBounds() const {
+    if (std::optional<QRect> bounds = settler_->PendingBounds())
+        return *bounds;
+    return QRect(isVisible() ? settler_->FramePosition() : pos(), size());
 }
 
 void TForm1::hideEvent(QHideEvent* event) {
@@ -346,13 +392,23 @@ void TForm1::closeEvent(QCloseEvent* event) {
         return;
     }
     event->ignore();
-    if (TrayAvailable())
+    SendToTray();
+}
+
+void TForm1::SendToTray() {
+    if (TrayAvailable()) {
+        // Shown again where it was, whatever the window manager does with it meanwhile.
+        if (isVisible() && !settler_->PendingBounds())
+            settler_->Place(QRect(settler_->FramePosition(), size()));
         hide();
-    else
-        showMinimized(); // without a tray, hiding would strand the user
+        sentToTray_ = true;
+    } else {
+        settler_->Minimise(); // hidden without a tray, nothing on the desktop would lead back
+    }
 }
 
 void TForm1::ShowMainWindow() {
+    settler_->CancelMinimise();
     if (isMinimized())
         showNormal();
     else
@@ -367,24 +423,22 @@ void TForm1::TrayIcon1Click() {
 
 void TForm1::WMHotKey() {
     if (isVisible() && !isMinimized()) {
-        if (TrayAvailable())
-            hide();
-        else
-            showMinimized();
+        SendToTray();
         return;
     }
     ShowMainWindow();
     if (QWidget* modal = QApplication::activeModalWidget()) {
         modal->raise();
         modal->activateWindow();
+        return;
     }
+    // Shown by the keyboard, the window waits for a search text.
+    FocusSearch();
 }
 
 void TForm1::Timer3Timer() {
-    if (GlobalAtomExists("Glimmora_CloseYourself")) {
-        GlobalAtomDelete("Glimmora_CloseYourself");
+    if (!QuitRequested && TakeCloseRequest("Glimmora_CloseYourself"))
         QuitProgram();
-    }
 }
 
 void TForm1::Timer4Timer() {
@@ -392,6 +446,9 @@ void TForm1::Timer4Timer() {
     ++TrayAnimationCounter;
     if (!TrayIcon1->isVisible() && TrayAvailable())
         TrayIcon1->show();
+    // The tray went away (its panel ended) while the window was in it.
+    if (sentToTray_ && !isVisible() && !TrayAvailable())
+        settler_->Minimise();
     if (TrayAnimationCounter > 30)
         TrayAnimationCounter = 0;
 }
@@ -401,7 +458,8 @@ void TForm1::QuitProgram() {
     QFile::remove(UserCatalogueFolder() + "temp.htm");
     SaveDialogSettings();
     close();
-    qApp->quit();
+    // Every loop ends, a modal one of the start-up (the language chooser) too.
+    QCoreApplication::exit(0);
 }
 
 void TForm1::SpeedButton11Click() {
@@ -426,14 +484,20 @@ void TForm1::SpeedButton8Click() {
 
 void TForm1::LoadCatalogue() {
     Catalogue = ReadCatalogue(UserCatalogueFolder(), CatalogueBaseFolder(), OwnCategoriesFolder());
+    InvalidateSearchIndex();
     {
         // Rebuilding the model clears the selection; that must not show a page.
         QSignalBlocker block(TreeView1->selectionModel());
         FillCatalogueModel(*CatalogueModel, Catalogue);
+        // No node is current afterwards, and none may become so by itself: a view without a
+        // current node makes its first row current when it gets the focus back (as when a dialog
+        // closes), and that would show the first category's page.
+        TreeView1->setCurrentIndex(QModelIndex());
     }
     TreeView1->expandAll();
     if (AddImageForm)
         AddImageForm->TreeView1->expandAll();
+    ShowRefusedFiles(this);
 }
 
 int TForm1::SelectedIndex() const {
@@ -476,6 +540,7 @@ void TForm1::TreeView1Change(const QModelIndex& current) {
 }
 
 void TForm1::ShowCategoryPage(const QString& folder) {
+    LeaveSearch();
     QString page = WriteCategoryPage(folder);
     WebBrowser1->load(QUrl::fromLocalFile(page));
 }

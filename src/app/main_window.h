@@ -1,5 +1,6 @@
 #pragma once
 #include "catalogue/catalogue_model.h"
+#include "catalogue/picture_search.h"
 
 #include <QIcon>
 #include <QStringList>
@@ -8,6 +9,7 @@
 
 class QFrame;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QAction;
 class QStandardItemModel;
@@ -17,7 +19,8 @@ class QToolButton;
 class QTreeView;
 class QWebEngineView;
 class QModelIndex;
-class GlobalHotKey;
+class DesktopHotKey;
+class WindowSettler;
 class HiddenPageKeeper;
 
 // The main window: tool bar along the top, category tree on the left, the picture page on the
@@ -44,6 +47,7 @@ public:
 
     // Left pane.
     QFrame* Panel4 = nullptr;
+    QLineEdit* SearchEdit = nullptr; // finds pictures by typed words, at the top
     QLabel* Image3 = nullptr;
     QLabel* Gruppenlabel1 = nullptr;
     QLabel* Image1 = nullptr;
@@ -61,6 +65,7 @@ public:
     QFrame* Panel6 = nullptr;
     QToolButton* SpeedButton5 = nullptr; // favourites page
     QToolButton* SpeedButton7 = nullptr; // favourite mode
+    QToolButton* RecentButton = nullptr; // the recently used pictures, in the favourites' header
     QIcon Image2;                        // program icon
     QIcon Image4;                        // second tray icon
 
@@ -104,6 +109,14 @@ public:
     // Absolute index of the main tree's selected node, -1 when none.
     int SelectedIndex() const;
 
+    // Search: the pictures of the result page shown; none while another page is shown.
+    const QStringList& FoundPictures() const { return found_; }
+    // Pictures or categories were added or removed: the next search lists the catalogue again.
+    void InvalidateSearchIndex() { searchIndexStale_ = true; }
+    void FocusSearch();
+    // Places the recently-used link after its caption changed.
+    void FitRecentButton();
+
     // Handlers.
     void SpeedButton2Click();
     void SpeedButton3Click();
@@ -116,6 +129,10 @@ public:
     void SpeedButton10Click();
     void SpeedButton11Click();
     void SpeedButton12Click();
+    void RecentButtonClick();
+    void SearchEditChange();
+    // Arrow keys, Enter and Escape typed in the search field; true when handled.
+    bool SearchEditKey(int key);
     void Image1Click();
     void TrayIcon1Click();
     void TODOCloseClick();
@@ -128,11 +145,24 @@ public:
 
     // Whether closing the window hides it (a tray exists) or minimises it.
     static bool TrayAvailable();
+    // Every way of sending the window away ends here: hidden into the notification area, or
+    // minimised when there is none, so that the desktop's window list still reaches it.
+    Q_INVOKABLE void SendToTray();
+
+    // Puts the window's frame at the top left of `bounds` and gives the window their size. A
+    // window manager may still move a window that it withdraws or maps (it pulls one mapped off
+    // the screen into view), so they are applied again when the window is shown, until the window
+    // has been seen there.
+    void PlaceAt(const QRect& bounds);
+    // The bounds to save (frame position, window size): the placed ones while the window has not
+    // been seen there yet.
+    QRect SavedBounds() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -141,14 +171,28 @@ private:
     void BuildToolBar();
     void BuildLeftPane();
     void BuildTray();
+    void BuildSearch();
+    void ShowFoundPage();
+    void MarkFoundPicture(int index);
+    int FoundPageColumns() const;
+    void LeaveSearch();
     void LayoutBrowser();
     void ShowMainWindow();
 
     QStringList arguments_;
-    GlobalHotKey* hotkey_ = nullptr;
+    DesktopHotKey* hotkey_ = nullptr;
     HiddenPageKeeper* hiddenPage_ = nullptr;
     QString pendingPicture_;
-};
+    WindowSettler* settler_ = nullptr;
+    bool sentToTray_ = false; // hidden by SendToTray, so the tray's going away brings it back
 
-// The first command-line argument, or the empty text.
-QString FirstArgument(const QStringList& arguments);
+    PictureIndex searchIndex_;
+    bool searchIndexStale_ = true;
+    bool leavingSearch_ = false;
+    bool recentShown_ = false; // the recently used pictures are the page shown
+    QStringList found_;
+    int foundTotal_ = 0;
+    int foundSelection_ = -1;
+    int foundColumns_ = 0;
+    int pageSerial_ = 0;
+};

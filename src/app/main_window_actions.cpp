@@ -1,6 +1,7 @@
 // The main window's handlers that act on the catalogue and open the other windows.
 #include "app/forms.h"
 #include "app/main_window.h"
+#include "app/settings.h"
 #include "balloon/balloon_form.h"
 #include "balloon/balloon_state.h"
 #include "catalogue/add_image_form.h"
@@ -8,6 +9,7 @@
 #include "catalogue/catalogue_tree.h"
 #include "catalogue/own_categories.h"
 #include "catalogue/picture_page.h"
+#include "catalogue/recent_pictures.h"
 #include "dialogs/about_form.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/message_boxes.h"
@@ -15,6 +17,7 @@
 #include "integration/insertion.h"
 #include "integration/system_helpers.h"
 #include "localisation/translation_table.h"
+#include "platform/current_desktop.h"
 
 #include <QFile>
 #include <QStandardItemModel>
@@ -47,7 +50,13 @@ void TForm1::SpeedButton12Click() {
 
 void TForm1::PerformPictureClick(const QString& picturePath) {
     if (!FavouriteMode() && !BalloonMode() && !RemoveMode()) {
-        InsertPicture(picturePath);
+        if (InsertionRunning())
+            return; // ignored, so it is neither remembered nor a reason to hide
+        InsertPicture(CurrentDesktop(), picturePath,
+                      [](const QString& message) { ShowError(message); });
+        RememberRecentPicture(picturePath);
+        if (Settings().hideAfterInsert)
+            SendToTray();
         return;
     }
     if (FavouriteMode()) {
@@ -55,6 +64,7 @@ void TForm1::PerformPictureClick(const QString& picturePath) {
             ShowInfo(GetText(67), this);
         } else {
             CopyToFavourites(picturePath);
+            InvalidateSearchIndex();
             SetFavouriteMode(false);
             ShowInfo(GetText(66), this);
         }
@@ -67,11 +77,10 @@ void TForm1::PerformPictureClick(const QString& picturePath) {
     if (RemoveMode()) {
         SetRemoveMode(false);
         if (AskSystemYesNo(GetText(84), this)) {
+            InvalidateSearchIndex();
             if (!DeleteCataloguePicture(picturePath, Catalogue) &&
                 !IsCataloguePicture(picturePath, Catalogue))
-                ShowError(tr("This file is not a picture of the catalogue and was not removed:\n%1")
-                              .arg(picturePath),
-                          this);
+                ShowError(GetText(237).arg(picturePath), this);
         }
         int selected = SelectedIndex();
         if (selected >= 0 && selected < Catalogue.CategoryFolders.size()) {
@@ -95,8 +104,8 @@ void TForm1::SpeedButton10Click() {
         return;
     try {
         AddOwnCategory(name);
-    } catch (const std::exception& e) {
-        ShowError(QString::fromUtf8(e.what()), this);
+    } catch (const std::exception&) {
+        ShowError(GetText(200).arg(OwnCategoriesList()), this);
         return;
     }
     LoadCatalogue();
@@ -114,8 +123,8 @@ void TForm1::TreeView1Click(const QModelIndex& index) {
             return;
         try {
             RemoveOwnCategory(Catalogue, selected);
-        } catch (const std::exception& e) {
-            ShowError(QString::fromUtf8(e.what()), this);
+        } catch (const std::exception&) {
+            ShowError(GetText(200).arg(OwnCategoriesList()), this);
         }
         LoadCatalogue();
         QModelIndex top = CatalogueModel->index(0, 0);

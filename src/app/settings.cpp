@@ -28,13 +28,21 @@ void LoadSettings() {
     const QString file = SettingsFilePath();
     if (!FileExists(file))
         return;
-    s.xpos = ReadProfileInt(file, kSection, "xpos", s.xpos);
-    s.ypos = ReadProfileInt(file, kSection, "ypos", s.ypos);
-    s.width = ReadProfileInt(file, kSection, "width", s.width);
-    s.height = ReadProfileInt(file, kSection, "height", s.height);
-    s.version = ReadProfileString(file, kSection, "version", s.version);
-    s.welcomeScreen = ReadProfileInt(file, kSection, "WelcomeScreen", s.welcomeScreen ? 1 : 0) != 0;
-    s.chosenMailDef = ReadProfileInt(file, kSection, "chosenMailDef", s.chosenMailDef);
+    const ProfileText profile = ProfileText::FromFile(file);
+    s.xpos = profile.intValue(kSection, "xpos", s.xpos);
+    s.ypos = profile.intValue(kSection, "ypos", s.ypos);
+    s.width = profile.intValue(kSection, "width", s.width);
+    s.height = profile.intValue(kSection, "height", s.height);
+    s.version = profile.value(kSection, "version", s.version);
+    s.welcomeScreen = profile.intValue(kSection, "WelcomeScreen", s.welcomeScreen ? 1 : 0) != 0;
+    s.chosenMailDef = profile.intValue(kSection, "chosenMailDef", s.chosenMailDef);
+    s.hideAfterInsert = profile.intValue(kSection, "HideAfterInsert", 0) != 0;
+}
+
+void StoreHideAfterInsert(bool on) {
+    Settings().hideAfterInsert = on;
+    // Failures are not reported: the setting holds for this run.
+    WriteProfileString(SettingsFilePath(), kSection, "HideAfterInsert", on ? "1" : "0");
 }
 
 void SaveSettingsValues(const QRect& windowBounds, const QSize& desktop, int chosenMailDef) {

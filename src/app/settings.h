@@ -11,6 +11,7 @@ struct SettingsRecord {
     QByteArray version = "0";
     bool welcomeScreen = true;
     int chosenMailDef = 0;
+    bool hideAfterInsert = false; // hide the main window after each insertion
 };
 
 SettingsRecord& Settings();
@@ -25,3 +26,6 @@ void SaveSettingsValues(const QRect& windowBounds, const QSize& desktop, int cho
 
 // Takes the bounds from the main window and the position from the settings dialog.
 void SaveSettings();
+
+// Sets hideAfterInsert and stores it in the settings file at once (key "HideAfterInsert").
+void StoreHideAfterInsert(bool on);

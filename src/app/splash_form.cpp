@@ -1,6 +1,7 @@
 #include "app/splash_form.h"
 
 #include "dialogs/dialog_style.h"
+#include "dialogs/interface_fonts.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -20,11 +21,7 @@ TSplashForm::TSplashForm(QWidget* parent) : QWidget(parent) {
     MakeWhite(Panel1);
 
     Label1 = new QLabel("Glimmora", Panel1);
-    QFont font;
-    font.setFamilies({"MS Sans Serif", "DejaVu Sans"});
-    font.setPixelSize(16);
-    font.setBold(true);
-    Label1->setFont(font);
+    Label1->setFont(InterfaceFont(16, true));
     QPalette palette = Label1->palette();
     palette.setColor(QPalette::WindowText, QColor(0x80, 0x00, 0x00));
     Label1->setPalette(palette);

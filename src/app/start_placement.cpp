@@ -8,28 +8,34 @@
 #include "dialogs/settings_form.h"
 #include "dialogs/welcome_form.h"
 #include "integration/mail_defs.h"
+#include "platform/session.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QScreen>
 
 void ApplyStartSettings(const QString& argument) {
-    Form1->hide();
     SettingsRecord& s = Settings();
+    const bool firstStart = argument == "/firststart";
+    const bool welcome = s.welcomeScreen || firstStart;
+    // Without a tray "/minime" ends minimised. The window goes there straight from the screen: one
+    // hidden, moved and minimised at once comes back from the window manager as a normal window.
+    if (welcome || argument != "/minime" || TForm1::TrayAvailable())
+        Form1->hide();
     QRect desktop = VirtualDesktop();
     if (s.xpos > desktop.width() - 20)
         s.xpos = 10;
     if (s.ypos > desktop.height() - 20)
         s.ypos = 10;
-    Form1->move(s.xpos, s.ypos);
-    Form1->resize(s.width, s.height);
+    Form1->PlaceAt(QRect(s.xpos, s.ypos, s.width, s.height));
 
-    const bool firstStart = argument == "/firststart";
-    if (s.welcomeScreen || firstStart)
+    if (welcome)
         ShowWelcomeAtStart();
     if (!firstStart) {
         if (argument != "/minime")
             Form1->show();
+        else
+            Form1->SendToTray();
     } else {
         PlaceForFirstStart();
     }
@@ -38,13 +44,25 @@ void ApplyStartSettings(const QString& argument) {
 void PlaceForFirstStart() {
     QScreen* screen = QGuiApplication::primaryScreen();
     QSize size = screen ? screen->size() : QSize(1024, 768);
-    Form1->move(size.width() - Form1->width() - 5, size.height() - Form1->height() - 35);
+    const QSize window = Form1->SavedBounds().size();
+    Form1->PlaceAt(QRect(
+        QPoint(size.width() - window.width() - 5, size.height() - window.height() - 35), window));
     SettingsForm->CheckBox1->setChecked(true);
     ApplyAutostart(); // the box's handler; harmless when it already ran
     Form1->show();
 }
 
 void SaveSettings() {
-    QRect bounds(Form1 ? Form1->pos() : QPoint(10, 10), Form1 ? Form1->size() : QSize(750, 490));
-    SaveSettingsValues(bounds, VirtualDesktop().size(), ChosenMailDefIndex());
+    // Until the window has been placed (a quit during start-up) the stored values still hold;
+    // where windows have no known position, the stored one stays for the next X11 session.
+    const SettingsRecord& s = Settings();
+    QRect bounds(s.xpos, s.ypos, s.width, s.height);
+    if (Form1 && !Form1->FirstShowPending) {
+        const QRect saved = Form1->SavedBounds();
+        bounds.setSize(saved.size());
+        if (WindowPositionsApply())
+            bounds.moveTopLeft(saved.topLeft());
+    }
+    SaveSettingsValues(bounds, VirtualDesktop().size(),
+                       SettingsForm ? ChosenMailDefIndex() : s.chosenMailDef);
 }

@@ -3,10 +3,13 @@
 #include "app/forms.h"
 #include "app/main_window.h"
 #include "app/splash_form.h"
+#include "app/window_texts.h"
 #include "balloon/balloon_form.h"
 #include "catalogue/add_image_form.h"
 #include "dialogs/about_form.h"
 #include "dialogs/browser_form.h"
+#include "dialogs/interface_fonts.h"
+#include "dialogs/language_form.h"
 #include "dialogs/message_boxes.h"
 #include "dialogs/query_form.h"
 #include "dialogs/question_dialog.h"
@@ -16,8 +19,9 @@
 #include "dialogs/welcome_form.h"
 #include "integration/system_helpers.h"
 #include "localisation/language.h"
-#include "localisation/language_form.h"
 #include "localisation/translation_table.h"
+#include "platform/file_system.h"
+#include "platform/process_info.h"
 #include "platform/program_folder.h"
 #include "platform/runtime_lock.h"
 #include <QLabel>
@@ -26,16 +30,29 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QThread>
+#include <QTimer>
 #include <QUrl>
 #include <memory>
-#include <unistd.h>
 
 namespace {
 
 const char kBaseName[] = "Glimmora";
 const char kCloseRequest[] = "Glimmora_CloseYourself";
+const char kMutexName[] = "GlimmoraMutex";
+const char kStartQueue[] = "GlimmoraStarting";
+// "/toggle" asks the running instance to show or hide its main window (the hot key where the
+// desktop gives programs no global keys).
+const char kToggleRequest[] = "Glimmora_ShowOrHide";
+
+// A running instance takes the close request at once (see RequestWatcher); one that has not
+// within this time does not answer, and the new instance starts beside it.
+constexpr int kAnswerTimeMs = 2000;
+// An instance that took the request saves its settings and ends; past this it is stuck.
+constexpr int kQuitTimeMs = 20000;
+constexpr int kPollMs = 25;
 
 // Files that a new data folder receives from the program folder; an existing copy stays.
 const QStringList kSeedingList = {
@@ -80,6 +97,59 @@ void PutLanguageFilesInPlace() {
     CopyCatalogueTranslations("0" + n);
 }
 
+// The single-instance hand-over. Returns the lock, held unless the running instance did not answer
+// (both then run side by side), or nullptr when other starts wait as well: one of them goes on,
+// this one is not needed. Every start queues until it holds the lock, so however starts
+// interleave, only the last holder finds itself alone.
+std::unique_ptr<RuntimeLock> HandOver() {
+    StartQueue queue(kStartQueue);
+    auto lock = std::make_unique<RuntimeLock>(kMutexName);
+    if (!lock->held()) {
+        const bool asked = GlobalAtomAdd(kCloseRequest);
+        const QByteArray request = GlobalAtomIdentity(kCloseRequest);
+        bool answered = asked && request.isEmpty(); // taken already
+        QElapsedTimer waited;
+        waited.start();
+        for (;;) {
+            QThread::msleep(kPollMs);
+            lock = std::make_unique<RuntimeLock>(kMutexName);
+            if (lock->held())
+                break;
+            if (!answered && GlobalAtomIdentity(kCloseRequest) != request) {
+                answered = true;
+                waited.restart();
+            }
+            if (waited.elapsed() > (answered ? kQuitTimeMs : kAnswerTimeMs)) {
+                if (!answered && !request.isEmpty())
+                    GlobalAtomDelete(kCloseRequest);
+                return lock;
+            }
+        }
+    }
+    if (!queue.alone())
+        return nullptr;
+    GlobalAtomDelete(kCloseRequest); // a left-over: nobody waits for it any more
+    return lock;
+}
+
+// Hands "/toggle" to a running instance; false when none runs or it did not answer, and this start
+// then goes on as a normal one.
+bool HandOverToggle() {
+    if (!RuntimeLock(kMutexName).heldElsewhere() || !GlobalAtomAdd(kToggleRequest))
+        return false;
+    const QByteArray request = GlobalAtomIdentity(kToggleRequest);
+    QElapsedTimer waited;
+    waited.start();
+    while (GlobalAtomIdentity(kToggleRequest) == request && !request.isEmpty()) {
+        if (waited.elapsed() > kAnswerTimeMs) {
+            GlobalAtomDelete(kToggleRequest);
+            return false;
+        }
+        QThread::msleep(kPollMs);
+    }
+    return true;
+}
+
 // The survey of an uninstall run: asks first, then shows the survey page as the main window.
 int UninstallRun(QApplication& app) {
     if (!AskSystemYesNo(GetText(88)))
@@ -96,6 +166,7 @@ int UninstallRun(QApplication& app) {
 
 void CreateWindows(const QStringList& arguments) {
     Form1 = new TForm1(arguments);
+    FollowLanguageSwitches();
     auto splash = std::make_unique<TSplashForm>();
     splash->Label1->setText(GetText(0));
     splash->show();
@@ -174,11 +245,11 @@ void DestroyWindows() {
 
 void PrepareEnvironment() {
     // The browser's sandbox cannot run for root; the program then switches it off itself.
-    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+    if (RunningAsRoot() && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // The program folder is known before the application object exists.
-    QString exe = QFileInfo("/proc/self/exe").canonicalFilePath();
+    QString exe = RunningExecutable();
     if (!exe.isEmpty())
         SetProgramFolder(QFileInfo(exe).absolutePath());
 }
@@ -195,44 +266,82 @@ int RunGlimmora(int argc, char** argv) {
         return 0;
     }
 
+    if (first == "/toggle" && HandOverToggle())
+        return 0;
+
+    const bool uninstall = first == "uninstall" || first == "/uninstall";
     int result = 0;
     try {
-        if (GlobalAtomExists(kCloseRequest))
-            GlobalAtomDelete(kCloseRequest);
-
-        auto mutex = std::make_unique<RuntimeLock>("GlimmoraMutex");
-        if (!mutex->held()) {
-            // Another instance runs: ask it to close and give it two seconds.
-            GlobalAtomAdd(kCloseRequest);
-            for (int i = 0; i < 4; ++i)
-                QThread::msleep(500);
-            GlobalAtomDelete(kCloseRequest);
-            // Normally free by now; without it both instances run side by side.
-            mutex = std::make_unique<RuntimeLock>("GlimmoraMutex");
-        }
+        std::unique_ptr<RuntimeLock> mutex = HandOver();
+        if (!mutex)
+            return 0;
+        // A normal run answers close requests from now on, its start-up included.
+        std::unique_ptr<RequestWatcher> watcher;
+        if (!uninstall)
+            watcher = std::make_unique<RequestWatcher>(QStringList{kCloseRequest, kToggleRequest});
 
         EnsureUserDataFolder(kBaseName);
         CreateCatalogueFolders();
         CopyMissingFiles(kBaseName, kSeedingList);
         PutLanguageFilesInPlace();
+        if (!uninstall && TakeCloseRequest(kCloseRequest))
+            return 0; // nothing shown, nothing to save
 
         QApplication app(argc, argv);
         app.setApplicationName("Glimmora");
         app.setOrganizationName("Orvandeck");
         app.setQuitOnLastWindowClosed(false);
+        UseInterfaceFonts();
 
         CreateTranslationTable(kBaseName);
 
-        if (first == "uninstall" || first == "/uninstall")
+        if (uninstall)
             return UninstallRun(app);
 
+        // Started beside an instance that did not answer: take the lock once it has gone, so
+        // that later starts hand over to this one.
+        QTimer lockRetry;
+        QObject::connect(&lockRetry, &QTimer::timeout, [&] {
+            mutex = std::make_unique<RuntimeLock>(kMutexName);
+            if (mutex->held())
+                lockRetry.stop();
+        });
+        if (!mutex->held())
+            lockRetry.start(1000);
+
         CreateWindows(arguments);
-        LanguageForm->exec();
-        ApplyTexts();
-        Form1->LoadCatalogue();
-        Form1->SelectStartCategory();
-        Form1->show();
-        result = app.exec();
+        // A close request taken while starting ends the start-up too.
+        const auto closing = [] {
+            Form1->Timer3Timer();
+            return Form1->QuitRequested;
+        };
+        if (!closing())
+            LanguageForm->exec();
+        if (!closing()) {
+            ApplyTexts();
+            // Said once, here: later writes that fail for the same reason stay silent.
+            const QString data = UserDataFolder(kBaseName);
+            if (!CanWriteInFolder(data))
+                ShowError(TextOrDefault(202).arg(data));
+            Form1->LoadCatalogue();
+            Form1->SelectStartCategory();
+            ShowRefusedFiles();
+            Form1->show();
+        }
+        // Each request toggles once; those taken during the start-up act on the shown window, once
+        // the start settings have placed it (they would show it again).
+        QTimer toggle;
+        QObject::connect(&toggle, &QTimer::timeout, [] {
+            if (Form1->FirstShowPending)
+                return;
+            for (int n = TakeRequests(kToggleRequest); n > 0; --n)
+                Form1->WMHotKey();
+        });
+        toggle.start(4 * kPollMs);
+        if (!closing())
+            result = app.exec();
+        lockRetry.stop();
+        mutex.reset(); // the settings are saved: the next instance may go on
         DestroyWindows();
     } catch (...) {
         return 0; // start-up ends silently

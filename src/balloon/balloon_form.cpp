@@ -6,6 +6,8 @@
 #include "catalogue/catalogue_folders.h"
 #include "dialogs/message_boxes.h"
 #include "integration/insertion.h"
+#include "localisation/translation_table.h"
+#include "platform/current_desktop.h"
 #include "platform/picture_decoder.h"
 
 #include <QDir>
@@ -226,8 +228,7 @@ void TBaloonForm::FormShow() {
         PaintBox2->clear();
         SpeedButton1->setEnabled(false);
         QMetaObject::invokeMethod(
-            this, [this, message = decoded.error] { ReportUndecodablePicture(message); },
-            Qt::QueuedConnection);
+            this, [this, path] { ReportUndecodablePicture(path); }, Qt::QueuedConnection);
         return;
     }
     SpeedButton1->setEnabled(true);
@@ -235,8 +236,8 @@ void TBaloonForm::FormShow() {
     Timer1->start();
 }
 
-void TBaloonForm::ReportUndecodablePicture(const QString& message) {
-    ShowError(message + QStringLiteral("\nNo balloon can be made from this picture."), this);
+void TBaloonForm::ReportUndecodablePicture(const QString& path) {
+    ShowError(GetText(234).arg(path), this);
     reject();
 }
 
@@ -261,21 +262,18 @@ void TBaloonForm::SpeedButton1Click() {
     resultSize_ = result.resultSize;
     const QString path = ResultFilePath();
     if (result.image.isNull()) {
-        ShowError(QStringLiteral("The balloon is too large to be saved as \"%1\". Please "
-                                 "shorten the text.")
-                      .arg(path),
-                  this);
+        ShowError(GetText(235).arg(path), this);
         return;
     }
     QDir().mkpath(UserCatalogueFolder());
-    QString error;
-    if (!WriteJpegFile(result.image, path, kJpegQuality, &error)) {
-        ShowError(error, this);
+    if (!WriteJpegFile(result.image, path, kJpegQuality, nullptr)) {
+        // The balloon stays open with its text, so the user can try again once there is room.
+        ShowError(GetText(200).arg(path), this);
         return;
     }
     // The insertion processes events while it waits; a second click must not start another.
     SpeedButton1->setEnabled(false);
-    InsertPicture(path);
+    InsertPicture(CurrentDesktop(), path, [](const QString& message) { ShowError(message); });
     SpeedButton1->setEnabled(true);
     accept();
 }

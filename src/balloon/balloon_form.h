@@ -57,7 +57,7 @@ protected:
 private:
     void DrawComposition();
     void FitTexts();
-    void ReportUndecodablePicture(const QString& message);
+    void ReportUndecodablePicture(const QString& path);
 
     QImage picture_;
     QSize resultSize_;

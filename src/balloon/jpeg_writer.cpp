@@ -1,6 +1,7 @@
 #include "balloon/jpeg_writer.h"
 
-#include <QSaveFile>
+#include "platform/file_system.h"
+
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
@@ -84,9 +85,7 @@ bool WriteJpegFile(const QImage& image, const QString& path, int quality, QStrin
         return fail(QStringLiteral("The picture could not be encoded for \"%1\": %2.")
                         .arg(path, QString::fromLocal8Bit(state.errors.message)));
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return fail(QStringLiteral("The picture could not be saved as \"%1\": %2.")
-                        .arg(path, file.errorString()));
+    if (!WriteFileAtomic(path, bytes))
+        return fail(QStringLiteral("The picture could not be saved as \"%1\".").arg(path));
     return true;
 }

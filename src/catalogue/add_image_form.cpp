@@ -176,6 +176,7 @@ void TAddImageForm::RunTreeView1Click() {
     const int n = static_cast<int>(chosenFiles_.size());
     const std::optional<QString> folder =
         hooks_.categoryFolder ? hooks_.categoryFolder(absolute) : std::nullopt;
+    QStringList failed;
     if (folder) {
         if (hooks_.showProgress)
             hooks_.showProgress(n + 1);
@@ -183,7 +184,7 @@ void TAddImageForm::RunTreeView1Click() {
         if (hooks_.hideMainWindow)
             hooks_.hideMainWindow();
         // The last position (n + 1) is set below for both outcomes.
-        AddPictures(
+        failed = AddPictures(
             chosenFiles_, *folder,
             [this, n](int position) {
                 if (position <= n && hooks_.setProgress)
@@ -202,7 +203,9 @@ void TAddImageForm::RunTreeView1Click() {
     if (hooks_.closeProgress)
         hooks_.closeProgress();
     done(QDialog::Accepted);
-    const QString text = GetText(63);
+    // Pictures that could not be written (a full disk) are named, so none is taken for added.
+    const QString text =
+        failed.isEmpty() ? GetText(63) : GetText(201).arg("\n" + failed.join(QLatin1Char('\n')));
     if (hooks_.showInfo)
         hooks_.showInfo(text);
     else

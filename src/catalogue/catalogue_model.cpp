@@ -48,9 +48,16 @@ OwnCategoryLine ParseOwnCategoryLine(const QByteArray& line) {
 
 namespace {
 
-// Appends the nodes of one definition file. Every file starts again at the top level.
-void AppendDefinitionFile(CatalogueData& data, const QByteArray& content,
+// No folder path can be longer than the system allows (PATH_MAX). Only absurdly deep nesting or
+// absurdly long names reach it, and refusing them keeps each line's work bounded: without the
+// limit a file of a few megabytes nested thousands of levels deep builds gigabytes of paths.
+constexpr qsizetype kLongestFolderPath = 4096;
+
+// Appends the nodes of one definition file. Every file starts again at the top level. False,
+// with nothing appended, when a folder path would exceed kLongestFolderPath.
+bool AppendDefinitionFile(CatalogueData& data, const QByteArray& content,
                           const QString& catalogueBaseFolder) {
+    const size_t firstNode = data.nodes.size();
     int last = -1;     // the last node added from this file
     int lastLevel = 0; // its number of levels up to the top, itself included
     for (const QByteArray& raw : SplitTextLines(content)) {
@@ -61,15 +68,21 @@ void AppendDefinitionFile(CatalogueData& data, const QByteArray& content,
             --lastLevel;
         }
         const int parent = last;
-        data.nodes.push_back({line.name, parent});
         QString folderPart = line.folderPart;
         folderPart.replace(u'\\', u'/');
         const QString& parentFolder =
             parent >= 0 ? data.CategoryFolders.at(parent) : catalogueBaseFolder;
+        if (parentFolder.size() + folderPart.size() + 1 > kLongestFolderPath) {
+            data.nodes.resize(firstNode);
+            data.CategoryFolders.resize(static_cast<qsizetype>(firstNode));
+            return false;
+        }
+        data.nodes.push_back({line.name, parent});
         data.CategoryFolders.append(parentFolder + folderPart + u'/');
         last = static_cast<int>(data.nodes.size()) - 1;
         ++lastLevel;
     }
+    return true;
 }
 
 } // namespace
@@ -82,9 +95,11 @@ CatalogueData ReadCatalogue(const QString& userCatalogueFolder, const QString& c
     for (const QString& file : files) {
         // A definition file that cannot be read adds no categories; the rest of the catalogue
         // still loads, so one damaged file never hides the others.
-        const std::optional<QByteArray> content = ReadFileBytes(userCatalogueFolder + file);
-        if (content)
-            AppendDefinitionFile(data, WithoutByteOrderMark(*content), catalogueBaseFolder);
+        const QString path = userCatalogueFolder + file;
+        const std::optional<QByteArray> content = ReadFileBytes(path);
+        if (content &&
+            !AppendDefinitionFile(data, WithoutByteOrderMark(*content), catalogueBaseFolder))
+            NoteRefusedFile(ResolvePath(path), Refusal::FolderPathTooLong);
     }
     data.LastBuiltInIndex = static_cast<int>(data.CategoryFolders.size()) - 1;
 

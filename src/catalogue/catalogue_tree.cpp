@@ -5,8 +5,11 @@
 
 void FillCatalogueModel(QStandardItemModel& model, const CatalogueData& catalogue) {
     model.clear();
+    // The tree is built apart from the model and handed over in one step: every insertion into
+    // the model makes the views lay out again, which for thousands of nodes took minutes.
     std::vector<QStandardItem*> items;
     items.reserve(catalogue.nodes.size());
+    QList<QStandardItem*> topLevel;
     for (const CategoryNode& node : catalogue.nodes) {
         auto* item = new QStandardItem(node.name);
         item->setEditable(false);
@@ -15,9 +18,10 @@ void FillCatalogueModel(QStandardItemModel& model, const CatalogueData& catalogu
         if (hasParent)
             items[node.parent]->appendRow(item);
         else
-            model.appendRow(item);
+            topLevel.append(item);
         items.push_back(item);
     }
+    model.invisibleRootItem()->appendRows(topLevel);
 }
 
 namespace {

@@ -19,10 +19,6 @@ namespace {
 constexpr int kCategoryNumberLimit = 9999999;
 constexpr int kCategoryNumberDraws = 1000;
 
-QString OwnListPath() {
-    return ResolvePath(UserCatalogueFolder() + QStringLiteral("owncats.dat"));
-}
-
 std::filesystem::path FsPath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
@@ -32,12 +28,13 @@ QString WithSlash(const QString& folder) {
 }
 
 // Copies a picture file over `target`. Copying a file onto itself would empty it, and a folder
-// as the source would leave an empty target in place of a picture: both are skipped.
-void CopyPictureFile(const QString& source, const QString& target) {
+// as the source would leave an empty target in place of a picture: both are skipped. False when
+// the copy could not be written (the old target then stays as it was).
+bool CopyPictureFile(const QString& source, const QString& target) {
     const QFileInfo from(source);
     if (!from.isFile() || from.canonicalFilePath() == QFileInfo(target).canonicalFilePath())
-        return;
-    CopyFileSilently(source, target);
+        return true;
+    return CopyFileAtomic(source, target);
 }
 
 QSet<QString> ListedNumbers(const QByteArray& list) {
@@ -48,6 +45,10 @@ QSet<QString> ListedNumbers(const QByteArray& list) {
 }
 
 } // namespace
+
+QString OwnCategoriesList() {
+    return ResolvePath(UserCatalogueFolder() + QStringLiteral("owncats.dat"));
+}
 
 QString CleanFileName(const QString& path) {
     const QString name = path.mid(path.lastIndexOf(u'/') + 1);
@@ -68,7 +69,7 @@ QString AddOwnCategory(const QString& name, const CategoryNumberSource& draw) {
     lineName.replace(u'\r', u' ');
     lineName.replace(u'\n', u' ');
 
-    const QString listPath = OwnListPath();
+    const QString listPath = OwnCategoriesList();
     QByteArray list;
     if (FileExists(listPath)) {
         const std::optional<QByteArray> content = ReadFileBytes(listPath);
@@ -126,7 +127,7 @@ bool RemoveOwnCategory(const CatalogueData& catalogue, int index,
         index >= catalogue.CategoryFolders.size())
         return false;
     const qsizetype k = index - catalogue.LastBuiltInIndex; // 1 for the first own category
-    const QString listPath = OwnListPath();
+    const QString listPath = OwnCategoriesList();
     if (!FileExists(listPath))
         return false;
     const std::optional<QByteArray> content = ReadFileBytes(listPath);
@@ -160,8 +161,10 @@ bool RemoveOwnCategory(const CatalogueData& catalogue, int index,
         throw IoError("The list of own categories cannot be replaced: " + listPath.toStdString());
     }
 
-    if (IsOwnCategoryFolder(folder) && FolderExists(folder))
-        DeleteFolderTree(folder);
+    // A category whose folder is a link loses the link, never what it points to; nothing that
+    // lies outside the data folder once every link is resolved is removed.
+    if (IsOwnCategoryFolder(folder))
+        RemoveFolderOrLink(folder, UserDataFolder("Glimmora"));
     return true;
 }
 
@@ -200,16 +203,21 @@ bool IsCataloguePicture(const QString& path, const CatalogueData& catalogue) {
 bool DeleteCataloguePicture(const QString& path, const CatalogueData& catalogue) {
     if (!IsCataloguePicture(path, catalogue))
         return false;
-    const QFileInfo info(path);
+    // The path as checked: given as it came, "link/../x.gif" would be resolved by the system from
+    // where the link points.
+    const QString checked = QDir::cleanPath(path);
+    const QFileInfo info(checked);
     if (!info.isFile() && !info.isSymLink())
         return false;
-    return QFile::remove(path);
+    return QFile::remove(checked);
 }
 
-void AddPictures(const QStringList& files, const QString& folder,
-                 const std::function<void(int)>& progress, const std::function<void(int)>& pause) {
+QStringList AddPictures(const QStringList& files, const QString& folder,
+                        const std::function<void(int)>& progress,
+                        const std::function<void(int)>& pause) {
     const QString target = WithSlash(folder);
     QDir().mkpath(target);
+    QStringList failed;
     const int n = static_cast<int>(files.size());
     for (int i = 0; i < n; ++i) {
         if (progress)
@@ -217,8 +225,8 @@ void AddPictures(const QStringList& files, const QString& folder,
         const QString name = CleanFileName(files.at(i));
         // A name of dots only would address the folder itself or its parent.
         const bool usable = !name.isEmpty() && name.count(u'.') != name.size();
-        if (usable)
-            CopyPictureFile(files.at(i), target + name);
+        if (usable && !CopyPictureFile(files.at(i), target + name))
+            failed.append(files.at(i));
         if (pause)
             pause(300);
         else
@@ -226,4 +234,5 @@ void AddPictures(const QStringList& files, const QString& folder,
     }
     if (progress)
         progress(n + 1);
+    return failed;
 }

@@ -12,6 +12,9 @@
 // "_" and "-"; every other character is dropped.
 QString CleanFileName(const QString& path);
 
+// The list of own categories, "owncats.dat" in UserCatalogueFolder().
+QString OwnCategoriesList();
+
 // Draws the folder number of a new own category, 0 <= N < 9999999.
 using CategoryNumberSource = std::function<int()>;
 
@@ -24,7 +27,8 @@ QString AddOwnCategory(const QString& name, const CategoryNumberSource& draw = {
 
 // Removes the own category at absolute index `index` of `catalogue`: "owncats.dat" is rewritten
 // without its line, through "owncats.dat.tmp" renamed over it in one step, and the category's
-// folder is deleted when it lies inside OwnCategoriesFolder(). Returns false, changing nothing,
+// folder is deleted when it lies inside OwnCategoriesFolder() and, with every link resolved, inside
+// the data folder; a folder that is a link loses the link only. Returns false, changing nothing,
 // when the index is not an own category or the list no longer holds that category at its line.
 // Throws IoError when the list cannot be read or replaced; the old list then stays whole.
 // `beforeReplace` runs after the new list was written and before it replaces the old one.
@@ -47,9 +51,10 @@ bool IsCataloguePicture(const QString& path, const CatalogueData& catalogue);
 bool DeleteCataloguePicture(const QString& path, const CatalogueData& catalogue);
 
 // Copies `files` into `folder` under their cleaned names, replacing files of those names; a file
-// whose cleaned name is empty or only dots, or that cannot be copied, is skipped silently.
-// `progress` gets 1 .. n before each file and n + 1 at the end; `pause` (default: sleeping without
-// processing events) is called with 300 after each file.
-void AddPictures(const QStringList& files, const QString& folder,
-                 const std::function<void(int)>& progress = {},
-                 const std::function<void(int)>& pause = {});
+// whose cleaned name is empty or only dots is skipped silently. `progress` gets 1 .. n before each
+// file and n + 1 at the end; `pause` (default: sleeping without processing events) is called with
+// 300 after each file. Returns the files whose copy could not be written (a full disk): for them
+// nothing changed in the folder.
+QStringList AddPictures(const QStringList& files, const QString& folder,
+                        const std::function<void(int)>& progress = {},
+                        const std::function<void(int)>& pause = {});

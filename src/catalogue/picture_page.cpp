@@ -76,11 +76,92 @@ QByteArray LazyLoading(const QSize& size) {
     return attributes + " loading=\"lazy\" decoding=\"async\"";
 }
 
+// The entity that stands for a character in a page's text, or none.
+const char16_t* Entity(char16_t c) {
+    switch (c) {
+    case u'&':
+        return u"&amp;";
+    case u'"':
+        return u"&quot;";
+    case u'\'':
+        return u"&#39;";
+    case u'<':
+        return u"&lt;";
+    case u'>':
+        return u"&gt;";
+    case u'[': // the brackets of the template's placeholders: a text never fills in another one
+        return u"&#91;";
+    case u']':
+        return u"&#93;";
+    default:
+        return nullptr;
+    }
+}
+
+// Escapes a text shown in a page: markup characters and placeholder brackets become entities,
+// line breaks and tabs blanks, other control characters visible replacement marks.
+QString HtmlText(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (const char16_t* entity = Entity(c.unicode()))
+            out += QStringView(entity);
+        else if (c == u'\t' || c == u'\n' || c == u'\r')
+            out += u' ';
+        else if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            out += QChar(QChar::ReplacementCharacter);
+        else
+            out += c;
+    }
+    return out;
+}
+
+// The page's head: "base.dat" with white link colours in its first body tag.
+QByteArray PageHead(const QString& catalogueBaseFolder) {
+    QByteArray head = ReadPagePiece(catalogueBaseFolder + QStringLiteral("base.dat")).toUtf8();
+    const qsizetype body = head.indexOf("<body ");
+    if (body >= 0)
+        head.replace(body, 6, R"(<body link="#FFFFFF" vlink="#FFFFFF" alink="#FFFFFF" )");
+    return head + "\r\n";
+}
+
+// The link of one picture. The encoded file address is plain ASCII: whatever the name holds, the
+// browser reports exactly this file when the picture is clicked.
+QByteArray PictureLink(const QString& path, const QByteArray& anchor = QByteArray()) {
+    const QByteArray url = HtmlAttribute(QUrl::fromLocalFile(path).toEncoded());
+    const QByteArray id = anchor.isEmpty() ? QByteArray() : "id=\"" + anchor + "\" ";
+    return "<a " + id + "href=\"" + url + "\"><img src=\"" + url +
+           "\" border=\"10\" align=\"absmiddle\"" + LazyLoading(PictureDisplaySize(path)) + "></a>";
+}
+
+void WritePage(const QString& pagePath, const QByteArray& page, bool synced = true) {
+    if (!(synced ? WriteFileAtomic(pagePath, page) : ReplaceFileUnsynced(pagePath, page)))
+        throw IoError("The picture page could not be written: " + pagePath.toStdString());
+}
+
+// The look of a page of found pictures: a heading above a grid whose column count the writer
+// sets, so that the arrow keys know the rows; the picture that the address names is marked.
+const char kFoundPageStyle[] =
+    "<style>\r\n"
+    "h1.found { font: bold 15px \"DejaVu Sans\", sans-serif; color: #3A4F86; margin: 0 0 4px 2px; "
+    "line-height: normal; overflow-wrap: anywhere; }\r\n"
+    "div.note { font: 12px \"DejaVu Sans\", sans-serif; color: #5A6A90; margin: 0 0 6px 2px; "
+    "line-height: normal; }\r\n"
+    "p.found { display: grid; gap: 14px 25px; justify-content: start; align-items: center; "
+    "margin: 10px 0 0 0; line-height: normal; }\r\n"
+    "p.found a { display: block; scroll-margin-top: 80px; }\r\n"
+    "p.found img { display: block; }\r\n"
+    "p.found a:target img { border-color: #FFD45C; "
+    "box-shadow: 0 0 0 3px #3A6FD8, 0 2px 8px rgba(40, 60, 110, 0.5); }\r\n"
+    "</style>\r\n";
+
 } // namespace
 
 bool IsPictureFileName(const QString& name) {
+    // Each mask is "*" and an extension: a plain comparison of the name's end does what the
+    // wildcard match does, without its cost for every file of every folder.
     for (const char* mask : kPictureMasks) {
-        if (MatchesMask(name, QString::fromLatin1(mask)))
+        if (name.endsWith(QLatin1String(mask + 1), Qt::CaseInsensitive))
             return true;
     }
     return false;
@@ -97,39 +178,63 @@ QStringList ListPictures(const QString& folder) {
     return names;
 }
 
+QStringList ListPicturePaths(const QString& folder) {
+    const QString dir = DiskFolder(folder);
+    QStringList paths = ListPictures(folder);
+    for (QString& name : paths)
+        name.prepend(dir);
+    return paths;
+}
+
 void WritePicturePage(const QString& pagePath, const QString& folder, const QStringList& names,
                       const QString& catalogueBaseFolder) {
-    QByteArray head = ReadPagePiece(catalogueBaseFolder + QStringLiteral("base.dat")).toUtf8();
-    const qsizetype body = head.indexOf("<body ");
-    if (body >= 0)
-        head.replace(body, 6, R"(<body link="#FFFFFF" vlink="#FFFFFF" alink="#FFFFFF" )");
-
-    QByteArray page = head + "\r\n";
+    QByteArray page = PageHead(catalogueBaseFolder);
     const QString dir = DiskFolder(folder);
     for (const QString& name : names) {
-        if (!IsPlainFileName(name))
-            continue;
-        // The encoded file address is plain ASCII: whatever the name holds, the browser reports
-        // exactly this file when the picture is clicked.
-        const QByteArray url = HtmlAttribute(QUrl::fromLocalFile(dir + name).toEncoded());
-        page += "<a href=\"" + url + "\"><img src=\"" + url +
-                "\" border=\"10\" align=\"absmiddle\"" +
-                LazyLoading(PictureDisplaySize(dir + name)) + "></a> &nbsp;&nbsp;&nbsp;\r\r\n";
+        if (IsPlainFileName(name))
+            page += PictureLink(dir + name) + " &nbsp;&nbsp;&nbsp;\r\r\n";
     }
     page += "</p>\r\n";
     page += "</body></html>\r\n";
-    if (!WriteFileAtomic(pagePath, page))
-        throw IoError("The picture page could not be written: " + pagePath.toStdString());
+    WritePage(pagePath, page);
+}
+
+void WriteFoundPage(const QString& pagePath, const QStringList& paths, const FoundPageTexts& texts,
+                    int columns, const QString& catalogueBaseFolder) {
+    QByteArray page = PageHead(catalogueBaseFolder);
+    page += kFoundPageStyle;
+    // The heading closes the paragraph that the base opened; the grid is a paragraph of its own,
+    // which the page's usual end closes.
+    page += "<h1 class=\"found\">" + HtmlText(texts.heading).toUtf8() + "</h1>\r\n";
+    if (!texts.note.isEmpty())
+        page += "<div class=\"note\">" + HtmlText(texts.note).toUtf8() + "</div>\r\n";
+    page += "<p class=\"found\" style=\"grid-template-columns: repeat(" +
+            QByteArray::number(qMax(1, columns)) + ", auto)\">\r\n";
+    for (qsizetype i = 0; i < paths.size(); ++i)
+        page +=
+            PictureLink(paths.at(i), FoundPictureAnchor(static_cast<int>(i)).toLatin1()) + "\r\n";
+    page += "</p>\r\n";
+    page += "</body></html>\r\n";
+    // Written at every keystroke: waiting for the disk each time would make typing lag.
+    WritePage(pagePath, page, false);
+}
+
+QString FoundPictureAnchor(int index) {
+    return QStringLiteral("p%1").arg(index);
 }
 
 void WriteEmptyPage(const QString& pagePath, const QString& pageDataFolder,
-                    const QString& emptyTitle) {
-    QString text = ReadPagePiece(pageDataFolder + QStringLiteral("template.tpl"));
-    text.replace(QStringLiteral("[TITLE]"), emptyTitle);
-    text.replace(QStringLiteral("[TEXT]"), QString());
-    text.replace(QStringLiteral("[DATADIR]"), pageDataFolder);
-    text.replace(QStringLiteral("[BOTTOMTEXT]"), QString());
-    WriteTextFile(pagePath, text.toUtf8());
+                    const QString& emptyTitle, const QString& text) {
+    QString page = ReadPagePiece(pageDataFolder + QStringLiteral("template.tpl"));
+    page.replace(QStringLiteral("[TITLE]"), HtmlText(emptyTitle));
+    page.replace(QStringLiteral("[TEXT]"), HtmlText(text));
+    // The folder stands in a file address ("file://[DATADIR]empty.png"). Encoded as an address
+    // path it holds no character that markup could take up, and '#', '?' or '%' in a folder
+    // name cannot cut the address.
+    page.replace(QStringLiteral("[DATADIR]"),
+                 QString::fromLatin1(QUrl::toPercentEncoding(pageDataFolder, "/")));
+    page.replace(QStringLiteral("[BOTTOMTEXT]"), QString());
+    WriteTextFile(pagePath, page.toUtf8());
 }
 
 QString WriteCategoryPage(const QString& folder) {

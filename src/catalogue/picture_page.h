@@ -10,12 +10,29 @@ QStringList ListPictures(const QString& folder);
 // True when the name ends in one of those extensions (any letter case).
 bool IsPictureFileName(const QString& name);
 
-// Write "temp.htm" (`pagePath`) for the pictures of `folder`, or the empty-category page.
-// Both throw IoError when the page cannot be written.
+// The full paths of ListPictures (folder), in its order.
+QStringList ListPicturePaths(const QString& folder);
+
+// Write "temp.htm" (`pagePath`) for the pictures of `folder`, or the empty-category page, whose
+// title and text are plain texts (escaped here). Both throw IoError when the page cannot be
+// written.
 void WritePicturePage(const QString& pagePath, const QString& folder, const QStringList& names,
                       const QString& catalogueBaseFolder);
 void WriteEmptyPage(const QString& pagePath, const QString& pageDataFolder,
-                    const QString& emptyTitle);
+                    const QString& emptyTitle, const QString& text = QString());
+
+// Plain texts above the pictures of a page of found pictures.
+struct FoundPageTexts {
+    QString heading;
+    QString note; // below the heading; none when empty
+};
+// A page of pictures from any folders (search results, the recently used ones), written from the
+// same base as a category page: the heading, the note, then the pictures in a grid of `columns`
+// columns. Picture i carries the anchor FoundPictureAnchor (i); the page's address with that
+// fragment marks the picture. Throws IoError when the page cannot be written.
+void WriteFoundPage(const QString& pagePath, const QStringList& paths, const FoundPageTexts& texts,
+                    int columns, const QString& catalogueBaseFolder);
+QString FoundPictureAnchor(int index);
 
 // Lists the folder and writes the matching page; returns the page's path.
 QString WriteCategoryPage(const QString& folder);

@@ -3,6 +3,7 @@
 #include "app/forms.h"
 #include "dialogs/browser_form.h"
 #include "dialogs/dialog_style.h"
+#include "dialogs/interface_fonts.h"
 #include "integration/system_helpers.h"
 #include "localisation/translation_table.h"
 #include "platform/program_folder.h"
@@ -37,13 +38,6 @@ namespace {
 
 const QColor kMaroon(0x80, 0x00, 0x00);
 
-QFont ComicFont(int pixelSize) {
-    QFont font;
-    font.setFamilies({"Comic Sans MS", "Comic Neue", "URW Gothic", "DejaVu Sans"});
-    font.setPixelSize(pixelSize);
-    return font;
-}
-
 void SetTextColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
@@ -65,11 +59,7 @@ QTableWidget* MakeGrid(QWidget* parent, const QRect& geometry, int columnWidth) 
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // A narrow face keeps longer values inside the 100-pixel column.
-    QFont font;
-    font.setFamilies({"Nimbus Sans Narrow", "Liberation Sans Narrow", "DejaVu Sans Condensed"});
-    font.setPixelSize(16);
-    grid->setFont(font);
+    grid->setFont(InterfaceFont(16));
     grid->setEnabled(false);
     // Disabled, but readable like an enabled grid.
     QPalette palette = grid->palette();
@@ -102,13 +92,13 @@ TAboutForm::TAboutForm(QWidget* parent)
     Image2 = MakePicture(AboutPanel, "logo.png", QRect(26, 15, 66, 65));
 
     Label10 = new QLabel("Orvandeck", AboutPanel);
-    Label10->setFont(ComicFont(19));
+    Label10->setFont(LetteringFont(19));
     SetTextColour(Label10, kMaroon);
     Label10->move(112, 16);
     Label10->adjustSize();
 
     Label11 = new QLabel("Glimmora", AboutPanel);
-    QFont titleFont = ComicFont(32);
+    QFont titleFont = LetteringFont(32);
     titleFont.setUnderline(true);
     Label11->setFont(titleFont);
     SetTextColour(Label11, kMaroon);

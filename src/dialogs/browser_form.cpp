@@ -2,18 +2,31 @@
 
 #include "dialogs/dialog_style.h"
 #include "integration/system_helpers.h"
+#include "platform/file_system.h"
+#include "platform/program_folder.h"
 
+#include <QFileInfo>
 #include <QFrame>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 bool OwnNavigation = false;
 
-GuardedPage::GuardedPage(Guard guard, QObject* parent)
-    : QWebEnginePage(parent), guard_(std::move(guard)) {}
+namespace {
+bool IsWebPage(const QUrl& url) {
+    const QString scheme = url.scheme().toLower();
+    return scheme == "http" || scheme == "https";
+}
+} // namespace
 
-bool GuardedPage::acceptNavigationRequest(const QUrl& url, NavigationType, bool) {
+GuardedPage::GuardedPage(Guard guard, QObject* parent)
+    : QWebEnginePage(parent), guard_(std::move(guard)) {
+    settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+}
+
+bool GuardedPage::acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) {
     if (popup_) {
         // A pop-up is never shown: whatever the guard decides, the page itself goes away.
         if (guard_)
@@ -21,7 +34,12 @@ bool GuardedPage::acceptNavigationRequest(const QUrl& url, NavigationType, bool)
         deleteLater();
         return false;
     }
-    return guard_ ? guard_(url) : true;
+    const bool accepted = guard_ ? guard_(url) : true;
+    // Our own pages are plain HTML and forms. A page from disk runs no script, which could read
+    // local files; a page from the web keeps its own.
+    if (accepted && isMainFrame)
+        settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, IsWebPage(url));
+    return accepted;
 }
 
 QWebEnginePage* GuardedPage::createWindow(WebWindowType) {
@@ -34,6 +52,17 @@ bool IsExternalWebAddress(const QUrl& url) {
     const QString scheme = url.scheme().toLower();
     return url.isValid() &&
            (scheme == "http" || scheme == "https" || scheme == "ftp" || scheme == "mailto");
+}
+
+bool IsProgramOrDataFile(const QUrl& url) {
+    if (!url.isLocalFile())
+        return false;
+    const QString path = url.toLocalFile();
+    const QFileInfo info(path);
+    // The desktop's handler would start a program rather than show it.
+    if (!info.isFile() || info.isExecutable())
+        return false;
+    return LiesInside(path, ProgramFolder()) || LiesInside(path, UserDataFolder("Glimmora"));
 }
 
 TBrowserForm::TBrowserForm(QWidget* parent)
@@ -64,10 +93,14 @@ bool TBrowserForm::WebBrowser1BeforeNavigate2(const QUrl& url) {
         OwnNavigation = false;
         return true;
     }
-    // Only web and mail addresses leave the program; a page must not make the desktop open
-    // local files or other kinds of address.
-    if (IsExternalWebAddress(url) && openExternally)
+    // Only web and mail addresses and the program's own files leave the program; a page must
+    // not make the desktop open any other local file or other kinds of address.
+    if (!openExternally)
+        return false;
+    if (IsExternalWebAddress(url))
         openExternally(url.toString(QUrl::FullyEncoded));
+    else if (IsProgramOrDataFile(url))
+        openExternally(QFileInfo(url.toLocalFile()).canonicalFilePath()); // the file just checked
     return false;
 }
 

@@ -31,6 +31,9 @@ private:
 
 // True for the addresses that may be handed to the user's web browser or mail program.
 bool IsExternalWebAddress(const QUrl& url);
+// True for a local file (not a program) that lies inside the program folder or the per-user data
+// folder once every link in its path is resolved: the shipped README and licence files.
+bool IsProgramOrDataFile(const QUrl& url);
 
 // The browser window: shows the picture-sources page; links followed from it open outside.
 class TBrowserForm : public QDialog {

@@ -1,5 +1,7 @@
 #include "dialogs/dialog_style.h"
 
+#include "platform/current_desktop.h"
+
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -90,6 +92,10 @@ QSize FrameExtra(QWidget* window) {
     const QSize extra = window->frameGeometry().size() - window->geometry().size();
     if (extra.width() > 0 || extra.height() > 0)
         return extra;
+    // Not shown yet: the window manager tells what its frame will be.
+    const QMargins expected = CurrentDesktop().expectedFrameMargins(window->winId());
+    if (!expected.isNull())
+        return QSize(expected.left() + expected.right(), expected.top() + expected.bottom());
     return QSize(8, 32);
 }
 

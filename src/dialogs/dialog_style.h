@@ -37,7 +37,8 @@ QPushButton* MakeGlyphButton(QWidget* parent, const QString& text, const QString
 void SetPixelSize(QWidget* widget, int pixelSize);
 
 // What the window manager's frame adds to a window's size. Measured once the window has a frame;
-// until then a common frame (4-pixel borders, 24-pixel title bar) is assumed.
+// until then asked of the window manager, and without an answer a common frame (4-pixel borders,
+// 24-pixel title bar) is assumed.
 QSize FrameExtra(QWidget* window);
 // Resizes a window so that its outer size, frame included, is `outer`.
 void SetOuterSize(QWidget* window, const QSize& outer);

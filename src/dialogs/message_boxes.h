@@ -11,3 +11,11 @@ bool AskSystemYesNo(const QString& text, QWidget* parent = nullptr);
 
 // An error box naming what failed; used where a handler reports an error to the user.
 void ShowError(const QString& text, QWidget* parent = nullptr);
+
+// The text `number` of the current language, or of the default language where the current table
+// has none (its file may be missing or refused): for the notices about the program's own files.
+QString TextOrDefault(int number);
+
+// Tells the user, in one box, about the files refused since the last call (too large to read, or
+// a catalogue file nested too deeply); each file once per run. Nothing when there are none.
+void ShowRefusedFiles(QWidget* parent = nullptr);

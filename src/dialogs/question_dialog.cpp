@@ -11,7 +11,7 @@
 std::function<void()> HideMainWindow = [] {
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->inherits("TForm1"))
-            window->hide();
+            QMetaObject::invokeMethod(window, "SendToTray");
     }
 };
 

@@ -3,6 +3,7 @@
 #include "app/forms.h"
 #include "app/settings.h"
 #include "dialogs/dialogs.h"
+#include "dialogs/interface_fonts.h"
 #include "integration/definition_update.h"
 #include "integration/mail_defs.h"
 #include "integration/system_helpers.h"
@@ -54,12 +55,8 @@ public:
     }
 };
 
-QFont PixelFont(const QFont& base, int pixels, bool underline = false) {
-    QFont font = base;
-    // A narrow sans face first, as the layout was drawn for one; the default face otherwise.
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("Nimbus Sans"), base.family()});
-    font.setPixelSize(pixels);
+QFont PixelFont(int pixels, bool underline = false) {
+    QFont font = InterfaceFont(pixels);
     font.setUnderline(underline);
     return font;
 }
@@ -73,16 +70,16 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
 }
 
 // Blue underlined text with a hand cursor: the dialog's link look for buttons and labels.
-void MakeLinkLook(QWidget* widget, const QFont& base, int pixels) {
-    widget->setFont(PixelFont(base, pixels, true));
+void MakeLinkLook(QWidget* widget, int pixels) {
+    widget->setFont(PixelFont(pixels, true));
     SetTextColour(widget, kLinkBlue);
     widget->setCursor(Qt::PointingHandCursor);
 }
 
 // A frame whose top line runs through the red caption, so that the contents, placed for that
 // look, sit inside the frame.
-void MakeGroupLook(QGroupBox* group, const QFont& base) {
-    group->setFont(PixelFont(base, 13));
+void MakeGroupLook(QGroupBox* group) {
+    group->setFont(PixelFont(13));
     group->setStyleSheet(QStringLiteral(
         "QGroupBox { color: #ff0000; border: 1px solid #b8b8c8; border-radius: 3px;"
         " margin-top: 6px; }"
@@ -90,11 +87,10 @@ void MakeGroupLook(QGroupBox* group, const QFont& base) {
         " left: 7px; padding: 0px 1px; }"));
 }
 
-QComboBox* MakeList(QWidget* parent, const QRect& geometry, const QFont& base,
-                    const QColor& colour) {
+QComboBox* MakeList(QWidget* parent, const QRect& geometry, const QColor& colour) {
     auto* combo = new QComboBox(parent);
     combo->setEditable(false);
-    combo->setFont(PixelFont(base, 16, true));
+    combo->setFont(PixelFont(16, true));
     SetTextColour(combo, colour);
     combo->setItemDelegate(new FixedHeightDelegate(combo));
     combo->setGeometry(geometry);
@@ -160,7 +156,7 @@ void TSettingsForm::CreateComponents() {
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
-    const QFont base = PixelFont(font(), 11);
+    const QFont base = PixelFont(11);
     setFont(base);
 
     Image1 = new QLabel(this);
@@ -169,14 +165,14 @@ void TSettingsForm::CreateComponents() {
 
     BitBtn3 = new QPushButton(QStringLiteral("weiter"), this);
     BitBtn3->setGeometry(469, 283, 78, 23);
-    MakeLinkLook(BitBtn3, base, 11);
+    MakeLinkLook(BitBtn3, 11);
     BitBtn3->setIcon(QIcon(QStringLiteral(":/settings/continue_glyph.png")));
     // Right to left puts the glyph on the right of the caption.
     BitBtn3->setLayoutDirection(Qt::RightToLeft);
 
     GroupBox1 = new QGroupBox(QStringLiteral("Mailprogramm "), this);
     GroupBox1->setGeometry(8, 8, 497, 177);
-    MakeGroupLook(GroupBox1, base);
+    MakeGroupLook(GroupBox1);
 
     Memo1 = new QPlainTextEdit(GroupBox1);
     Memo1->setGeometry(9, 17, 481, 113);
@@ -189,42 +185,55 @@ void TSettingsForm::CreateComponents() {
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setPlainText(DesignMemoText());
 
-    ComboBox1 = MakeList(GroupBox1, QRect(12, 138, 309, 26), base, kCaptionRed);
+    ComboBox1 = MakeList(GroupBox1, QRect(12, 138, 309, 26), kCaptionRed);
 
     BitBtn1 = new QPushButton(QStringLiteral("Die Liste jetzt aktualisieren"), GroupBox1);
     BitBtn1->setGeometry(327, 138, 161, 25);
-    MakeLinkLook(BitBtn1, base, 11);
+    MakeLinkLook(BitBtn1, 11);
 
     GroupBox2 = new QGroupBox(QStringLiteral("Weitere Einstellungen "), this);
     GroupBox2->setGeometry(8, 192, 537, 49);
-    MakeGroupLook(GroupBox2, base);
+    MakeGroupLook(GroupBox2);
 
-    Label1 =
-        new QLabel(QStringLiteral("Glimmora beim Windowsstart automatisch mitstarten"), GroupBox2);
-    Label1->setGeometry(28, 21, 305, 16);
-    MakeLinkLook(Label1, base, 11);
-    Label1->setAttribute(Qt::WA_TranslucentBackground);
-    Label1->installEventFilter(this);
+    // A check box's caption is a link-look label that ticks the box when clicked.
+    const auto makeBoxLabel = [&](const QString& text, const QRect& geometry) {
+        auto* label = new QLabel(text, GroupBox2);
+        label->setGeometry(geometry);
+        MakeLinkLook(label, 11);
+        label->setAttribute(Qt::WA_TranslucentBackground);
+        label->installEventFilter(this);
+        return label;
+    };
+    Label1 = makeBoxLabel(QStringLiteral("Glimmora beim Windowsstart automatisch mitstarten"),
+                          QRect(28, 21, 305, 16));
 
     CheckBox1 = new QCheckBox(GroupBox2);
     CheckBox1->setGeometry(12, 22, 16, 17);
 
+    HideAfterInsertBox = new QCheckBox(GroupBox2);
+    HideAfterInsertBox->setGeometry(345, 22, 16, 17);
+    HideAfterInsertLabel = makeBoxLabel(QStringLiteral("Hide the window after inserting a picture"),
+                                        QRect(361, 21, 170, 16));
+
     GroupBox3 = new QGroupBox(QStringLiteral("Sprache "), this);
     GroupBox3->setGeometry(8, 245, 185, 57);
-    MakeGroupLook(GroupBox3, base);
+    MakeGroupLook(GroupBox3);
 
-    ComboBox2 = MakeList(GroupBox3, QRect(8, 21, 169, 26), base, kLinkBlue);
+    ComboBox2 = MakeList(GroupBox3, QRect(8, 21, 169, 26), kLinkBlue);
     ComboBox2->setCursor(Qt::PointingHandCursor);
 
     BitBtn2 = new QPushButton(QStringLiteral("Willkommensschirm anzeigen"), this);
     BitBtn2->setGeometry(288, 283, 165, 23);
-    MakeLinkLook(BitBtn2, base, 11);
+    MakeLinkLook(BitBtn2, 11);
 
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
     connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
     // Fires for the program's changes as well as the user's, like the box's click event.
     connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
+    // Only the user's changes are stored; showing the dialog sets the box from the settings.
+    connect(HideAfterInsertBox, &QCheckBox::clicked, this,
+            [](bool on) { StoreHideAfterInsert(on); });
     // Only the user's picks: selecting from the program must not switch the language.
     connect(ComboBox2, &QComboBox::activated, this, [this] { ComboBox2Change(); });
 }
@@ -247,6 +256,7 @@ void TSettingsForm::FormShow() {
             match = i;
     }
     ComboBox2->setCurrentIndex(match >= 0 ? match : 0);
+    HideAfterInsertBox->setChecked(Settings().hideAfterInsert);
     FitTexts();
 }
 
@@ -254,6 +264,14 @@ void TSettingsForm::FitTexts() {
     // Translated texts may be longer than the design texts: the label grows to the right, the
     // buttons to the left, and the mail-program list gives way to its button.
     Label1->resize(std::max(305, Label1->sizeHint().width()), 16);
+    // The second box follows the first one's label; its own label breaks onto a second line
+    // rather than leave the frame.
+    const int boxX = std::max(345, Label1->geometry().right() + 14);
+    HideAfterInsertBox->move(boxX, 22);
+    const int labelWidth = GroupBox2->width() - boxX - 16 - 8;
+    const bool fits = HideAfterInsertLabel->sizeHint().width() <= labelWidth;
+    HideAfterInsertLabel->setWordWrap(!fits);
+    HideAfterInsertLabel->setGeometry(boxX + 16, fits ? 21 : 14, labelWidth, fits ? 16 : 30);
     GrowLeftToFit(BitBtn3, 546, 78);
     GrowLeftToFit(BitBtn2, BitBtn3->x() - 17, 165);
     GrowLeftToFit(BitBtn1, 487, 161);
@@ -345,6 +363,11 @@ bool TSettingsForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Label1 && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         Label1Click();
+        return true;
+    }
+    if (watched == HideAfterInsertLabel && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        HideAfterInsertBox->click();
         return true;
     }
     return QDialog::eventFilter(watched, event);

@@ -28,6 +28,9 @@ public:
     QGroupBox* GroupBox2;
     QLabel* Label1;
     QCheckBox* CheckBox1;
+    // Beside the autostart box: hide the main window after each insertion.
+    QLabel* HideAfterInsertLabel;
+    QCheckBox* HideAfterInsertBox;
     QGroupBox* GroupBox3;
     QComboBox* ComboBox2;
     QPushButton* BitBtn2;

@@ -5,10 +5,12 @@
 #include "dialogs/dialog_style.h"
 #include "dialogs/dialogs.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QWindow>
 
 bool OpenedFromSettings = false;
 
@@ -86,6 +88,12 @@ void ShowWelcome(bool fromSettings) {
     TWelcomeForm* form = WelcomeForm;
     if (!form)
         return;
+    // Opened from a modal dialog (the settings), the window belongs to that dialog for the window
+    // system: the dialog's modality does not block it, and the window manager keeps it in front.
+    QWidget* modal = QApplication::activeModalWidget();
+    form->winId(); // the native window must exist to carry the relation
+    if (QWindow* window = form->windowHandle())
+        window->setTransientParent(modal && modal != form ? modal->windowHandle() : nullptr);
     form->show();
     form->raise();
     form->activateWindow();

@@ -6,11 +6,13 @@
 #include "localisation/translation_table.h"
 #include "platform/file_system.h"
 #include "platform/http_download.h"
+#include "platform/ini_profile.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
 #include <filesystem>
+#include <optional>
 
 namespace {
 
@@ -24,21 +26,54 @@ std::function<void(const QString&)>& NoticeHook() {
     return hook;
 }
 
-void ShowPlainNotice(const QString& text) {
+void ShowPlainNotice(const QString& text, bool failed) {
     QString caption = GetText(1);
     if (caption.isEmpty())
         caption = QStringLiteral("Glimmora");
-    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QMessageBox box(failed ? QMessageBox::Warning : QMessageBox::NoIcon, caption, text,
+                    QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 
+// Why an update installed nothing; the value is the number of the line that tells the user.
+enum class UpdateFailure {
+    None,
+    NotDelivered = 210, // refused (not https, not 200, untrusted certificate), cut short, too large
+    NotValid = 211,     // no definition file for this program
+    NotSaved = 212,     // the data folder would not take it
+};
+
 // Moves the download over the installed file in one rename, so the user's definitions are
 // either the old file or the new one, never missing.
-void InstallDownloadedFile(const QString& temp, const QString& installed) {
+bool InstallDownloadedFile(const QString& temp, const QString& installed) {
     std::error_code error;
     std::filesystem::rename(QFile::encodeName(temp).toStdString(),
                             QFile::encodeName(ResolvePath(installed)).toStdString(), error);
+    return !error;
+}
+
+UpdateFailure FetchAndInstall(const QString& url, const QString& temp, const QString& installed) {
+    switch (HttpDownload(url, temp, kDownloadLimit, DownloadPolicy::SecureAnswerOnly)) {
+    case DownloadOutcome::Stored:
+        break;
+    case DownloadOutcome::WriteFailed:
+        return UpdateFailure::NotSaved;
+    default:
+        return UpdateFailure::NotDelivered;
+    }
+    const QString downloaded = ResolvePath(temp);
+    const std::optional<QByteArray> body = ReadFileBytes(downloaded);
+    if (!body)
+        return UpdateFailure::NotSaved;
+    // A stub this small stays where it is until the next update replaces it.
+    if (body->size() <= kSmallestDefinitionFile)
+        return UpdateFailure::NotValid;
+    UpdateFailure failure = UpdateFailure::NotValid;
+    if (IsAcceptableMailDefUpdate(*body))
+        failure = InstallDownloadedFile(downloaded, installed) ? UpdateFailure::None
+                                                               : UpdateFailure::NotSaved;
+    QFile::remove(downloaded);
+    return failure;
 }
 
 struct RunningFlag {
@@ -56,42 +91,34 @@ void SetMailDefUpdateNotice(std::function<void(const QString&)> notice) {
     NoticeHook() = std::move(notice);
 }
 
+bool IsAcceptableMailDefUpdate(const QByteArray& body) {
+    return body.size() > kSmallestDefinitionFile &&
+           ParseProfileFlag(ReadProfileStringFromText(body, "Glimmora", "valid_for_Version_1", ""),
+                            false);
+}
+
 void UpdateMailDefs(const QString& url) {
     if (updateRunning)
         return;
     RunningFlag running;
     const QString folder = UserDataFolder(QStringLiteral("Glimmora"));
-    const QString temp = folder + QStringLiteral("temp.tmp");
-    const QString installed = folder + QStringLiteral("glimmora.maildef.ini");
-    bool downloadedListInForce = false;
+    UpdateFailure failure = UpdateFailure::NotSaved;
     try {
-        // The transfer as DownloadFile does it, but a connection that broke off counts as no
-        // download: a definition file cut short still reads as valid and would replace the
-        // user's list by a part of it.
-        const DownloadOutcome outcome = HttpDownload(url, temp, kDownloadLimit);
-        if (outcome == DownloadOutcome::TooLarge || outcome == DownloadOutcome::WriteFailed)
-            throw IoError("the definition file could not be downloaded");
-        const QString downloaded = ResolvePath(temp);
-        if (outcome == DownloadOutcome::Stored && FileExists(downloaded) &&
-            TotalFileSize(downloaded) > kSmallestDefinitionFile) {
-            LoadMailDefs(downloaded);
-            downloadedListInForce = true;
-            if (MailDefValid())
-                InstallDownloadedFile(downloaded, installed);
-            LoadMailDefs(installed);
-            downloadedListInForce = false;
-            QFile::remove(downloaded);
-        }
+        failure = FetchAndInstall(url, folder + QStringLiteral("temp.tmp"),
+                                  folder + QStringLiteral("glimmora.maildef.ini"));
     } catch (const std::exception&) {
-        // Nothing is reported beyond the closing notice. The downloaded entries never stay in
-        // force: the list ends as the installed file describes it.
-        if (downloadedListInForce)
-            LoadMailDefs(installed);
+        // The file handling failed; nothing was installed.
     }
+    if (failure == UpdateFailure::None)
+        LoadMailDefs(folder + QStringLiteral("glimmora.maildef.ini"));
     FillMailDefCombo();
-    const QString text = GetText(30);
+    // The closing notice stays as it always was; a failure adds what went wrong.
+    QString text = GetText(30);
+    const bool failed = failure != UpdateFailure::None;
+    if (failed)
+        text += QStringLiteral("\n\n") + GetText(int(failure));
     if (NoticeHook())
         NoticeHook()(text);
     else
-        ShowPlainNotice(text);
+        ShowPlainNotice(text, failed);
 }

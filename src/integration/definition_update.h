@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 #include <functional>
 
@@ -6,10 +7,16 @@
 inline constexpr char kMailDefUpdateUrl[] =
     "https://updates.glimmora.orvandeck.net/updatedata/glimmora.maildef.ini";
 
-// Fetches the definition file from `url` into the user's data folder and installs it when it
-// declares itself valid for this program; then refills the settings dialog's list and shows the
-// closing notice (text 30) in every case. A call while an update runs does nothing.
+// Fetches the definition file from `url` (only an https answer of status 200 with a trusted
+// certificate counts) into the user's data folder and installs it when it declares itself valid
+// for this program; then refills the settings dialog's list and shows the closing notice (text 30)
+// in every case, followed by the cause when nothing was installed. A call while an update runs
+// does nothing.
 void UpdateMailDefs(const QString& url = QString::fromLatin1(kMailDefUpdateUrl));
+
+// Whether a downloaded definition file may replace the installed one: more than 10 bytes whose
+// section "Glimmora" sets "valid_for_Version_1" to a true number.
+bool IsAcceptableMailDefUpdate(const QByteArray& body);
 
 // True while an update is running (its download processes events, so handlers may run inside).
 bool MailDefUpdateRunning();

@@ -1,13 +1,16 @@
 #include "integration/insertion.h"
 
-#include "dialogs/message_boxes.h"
+#include "integration/emoji_text.h"
 #include "integration/key_sequence.h"
 #include "integration/mail_defs.h"
+#include "integration/target_window.h"
+#include "localisation/translation_table.h"
 #include "platform/picture_clipboard.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QObject>
+#include <QSet>
 #include <QThread>
 #include <stdexcept>
 
@@ -43,13 +46,23 @@ bool WaitForPicture(const PictureClipboard& copy) {
     return copy.state() == PictureClipboard::State::Ready;
 }
 
+// Reports text `number`, with the definition's name for %1, the first time in this run that it
+// concerns that definition: a hint about the program, so it is not repeated.
+void TellOnce(const InsertionReport& report, int number, const MailDef& def) {
+    static QSet<QPair<int, QByteArray>> told;
+    if (number <= 0 || told.contains({number, def.Name}))
+        return;
+    told.insert({number, def.Name});
+    report(GetText(number).replace(QLatin1String("%1"), DecodeBytes(def.Name)));
+}
+
 } // namespace
 
 bool InsertionRunning() {
     return g_insertionRunning;
 }
 
-void InsertPicture(const QString& url) {
+void InsertPicture(Desktop& desktop, const QString& url, const InsertionReport& report) {
     // Every wait below processes events, so a second click could start a second insertion in
     // the middle of this one and mix both key sequences.
     if (g_insertionRunning)
@@ -59,30 +72,37 @@ void InsertPicture(const QString& url) {
     PictureClipboard& copy = CopyBrowser1();
     copy.Navigate(url);
     if (!WaitForPicture(copy)) {
-        const QString reason =
-            copy.state() == PictureClipboard::State::Failed
-                ? copy.errorString()
-                : QObject::tr("The picture \"%1\" took too long to load.").arg(url);
-        ShowError(reason + QLatin1Char('\n') + QObject::tr("Nothing was inserted."));
+        const bool failed = copy.state() == PictureClipboard::State::Failed;
+        report(GetText(failed ? 231 : 232).arg(url));
         return;
     }
     WaitMilliseconds(500);
-    if (!copy.SelectAllAndCopy()) {
-        ShowError(QObject::tr("The picture could not be put on the clipboard. Nothing was "
-                              "inserted."));
+    // An emoji of the catalogue travels as text too, for programs that take only text.
+    const QString text = EmojiTextOfPicture(copy.path());
+    if (!desktop.setClipboard(copy.CreateMimeData(text))) {
+        report(GetText(233));
         return;
     }
 
     try {
-        ActivateTargetWindow();
-        SendKeySequence(GetChosenMailDef().ToHtmlKeys);
+        if (!GetChosenMailDef().TakesPictures && text.isEmpty()) {
+            // Nothing on the clipboard that the program can take: say so instead of a paste that
+            // silently does nothing.
+            TellOnce(report, 261, GetChosenMailDef());
+            return;
+        }
+        if (ActivateTargetWindow(desktop) == TargetActivation::FocusRefused) {
+            // Keys now would land in whatever window has the focus.
+            report(GetText(260).replace(QLatin1String("%1"), DecodeBytes(GetChosenMailDef().Name)));
+            return;
+        }
+        SendKeySequence(desktop, GetChosenMailDef().ToHtmlKeys);
         WaitMilliseconds(500);
-        SendKeySequence(GetChosenMailDef().InsertKeys);
+        SendKeySequence(desktop, GetChosenMailDef().InsertKeys);
+        TellOnce(report, GetChosenMailDef().NoticeText, GetChosenMailDef());
     } catch (const std::out_of_range&) {
         // Nothing has been touched yet when the first look-up fails; the picture is on the
         // clipboard for the user to paste.
-        ShowError(QObject::tr("No mail program is chosen. Please choose your mail program in the "
-                              "settings, then click the picture again. The picture is on the "
-                              "clipboard and can be pasted by hand."));
+        report(GetText(230));
     }
 }

@@ -1,10 +1,16 @@
 #pragma once
 #include <QString>
+#include <functional>
+
+class Desktop;
+
+// Shows the user why an insertion stopped; the windows pass their error box.
+using InsertionReport = std::function<void(const QString& message)>;
 
 // Puts the picture at `url` (a local file path, or a file:// address) into the chosen mail
 // program: picture onto the clipboard, target window forward, the definition's keys typed.
 // Returns when the last key is sent. A click that arrives while an insertion runs is ignored.
-void InsertPicture(const QString& url);
+void InsertPicture(Desktop& desktop, const QString& url, const InsertionReport& report);
 
 // True while an insertion is running.
 bool InsertionRunning();

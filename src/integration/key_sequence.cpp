@@ -1,11 +1,10 @@
 #include "integration/key_sequence.h"
 
-#include "integration/mail_defs.h"
+#include "platform/desktop.h"
 #include "platform/key_synth.h"
 #include "platform/tick_count.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QThread>
 
 namespace {
@@ -16,11 +15,6 @@ constexpr std::uint8_t kNamedKeys[10] = {vk::Home,  vk::End,   vk::Up,   vk::Dow
 
 // The automatic Shift in front of a character carries this fixed scan code.
 constexpr std::uint8_t kShiftScan = 42;
-
-void ProcessPendingEvents() {
-    if (QCoreApplication::instance())
-        QCoreApplication::processEvents();
-}
 
 // Ends the sequence on every path, so that nothing stays held.
 class SequenceScope {
@@ -35,6 +29,11 @@ private:
 };
 
 } // namespace
+
+void ProcessPendingEvents() {
+    if (QCoreApplication::instance())
+        QCoreApplication::processEvents();
+}
 
 void SendKeySequence(const QByteArray& keys, KeySink& sink) {
     if (keys.isEmpty())
@@ -79,10 +78,10 @@ void SendKeySequence(const QByteArray& keys, KeySink& sink) {
     }
 }
 
-void SendKeySequence(const QByteArray& keys) {
+void SendKeySequence(Desktop& desktop, const QByteArray& keys) {
     if (keys.isEmpty())
         return;
-    std::unique_ptr<KeySink> sink = CreateX11KeySink();
+    std::unique_ptr<KeySink> sink = desktop.createKeySink();
     if (!sink) {
         // Nowhere to type: the events are still processed as the sequence would.
         for (qsizetype i = 0; i < keys.size(); ++i)
@@ -103,28 +102,4 @@ void WaitMilliseconds(std::int32_t ms) {
         QThread::usleep(500);
         ProcessPendingEvents();
     }
-}
-
-NativeWindow FindWindowByClass(const QByteArray& name) {
-    return FindTopLevelWindowByClass(name);
-}
-
-void ActivateWindow(NativeWindow window) {
-    if (!window)
-        return;
-    if (IsWindowIconic(window))
-        RestoreTopLevelWindow(window);
-    else
-        BringTopLevelWindowToTop(window);
-    // Synthesised keys reach only the focused window; a window manager activates asynchronously.
-    QElapsedTimer waited;
-    waited.start();
-    while (!WindowHasInputFocus(window) && waited.elapsed() < 1000) {
-        QThread::msleep(5);
-        ProcessPendingEvents();
-    }
-}
-
-void ActivateTargetWindow() {
-    ActivateWindow(FindWindowByClass(GetChosenMailDef().WindowClass));
 }

@@ -1,9 +1,8 @@
 #pragma once
-#include "platform/x11_windows.h"
-
 #include <QByteArray>
 #include <cstdint>
 
+class Desktop;
 class KeySink;
 
 // Key sequences of the mail-client definitions: bytes below 32 press that virtual key, 32 to 227
@@ -11,20 +10,12 @@ class KeySink;
 // Page Up, Page Down, Insert and Delete; 250/251, 252/253 and 254/255 press and release Shift,
 // Ctrl and Alt. Pending events are processed after every byte. Every key and modifier that is
 // still held when the sequence ends is released.
-void SendKeySequence(const QByteArray& keys);
+void SendKeySequence(Desktop& desktop, const QByteArray& keys);
 void SendKeySequence(const QByteArray& keys, KeySink& sink);
 
 // Returns after at least `ms` milliseconds (by the 32-bit tick count, across its wrap-around),
 // processing pending events meanwhile; with 0 or less after processing them once.
 void WaitMilliseconds(std::int32_t ms);
 
-// The topmost top-level window whose class is `name`; 0 when there is none.
-NativeWindow FindWindowByClass(const QByteArray& name);
-
-// Restores a minimised window, else brings it to the top; either way it gets the keyboard focus
-// (waited for up to a second). Does nothing for 0.
-void ActivateWindow(NativeWindow window);
-
-// Activates the window of the chosen mail-client definition. Throws std::out_of_range when no
-// definition is chosen.
-void ActivateTargetWindow();
+// Processes pending events when an application runs; keeps a window responsive during waits.
+void ProcessPendingEvents();

@@ -3,8 +3,6 @@
 #include "platform/file_system.h"
 #include "platform/ini_profile.h"
 
-#include <QSet>
-
 #include <algorithm>
 #include <limits>
 #include <stdexcept>
@@ -93,22 +91,6 @@ qint32 ParseProfileInt(const QByteArray& text, bool* ok) {
     return negative ? qint32(-qint64(value)) : qint32(value);
 }
 
-// Every text between a "[" and the next "]", blanks around it dropped: a superset of the section
-// names that the profile reader sees, so sections missing from the file are skipped without
-// reading the whole file once for each of the 501 possible numbers.
-QSet<QByteArray> CandidateSectionNames(const QByteArray& text) {
-    QSet<QByteArray> names;
-    qsizetype open = text.indexOf('[');
-    while (open >= 0) {
-        const qsizetype close = text.indexOf(']', open + 1);
-        if (close < 0)
-            break;
-        names.insert(text.mid(open + 1, close - open - 1).trimmed());
-        open = text.indexOf('[', open + 1);
-    }
-    return names;
-}
-
 } // namespace
 
 const MailDefListType& MailDefList() {
@@ -125,6 +107,16 @@ bool ParseProfileFlag(const QByteArray& text, bool defaultValue) {
     bool ok = false;
     qint32 value = ParseProfileInt(text, &ok);
     return ok ? value != 0 : defaultValue;
+}
+
+QList<QByteArray> WindowClassNames(const QByteArray& windowClass) {
+    QList<QByteArray> names;
+    for (const QByteArray& part : windowClass.split(',')) {
+        const QByteArray name = part.trimmed();
+        if (!name.isEmpty())
+            names.append(name);
+    }
+    return names;
 }
 
 QByteArray DecodeKeyTokens(const QByteArray& text) {
@@ -164,25 +156,30 @@ void LoadMailDefs(const QString& path) {
     try {
         // An existing file that cannot be read answers every key with its default, as the
         // profile functions do; the flag then reads false and nothing downloaded is trusted.
-        const QByteArray text = ReadFileBytes(file).value_or(QByteArray());
-        CurrentVersion() = ReadProfileStringFromText(text, "Glimmora", "maildef_version", "0");
-        CurrentValid() = ParseProfileFlag(
-            ReadProfileStringFromText(text, "Glimmora", "valid_for_Version_1", ""), false);
-        const QSet<QByteArray> present = CandidateSectionNames(text);
+        // Parsed once: each of the 501 sections is then a lookup, whatever the file's size.
+        const ProfileText profile = ProfileText::FromFile(file);
+        CurrentVersion() = profile.value("Glimmora", "maildef_version", "0");
+        CurrentValid() =
+            ParseProfileFlag(profile.value("Glimmora", "valid_for_Version_1", ""), false);
         for (int n = 0; n <= kLastDefinitionSection; ++n) {
             const QByteArray section = QByteArray::number(n);
-            if (!present.contains(section))
-                continue;
             auto def = std::make_unique<MailDef>();
-            def->Name = ReadProfileStringFromText(text, section, "name", "");
+            def->Name = profile.value(section, "name", "");
             if (def->Name.isEmpty())
                 continue;
-            def->Language = ReadProfileStringFromText(text, section, "language", "");
-            def->WindowClass = ReadProfileStringFromText(text, section, "windowclass", "");
-            def->InsertKeys =
-                DecodeKeyTokens(ReadProfileStringFromText(text, section, "insert", ""));
-            def->ToHtmlKeys =
-                DecodeKeyTokens(ReadProfileStringFromText(text, section, "tohtmlkeys", ""));
+            def->Language = profile.value(section, "language", "");
+            def->WindowClass = profile.value(section, "windowclass", "");
+            const QByteArray appIds = profile.value(section, "appid", "");
+            if (!appIds.trimmed().isEmpty())
+                def->AppIds = appIds.simplified().split(' ');
+            if (def->AppIds.isEmpty() && !def->WindowClass.isEmpty())
+                def->AppIds = {def->WindowClass};
+            def->InsertKeys = DecodeKeyTokens(profile.value(section, "insert", ""));
+            def->ToHtmlKeys = DecodeKeyTokens(profile.value(section, "tohtmlkeys", ""));
+            def->TakesPictures = ParseProfileFlag(profile.value(section, "pictures", ""), true);
+            bool noticeOk = false;
+            const qint32 notice = ParseProfileInt(profile.value(section, "notice", ""), &noticeOk);
+            def->NoticeText = noticeOk && notice > 0 && notice <= 10000 ? notice : 0;
             list.push_back(std::move(def));
         }
     } catch (const std::exception&) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -9,9 +10,19 @@
 struct MailDef {
     QByteArray Name;
     QByteArray Language;
+    // One window class, or several separated by commas (the first that has a window is the
+    // target).
     QByteArray WindowClass;
+    // Wayland app ids of the target program ("appid", separated by blanks); without that key
+    // the window class, which the desktop compares without regard to case.
+    QList<QByteArray> AppIds;
     QByteArray InsertKeys; // decoded key sequence
     QByteArray ToHtmlKeys; // decoded key sequence
+    // Key "pictures": false for programs that take only text (an emoji still arrives as text).
+    bool TakesPictures = true;
+    // Key "notice": the number of a text that the user is shown once per run when the definition
+    // is used (what to switch in the program); 0 for none.
+    int NoticeText = 0;
 };
 
 using MailDefListType = std::vector<std::unique_ptr<MailDef>>;
@@ -28,6 +39,10 @@ int CompareMailDefNames(const MailDef& a, const MailDef& b);
 // Parses a profile flag: decimal with optional sign, or hexadecimal after "$" or "0x".
 // Returns `defaultValue` when the text is no such number.
 bool ParseProfileFlag(const QByteArray& text, bool defaultValue);
+
+// The window classes that a definition's "windowclass" value names: split at commas, blanks
+// around each dropped, empty ones left out.
+QList<QByteArray> WindowClassNames(const QByteArray& windowClass);
 
 // The position chosen in the settings dialog's mail-program list; the dialog installs the source.
 // -1 when nothing is selected.

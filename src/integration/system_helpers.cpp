@@ -3,6 +3,7 @@
 #include "platform/autostart_file.h"
 #include "platform/file_system.h"
 #include "platform/http_download.h"
+#include "platform/process_info.h"
 #include "platform/program_folder.h"
 #include "platform/shell_open.h"
 
@@ -10,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <limits>
 
@@ -94,7 +94,7 @@ void RemoveUserDataFolder(const QString& word) {
 }
 
 void DeleteFolderTree(const QString& path) {
-    RemoveFolderTree(path);
+    RemoveFolderOrLink(path);
 }
 
 QStringList ListFiles(const QString& folder, const QString& mask) {
@@ -167,6 +167,8 @@ bool DownloadFile(const QString& url, const QString& path) {
         return true;
     case DownloadOutcome::TooLarge:
         throw IoError("the answer from " + url.toStdString() + " is larger than the limit");
+    case DownloadOutcome::Refused: // only under DownloadPolicy::SecureAnswerOnly
+        throw IoError("the answer from " + url.toStdString() + " was refused");
     case DownloadOutcome::WriteFailed:
         break;
     }
@@ -204,31 +206,18 @@ bool IsNtFamilyWindows() {
 }
 
 void CopyFileSilently(const QString& source, const QString& target) {
-    QFile in(ResolvePath(source));
-    if (!QFileInfo(in.fileName()).isFile() || !in.open(QIODevice::ReadOnly))
-        return;
-    // The old target stays whole until the complete copy replaces it.
-    QSaveFile out(ResolvePath(target));
-    if (!out.open(QIODevice::WriteOnly))
-        return;
-    char block[64 * 1024];
-    for (;;) {
-        const qint64 n = in.read(block, sizeof block);
-        if (n < 0 || (n > 0 && out.write(block, n) != n)) {
-            out.cancelWriting();
-            return;
-        }
-        if (n == 0)
-            break;
-    }
-    out.commit();
+    // The old target stays whole until the complete copy is on the disk and replaces it.
+    CopyFileAtomic(source, target);
 }
 
 QString AutostartCommand() {
     // The clean-up run asks for it before any application object exists.
-    const QString executable =
-        QCoreApplication::instance()
-            ? QCoreApplication::applicationFilePath()
-            : QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    const QString executable = QCoreApplication::instance()
+                                   ? QCoreApplication::applicationFilePath()
+                                   : RunningExecutable();
     return ExecArgument(executable) + QStringLiteral(" /minime");
+}
+
+QString FirstArgument(const QStringList& arguments) {
+    return arguments.size() > 1 ? arguments.at(1) : QString();
 }

@@ -24,7 +24,8 @@ void CopyMissingFiles(const QString& word, const QStringList& files);
 void RemoveUserDataFolder(const QString& word);
 
 // Removes a folder with everything in it. Never removes "/", the home folder or a mount point and
-// never follows a symbolic link out of the tree. Stops at the first failure; reports nothing.
+// never follows a symbolic link: one given as the folder is removed as a link, its target stays.
+// Stops at the first failure; reports nothing.
 void DeleteFolderTree(const QString& path);
 
 bool FolderExists(const QString& path);
@@ -68,3 +69,6 @@ void CopyFileSilently(const QString& source, const QString& target);
 
 // The executable's path followed by " /minime": the autostart command.
 QString AutostartCommand();
+
+// The first command-line argument, or the empty text.
+QString FirstArgument(const QStringList& arguments);

@@ -1,7 +1,5 @@
 #include "localisation/language.h"
 
-#include "app/forms.h"
-#include "app/main_window.h"
 #include "integration/system_helpers.h"
 #include "localisation/translation_table.h"
 #include "platform/file_system.h"
@@ -20,8 +18,14 @@ QString DataFolder() {
     return UserDataFolder(kBaseName);
 }
 
-void DeleteSilently(const QString& path) {
-    QFile::remove(ResolvePath(path));
+// Puts `source` in the place of `target` in one step, so that a crash never leaves the program
+// without the file; with no source the target goes, as no file of the new language exists. A
+// copy that cannot be written leaves the old file whole.
+void ReplaceWith(const QString& source, const QString& target) {
+    if (FileExists(source))
+        CopyFileSilently(source, target);
+    else
+        QFile::remove(ResolvePath(target));
 }
 
 } // namespace
@@ -88,14 +92,12 @@ void SetMemoText(QPlainTextEdit* memo, const QString& text) {
 
 void SwitchLanguage(const QString& name) {
     const QString data = DataFolder();
-    DeleteSilently(data + "Glimmora.chm");
-    DeleteSilently(data + "Glimmora.def");
-
     const QString code = LanguageCodeOf(name);
-    CopyFileSilently(FindDataFile(kBaseName, "Glimmora.t" + code), data + "Glimmora.def");
-    CopyFileSilently(FindDataFile(kBaseName, "Glimmora.c" + code), data + "Glimmora.chm");
-    if (!FileExists(data + "Glimmora.chm"))
-        CopyFileSilently(FindDataFile(kBaseName, "Glimmora.c00"), data + "Glimmora.chm");
+    ReplaceWith(FindDataFile(kBaseName, "Glimmora.t" + code), data + "Glimmora.def");
+    QString help = FindDataFile(kBaseName, "Glimmora.c" + code);
+    if (!FileExists(help))
+        help = FindDataFile(kBaseName, "Glimmora.c00");
+    ReplaceWith(help, data + "Glimmora.chm");
 
     CopyCatalogueTranslations(code);
     WriteLanguageNumber(code.toInt());
@@ -106,10 +108,10 @@ void SwitchLanguage(const QString& name) {
         // An unreadable translation file leaves the new table empty; the switch goes on with it
         // rather than leaving windows and catalogue half switched.
     }
-    ApplyTexts();
+    emit LanguageSwitches().switched();
+}
 
-    if (Form1) {
-        Form1->LoadCatalogue();
-        Form1->SelectStartCategory();
-    }
+LanguageEvents& LanguageSwitches() {
+    static LanguageEvents events;
+    return events;
 }

@@ -1,15 +1,24 @@
 #pragma once
 #include <QByteArray>
+#include <QObject>
 #include <QString>
 
 class QPlainTextEdit;
 
-// Language choice and text application.
+// Announces finished language switches; the windows above follow them (texts, catalogue).
+class LanguageEvents : public QObject {
+    Q_OBJECT
+signals:
+    // The files and the translation table are switched; windows still show the old texts.
+    void switched();
+};
+LanguageEvents& LanguageSwitches();
+
+// Language choice: puts the chosen language's files in place, rebuilds the translation table
+// and then emits LanguageSwitches().switched().
 void SwitchLanguage(const QString& name);
 QString LanguageCodeOf(const QString& name);
 void CopyCatalogueTranslations(const QString& code);
 int ReadLanguageNumber();
 void WriteLanguageNumber(int n);
 void SetMemoText(QPlainTextEdit* memo, const QString& text);
-// Sets every caption, label, button and memo text of every window from the translation table.
-void ApplyTexts();

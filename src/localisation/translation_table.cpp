@@ -44,6 +44,20 @@ std::optional<qint64> HeaderNumber(const QByteArray& line) {
     return number;
 }
 
+// Appends as much of `piece` as keeps `text` within AbTrans2::kLongestText bytes, never cutting
+// into a UTF-8 sequence.
+void AppendWithinLimit(QByteArray& text, QByteArrayView piece) {
+    const qsizetype room = AbTrans2::kLongestText - text.size();
+    if (piece.size() <= room) {
+        text += piece;
+        return;
+    }
+    qsizetype cut = qMax<qsizetype>(room, 0);
+    for (int back = 0; back < 3 && cut > 0 && (uchar(piece[cut]) & 0xC0) == 0x80; ++back)
+        --cut;
+    text += piece.first(cut);
+}
+
 QString LanguageFile(int n) {
     return BaseName() + QStringLiteral(".t0") + QString::number(n);
 }
@@ -63,8 +77,11 @@ void AbTrans2::LoadFromFile(const QString& path) {
     if (!QFileInfo::exists(resolved))
         return;
     const std::optional<QByteArray> content = ReadFileBytes(resolved);
-    if (!content)
+    // A file refused for its size leaves the table empty; the user is told about the file.
+    if (!content && !IsTooLargeToRead(resolved))
         throw IoError("cannot read " + resolved.toStdString());
+    if (!content)
+        return;
     LoadFromBytes(*content);
 }
 
@@ -82,10 +99,9 @@ void AbTrans2::LoadFromBytes(const QByteArray& content) {
     for (const QByteArray& line : SplitTextLines(WithoutByteOrderMark(content))) {
         const std::optional<qint64> header = HeaderNumber(line);
         if (!header) {
-            if (atEntryStart)
-                accumulated = line;
-            else
-                accumulated += '\r' + line;
+            if (!atEntryStart)
+                AppendWithinLimit(accumulated, "\r");
+            AppendWithinLimit(accumulated, line);
             atEntryStart = false;
             continue;
         }
@@ -140,12 +156,20 @@ QString GetLanguageName(int n) {
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return QString();
-    if (file.readLine().isEmpty() && file.atEnd())
+    // Lines are read in pieces, so that an endless first line is skipped without being held.
+    const qint64 piece = AbTrans2::kLongestText + 3;
+    QByteArray first;
+    do
+        first = file.readLine(piece);
+    while (!first.isEmpty() && !first.endsWith('\n'));
+    if (first.isEmpty() && file.atEnd())
         return QString();
-    QByteArray line = file.readLine();
+    QByteArray line = file.readLine(piece);
     while (line.endsWith('\n') || line.endsWith('\r'))
         line.chop(1);
-    return DecodeBytes(line);
+    QByteArray name;
+    AppendWithinLimit(name, line);
+    return DecodeBytes(name);
 }
 
 QString DecodeBytes(const QByteArray& bytes) {

@@ -7,10 +7,14 @@
 class AbTrans2 {
 public:
     static constexpr int kSlots = 10001;
+    // Longest text kept, in bytes; the rest of a longer entry is dropped. Real texts are a few
+    // hundred bytes, and laying out megabytes in a label would freeze the windows.
+    static constexpr qsizetype kLongestText = 16 * 1024;
 
     AbTrans2();
-    // Loads a translation file; a missing file leaves every text empty. Throws IoError when the
-    // file exists but cannot be read (the table then stays all empty).
+    // Loads a translation file; a missing file, or one larger than any real translation file
+    // (kLargestReadableFile), leaves every text empty. Throws IoError when the file exists but
+    // cannot be read (the table then stays all empty).
     void LoadFromFile(const QString& path);
     // Loads from file content (used by tests and the fuzz target).
     void LoadFromBytes(const QByteArray& content);

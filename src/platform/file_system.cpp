@@ -7,13 +7,16 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSet>
+#include <QTemporaryFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -37,25 +40,39 @@ QString MatchEntry(const QString& folder, const QString& name) {
     return QString();
 }
 
-// Classic wildcard match: '*' any run, '?' one character, letter case ignored.
+// The character at `i` (a surrogate pair is one character); moves `i` past it.
+char32_t NextCharacter(const QString& text, qsizetype& i) {
+    const QChar c = text[i++];
+    if (c.isHighSurrogate() && i < text.size() && text[i].isLowSurrogate())
+        return QChar::surrogateToUcs4(c, text[i++]);
+    return c.unicode();
+}
+
+// Classic wildcard match: '*' any run, '?' one character, letter case ignored. Goes by
+// characters, not UTF-16 units, so that '?' also stands for a character such as an emoji.
 bool WildcardMatch(const QString& name, const QString& mask) {
     qsizetype n = 0, m = 0, starMask = -1, starName = 0;
     while (n < name.size()) {
-        if (m < mask.size() && mask[m] == '*') {
-            starMask = m++;
+        qsizetype nameNext = n, maskNext = m;
+        const char32_t c = NextCharacter(name, nameNext);
+        const char32_t k = m < mask.size() ? NextCharacter(mask, maskNext) : 0;
+        if (m < mask.size() && k == U'*') {
+            starMask = m;
+            m = maskNext;
             starName = n;
         } else if (m < mask.size() &&
-                   (mask[m] == '?' || mask[m].toCaseFolded() == name[n].toCaseFolded())) {
-            ++m;
-            ++n;
+                   (k == U'?' || QChar::toCaseFolded(k) == QChar::toCaseFolded(c))) {
+            m = maskNext;
+            n = nameNext;
         } else if (starMask >= 0) {
             m = starMask + 1;
-            n = ++starName;
+            NextCharacter(name, starName);
+            n = starName;
         } else {
             return false;
         }
     }
-    while (m < mask.size() && mask[m] == '*')
+    while (m < mask.size() && mask[m] == u'*')
         ++m;
     return m == mask.size();
 }
@@ -89,6 +106,16 @@ QSet<QString> MountPoints() {
         points.insert(QFile::decodeName(decoded));
     }
     return points;
+}
+
+struct RefusalLog {
+    QList<RefusedFile> pending;
+    QSet<QString> reported;
+};
+
+RefusalLog& Refusals() {
+    static RefusalLog log;
+    return log;
 }
 
 struct TreeGuard {
@@ -152,6 +179,32 @@ bool EmptyFolder(int dirFd, const QString& path, const TreeGuard& guard) {
     }
     ::closedir(dir);
     return ok;
+}
+
+// The entry that `path` names, with the folders above it resolved and the entry itself not
+// followed. "." and ".." are taken by their spelling, as callers check paths: "a/link/.." names
+// "a", never the folder above the link's target. "dir/" and "dir/." name the entry "dir"; given
+// to the system as they are, both would follow a link "dir". Empty for "/" and for an entry whose
+// folder does not exist.
+QString PhysicalEntry(const QString& path) {
+    if (path.isEmpty())
+        return QString();
+    const QString clean = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    const qsizetype slash = clean.lastIndexOf('/');
+    const QString name = clean.mid(slash + 1);
+    if (slash < 0 || name.isEmpty() || name == QLatin1String(".."))
+        return QString();
+    const QString parent =
+        QFileInfo(slash == 0 ? QStringLiteral("/") : clean.left(slash)).canonicalFilePath();
+    if (parent.isEmpty())
+        return QString();
+    return parent == QLatin1String("/") ? parent + name : parent + '/' + name;
+}
+
+// True when the resolved path `entry` lies below `folder`, which is resolved here.
+bool LiesBelow(const QString& entry, const QString& folder) {
+    const QString root = QFileInfo(ResolvePath(folder)).canonicalFilePath();
+    return !entry.isEmpty() && !root.isEmpty() && entry.startsWith(root + '/');
 }
 
 } // namespace
@@ -236,10 +289,53 @@ std::optional<QByteArray> ReadFileBytes(const QString& path) {
     QFile f(ResolvePath(path));
     if (!QFileInfo(f.fileName()).isFile() || !f.open(QIODevice::ReadOnly))
         return std::nullopt;
+    // The size of the open file counts: the name may have been given another file meanwhile.
+    if (f.size() > kLargestReadableFile) {
+        NoteRefusedFile(f.fileName(), Refusal::TooLarge);
+        return std::nullopt;
+    }
     QByteArray data = f.readAll();
     if (f.error() != QFileDevice::NoError)
         return std::nullopt;
     return data;
+}
+
+bool IsTooLargeToRead(const QString& path) {
+    const QFileInfo info(ResolvePath(path));
+    return info.isFile() && info.size() > kLargestReadableFile;
+}
+
+void NoteRefusedFile(const QString& path, Refusal reason) {
+    RefusalLog& log = Refusals();
+    if (!log.reported.contains(path) &&
+        std::none_of(log.pending.cbegin(), log.pending.cend(),
+                     [&](const RefusedFile& f) { return f.path == path; }))
+        log.pending.append({path, reason});
+}
+
+QList<RefusedFile> TakeNewRefusedFiles() {
+    RefusalLog& log = Refusals();
+    for (const RefusedFile& file : log.pending)
+        log.reported.insert(file.path);
+    return std::exchange(log.pending, {});
+}
+
+bool CanWriteInFolder(const QString& folder) {
+    // A byte that reaches the file shows both a read-only folder and a full disk; the probe
+    // removes itself.
+    QTemporaryFile probe(ResolvePath(folder) + QStringLiteral("/.write-test-XXXXXX"));
+    return probe.open() && probe.write("x", 1) == 1 && probe.flush();
+}
+
+bool CommitSaveFile(QSaveFile& file) {
+    // Qt keeps written bytes in a buffer of its own, and commit() renames whatever reached the
+    // file even when the last flush failed for want of space: everything must be on the disk
+    // before the new file may take the old one's place.
+    if (file.error() != QFileDevice::NoError || !file.flush() || ::fsync(file.handle()) != 0) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 bool WriteFileAtomic(const QString& path, const QByteArray& data) {
@@ -250,7 +346,42 @@ bool WriteFileAtomic(const QString& path, const QByteArray& data) {
         f.cancelWriting();
         return false;
     }
-    return f.commit();
+    return CommitSaveFile(f);
+}
+
+bool CopyFileAtomic(const QString& source, const QString& target) {
+    QFile in(ResolvePath(source));
+    if (!QFileInfo(in.fileName()).isFile() || !in.open(QIODevice::ReadOnly))
+        return false;
+    QSaveFile out(ResolvePath(target));
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    char block[64 * 1024];
+    for (;;) {
+        const qint64 n = in.read(block, sizeof block);
+        if (n < 0 || (n > 0 && out.write(block, n) != n)) {
+            out.cancelWriting();
+            return false;
+        }
+        if (n == 0)
+            break;
+    }
+    return CommitSaveFile(out);
+}
+
+bool ReplaceFileUnsynced(const QString& path, const QByteArray& data) {
+    const QString target = ResolvePath(path);
+    QTemporaryFile temp(target + QStringLiteral(".XXXXXX"));
+    if (!temp.open() || temp.write(data) != data.size() || !temp.flush())
+        return false;
+    temp.setAutoRemove(false);
+    const QByteArray from = QFile::encodeName(temp.fileName());
+    temp.close();
+    if (::rename(from.constData(), QFile::encodeName(target).constData()) != 0) {
+        ::unlink(from.constData());
+        return false;
+    }
+    return true;
 }
 
 bool IsProtectedFolder(const QString& path) {
@@ -279,19 +410,34 @@ bool IsProtectedFolder(const QString& path) {
 }
 
 bool RemoveFolderTree(const QString& path) {
-    const QString resolved = ResolvePath(path);
+    const QString folder = PhysicalEntry(ResolvePath(path));
     struct stat st;
     // The folder itself must be a real folder, not a link to one.
-    if (resolved.isEmpty() || ::lstat(QFile::encodeName(resolved).constData(), &st) != 0 ||
-        !S_ISDIR(st.st_mode) || IsProtectedFolder(resolved))
+    if (folder.isEmpty() || ::lstat(QFile::encodeName(folder).constData(), &st) != 0 ||
+        !S_ISDIR(st.st_mode) || IsProtectedFolder(folder))
         return false;
-    const QString canonical = QFileInfo(resolved).canonicalFilePath();
+    const QByteArray encoded = QFile::encodeName(folder);
     const TreeGuard guard{st.st_dev, MountPoints()};
     if ((st.st_mode & S_IRWXU) != S_IRWXU)
-        ::chmod(QFile::encodeName(canonical).constData(), (st.st_mode & 07777) | S_IRWXU);
-    const int fd = ::open(QFile::encodeName(canonical).constData(),
-                          O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0 || !EmptyFolder(fd, canonical + '/', guard))
+        ::chmod(encoded.constData(), (st.st_mode & 07777) | S_IRWXU);
+    const int fd = ::open(encoded.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0 || !EmptyFolder(fd, folder + '/', guard))
         return false;
-    return ::rmdir(QFile::encodeName(canonical).constData()) == 0;
+    return ::rmdir(encoded.constData()) == 0;
+}
+
+bool RemoveFolderOrLink(const QString& path, const QString& within) {
+    const QString entry = PhysicalEntry(ResolvePath(path));
+    if (entry.isEmpty() || (!within.isEmpty() && !LiesBelow(entry, within)))
+        return false;
+    struct stat st;
+    if (::lstat(QFile::encodeName(entry).constData(), &st) != 0)
+        return false;
+    if (S_ISLNK(st.st_mode))
+        return ::unlink(QFile::encodeName(entry).constData()) == 0;
+    return RemoveFolderTree(entry);
+}
+
+bool LiesInside(const QString& path, const QString& folder) {
+    return LiesBelow(QFileInfo(ResolvePath(path)).canonicalFilePath(), folder);
 }

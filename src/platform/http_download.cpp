@@ -27,10 +27,20 @@ void RemoveTarget(const QString& path) {
         QFile::remove(path);
 }
 
+bool IsHttps(const QUrl& url) {
+    return url.scheme() == QLatin1String("https");
+}
+
 } // namespace
 
-DownloadOutcome HttpDownload(const QString& url, const QString& path, qint64 limit) {
+DownloadOutcome HttpDownload(const QString& url, const QString& path, qint64 limit,
+                             DownloadPolicy policy) {
     const QString target = ResolvePath(path);
+    const bool secureOnly = policy == DownloadPolicy::SecureAnswerOnly;
+    if (secureOnly && !IsHttps(QUrl(url))) {
+        RemoveTarget(target);
+        return DownloadOutcome::Refused;
+    }
     // The file takes the place of the old one only when the whole answer is in: a failure never
     // leaves half a file behind.
     QSaveFile file(target);
@@ -85,14 +95,19 @@ DownloadOutcome HttpDownload(const QString& url, const QString& path, qint64 lim
     // errors of the HTTP status kind still deliver the server's whole page.
     const bool broken = reply->error() != QNetworkReply::NoError &&
                         reply->error() < QNetworkReply::ContentAccessDenied;
+    // Certificate errors fail the transfer (nothing here ignores them); a redirect is judged by
+    // where it ended.
+    const bool trusted = reply->error() == QNetworkReply::NoError && IsHttps(reply->url()) &&
+                         reply->attribute(QNetworkRequest::ConnectionEncryptedAttribute).toBool() &&
+                         reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200;
     reply->abort();
 
-    if (tooLarge) {
+    if (tooLarge || (secureOnly && !trusted)) {
         file.cancelWriting();
         RemoveTarget(target);
-        return DownloadOutcome::TooLarge;
+        return tooLarge ? DownloadOutcome::TooLarge : DownloadOutcome::Refused;
     }
-    if (writeFailed || !file.commit()) {
+    if (writeFailed || !CommitSaveFile(file)) {
         file.cancelWriting();
         return DownloadOutcome::WriteFailed;
     }

@@ -8,16 +8,19 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-QByteArray TrimBlanks(const QByteArray& text) {
-    qsizetype start = 0, end = text.size();
-    while (start < end && IsBlank(text[start]))
-        ++start;
-    while (end > start && IsBlank(text[end - 1]))
-        --end;
-    return text.mid(start, end - start);
+QByteArrayView TrimmedView(QByteArrayView text) {
+    while (!text.isEmpty() && IsBlank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && IsBlank(text.back()))
+        text.chop(1);
+    return text;
 }
 
-bool SameName(const QByteArray& a, const QByteArray& b) {
+QByteArray TrimBlanks(const QByteArray& text) {
+    return TrimmedView(text).toByteArray();
+}
+
+bool SameName(QByteArrayView a, QByteArrayView b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
@@ -26,23 +29,23 @@ QList<QByteArray> SplitLines(const QByteArray& text) {
 }
 
 // The name of a section header line "[name]", or nullopt for any other line.
-std::optional<QByteArray> SectionName(const QByteArray& line) {
-    const QByteArray trimmed = TrimBlanks(line);
+std::optional<QByteArrayView> SectionName(QByteArrayView line) {
+    const QByteArrayView trimmed = TrimmedView(line);
     if (!trimmed.startsWith('['))
         return std::nullopt;
     const qsizetype close = trimmed.indexOf(']');
     if (close < 0)
         return std::nullopt;
-    return TrimBlanks(trimmed.mid(1, close - 1));
+    return TrimmedView(trimmed.sliced(1, close - 1));
 }
 
 // Key and raw value of a "key=value" line.
-bool SplitKeyLine(const QByteArray& line, QByteArray* key, QByteArray* value) {
+bool SplitKeyLine(QByteArrayView line, QByteArrayView* key, QByteArrayView* value) {
     const qsizetype eq = line.indexOf('=');
     if (eq < 0)
         return false;
-    *key = TrimBlanks(line.left(eq));
-    *value = line.mid(eq + 1);
+    *key = TrimmedView(line.first(eq));
+    *value = line.sliced(eq + 1);
     return !key->isEmpty();
 }
 
@@ -90,44 +93,101 @@ QByteArray Stored(const QByteArray& value) {
 
 } // namespace
 
-QByteArray ReadProfileStringFromText(const QByteArray& iniText, const QByteArray& section,
-                                     const QByteArray& key, const QByteArray& defaultValue) {
-    const QByteArray wantedSection = TrimBlanks(section), wantedKey = TrimBlanks(key);
-    bool inSection = false;
-    for (const QByteArray& line : SplitLines(iniText)) {
-        if (const auto name = SectionName(line)) {
-            inSection = SameName(*name, wantedSection);
-            continue;
-        }
-        QByteArray k, v;
-        if (inSection && SplitKeyLine(line, &k, &v) && SameName(k, wantedKey))
-            return CleanValue(v);
+namespace {
+
+// Calls `visit` with each line of text[begin, end) in place, without its line end.
+template <typename Visit>
+void ForEachLine(QByteArrayView text, qsizetype begin, qsizetype end, Visit visit) {
+    while (begin < end) {
+        qsizetype stop = text.sliced(begin, end - begin).indexOf('\n');
+        stop = stop < 0 ? end : begin + stop;
+        QByteArrayView line = text.sliced(begin, stop - begin);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (!visit(line, begin, stop + 1))
+            return;
+        begin = stop + 1;
     }
-    return defaultValue;
 }
 
-QByteArray ReadProfileString(const QString& file, const QByteArray& section, const QByteArray& key,
-                             const QByteArray& defaultValue) {
-    const std::optional<QByteArray> text = ReadFileBytes(file);
-    if (!text)
-        return defaultValue;
-    return ReadProfileStringFromText(*text, section, key, defaultValue);
+} // namespace
+
+ProfileText::ProfileText(const QByteArray& iniText) : text_(WithoutByteOrderMark(iniText)) {
+    // Only the section headers are noted; keys are looked up within their section's lines when
+    // asked for, so a file of 100,000 sections costs one pass and no copy of its lines.
+    qsizetype open = -1;
+    ForEachLine(text_, 0, text_.size(), [&](QByteArrayView line, qsizetype start, qsizetype next) {
+        const auto name = SectionName(line);
+        if (!name)
+            return true;
+        if (open >= 0)
+            ranges_[size_t(open)].end = start;
+        open = qsizetype(ranges_.size());
+        ranges_.push_back({next, text_.size(), -1});
+        const QByteArray lowered = name->toByteArray().toLower();
+        const auto known = sections_.find(lowered);
+        if (known == sections_.end()) {
+            sections_.insert(lowered, {open, open});
+        } else {
+            ranges_[size_t(known->second)].next = open;
+            known->second = open;
+        }
+        return true;
+    });
 }
 
-int ReadProfileInt(const QString& file, const QByteArray& section, const QByteArray& key,
-                   int defaultValue) {
-    const QByteArray value = ReadProfileString(file, section, key, QByteArray());
-    if (value.isEmpty())
+ProfileText ProfileText::FromFile(const QString& file) {
+    return ProfileText(ReadFileBytes(file).value_or(QByteArray()));
+}
+
+QByteArray ProfileText::value(const QByteArray& section, const QByteArray& key,
+                              const QByteArray& defaultValue) const {
+    const auto found = sections_.constFind(TrimBlanks(section).toLower());
+    if (found == sections_.cend())
         return defaultValue;
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        const char c = value[i];
-        const bool sign = i == 0 && (c == '-' || c == '+') && value.size() > 1;
+    const QByteArray wantedKey = TrimBlanks(key);
+    std::optional<QByteArray> result;
+    for (qsizetype r = found->first; r >= 0 && !result; r = ranges_[size_t(r)].next) {
+        ForEachLine(text_, ranges_[size_t(r)].begin, ranges_[size_t(r)].end,
+                    [&](QByteArrayView line, qsizetype, qsizetype) {
+                        QByteArrayView k, v;
+                        if (SplitKeyLine(line, &k, &v) && SameName(k, wantedKey))
+                            result = CleanValue(v.toByteArray());
+                        return !result;
+                    });
+    }
+    return result.value_or(defaultValue);
+}
+
+int ProfileText::intValue(const QByteArray& section, const QByteArray& key,
+                          int defaultValue) const {
+    const QByteArray text = value(section, key, QByteArray());
+    if (text.isEmpty())
+        return defaultValue;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const bool sign = i == 0 && (c == '-' || c == '+') && text.size() > 1;
         if (!sign && (c < '0' || c > '9'))
             return defaultValue;
     }
     bool ok = false;
-    const int number = value.toInt(&ok, 10);
+    const int number = text.toInt(&ok, 10);
     return ok ? number : defaultValue;
+}
+
+QByteArray ReadProfileStringFromText(const QByteArray& iniText, const QByteArray& section,
+                                     const QByteArray& key, const QByteArray& defaultValue) {
+    return ProfileText(iniText).value(section, key, defaultValue);
+}
+
+QByteArray ReadProfileString(const QString& file, const QByteArray& section, const QByteArray& key,
+                             const QByteArray& defaultValue) {
+    return ProfileText::FromFile(file).value(section, key, defaultValue);
+}
+
+int ReadProfileInt(const QString& file, const QByteArray& section, const QByteArray& key,
+                   int defaultValue) {
+    return ProfileText::FromFile(file).intValue(section, key, defaultValue);
 }
 
 bool WriteProfileStrings(const QString& file, const QByteArray& section,
@@ -168,9 +228,9 @@ bool WriteProfileStrings(const QString& file, const QByteArray& section,
             }
             if (!inSection)
                 continue;
-            QByteArray k, v;
+            QByteArrayView k, v;
             if (SplitKeyLine(lines[i], &k, &v) && SameName(k, key)) {
-                lines[i] = k + '=' + value; // the key keeps its spelling
+                lines[i] = k.toByteArray() + '=' + value; // the key keeps its spelling
                 written = true;
                 break;
             }

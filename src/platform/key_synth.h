@@ -1,6 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <memory>
 
 // Key synthesis in the terms the key-sequence table is written in: Windows virtual-key numbers,
 // the shift state that a character needs, and scan codes. The table logic drives a KeySink, so
@@ -34,7 +33,3 @@ constexpr std::uint8_t Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17,
                        Left = 37, Up = 38, Right = 39, Down = 40, Insert = 45, Delete = 46,
                        F1 = 112, F12 = 123, Unmapped = 255;
 }
-
-// The X server's keyboard through XTest; null when no X display can be opened or the server
-// lacks the XTEST or XKB extension.
-std::unique_ptr<KeySink> CreateX11KeySink();

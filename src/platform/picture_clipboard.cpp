@@ -26,15 +26,23 @@ struct PictureClipboard::Load {
 
 namespace {
 
-QImage DecodeBytes(const QByteArray& bytes, const QString& path, QString* error) {
+// The reader that decoded the picture names its type: a file whose first bytes only look like
+// another type must not reach the clipboard under that type's name.
+QImage DecodeBytes(const QByteArray& bytes, const QString& path, QByteArray* format,
+                   QString* error) {
     QBuffer buffer;
     buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    // The reader names no format it found by content itself; ask for it first.
+    const QByteArray found = QImageReader::imageFormat(&buffer);
     QImageReader byContent(&buffer);
     byContent.setDecideFormatFromContent(true);
     byContent.setAutoTransform(true);
     QImage image = byContent.read();
-    if (!image.isNull())
+    if (!image.isNull()) {
+        *format = found;
         return image;
+    }
     *error = byContent.errorString();
     // Some formats (TGA, for one) have no signature: let the extension name the reader.
     const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
@@ -44,17 +52,16 @@ QImage DecodeBytes(const QByteArray& bytes, const QString& path, QString* error)
     QImageReader byName(&buffer, suffix);
     byName.setAutoTransform(true);
     image = byName.read();
+    *format = byName.format().isEmpty() ? suffix : byName.format();
     return image;
 }
 
-QString MimeTypeOf(const QByteArray& bytes, const QString& path) {
-    QMimeDatabase database;
-    QMimeType type = database.mimeTypeForData(bytes);
-    if (!type.name().startsWith(QLatin1String("image/")))
-        type = database.mimeTypeForFile(path, QMimeDatabase::MatchExtension);
-    if (type.name().startsWith(QLatin1String("image/")))
-        return type.name();
-    return {};
+QString MimeTypeOfFormat(const QByteArray& format) {
+    if (format.isEmpty())
+        return {};
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(
+        QStringLiteral("picture.") + QString::fromLatin1(format), QMimeDatabase::MatchExtension);
+    return type.name().startsWith(QLatin1String("image/")) ? type.name() : QString();
 }
 
 } // namespace
@@ -92,14 +99,15 @@ void PictureClipboard::LoadPicture(const std::shared_ptr<Load>& load) {
         return;
     }
     QString reason;
-    load->image = DecodeBytes(load->bytes, path, &reason);
+    QByteArray format;
+    load->image = DecodeBytes(load->bytes, path, &format, &reason);
     if (load->image.isNull()) {
         load->error =
             QStringLiteral("The picture \"%1\" could not be decoded: %2.").arg(path, reason);
         load->state.store(PictureClipboard::State::Failed, std::memory_order_release);
         return;
     }
-    load->mimeType = MimeTypeOf(load->bytes, path);
+    load->mimeType = MimeTypeOfFormat(format);
     load->state.store(PictureClipboard::State::Ready, std::memory_order_release);
 }
 
@@ -139,7 +147,7 @@ QString PictureClipboard::originalMimeType() const {
     return state() == State::Ready ? load_->mimeType : QString();
 }
 
-QMimeData* PictureClipboard::CreateMimeData() const {
+QMimeData* PictureClipboard::CreateMimeData(const QString& text) const {
     if (state() != State::Ready)
         return nullptr;
     auto* data = new QMimeData;
@@ -167,6 +175,10 @@ QMimeData* PictureClipboard::CreateMimeData() const {
             .arg(load_->image.width())
             .arg(load_->image.height());
     data->setHtml(html);
+    if (!text.isEmpty()) {
+        data->setText(text);
+        data->setData(QStringLiteral("text/plain;charset=utf-8"), text.toUtf8());
+    }
     return data;
 }
 

@@ -9,7 +9,9 @@ class QMimeData;
 // Copies a picture file to the clipboard in the forms mail programs paste: the picture as
 // image/png, the file's own bytes under its own type (image/gif keeps its animation) and an HTML
 // fragment whose single img element embeds those bytes as a data: address. No file:// reference:
-// a mail program blocks pasted local files or reads them again when sending.
+// a mail program blocks pasted local files or reads them again when sending. A picture that shows
+// a text (an emoji) offers that text as well, for programs that take only text; programs that take
+// pictures prefer the picture forms.
 //
 // Loading runs on a worker thread, so that a slow or hung file system cannot freeze the caller,
 // who polls `state()` while processing events.
@@ -35,8 +37,9 @@ public:
     QByteArray originalBytes() const;
     QString originalMimeType() const;
 
-    // The clipboard content for the loaded picture; null unless Ready. The caller owns it.
-    QMimeData* CreateMimeData() const;
+    // The clipboard content for the loaded picture, with `text` as text/plain (UTF-8) unless it is
+    // empty; null unless Ready. The caller owns it.
+    QMimeData* CreateMimeData(const QString& text = {}) const;
 
     // Puts the picture on the system clipboard (which this process then serves). False unless
     // Ready and a GUI application with a clipboard exists.

@@ -5,9 +5,16 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <map>
+#include <mutex>
+#include <poll.h>
+#include <sys/eventfd.h>
 #include <sys/file.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -29,6 +36,14 @@ QString EntryPath(const QString& name) {
         return QString();
     return folder + name;
 }
+
+int OpenEntry(const QString& path) {
+    return ::open(Encoded(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+}
+
+// The requests the watcher took, by name; read (and cleared) by TakeRequests.
+std::mutex takenLock;
+std::map<QString, int> taken;
 
 } // namespace
 
@@ -52,8 +67,7 @@ RuntimeLock::RuntimeLock(const QString& name) {
     const QString path = EntryPath(name);
     if (path.isEmpty())
         return;
-    const int fd =
-        ::open(Encoded(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    const int fd = OpenEntry(path);
     if (fd < 0)
         return;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -96,4 +110,110 @@ bool GlobalAtomExists(const QString& name) {
 bool GlobalAtomDelete(const QString& name) {
     const QString path = EntryPath(name);
     return !path.isEmpty() && ::unlink(Encoded(path).constData()) == 0;
+}
+
+StartQueue::StartQueue(const QString& name) {
+    const QString path = EntryPath(name);
+    if (path.isEmpty())
+        return;
+    fd_ = OpenEntry(path);
+    if (fd_ < 0)
+        return;
+    int result;
+    do
+        result = ::flock(fd_, LOCK_SH);
+    while (result != 0 && errno == EINTR);
+    if (result != 0)
+        leave(); // without a queue each start decides alone, as before
+}
+
+StartQueue::~StartQueue() {
+    leave();
+}
+
+bool StartQueue::alone() {
+    // Converting to exclusive fails while anyone else holds a shared place.
+    return fd_ < 0 || ::flock(fd_, LOCK_EX | LOCK_NB) == 0;
+}
+
+void StartQueue::leave() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+}
+
+QByteArray GlobalAtomIdentity(const QString& name) {
+    const QString path = EntryPath(name);
+    struct stat st;
+    if (path.isEmpty() || ::lstat(Encoded(path).constData(), &st) != 0)
+        return QByteArray();
+    // A file made anew gets a new change time even where the inode number is reused at once.
+    return QByteArray::number(quint64(st.st_dev)) + ':' + QByteArray::number(quint64(st.st_ino)) +
+           ':' + QByteArray::number(qint64(st.st_ctim.tv_sec)) + '.' +
+           QByteArray::number(qint64(st.st_ctim.tv_nsec));
+}
+
+struct RequestWatcher::State {
+    QStringList names;
+    int stop = -1;
+    std::thread thread;
+
+    void run() {
+        const QByteArray folder = Encoded(RuntimeFolder());
+        const int notify = ::inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
+        const bool watching =
+            notify >= 0 && !folder.isEmpty() &&
+            ::inotify_add_watch(notify, folder.constData(), IN_CREATE | IN_MOVED_TO) >= 0;
+        for (;;) {
+            // Every request is taken, a later one too: a waiting start must see its own answered.
+            for (const QString& name : names) {
+                if (GlobalAtomDelete(name)) {
+                    const std::lock_guard<std::mutex> guard(takenLock);
+                    ++taken[name];
+                }
+            }
+            pollfd fds[2] = {{stop, POLLIN, 0}, {notify, POLLIN, 0}};
+            // Without inotify the folder is looked at ten times a second.
+            if (::poll(fds, watching ? 2 : 1, watching ? -1 : 100) < 0 && errno != EINTR)
+                break;
+            if (fds[0].revents != 0)
+                break;
+            char events[4096];
+            while (watching && ::read(notify, events, sizeof events) > 0) {
+            }
+        }
+        if (notify >= 0)
+            ::close(notify);
+    }
+};
+
+RequestWatcher::RequestWatcher(const QStringList& names) : state_(std::make_unique<State>()) {
+    state_->names = names;
+    state_->stop = ::eventfd(0, EFD_CLOEXEC);
+    if (state_->stop >= 0)
+        state_->thread = std::thread([state = state_.get()] { state->run(); });
+}
+
+RequestWatcher::~RequestWatcher() {
+    if (state_->thread.joinable()) {
+        const quint64 one = 1;
+        [[maybe_unused]] const ssize_t written = ::write(state_->stop, &one, sizeof one);
+        state_->thread.join();
+    }
+    if (state_->stop >= 0)
+        ::close(state_->stop);
+}
+
+int TakeRequests(const QString& name) {
+    int count = 0;
+    {
+        const std::lock_guard<std::mutex> guard(takenLock);
+        count = std::exchange(taken[name], 0);
+    }
+    return count + (GlobalAtomDelete(name) ? 1 : 0); // whoever deletes it has taken it
+}
+
+bool TakeCloseRequest(const QString& name) {
+    return TakeRequests(name) > 0;
 }

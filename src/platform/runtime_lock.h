@@ -1,5 +1,8 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
+#include <memory>
 
 // The per-user runtime folder that holds the single-instance lock and the close request:
 // $XDG_RUNTIME_DIR, else /tmp/glimmora-<uid>/ (created private to the user). Ends with '/';
@@ -26,8 +29,52 @@ private:
     bool busy_ = false;
 };
 
+// Starting instances queue here while they wait for the lock: each holds a shared lock on the file
+// `name` in the runtime folder from its start until it has the lock or gives up. The lock's new
+// holder asks whether it is the only one; the kernel drops a dead process's place.
+class StartQueue {
+public:
+    explicit StartQueue(const QString& name); // joins, waiting while a holder is alone
+    ~StartQueue();
+    StartQueue(const StartQueue&) = delete;
+    StartQueue& operator=(const StartQueue&) = delete;
+
+    // True when nobody else queues; the queue then stays closed to newcomers until leave(). False
+    // when others queue (this place may then be lost: leave, the start is not needed).
+    bool alone();
+    void leave();
+
+private:
+    int fd_ = -1;
+};
+
 // The close request between instances: a file of that name in the runtime folder.
 // Add creates it, Exists tests for it, Delete removes it; each reports success.
 bool GlobalAtomAdd(const QString& name);
 bool GlobalAtomExists(const QString& name);
 bool GlobalAtomDelete(const QString& name);
+// Tells one request from a later one of the same name (changes when the file is deleted and made
+// anew); empty while there is none.
+QByteArray GlobalAtomIdentity(const QString& name);
+
+// Takes the requests between instances (deletes their files) the moment they appear, in a thread
+// of its own, so that an instance answers even while its start-up keeps the event loop from
+// running. One per process.
+class RequestWatcher {
+public:
+    explicit RequestWatcher(const QStringList& names);
+    ~RequestWatcher();
+    RequestWatcher(const RequestWatcher&) = delete;
+    RequestWatcher& operator=(const RequestWatcher&) = delete;
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+// How many requests of that name have come since the last call: those the running watcher took,
+// and one present now (then it is taken here).
+int TakeRequests(const QString& name);
+
+// Whether a close request for this process has come. True once per request.
+bool TakeCloseRequest(const QString& name);

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QWebEnginePage>
+#include <QWebEngineScript>
 #include <QWebEngineView>
 #include <gtest/gtest.h>
 
@@ -38,7 +39,8 @@ void WriteSampleCatalogue(const TempHome& home) {
 QVariant RunJs(QWebEngineView* view, const QString& script) {
     QVariant result;
     bool done = false;
-    view->page()->runJavaScript(script, [&](const QVariant& v) {
+    // The page runs no script of its own; the test's scripts run in a world of their own.
+    view->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld, [&](const QVariant& v) {
         result = v;
         done = true;
     });
@@ -59,6 +61,11 @@ QStringList PageImageSources(QWebEngineView* view) {
 }
 
 bool ClickPicture(QWebEngineView* view, int index) {
+    // Pictures carry no size in the page: until every one has loaded, the next may still move.
+    if (!WaitFor([&] {
+            return RunJs(view, "Array.from(document.images).every(i => i.complete)").toBool();
+        }))
+        return false;
     QVariantList centre =
         RunJs(view, QString("(() => { const r = document.images[%1].getBoundingClientRect();"
                             " return [r.left + r.width / 2, r.top + r.height / 2]; })()")
@@ -66,7 +73,5 @@ bool ClickPicture(QWebEngineView* view, int index) {
             .toList();
     if (centre.size() != 2)
         return false;
-    QPoint global = view->mapToGlobal(QPoint(centre[0].toInt(), centre[1].toInt()));
-    return QProcess::execute("xdotool", {"mousemove", QString::number(global.x()),
-                                         QString::number(global.y()), "click", "1"}) == 0;
+    return ClickOnScreen(view->mapToGlobal(QPoint(centre[0].toInt(), centre[1].toInt())));
 }

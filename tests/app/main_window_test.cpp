@@ -1,5 +1,6 @@
-// The main window with the real browser under X: start page, tree selection, picture clicks
-// through a real mouse click, hot key, hiding and the quit question.
+// The main window with the real browser under a window manager: start page, tree selection,
+// picture clicks through a real mouse click, hot key, hiding into the tray or, without one,
+// minimising, and the quit question.
 #include "app/forms.h"
 #include "app/main_window.h"
 #include "app/main_window_support.h"
@@ -17,6 +18,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardItemModel>
+#include <QSystemTrayIcon>
 #include <QTreeView>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -34,6 +36,15 @@ public:
 
 bool XdoTool(const QStringList& args) {
     return QProcess::execute("xdotool", args) == 0;
+}
+
+// Sent away: hidden into the tray, or without one minimised and still in the desktop's window
+// list, never withdrawn where nothing leads back to it.
+bool SentAway(QWidget* form) {
+    if (TForm1::TrayAvailable())
+        return !form->isVisible();
+    const WindowOnDesktop w = DescribeWindow(form->winId());
+    return w.listed && w.wmState == 3;
 }
 
 class MainWindowTest : public ::testing::Test {
@@ -100,6 +111,24 @@ TEST_F(MainWindowTest, RealClickOnPictureReportsExactPath) {
     EXPECT_EQ(PageImages().size(), 2);
 }
 
+TEST_F(MainWindowTest, MarkupInTheEmptyPageTitleShowsAsTextAndNoScriptRuns) {
+    const QByteArray title = "<script>document.title='x'</script>"
+                             "<img src=none onerror=\"document.title='y'\"> & more";
+    WriteFile(home.userData() + "Glimmora.def", "[62]\r\n" + title + "\r\n[END]\r\n");
+    CreateTranslationTable("Glimmora");
+    // A script that reaches the page another way does not run either.
+    WriteFile(PageDataFolder() + "template.tpl",
+              "<html><body><h1>[TITLE]</h1><script>document.title='t'</script></body></html>");
+    form->ShowCategoryPage(FavouritesFolder());
+    ASSERT_TRUE(WaitFor(
+        [&] { return RunJs(form->WebBrowser1, "!!document.querySelector('h1')").toBool(); }));
+    ASSERT_TRUE(WaitForPage());
+    EXPECT_EQ(RunJs(form->WebBrowser1, "document.querySelector('h1').textContent").toString(),
+              QString::fromUtf8(title));
+    WaitFor([] { return false; }, 300);
+    EXPECT_EQ(RunJs(form->WebBrowser1, "document.title").toString(), "");
+}
+
 TEST_F(MainWindowTest, HotKeyTogglesAndCloseHides) {
     ASSERT_TRUE(form->isVisible());
     ASSERT_TRUE(XdoTool({"key", "ctrl+alt+s"}));
@@ -108,12 +137,31 @@ TEST_F(MainWindowTest, HotKeyTogglesAndCloseHides) {
     ASSERT_TRUE(WaitFor([&] { return form->isVisible() && !form->isMinimized(); }, 5000));
 
     form->close();
-    QApplication::processEvents();
     EXPECT_FALSE(form->QuitRequested);
-    if (TForm1::TrayAvailable())
-        EXPECT_FALSE(form->isVisible());
-    else
-        EXPECT_TRUE(form->isMinimized());
+    EXPECT_TRUE(WaitFor([&] { return SentAway(form); }, 5000));
+}
+
+TEST_F(MainWindowTest, QuitQuestionsThirdAnswerSendsTheWindowAway) {
+    WhenModal(QuestionDialogForm, [] { QuestionDialogForm->BitBtn3->click(); });
+    form->SpeedButton11Click();
+    EXPECT_FALSE(form->QuitRequested);
+    EXPECT_TRUE(WaitFor([&] { return SentAway(form); }, 5000));
+}
+
+TEST_F(MainWindowTest, TrayArrivingLaterTakesTheWindowAndLeavingGivesItBack) {
+    if (!TestDesktop())
+        GTEST_SKIP() << "needs a desktop of its own, whose tray comes and goes";
+    ASSERT_FALSE(TForm1::TrayAvailable());
+    ASSERT_TRUE(TestDesktop()->StartTray());
+    ASSERT_TRUE(WaitFor([] { return TForm1::TrayAvailable(); }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return !form->TrayIcon1->geometry().isEmpty(); }, 5000));
+    form->close();
+    EXPECT_FALSE(form->isVisible());
+
+    // The panel ends: the hidden window comes back minimised.
+    ASSERT_TRUE(TestDesktop()->StopTray());
+    ASSERT_TRUE(WaitFor([] { return !TForm1::TrayAvailable(); }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return SentAway(form); }, 5000));
 }
 
 TEST_F(MainWindowTest, HiddenPageStaysFrozenForAWhileThenIsDiscarded) {

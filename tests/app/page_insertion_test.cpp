@@ -3,6 +3,8 @@
 #include "app/forms.h"
 #include "app/main_window.h"
 #include "app/main_window_support.h"
+#include "app/settings.h"
+#include "catalogue/recent_pictures.h"
 #include "dialogs/settings_form.h"
 #include "dialogs/window_test_support.h"
 #include "integration/insertion.h"
@@ -14,6 +16,8 @@
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QImage>
+#include <QLineEdit>
+#include <QProcess>
 #include <QWebEngineView>
 #include <gtest/gtest.h>
 
@@ -21,27 +25,49 @@ namespace {
 
 const QString kTargetClass = QStringLiteral("GlimmoraPageTarget");
 
-TEST(PageInsertion, ClickedPictureReachesTheTargetWindow) {
+class PageInsertion : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WriteSampleCatalogue(home);
+        WriteFile(
+            home.userData() + "glimmora.maildef.ini",
+            "[Glimmora]\r\nmaildef_version=1\r\nvalid_for_Version_1=1\r\n[0]\r\nname=Target\r\n"
+            "language=en\r\nwindowclass=" +
+                kTargetClass.toLatin1() +
+                "\r\ntohtmlkeys=|ALT|o|EALT|\r\n"
+                "insert=|STRG|v|ESTRG|\r\n");
+        CreateTranslationTable("Glimmora");
+        ASSERT_TRUE(client.started());
+
+        form = new TForm1(QStringList{"glimmora"});
+        Form1 = form;
+        SettingsForm = new TSettingsForm(); // its list is where the chosen definition comes from
+        ASSERT_EQ(MailDefList().size(), 1u);
+        form->FirstShowPending = false;
+        form->LoadCatalogue();
+        form->move(0, 0);
+    }
+
+    void TearDown() override {
+        delete SettingsForm;
+        SettingsForm = nullptr;
+        delete form;
+        Form1 = nullptr;
+    }
+
+    // The line the target client writes when the picture's own bytes were pasted.
+    static QString PastedHtmlOf(const QString& picture) {
+        const QByteArray sha1 =
+            QCryptographicHash::hash(ReadFile(picture), QCryptographicHash::Sha1);
+        return QStringLiteral("PASTE html 1 image/png %1 0").arg(QString::fromLatin1(sha1.toHex()));
+    }
+
     TempHome home;
-    WriteSampleCatalogue(home);
-    WriteFile(home.userData() + "glimmora.maildef.ini",
-              "[Glimmora]\r\nmaildef_version=1\r\nvalid_for_Version_1=1\r\n[0]\r\nname=Target\r\n"
-              "language=en\r\nwindowclass=" +
-                  kTargetClass.toLatin1() +
-                  "\r\ntohtmlkeys=|ALT|o|EALT|\r\n"
-                  "insert=|STRG|v|ESTRG|\r\n");
-    CreateTranslationTable("Glimmora");
+    TargetClient client{kTargetClass};
+    TForm1* form = nullptr;
+};
 
-    TargetClient client(kTargetClass);
-    ASSERT_TRUE(client.started());
-
-    auto* form = new TForm1(QStringList{"glimmora"});
-    Form1 = form;
-    SettingsForm = new TSettingsForm(); // its list is where the chosen definition comes from
-    ASSERT_EQ(MailDefList().size(), 1u);
-    form->FirstShowPending = false;
-    form->LoadCatalogue();
-    form->move(0, 0);
+TEST_F(PageInsertion, ClickedPictureReachesTheTargetWindow) {
     form->show();
     form->SelectStartCategory();
     ASSERT_TRUE(WaitForPageLoaded(form->WebBrowser1));
@@ -60,18 +86,49 @@ TEST(PageInsertion, ClickedPictureReachesTheTargetWindow) {
     EXPECT_GE(keys[4][4].toLong() - keys[3][4].toLong(), 499);
 
     const QString picture = home.programDir() + "GlimmoraData/faces/happy/grin/b c#1.png";
-    const QByteArray bytes = ReadFile(picture);
-    const QString sha1 =
-        QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex());
     EXPECT_EQ(client.lineStartingWith("PASTE png "), QStringLiteral("PASTE png 40x30"));
-    EXPECT_EQ(client.lineStartingWith("PASTE html "),
-              QStringLiteral("PASTE html 1 image/png %1 0").arg(sha1));
+    EXPECT_EQ(client.lineStartingWith("PASTE html "), PastedHtmlOf(picture));
     EXPECT_FALSE(InsertionRunning());
+}
 
-    delete SettingsForm;
-    SettingsForm = nullptr;
-    delete form;
-    Form1 = nullptr;
+// Without the mouse: the hot key shows the window with the search field focused, the typed word
+// writes a page of the matching pictures only, and Enter inserts the first of them, remembers it
+// among the recently used pictures and, as set, hides the window. Escape clears the field, a
+// second one hides the window.
+TEST_F(PageInsertion, HotKeyTypedWordAndEnterInsertTheFirstFoundPicture) {
+    Settings().hideAfterInsert = true;
+    form->SelectStartCategory();
+    ASSERT_FALSE(form->isVisible());
+    ASSERT_EQ(QProcess::execute("xdotool", {"key", "ctrl+alt+s"}), 0);
+    ASSERT_TRUE(WaitFor([&] { return form->isVisible() && form->SearchEdit->hasFocus(); }, 10000));
+
+    ASSERT_EQ(QProcess::execute("xdotool", {"type", "--delay", "50", "cat"}), 0);
+    const QString cat = home.programDir() + "GlimmoraData/animals/cat.png";
+    ASSERT_TRUE(WaitFor([&] { return form->FoundPictures() == QStringList{cat}; }, 10000))
+        << form->FoundPictures().join(' ').toStdString();
+    const QByteArray page = ReadFile(home.userData() + "GlimmoraData/temp.htm");
+    EXPECT_EQ(page.count("<a "), 1) << page.toStdString();
+    EXPECT_TRUE(page.contains(QUrl::fromLocalFile(cat).toEncoded()));
+    ASSERT_TRUE(WaitForPageLoaded(form->WebBrowser1));
+
+    ASSERT_EQ(QProcess::execute("xdotool", {"key", "Return"}), 0);
+    ASSERT_TRUE(client.waitForLine("PASTE done", 20000)) << client.lines().join('\n').toStdString();
+    EXPECT_EQ(client.lineStartingWith("PASTE html "), PastedHtmlOf(cat));
+    // Hidden as the hot key hides it: into the tray, or minimised where there is none.
+    const auto hidden = [&] { return !form->isVisible() || form->isMinimized(); };
+    EXPECT_TRUE(WaitFor(hidden));
+    EXPECT_EQ(ReadRecentPictures(RecentPicturesFile()), QStringList{cat});
+
+    ASSERT_EQ(QProcess::execute("xdotool", {"key", "ctrl+alt+s"}), 0);
+    ASSERT_TRUE(WaitFor([&] { return !hidden() && form->SearchEdit->hasFocus(); }, 10000));
+    EXPECT_EQ(form->SearchEdit->selectedText(), "cat");
+    ASSERT_EQ(QProcess::execute("xdotool", {"key", "Escape"}), 0);
+    EXPECT_TRUE(WaitFor([&] { return form->SearchEdit->text().isEmpty(); }));
+    EXPECT_TRUE(form->FoundPictures().isEmpty());
+    EXPECT_FALSE(hidden());
+    ASSERT_EQ(QProcess::execute("xdotool", {"key", "Escape"}), 0);
+    EXPECT_TRUE(WaitFor(hidden));
+    Settings().hideAfterInsert = false;
 }
 
 } // namespace

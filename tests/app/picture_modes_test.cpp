@@ -52,6 +52,11 @@ private:
                 button = box->buttons().value(0);
             button->click();
         } else if (modal == QueryForm) {
+            // The user types into the dialog: it has the focus, the main window lost it.
+            if (!QueryForm->isActiveWindow()) {
+                QueryForm->activateWindow();
+                return;
+            }
             seen << "query";
             QueryForm->Edit1->setText(categoryName);
             QueryForm->BitBtn3->click();
@@ -206,6 +211,25 @@ TEST_F(PictureModesTest, OwnCategoryIsAddedAndRemovedWithTheMouse) {
     EXPECT_FALSE(QFileInfo::exists(folder));
     EXPECT_FALSE(form->RemoveMode());
     EXPECT_EQ(ReadFile(UserCatalogueFolder() + "owncats.dat"), QByteArray());
+}
+
+TEST_F(PictureModesTest, AddingAnOwnCategoryKeepsThePageAndSelectsNothing) {
+    // The user worked in the tree before: focus goes back to it when the query dialog closes.
+    form->activateWindow();
+    form->TreeView1->setFocus();
+    ASSERT_TRUE(WaitFor([&] { return form->TreeView1->hasFocus(); }));
+    QObject watch;
+    int loads = 0;
+    QObject::connect(form->WebBrowser1, &QWebEngineView::loadStarted, &watch, [&] { ++loads; });
+    answerer.categoryName = "Mine";
+    form->SpeedButton10->click();
+    ASSERT_EQ(form->CatalogueModel->rowCount(), 3);
+    form->activateWindow(); // as the window manager does when the dialog has gone
+    ASSERT_TRUE(WaitFor([&] { return form->TreeView1->hasFocus(); }));
+    WaitFor([] { return false; }, 300);
+    EXPECT_FALSE(form->TreeView1->currentIndex().isValid());
+    EXPECT_EQ(loads, 0);
+    EXPECT_EQ(Images(), 2);
 }
 
 } // namespace

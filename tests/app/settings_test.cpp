@@ -120,6 +120,20 @@ TEST(Settings, VersionAndOtherKeysSurviveAnAtomicSave) {
     EXPECT_FALSE(QFile::exists(file));
 }
 
+TEST(Settings, HideAfterInsertIsOffByDefaultAndStoredAtOnce) {
+    TempHome env;
+    QDir().mkpath(env.userData());
+    LoadSettings();
+    EXPECT_FALSE(Settings().hideAfterInsert);
+    StoreHideAfterInsert(true);
+    SaveSettingsValues(QRect(5, 6, 700, 400), kDesktop, 1); // the other keys keep it
+    LoadSettings();
+    EXPECT_TRUE(Settings().hideAfterInsert);
+    StoreHideAfterInsert(false);
+    LoadSettings();
+    EXPECT_FALSE(Settings().hideAfterInsert);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {

@@ -1,5 +1,5 @@
 // The main window's first appearance: stored placement, "/minime", "/firststart" and the welcome
-// window, with the real windows.
+// window, with the real windows under a window manager, with a tray and (the tray cases) without.
 #include "app/forms.h"
 #include "app/main_window.h"
 #include "app/main_window_parts.h"
@@ -15,8 +15,10 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QGuiApplication>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace {
@@ -27,11 +29,11 @@ protected:
         WriteSampleCatalogue(home);
         CreateTranslationTable("Glimmora");
         Form1 = new TForm1(QStringList{"glimmora"});
+        Form1->FirstShowPending = false;
         SettingsForm = new TSettingsForm();
         WelcomeForm = new TWelcomeForm();
         reducedShown = 0;
         WelcomeForm->showReducedSettings = [this] { ++reducedShown; };
-        Form1->FirstShowPending = false;
     }
 
     void TearDown() override {
@@ -53,40 +55,76 @@ protected:
         s.welcomeScreen = welcome;
     }
 
+    // As at start: the window is shown out of sight, and the window manager pulls it into view.
+    static void ShowOutOfSight() {
+        Form1->show();
+        ASSERT_TRUE(WaitFor([] { return Form1->windowHandle()->isExposed(); }, 10000));
+    }
+
+    // Where the window manager really shows the window's frame.
+    static bool FrameSettlesAt(const QPoint& topLeft) {
+        return WaitFor(
+            [&] {
+                return DescribeWindow(Form1->winId()).frame.topLeft() == topLeft &&
+                       WhollyOnScreen(Form1->winId());
+            },
+            10000);
+    }
+
     TempHome home;
     int reducedShown = 0;
 };
 
-TEST_F(StartPlacementTest, StoredPlaceAndSizeAreAppliedAndMinimeStaysHidden) {
+TEST_F(StartPlacementTest, StoredPlaceAndSizeAreAppliedAndMinimeGoesToTheTray) {
     Store(120, 80, false);
-    ApplyStartSettings("/minime");
-    EXPECT_FALSE(Form1->isVisible());
-    EXPECT_EQ(Form1->pos(), QPoint(120, 80));
-    EXPECT_EQ(Form1->size(), QSize(640, 420));
-
     ApplyStartSettings("");
     EXPECT_TRUE(Form1->isVisible());
+    EXPECT_TRUE(FrameSettlesAt(QPoint(120, 80)));
+    EXPECT_EQ(Form1->size(), QSize(640, 420));
     EXPECT_EQ(reducedShown, 0); // no welcome window without the flag
+
+    Store(100, 90, false);
+    ApplyStartSettings("/minime");
+    EXPECT_EQ(Form1->SavedBounds(), QRect(100, 90, 640, 420));
+    if (TForm1::TrayAvailable()) {
+        EXPECT_FALSE(Form1->isVisible());
+    } else {
+        // Hidden without a tray, nothing would lead back: minimised, in the desktop's window list.
+        EXPECT_TRUE(WaitFor([] {
+            const WindowOnDesktop w = DescribeWindow(Form1->winId());
+            return w.listed && w.wmState == 3;
+        }));
+    }
+}
+
+TEST_F(StartPlacementTest, MinimeThenHotKeyShowsTheWholeWindowAtItsPlace) {
+    Store(10, 10, false); // a new user's place
+    ShowOutOfSight();
+    ApplyStartSettings("/minime");
+    ASSERT_EQ(QProcess::execute("xdotool", {"key", "ctrl+alt+s"}), 0);
+    ASSERT_TRUE(WaitFor([] { return Form1->isVisible() && !Form1->isMinimized(); }));
+    EXPECT_TRUE(FrameSettlesAt(QPoint(10, 10)));
+    EXPECT_EQ(Form1->SavedBounds().topLeft(), QPoint(10, 10));
 }
 
 TEST_F(StartPlacementTest, PositionBeyondTheDesktopOpensAtTen) {
     QRect desktop = VirtualDesktop();
     Store(desktop.width() - 19, desktop.height() + 300, false);
     ApplyStartSettings("/minime");
-    EXPECT_EQ(Form1->pos(), QPoint(10, 10));
+    EXPECT_EQ(Form1->SavedBounds().topLeft(), QPoint(10, 10));
     Store(-50, desktop.height() - 20, false); // partly off the left edge, at the bottom limit
     ApplyStartSettings("/minime");
-    EXPECT_EQ(Form1->pos(), QPoint(-50, desktop.height() - 20));
+    EXPECT_EQ(Form1->SavedBounds().topLeft(), QPoint(-50, desktop.height() - 20));
 }
 
 TEST_F(StartPlacementTest, FirstStartShowsWelcomeThenBottomRightWithAutostart) {
     Store(100, 100, false);
+    ShowOutOfSight();
     WhenModal(WelcomeForm, [] { WelcomeForm->BitBtn3->click(); });
     ApplyStartSettings("/firststart");
     EXPECT_EQ(reducedShown, 1); // the welcome window led on into the mail-program choice
     QSize screen = QGuiApplication::primaryScreen()->size();
-    EXPECT_EQ(Form1->pos(),
-              QPoint(screen.width() - Form1->width() - 5, screen.height() - Form1->height() - 35));
+    EXPECT_TRUE(FrameSettlesAt(QPoint(screen.width() - 640 - 5, screen.height() - 420 - 35)));
     EXPECT_TRUE(Form1->isVisible());
     EXPECT_TRUE(SettingsForm->CheckBox1->isChecked());
     QByteArray autostart = ReadFile(home.configHome() + "autostart/Glimmora.desktop");
@@ -95,10 +133,12 @@ TEST_F(StartPlacementTest, FirstStartShowsWelcomeThenBottomRightWithAutostart) {
 
 TEST_F(StartPlacementTest, WelcomeFlagShowsWelcomeAtNormalStart) {
     Store(30, 40, true);
+    ShowOutOfSight();
     WhenModal(WelcomeForm, [] { WelcomeForm->BitBtn3->click(); });
     ApplyStartSettings("");
     EXPECT_EQ(reducedShown, 1);
     EXPECT_TRUE(Form1->isVisible());
+    EXPECT_TRUE(FrameSettlesAt(QPoint(30, 40)));
     EXPECT_FALSE(Settings().welcomeScreen); // the box was left unticked
 }
 

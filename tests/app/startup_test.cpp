@@ -1,14 +1,22 @@
 // The entry routine, exercised on the real executable: clean-up run, seeding, and the hand-over
-// between two instances.
+// between instances.
+#include "integration/x11_test_env.h"
+#include "platform/runtime_lock.h"
+#include "support/headless_sway.h"
 #include "support/test_env.h"
 #include "support/wait.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QThread>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -35,6 +43,31 @@ void PrepareQuietStart(const TempHome& home) {
 
 QString PagePath(const TempHome& home) {
     return home.userData() + "GlimmoraData/temp.htm";
+}
+
+QStringList Output(const QString& program, const QStringList& arguments) {
+    QProcess p;
+    p.start(program, arguments);
+    p.waitForFinished(5000);
+    return QString::fromLocal8Bit(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+}
+
+// The dialog windows on the screen that belong to the process.
+QStringList DialogWindows(const QProcess& process) {
+    QStringList dialogs;
+    const QString pid = QString::number(process.processId());
+    for (const QString& window : Output("xdotool", {"search", "--onlyvisible", "--pid", pid})) {
+        if (Output("xprop", {"-id", window, "_NET_WM_WINDOW_TYPE"})
+                .join(' ')
+                .contains("_NET_WM_WINDOW_TYPE_DIALOG"))
+            dialogs << window;
+    }
+    return dialogs;
+}
+
+// Whether a window of the program is mapped and viewable on the current display.
+bool ProgramWindowShown() {
+    return !Output("xdotool", {"search", "--onlyvisible", "--class", "Glimmora"}).isEmpty();
 }
 
 } // namespace
@@ -117,4 +150,146 @@ TEST(Startup, SecondStartEndsFirstInstanceWhichSavesItsSettingsFirst) {
     EXPECT_EQ(second.state(), QProcess::Running);
     second.kill();
     second.waitForFinished();
+}
+
+TEST(Startup, TwentyRapidStartsLeaveExactlyOneRunningInstance) {
+    TempHome home;
+    PrepareQuietStart(home);
+    std::vector<std::unique_ptr<QProcess>> starts;
+    QRandomGenerator random(12); // the same interleaving on every run
+    for (int i = 0; i < 20; ++i) {
+        starts.push_back(std::make_unique<QProcess>());
+        starts.back()->setProcessEnvironment(Environment(home));
+        starts.back()->start(Executable(), {"/minime"});
+        QThread::msleep(random.bounded(201));
+    }
+    const auto running = [&] {
+        return std::count_if(starts.begin(), starts.end(), [](const auto& p) {
+            return p->state() != QProcess::NotRunning && !p->waitForFinished(1);
+        });
+    };
+    EXPECT_TRUE(WaitFor([&] { return running() <= 1; }, 120000)) << running() << " still run";
+    QThread::msleep(3000); // nobody else is still on the way up
+    EXPECT_EQ(running(), 1);
+    RuntimeLock probe;
+    EXPECT_TRUE(probe.heldElsewhere()) << "the survivor does not hold the lock";
+    for (auto& p : starts) {
+        p->kill();
+        p->waitForFinished();
+    }
+}
+
+TEST(Startup, CloseRequestTakenDuringStartUpEndsTheProcessAndKeepsStoredBounds) {
+    TempHome home;
+    PrepareQuietStart(home);
+    QFile::remove(home.userData() + "Glimmora.cho"); // the language chooser keeps start-up open
+    QProcess p;
+    p.setProcessEnvironment(Environment(home));
+    p.start(Executable(), QStringList());
+    ASSERT_TRUE(p.waitForStarted());
+    // The translation file is put in place right after the hand-over.
+    ASSERT_TRUE(WaitFor([&] { return QFileInfo::exists(home.userData() + "Glimmora.def"); }));
+    QThread::msleep(1500);
+    ASSERT_TRUE(GlobalAtomAdd("Glimmora_CloseYourself"));
+    const bool ended = p.waitForFinished(10000);
+    EXPECT_TRUE(ended) << "the instance took the request and kept running";
+    EXPECT_FALSE(GlobalAtomExists("Glimmora_CloseYourself"));
+    // The window was never placed: the stored bounds stay as they were.
+    const QByteArray ini = ReadFile(home.userData() + "glimmora.ini");
+    EXPECT_TRUE(ini.contains("xpos=40") && ini.contains("width=700")) << ini.constData();
+    if (!ended) {
+        p.kill();
+        p.waitForFinished();
+    }
+}
+
+TEST(Startup, ToggleStartsShownThenHidesAndShowsTheRunningInstance) {
+    PrivateXServer display; // a window manager of its own: it iconifies the window
+    ASSERT_TRUE(display.ok());
+    TempHome home;
+    PrepareQuietStart(home);
+    QProcess first;
+    first.setProcessEnvironment(Environment(home));
+    first.start(Executable(), {"/toggle"});
+    ASSERT_TRUE(first.waitForStarted());
+    // The splash window is gone once the start page is written.
+    ASSERT_TRUE(WaitFor([&] { return QFileInfo::exists(PagePath(home)); }, 30000));
+    ASSERT_TRUE(WaitFor(ProgramWindowShown, 10000)) << "no instance ran: the start shows it";
+
+    for (const bool shownAfter : {false, true}) {
+        QProcess toggle;
+        toggle.setProcessEnvironment(Environment(home));
+        toggle.start(Executable(), {"/toggle"});
+        ASSERT_TRUE(toggle.waitForFinished(5000)) << "the request was not taken";
+        EXPECT_EQ(toggle.exitCode(), 0);
+        EXPECT_TRUE(WaitFor([&] { return ProgramWindowShown() == shownAfter; }, 5000))
+            << "shown after the toggle: " << shownAfter;
+    }
+    EXPECT_EQ(first.state(), QProcess::Running) << "a toggle never ends the instance";
+    first.kill();
+    first.waitForFinished();
+}
+
+TEST(Startup, UnderWaylandTheStoredPositionStaysAndTheSizeIsKept) {
+    HeadlessSway sway;
+    ASSERT_TRUE(sway.ok()) << sway.error().toStdString();
+    TempHome home;
+    PrepareQuietStart(home);
+    QProcess p;
+    p.setProcessEnvironment(sway.clientEnvironment(Environment(home)));
+    p.start(Executable(), QStringList());
+    ASSERT_TRUE(p.waitForStarted());
+    ASSERT_TRUE(WaitFor([&] { return sway.query("get_tree").contains("\"glimmora\""); }, 30000));
+    QThread::msleep(1500); // the window has been placed
+    ASSERT_TRUE(GlobalAtomAdd("Glimmora_CloseYourself"));
+    ASSERT_TRUE(p.waitForFinished(10000));
+    const QByteArray ini = ReadFile(home.userData() + "glimmora.ini");
+    EXPECT_TRUE(ini.contains("xpos=40\r\nypos=50")) << ini.constData();
+    EXPECT_TRUE(ini.contains("width=700\r\nheight=480")) << ini.constData();
+}
+
+TEST(Startup, QuittingWithTheDataFolderFullLeavesTheSettingsFileAsItWas) {
+    TempHome home;
+    SmallFileSystem disk(home.userData(), "1m");
+    // The catalogue folder on a file system of its own: the page file that quitting deletes
+    // first frees no room for the settings file.
+    SmallFileSystem catalogue(home.userData() + "GlimmoraData", "8m");
+    if (!disk.mounted() || !catalogue.mounted())
+        GTEST_SKIP() << kNoMountMessage;
+    PrepareQuietStart(home);
+    const QString settings = home.userData() + "glimmora.ini";
+    const QByteArray ini = ReadFile(settings);
+    QProcess p;
+    p.setProcessEnvironment(Environment(home));
+    p.start(Executable(), QStringList());
+    ASSERT_TRUE(p.waitForStarted());
+    ASSERT_TRUE(WaitFor([&] { return QFileInfo::exists(PagePath(home)); }, 30000));
+    QThread::msleep(1500); // the window has been placed
+    ASSERT_TRUE(disk.fill());
+
+    GlobalAtomAdd("Glimmora_CloseYourself");
+    ASSERT_TRUE(p.waitForFinished(10000)) << "the close request was not taken";
+    EXPECT_EQ(ReadFile(settings), ini);
+}
+
+TEST(Startup, AReadOnlyDataFolderStartsAndSaysSoOnce) {
+    TempHome home;
+    SmallFileSystem disk(home.userData(), "1m");
+    if (!disk.mounted())
+        GTEST_SKIP() << kNoMountMessage;
+    PrepareQuietStart(home);
+    ASSERT_TRUE(disk.makeReadOnly());
+    QProcess p;
+    p.setProcessEnvironment(Environment(home));
+    p.start(Executable(), {"/minime"});
+    ASSERT_TRUE(p.waitForStarted());
+    QStringList notice;
+    ASSERT_TRUE(WaitFor([&] { return !(notice = DialogWindows(p)).isEmpty(); }, 30000));
+    EXPECT_EQ(notice.size(), 1);
+    Output("xdotool", {"windowfocus", "--sync", notice.first(), "key", "Return"});
+    ASSERT_TRUE(WaitFor([&] { return DialogWindows(p).isEmpty(); }, 5000));
+
+    // Nothing more is said: no failed save at quitting holds the program up with a message.
+    GlobalAtomAdd("Glimmora_CloseYourself");
+    EXPECT_TRUE(p.waitForFinished(10000));
 }

@@ -53,6 +53,8 @@ protected:
         picture.fill(Qt::red);
         ASSERT_TRUE(picture.save(picturePath, "PNG"));
         SetBalloonPicturePath(picturePath);
+        WriteFile(home.userData() + "Glimmora.def", ReadFile(SourceDir() + "shipped/Glimmora.t00"));
+        CreateTranslationTable("Glimmora");
         form = std::make_unique<TBaloonForm>();
     }
     void TearDown() override {
@@ -179,7 +181,7 @@ TEST_F(BalloonFormTest, UndecodablePictureIsReportedAndTheDesignerCloses) {
     QTimer::singleShot(15000, form.get(), [&] { form->done(42); }); // never hang the suite
     EXPECT_EQ(form->exec(), QDialog::Rejected);
     ASSERT_EQ(answerer.texts.size(), 1);
-    EXPECT_TRUE(answerer.texts[0].contains(picturePath)) << answerer.texts[0].toStdString();
+    EXPECT_EQ(answerer.texts[0], GetText(234).arg(picturePath));
     EXPECT_FALSE(QFileInfo::exists(TBaloonForm::ResultFilePath()));
 
     // A missing picture too.
@@ -190,6 +192,9 @@ TEST_F(BalloonFormTest, UndecodablePictureIsReportedAndTheDesignerCloses) {
 }
 
 TEST_F(BalloonFormTest, WriteFailureIsReportedAndTheDesignerStaysOpen) {
+    // The message is a text of the language in use.
+    WriteFile(home.userData() + "Glimmora.def", ReadFile(SourceDir() + "shipped/Glimmora.t00"));
+    CreateTranslationTable("Glimmora");
     // A folder stands where the file should go.
     const QString path = TBaloonForm::ResultFilePath();
     ASSERT_TRUE(QDir().mkpath(path));
@@ -197,7 +202,7 @@ TEST_F(BalloonFormTest, WriteFailureIsReportedAndTheDesignerStaysOpen) {
     MessageBoxAnswerer answerer;
     QTest::mouseClick(form->SpeedButton1, Qt::LeftButton);
     ASSERT_TRUE(WaitFor([&] { return !answerer.texts.isEmpty(); }));
-    EXPECT_TRUE(answerer.texts[0].contains(path)) << answerer.texts[0].toStdString();
+    EXPECT_EQ(answerer.texts[0], GetText(200).arg(path));
     QTest::qWait(100);
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(answerer.texts.size(), 1) << "nothing was handed to the insertion";

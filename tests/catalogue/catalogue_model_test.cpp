@@ -1,11 +1,13 @@
 #include "catalogue/catalogue_folders.h"
 #include "catalogue/catalogue_model.h"
+#include "catalogue/catalogue_tree.h"
 #include "platform/file_system.h"
 #include "support/test_env.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QRandomGenerator>
+#include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -149,6 +151,29 @@ TEST_F(CatalogueLoad, ArbitraryBytesStillGiveOneNodePerLineAndParentsFirst) {
         EXPECT_EQ(data.LastBuiltInIndex, lines - 1);
         EXPECT_EQ(data.nodes.size(), static_cast<size_t>(2 * lines));
     }
+}
+
+TEST_F(CatalogueLoad, AFileNestedThousandsOfLevelsDeepIsRefusedAndTheTreeEntersTheModelAtOnce) {
+    // 3000 levels in 4.5 MB: its folder paths outgrow any the system allows, and loading it into
+    // the views node by node took the better part of a minute.
+    QByteArray deep;
+    for (int level = 0; level < 3000; ++level)
+        deep += QByteArray(level, '-') + "[Level]l\r\n";
+    def("pics.a.def", deep);
+    def("pics.b.def", "[Kept]kept\r\n-[Child]child\r\n");
+    const CatalogueData data = read();
+    EXPECT_EQ(Names(data), QStringList({"Kept", "Child"}));
+    const QList<RefusedFile> refused = TakeNewRefusedFiles();
+    ASSERT_EQ(refused.size(), 1);
+    EXPECT_EQ(refused[0].path, user() + "pics.a.def");
+    EXPECT_EQ(refused[0].reason, Refusal::FolderPathTooLong);
+
+    QStandardItemModel model;
+    int insertions = 0;
+    QObject::connect(&model, &QAbstractItemModel::rowsInserted, [&] { ++insertions; });
+    FillCatalogueModel(model, data);
+    EXPECT_EQ(insertions, 1);
+    EXPECT_EQ(ModelIndexAt(model, 1).data().toString(), QStringLiteral("Child"));
 }
 
 TEST(CatalogueFolders, FollowTheProgramAndTheUserDataFolder) {

@@ -142,6 +142,34 @@ TEST_F(OwnCategories, RemovalChecksTheListAndNeverDeletesOutsideTheOwnFolder) {
     EXPECT_FALSE(QFileInfo::exists(OwnList()));
 }
 
+TEST_F(OwnCategories, RemovingALinkedCategoryNeverTouchesWhatTheLinksPointTo) {
+    // The user's own pictures, reached through a link as the category's folder.
+    const QString mine = home_.home() + "Pictures/mine/";
+    WriteFile(mine + "a.gif", "a");
+    WriteFile(mine + "sub/b.png", "b");
+    ASSERT_TRUE(QFile::link(mine, OwnCategoriesFolder() + "666"));
+    WriteFile(OwnList(), "666:Linked\r\n7:Moved\r\n");
+    CatalogueData data = LoadCatalogueData();
+    ASSERT_EQ(data.CategoryFolders.at(2), OwnCategoriesFolder() + "666/");
+
+    EXPECT_TRUE(RemoveOwnCategory(data, 2));
+    EXPECT_FALSE(QFileInfo(OwnCategoriesFolder() + "666").isSymLink()); // the link goes
+    EXPECT_EQ(ReadFile(mine + "a.gif"), "a");
+    EXPECT_EQ(ReadFile(mine + "sub/b.png"), "b");
+    EXPECT_EQ(ReadFile(OwnList()), "7:Moved\r\n");
+
+    // The folder of all own categories is itself a link out of the data folder: its categories'
+    // folders lie outside, so only the line goes.
+    const QString moved = home_.home() + "owncats-elsewhere/";
+    WriteFile(moved + "7/c.gif", "c");
+    QDir(OwnCategoriesFolder()).removeRecursively();
+    ASSERT_TRUE(QFile::link(moved, OwnCategoriesFolder().chopped(1)));
+    data = LoadCatalogueData();
+    EXPECT_TRUE(RemoveOwnCategory(data, 2));
+    EXPECT_EQ(ReadFile(moved + "7/c.gif"), "c");
+    EXPECT_EQ(ReadFile(OwnList()), "");
+}
+
 TEST_F(OwnCategories, FavouritesAreCopiesUnderTheirOwnName) {
     const QString picture = CatalogueBaseFolder() + "animals/cats/smile.gif";
     WriteFile(picture, "picture");
@@ -190,6 +218,13 @@ TEST_F(OwnCategories, OnlyPicturesInCategoryFoldersOrTheFavouritesMayBeDeleted) 
         EXPECT_TRUE(DeleteCataloguePicture(path, data)) << path.toStdString();
         EXPECT_FALSE(QFileInfo::exists(path)) << path.toStdString();
     }
+    // "link/.." inside a category spells the category's folder, but the system would go up from
+    // where the link points.
+    WriteFile(home_.home() + "elsewhere/j.gif", "x");
+    ASSERT_TRUE(QFile::link(home_.home() + "elsewhere/deep", CatalogueBaseFolder() + "animals/up"));
+    QDir().mkpath(home_.home() + "elsewhere/deep");
+    DeleteCataloguePicture(CatalogueBaseFolder() + "animals/up/../j.gif", data);
+    EXPECT_TRUE(QFileInfo::exists(home_.home() + "elsewhere/j.gif"));
     // A folder named in other letters than the definition file has is still that category's.
     const QString renamed = CatalogueBaseFolder() + "Animals";
     QDir().rename(CatalogueBaseFolder() + "animals", renamed);
@@ -222,6 +257,27 @@ TEST_F(OwnCategories, AddingPicturesCopiesUnderCleanedNamesWithProgress) {
     // A picture added to the folder it already lies in stays whole.
     AddPictures({target + "MeinSmiley1.gif"}, target, {}, [](int) {});
     EXPECT_EQ(ReadFile(target + "MeinSmiley1.gif"), "three");
+}
+
+TEST_F(OwnCategories, OnAFullDiskTheListStaysWholeAndPicturesNotAddedAreNamed) {
+    SmallFileSystem disk(UserCatalogueFolder(), "256k");
+    if (!disk.mounted())
+        GTEST_SKIP() << kNoMountMessage;
+    WriteFile(OwnList(), "7:First\r\n9:Second\r\n");
+    WriteFile(OwnCategoriesFolder() + "7/smile.gif", "old picture");
+    const QString picture = home_.home() + "smile.gif";
+    WriteFile(picture, QByteArray(100000, 'n'));
+    const CatalogueData data = LoadCatalogueData();
+    ASSERT_TRUE(disk.fill());
+
+    EXPECT_THROW(AddOwnCategory("Third", Numbers({11})), IoError);
+    EXPECT_THROW(RemoveOwnCategory(data, data.LastBuiltInIndex + 2), IoError);
+    EXPECT_EQ(ReadFile(OwnList()), "7:First\r\n9:Second\r\n");
+    EXPECT_FALSE(QFileInfo::exists(OwnCategoriesFolder() + "11"));
+
+    EXPECT_EQ(AddPictures({picture}, OwnCategoriesFolder() + "7", {}, [](int) {}),
+              QStringList({picture}));
+    EXPECT_EQ(ReadFile(OwnCategoriesFolder() + "7/smile.gif"), "old picture");
 }
 
 int main(int argc, char** argv) {

@@ -185,15 +185,16 @@ TEST_F(PicturePage, NamesThatStepOutOfTheFolderGetNoLink) {
 }
 
 TEST_F(PicturePage, EmptyPageFillsThePlaceholders) {
-    const QString data = base() + "data/";
+    // The title is text, whatever it holds (a placeholder too); the folder is an address path.
+    const QString data = base() + "d#1 %/";
     WriteFile(data + "template.tpl",
               "<title>[TITLE]</title>[TEXT]\r\n<img src=\"[DATADIR]e.gif\">[BOTTOMTEXT][TITLE]\r\n"
               "[title]");
-    WriteEmptyPage(page(), data, u"Keine Bilder – leer"_qs);
-    EXPECT_EQ(ReadFile(page()), "\r<title>Keine Bilder \xE2\x80\x93 leer</title>\r<img src=\"" +
-                                    data.toUtf8() +
-                                    "e.gif\">Keine Bilder \xE2\x80\x93 leer"
-                                    "\r[title]\r\n");
+    WriteEmptyPage(page(), data, u"<b>Keine</b> Bilder – \"leer\" & 'x' [TEXT]"_qs);
+    const QByteArray title = "&lt;b&gt;Keine&lt;/b&gt; Bilder \xE2\x80\x93 &quot;leer&quot; &amp; "
+                             "&#39;x&#39; &#91;TEXT&#93;";
+    EXPECT_EQ(ReadFile(page()), "\r<title>" + title + "</title>\r<img src=\"" + base().toUtf8() +
+                                    "d%231%20%25/e.gif\">" + title + "\r[title]\r\n");
 
     // Without a template the page is empty but for its line end.
     WriteEmptyPage(page(), data + "none/", "T");

@@ -3,8 +3,11 @@
 // file is caught before it is packaged.
 #include "catalogue/catalogue_model.h"
 #include "catalogue/picture_page.h"
+#include "catalogue/picture_search.h"
+#include "integration/emoji_text.h"
 #include "integration/mail_defs.h"
 #include "platform/ini_profile.h"
+#include "platform/program_folder.h"
 #include "support/test_env.h"
 
 #include <QCoreApplication>
@@ -19,13 +22,16 @@
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace {
 
 const QStringList kDefinitionSets = {"pics.full", "pics.fullenhanced"};
 const QStringList kLanguageCodes = {"00", "01", "02", "03"};
 
-QString DataDir() { return SourceDir() + "shipped/GlimmoraData/"; }
+QString DataDir() {
+    return SourceDir() + "shipped/GlimmoraData/";
+}
 
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
@@ -79,10 +85,10 @@ TEST(ShippedCatalogue, DefinitionFilesDescribeTheExpectedTree) {
         deepest = std::max(deepest, Depth(data, i));
         EXPECT_FALSE(data.nodes[i].name.isEmpty()) << "node " << i;
     }
-    EXPECT_EQ(topLevel, (QStringList{"Faces", "Hearts and feelings", "Hands and people", "Animals",
-                                     "Plants and flowers", "Food and drink", "Celebrations",
-                                     "Activities", "Weather and sky", "Travel", "Objects", "Symbols",
-                                     "Flags"}));
+    EXPECT_EQ(topLevel,
+              (QStringList{"Faces", "Hearts and feelings", "Hands and people", "Animals",
+                           "Plants and flowers", "Food and drink", "Celebrations", "Activities",
+                           "Weather and sky", "Travel", "Objects", "Symbols", "Flags"}));
     EXPECT_EQ(deepest, 2) << "the tree is three levels deep";
 
     // The start page is the first top-level node's first grandchild.
@@ -94,7 +100,8 @@ TEST(ShippedCatalogue, DefinitionFilesDescribeTheExpectedTree) {
     EXPECT_EQ(data.CategoryFolders[2], DataDir() + "faces/happy/grinning/");
     const QStringList start = ListPictures(data.CategoryFolders[2]);
     EXPECT_GE(start.size(), 12);
-    EXPECT_GE(start.filter(QRegularExpression("\\.gif$")).size(), 1) << "the start page shows animation";
+    EXPECT_GE(start.filter(QRegularExpression("\\.gif$")).size(), 1)
+        << "the start page shows animation";
 }
 
 TEST(ShippedCatalogue, EveryCategoryFolderExistsAndHoldsPictures) {
@@ -123,6 +130,43 @@ TEST(ShippedCatalogue, EveryCategoryFolderExistsAndHoldsPictures) {
     }
 }
 
+TEST(ShippedCatalogue, EmojiTextListsExactlyTheEmojiPictures) {
+    QStringList listed;
+    for (const QByteArray& line : ReadAll(DataDir() + "emoji.dat").split('\n')) {
+        if (!line.isEmpty() && !line.startsWith('#'))
+            listed << QString::fromUtf8(line.left(line.indexOf('\t')));
+    }
+    QStringList pictures;
+    QDirIterator it(DataDir(), {"*.png"}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString relative = it.next().mid(DataDir().size());
+        if (!relative.startsWith("data/"))
+            pictures << relative;
+    }
+    listed.sort();
+    pictures.sort();
+    EXPECT_EQ(listed, pictures) << "tools/fetch-emoji --emoji-text writes emoji.dat anew";
+
+    SetProgramFolder(SourceDir() + "shipped/");
+    EXPECT_EQ(EmojiTextOfPicture(DataDir() + "faces/happy/grinning/grinning-face.png"),
+              QString::fromUtf8("\U0001F600"));
+    EXPECT_EQ(EmojiTextOfPicture(DataDir() + "faces/animated/winking-smiley.gif"), QString());
+    SetProgramFolder(QString());
+}
+
+// The search finds every shipped picture by its name in each shipped language.
+TEST(ShippedCatalogue, KeywordFilesNameEveryPictureInEveryLanguage) {
+    const CatalogueData data = LoadShipped();
+    for (const QString& code : kLanguageCodes) {
+        SCOPED_TRACE(code.toStdString());
+        const KeywordTable table = LoadKeywordFile(DataDir(), DataDir(), code);
+        for (const QString& picture : ListCataloguePictures(data.CategoryFolders, QString())) {
+            const QString stem = QFileInfo(picture).completeBaseName();
+            EXPECT_FALSE(table.value(stem).name.isEmpty()) << stem.toStdString();
+        }
+    }
+}
+
 TEST(ShippedCatalogue, DefinitionFilesAreUtf8WithCrLfLines) {
     const QRegularExpression line("^(-{0,2})\\[([^\\[\\]]+)\\]([a-z]+)$");
     for (const QString& set : kDefinitionSets) {
@@ -133,13 +177,16 @@ TEST(ShippedCatalogue, DefinitionFilesAreUtf8WithCrLfLines) {
             const QByteArray bytes = ReadAll(DataDir() + name);
             ASSERT_FALSE(bytes.isEmpty()) << name.toStdString();
             EXPECT_TRUE(bytes.endsWith("\r\n")) << name.toStdString();
-            EXPECT_EQ(bytes.count("\n"), bytes.count("\r\n")) << "bare LF in " << name.toStdString();
-            EXPECT_EQ(bytes.count("\r"), bytes.count("\r\n")) << "bare CR in " << name.toStdString();
+            EXPECT_EQ(bytes.count("\n"), bytes.count("\r\n"))
+                << "bare LF in " << name.toStdString();
+            EXPECT_EQ(bytes.count("\r"), bytes.count("\r\n"))
+                << "bare CR in " << name.toStdString();
             QStringDecoder utf8(QStringDecoder::Utf8);
             const QString text = utf8(bytes);
             EXPECT_FALSE(utf8.hasError()) << name.toStdString();
             for (const QString& l : text.split("\r\n", Qt::SkipEmptyParts))
-                EXPECT_TRUE(line.match(l).hasMatch()) << name.toStdString() << ": " << l.toStdString();
+                EXPECT_TRUE(line.match(l).hasMatch())
+                    << name.toStdString() << ": " << l.toStdString();
         }
         // The definition file is the English variant, so language 0 changes nothing.
         EXPECT_EQ(ReadAll(DataDir() + set + ".def"), ReadAll(DataDir() + set + ".t00"));
@@ -175,7 +222,8 @@ TEST(ShippedCatalogue, EveryPictureDecodes) {
     for (const QString& file : files) {
         QImageReader reader(file);
         const QImage image = reader.read();
-        ASSERT_FALSE(image.isNull()) << file.toStdString() << ": " << reader.errorString().toStdString();
+        ASSERT_FALSE(image.isNull())
+            << file.toStdString() << ": " << reader.errorString().toStdString();
         if (QFileInfo(file).path() + "/" == DataDir() + "data/")
             continue;
         // Emoji and smileys are all one size, so a page lines up.
@@ -203,7 +251,8 @@ TEST(ShippedPageFiles, BaseOpensTheDocumentBodyAndParagraph) {
     EXPECT_FALSE(base.contains("</p>")) << "the page writer closes the paragraph";
     EXPECT_FALSE(base.contains("</body>"));
     // A colour for links in the style sheet would hide the white frames the page writer asks for.
-    EXPECT_FALSE(QString::fromUtf8(base).contains(QRegularExpression("(^|[\\s,}])a\\s*\\{[^}]*[^-]color")));
+    EXPECT_FALSE(
+        QString::fromUtf8(base).contains(QRegularExpression("(^|[\\s,}])a\\s*\\{[^}]*[^-]color")));
 }
 
 TEST(ShippedPageFiles, TemplateHasThePlaceholdersAndItsPictures) {
@@ -211,7 +260,8 @@ TEST(ShippedPageFiles, TemplateHasThePlaceholdersAndItsPictures) {
     ASSERT_FALSE(tpl.isEmpty());
     for (const char* placeholder : {"[TITLE]", "[TEXT]", "[DATADIR]", "[BOTTOMTEXT]"})
         EXPECT_TRUE(tpl.contains(placeholder)) << placeholder;
-    // [DATADIR] becomes an absolute folder path ending in '/', so pictures are "file://[DATADIR]name".
+    // [DATADIR] becomes an absolute folder path ending in '/', so pictures are
+    // "file://[DATADIR]name".
     const QRegularExpression image("file://\\[DATADIR\\]([^\"']+)");
     int pictures = 0;
     for (auto it = image.globalMatch(QString::fromUtf8(tpl)); it.hasNext(); ++pictures) {
@@ -228,8 +278,10 @@ TEST(ShippedPageFiles, SourcesPageAndLicencesShipWithThePictures) {
     EXPECT_TRUE(sources.contains("<meta charset=\"utf-8\">"));
     const QByteArray ccBy = ReadAll(DataDir() + "licences/twemoji-graphics-CC-BY-4.0.txt");
     EXPECT_TRUE(ccBy.startsWith("Attribution 4.0 International"));
-    EXPECT_TRUE(ReadAll(DataDir() + "licences/README.txt").contains("Twitter, Inc and other contributors"));
-    for (const char* name : {"twemoji-code-MIT.txt", "twemoji-svg-package-MIT.txt", "emojibase-data-MIT.txt"})
+    EXPECT_TRUE(
+        ReadAll(DataDir() + "licences/README.txt").contains("Twitter, Inc and other contributors"));
+    for (const char* name :
+         {"twemoji-code-MIT.txt", "twemoji-svg-package-MIT.txt", "emojibase-data-MIT.txt"})
         EXPECT_TRUE(ReadAll(DataDir() + "licences/" + name).contains("MIT License")) << name;
 }
 
@@ -262,15 +314,20 @@ TEST(ShippedMailDefs, LoadWithUniqueNamesWindowClassesAndPasteKeys) {
     EXPECT_EQ(MailDefVersion(), "1");
 
     const MailDefListType& list = MailDefList();
-    ASSERT_EQ(list.size(), 12u);
-    QSet<QByteArray> names;
+    ASSERT_EQ(list.size(), 19u);
+    // A program may have one entry per interface language (its menus differ); the list shows the
+    // language beside the name.
+    QSet<QByteArray> entries, names;
     for (const auto& def : list) {
-        EXPECT_FALSE(names.contains(def->Name)) << def->Name.toStdString();
+        const QByteArray entry = def->Name + " (" + def->Language + ")";
+        EXPECT_FALSE(entries.contains(entry)) << entry.toStdString();
+        entries.insert(entry);
         names.insert(def->Name);
         EXPECT_FALSE(def->Language.isEmpty()) << def->Name.toStdString();
     }
     for (const char* name : {"Thunderbird", "Evolution", "KMail", "Claws Mail", "Geary", "Sylpheed",
-                             "Pidgin", "HexChat", "Telegram Desktop", "Element", "LibreOffice Writer"})
+                             "Pidgin", "HexChat", "Telegram Desktop", "Element",
+                             "LibreOffice Writer", "Firefox", "Chromium", "Google Chrome"})
         EXPECT_TRUE(names.contains(name)) << name;
 
     // Lower case sorts after every capital: the clipboard-only entry ends the list.
@@ -280,31 +337,50 @@ TEST(ShippedMailDefs, LoadWithUniqueNamesWindowClassesAndPasteKeys) {
     EXPECT_TRUE(other.InsertKeys.isEmpty());
     EXPECT_TRUE(other.ToHtmlKeys.isEmpty());
 
-    const QByteArray ctrlV("\xfc" "v" "\xfd");
+    const QByteArray ctrlV("\xfc"
+                           "v"
+                           "\xfd");
     for (size_t i = 0; i + 1 < list.size(); ++i) {
         SCOPED_TRACE(list[i]->Name.toStdString());
         EXPECT_FALSE(list[i]->WindowClass.isEmpty());
         EXPECT_FALSE(list[i]->WindowClass.contains(' '));
-        EXPECT_EQ(list[i]->InsertKeys, ctrlV);
         EXPECT_FALSE(list[i]->InsertKeys.contains('|')) << "every token decoded";
+        EXPECT_FALSE(list[i]->ToHtmlKeys.contains('|')) << "every token decoded";
+        if (list[i]->Name != "LibreOffice Writer") {
+            EXPECT_EQ(list[i]->InsertKeys, ctrlV);
+        }
     }
 
-    const auto classOf = [&list](const char* name) {
+    const auto find = [&list](const char* name) -> const MailDef& {
         for (const auto& def : list)
             if (def->Name == name)
-                return def->WindowClass;
-        return QByteArray();
+                return *def;
+        throw std::out_of_range(name);
     };
-    EXPECT_EQ(classOf("Thunderbird"), "Msgcompose"); // the compose window's instance name
-    EXPECT_EQ(classOf("LibreOffice Writer"), "libreoffice-writer");
-    EXPECT_EQ(classOf("Telegram Desktop"), "TelegramDesktop");
+    EXPECT_EQ(find("Thunderbird").WindowClass, "Msgcompose"); // the compose window's instance name
+    EXPECT_EQ(find("Telegram Desktop").WindowClass, "TelegramDesktop");
+    // Every Thunderbird window has this one app id; the compose window's class is no app id.
+    EXPECT_EQ(find("Thunderbird").AppIds, QList<QByteArray>{"thunderbird"});
+    EXPECT_EQ(WindowClassNames(find("Firefox").WindowClass),
+              (QList<QByteArray>{"firefox", "firefox-esr"}));
+    EXPECT_FALSE(find("Claws Mail").TakesPictures);
+    EXPECT_TRUE(find("Thunderbird").TakesPictures);
+    // Writer pastes a plain Ctrl+V as a selected bitmap that the next paste replaces; its paste
+    // special (Ctrl+Shift+V) as HTML, picked in the list by its initial, puts the picture in the
+    // text.
+    const MailDef& writer = find("LibreOffice Writer");
+    EXPECT_EQ(writer.WindowClass, "libreoffice-writer");
+    EXPECT_EQ(writer.ToHtmlKeys, QByteArray("\xfc\xfa"
+                                            "v"
+                                            "\xfb\xfd"));
+    EXPECT_EQ(writer.InsertKeys, QByteArray("h\r"));
 }
 
 TEST(ShippedMailDefs, SectionsAreNumberedWithoutGaps) {
     const QString path = SourceDir() + "shipped/glimmora.maildef.ini";
-    for (int n = 0; n < 12; ++n)
+    for (int n = 0; n < 19; ++n)
         EXPECT_FALSE(ReadProfileString(path, QByteArray::number(n), "name", "").isEmpty()) << n;
-    EXPECT_TRUE(ReadProfileString(path, "12", "name", "").isEmpty());
+    EXPECT_TRUE(ReadProfileString(path, "19", "name", "").isEmpty());
 }
 
 TEST(DesktopIntegration, IconsExistInEverySize) {
@@ -320,9 +396,12 @@ TEST(DesktopIntegration, IconsExistInEverySize) {
     EXPECT_EQ(QImage(SourceDir() + "src/resources/icons/glimmora-16.png").size(), QSize(16, 16));
     EXPECT_FALSE(QImage(SourceDir() + "src/resources/icons/glimmora.png").isNull());
 
-    const QString desktop = QString::fromUtf8(ReadAll(SourceDir() + "packaging/com.orvandeck.Glimmora.desktop"));
-    EXPECT_TRUE(desktop.contains(QRegularExpression("^Icon=glimmora$", QRegularExpression::MultilineOption)));
-    EXPECT_TRUE(desktop.contains(QRegularExpression("^Exec=glimmora$", QRegularExpression::MultilineOption)));
+    const QString desktop =
+        QString::fromUtf8(ReadAll(SourceDir() + "packaging/com.orvandeck.Glimmora.desktop"));
+    EXPECT_TRUE(desktop.contains(
+        QRegularExpression("^Icon=glimmora$", QRegularExpression::MultilineOption)));
+    EXPECT_TRUE(desktop.contains(
+        QRegularExpression("^Exec=glimmora$", QRegularExpression::MultilineOption)));
 }
 
 int main(int argc, char** argv) {

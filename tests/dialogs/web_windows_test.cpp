@@ -6,11 +6,14 @@
 #include "localisation/translation_table.h"
 #include "support/test_env.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMovie>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QWebEngineScript>
 #include <QWebEngineView>
 #include <gtest/gtest.h>
 #include <memory>
@@ -19,7 +22,12 @@ namespace {
 
 // Follows the link with the given id as a click of the user would.
 void ClickLink(QWebEngineView* view, const QString& id) {
-    view->page()->runJavaScript(QString("document.getElementById('%1').click();").arg(id));
+    view->page()->runJavaScript(QString("document.getElementById('%1').click();").arg(id),
+                                QWebEngineScript::ApplicationWorld);
+}
+
+QString Canonical(const QString& path) {
+    return QFileInfo(path).canonicalFilePath();
 }
 
 // Counts finished loads of a view.
@@ -38,16 +46,26 @@ const char kSourcesPage[] =
     "<html><body><h1>Sources</h1>"
     "<a id='web' href='http://127.0.0.1:9/credits.html?a=1&amp;b=2'>credits</a> "
     "<a id='local' href='other.html'>other</a> "
+    "<a id='data' href='%1'>data</a> "
+    "<a id='outside' href='%2'>outside</a> "
+    "<a id='escape' href='escape.txt'>escape</a> "
     "<a id='web2' href='https://example.org/more'>more</a> "
     "<a id='popup' href='https://example.org/new' target='_blank'>new window</a>"
-    "</body></html>";
+    "<script>document.title = 'script ran'</script></body></html>";
 
 class BrowserWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         page_ = home_.programDir() + "GlimmoraData/data/sources.html";
-        WriteFile(page_, kSourcesPage);
+        WriteFile(home_.userData() + "notes.txt", "data");
+        WriteFile(home_.home() + "secret.txt", "secret");
+        WriteFile(page_, QString(kSourcesPage)
+                             .arg(QUrl::fromLocalFile(home_.userData() + "notes.txt").toString(),
+                                  QUrl::fromLocalFile(home_.home() + "secret.txt").toString())
+                             .toUtf8());
         WriteFile(home_.programDir() + "GlimmoraData/data/other.html", "<p>other</p>");
+        QFile::link(home_.home() + "secret.txt",
+                    home_.programDir() + "GlimmoraData/data/escape.txt");
         browser_ = std::make_unique<TBrowserForm>();
         BrowserForm = browser_.get();
         browser_->openExternally = [this](const QString& target) { opened_ << target; };
@@ -75,21 +93,25 @@ TEST_F(BrowserWindowTest, OneOwnNavigationThenEveryOtherOpensOutside) {
     EXPECT_FALSE(OwnNavigation);
     const QUrl shown = view->url();
     EXPECT_EQ(shown, QUrl::fromLocalFile(page_));
+    EXPECT_NE(view->title(), "script ran") << "a page from disk runs no script";
 
     ClickLink(view, "web");
     ASSERT_TRUE(WaitFor([&] { return opened_.size() == 1; }));
     EXPECT_EQ(opened_[0], "http://127.0.0.1:9/credits.html?a=1&b=2");
 
-    // A local page is refused without being handed to the desktop; the next web link shows
-    // that the local one has been decided by then.
-    ClickLink(view, "local");
-    ClickLink(view, "web2");
-    ASSERT_TRUE(WaitFor([&] { return opened_.size() == 2; }));
-    EXPECT_EQ(opened_[1], "https://example.org/more");
+    // Files of the program and data folders open with the desktop's handler; any other file,
+    // also one reached through a link in the program folder, is refused without being handed
+    // on. The next web link shows that all of them have been decided by then.
+    for (const char* id : {"outside", "escape", "local", "data", "web2"})
+        ClickLink(view, id);
+    ASSERT_TRUE(WaitFor([&] { return opened_.size() == 4; }));
+    EXPECT_EQ(opened_.mid(1),
+              QStringList({Canonical(home_.programDir() + "GlimmoraData/data/other.html"),
+                           Canonical(home_.userData() + "notes.txt"), "https://example.org/more"}));
 
     ClickLink(view, "popup");
-    ASSERT_TRUE(WaitFor([&] { return opened_.size() == 3; }));
-    EXPECT_EQ(opened_[2], "https://example.org/new");
+    ASSERT_TRUE(WaitFor([&] { return opened_.size() == 5; }));
+    EXPECT_EQ(opened_[4], "https://example.org/new");
 
     QTest::qWait(300);
     EXPECT_EQ(view->url(), shown);

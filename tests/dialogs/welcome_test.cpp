@@ -2,8 +2,10 @@
 #include "app/settings.h"
 #include "dialogs/dialog_style.h"
 #include "dialogs/dialogs.h"
+#include "dialogs/settings_form.h"
 #include "dialogs/welcome_form.h"
 #include "dialogs/window_test_support.h"
+#include "support/test_env.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -82,6 +84,34 @@ TEST_F(WelcomeTest, AfterShowWelcomeTheStartShowingNoLongerLeadsIntoSettings) {
     WhenModal(form, [form] { QTest::mouseClick(form->BitBtn3, Qt::LeftButton); });
     ShowWelcomeAtStart();
     EXPECT_EQ(settingsShown_, 0);
+}
+
+TEST_F(WelcomeTest, OpenedFromTheModalSettingsDialogItOpensInFrontAndTakesRealClicks) {
+    TempHome home;
+    TSettingsForm settings;
+    SettingsForm = &settings;
+    Settings().welcomeScreen = false;
+    bool ticked = false, stored = false, settingsStayed = false;
+    WhenModal(&settings, [&] {
+        QTest::mouseClick(settings.BitBtn2, Qt::LeftButton);
+        WaitFor([&] { return form_->isVisible(); });
+        WaitFor([] { return false; }, 300); // a window manager places the window meanwhile
+        // The dialog is moved over the box: only a window in front of it gets the click there.
+        const QPoint box = form_->CheckBox2->mapToGlobal(form_->CheckBox2->rect().center());
+        settings.move(box - QPoint(40, 40));
+        WaitFor([&] { return settings.frameGeometry().contains(box); }, 2000);
+        ClickOnScreen(box);
+        ticked = WaitFor([&] { return form_->CheckBox2->isChecked(); }, 3000);
+        ClickOnScreen(form_->BitBtn3->mapToGlobal(form_->BitBtn3->rect().center()));
+        stored = WaitFor([&] { return Settings().welcomeScreen && !form_->isVisible(); }, 3000);
+        settingsStayed = settings.isVisible();
+        settings.close();
+    });
+    settings.exec();
+    SettingsForm = nullptr;
+    EXPECT_TRUE(ticked);
+    EXPECT_TRUE(stored);
+    EXPECT_TRUE(settingsStayed);
 }
 
 TEST(ClickableLabelTest, ReportsOnlyAClickReleasedOverIt) {

@@ -1,10 +1,13 @@
 #pragma once
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPoint>
+#include <QProcess>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
 
+#include "support/desktop.h"
 #include "support/wait.h"
 
 // Runs `action` once `window` is the visible modal window, i.e. from inside its modal loop.
@@ -21,11 +24,15 @@ inline void WhenModal(QWidget* window, std::function<void()> action) {
     poll->start();
 }
 
-// Test main for window tests: the browser engine wants shared GL contexts before the app exists.
+// A real left click (XTest, through xdotool) at a point of the screen: like the user's click, it
+// reaches whatever window is on top there, and only when that window takes input.
+inline bool ClickOnScreen(const QPoint& global) {
+    return QProcess::execute("xdotool", {"mousemove", QString::number(global.x()),
+                                         QString::number(global.y()), "click", "1"}) == 0;
+}
+
+// Test main for window tests (support/desktop.h).
 #define GLIMMORA_WINDOW_TEST_MAIN                                                                  \
     int main(int argc, char** argv) {                                                              \
-        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);                                \
-        QApplication app(argc, argv);                                                              \
-        ::testing::InitGoogleTest(&argc, argv);                                                    \
-        return RUN_ALL_TESTS();                                                                    \
+        return RunWindowTests(argc, argv);                                                         \
     }

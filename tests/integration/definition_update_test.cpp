@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QPushButton>
+#include <QSslConfiguration>
 #include <QTcpServer>
 #include <gtest/gtest.h>
 
@@ -30,11 +31,22 @@ const QByteArray kInstalled = "[Glimmora]\r\nmaildef_version=1\r\nvalid_for_Vers
                               "[0]\r\nname=Beta\r\nlanguage=de\r\n"
                               "[1]\r\nname=Alpha\r\nlanguage=en\r\n";
 
+// The closing notice with the line that tells why nothing was installed.
+const QString kNotDelivered = QStringLiteral("List updated.\n\nNot delivered.");
+const QString kNotValid = QStringLiteral("List updated.\n\nNot valid.");
+const QString kNotSaved = QStringLiteral("List updated.\n\nNot saved.");
+
+// The update server speaks https with a certificate that this test program alone trusts.
 class DefinitionUpdateTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        WriteFile(home.userData() + "Glimmora.def", "[1]\r\nGlimmora\r\n[30]\r\nList updated.\r\n"
-                                                    "[END]\r\n");
+        ASSERT_FALSE(TestHttpServer::SelfSigned().certificate.isNull()) << "openssl failed";
+        QSslConfiguration trusting = systemTls;
+        trusting.addCaCertificate(TestHttpServer::SelfSigned().certificate);
+        QSslConfiguration::setDefaultConfiguration(trusting);
+        WriteFile(home.userData() + "Glimmora.def",
+                  "[1]\r\nGlimmora\r\n[30]\r\nList updated.\r\n[210]\r\nNot delivered.\r\n"
+                  "[211]\r\nNot valid.\r\n[212]\r\nNot saved.\r\n[END]\r\n");
         CreateTranslationTable("Glimmora");
         WriteFile(Installed(), kInstalled);
         LoadMailDefs(Installed());
@@ -47,6 +59,7 @@ protected:
         });
     }
     void TearDown() override {
+        QSslConfiguration::setDefaultConfiguration(systemTls);
         SetMailDefUpdateNotice({});
         delete SettingsForm;
         SettingsForm = nullptr;
@@ -63,17 +76,21 @@ protected:
     }
 
     // The state that an update which installs nothing must leave as it was.
-    void ExpectNothingChanged() {
+    void ExpectNothingChanged(const QString& notice) {
         EXPECT_EQ(ReadFile(Installed()), kInstalled);
+        ExpectListKept(notice);
+    }
+    void ExpectListKept(const QString& notice) {
         EXPECT_EQ(ListTexts(), (QStringList{"Alpha (en)", "Beta (de)"}));
         ASSERT_EQ(MailDefList().size(), 2u);
         EXPECT_EQ(MailDefList()[0]->Name, "Alpha");
         EXPECT_EQ(SettingsForm->ComboBox1->currentIndex(), 1);
-        EXPECT_EQ(notices, QStringList{"List updated."});
+        EXPECT_EQ(notices, QStringList{notice});
     }
 
+    const QSslConfiguration systemTls = QSslConfiguration::defaultConfiguration();
     TempHome home;
-    TestHttpServer server;
+    TestHttpServer server{TestHttpServer::SelfSigned()};
     QStringList notices;
     bool buttonEnabledDuringNotice = true;
 };
@@ -112,7 +129,7 @@ TEST_F(DefinitionUpdateTest, ValidDownloadReplacesAFileSpelledInOtherCase) {
 TEST_F(DefinitionUpdateTest, AnswerOfTenBytesIsIgnoredAndLeftInTheTemporaryFile) {
     server.serveBody(kPath, "[0]name=X\n");
     SettingsForm->BitBtn1Click();
-    ExpectNothingChanged();
+    ExpectNothingChanged(kNotValid);
     EXPECT_EQ(ReadFile(Temp()), "[0]name=X\n");
 }
 
@@ -124,7 +141,7 @@ TEST_F(DefinitionUpdateTest, DownloadNotValidForThisProgramChangesNothing) {
         server.serveBody(kPath,
                          "[Glimmora]\r\nmaildef_version=9\r\n" + flag + "[0]\r\nname=Other\r\n");
         SettingsForm->BitBtn1Click();
-        ExpectNothingChanged();
+        ExpectNothingChanged(kNotValid);
         EXPECT_EQ(MailDefVersion(), "1");
         EXPECT_TRUE(MailDefValid());
         EXPECT_FALSE(QFile::exists(Temp()));
@@ -134,7 +151,7 @@ TEST_F(DefinitionUpdateTest, DownloadNotValidForThisProgramChangesNothing) {
 TEST_F(DefinitionUpdateTest, ErrorPageChangesNothing) {
     UpdateMailDefs(server.url("/no/such/file.ini"));
     EXPECT_EQ(server.requestCount("/no/such/file.ini"), 1);
-    ExpectNothingChanged();
+    ExpectNothingChanged(kNotDelivered);
 }
 
 TEST_F(DefinitionUpdateTest, OversizedAnswerChangesNothing) {
@@ -142,7 +159,7 @@ TEST_F(DefinitionUpdateTest, OversizedAnswerChangesNothing) {
     answer.generatedSize = kDownloadLimit + 4096;
     server.serve(kPath, answer);
     SettingsForm->BitBtn1Click();
-    ExpectNothingChanged();
+    ExpectNothingChanged(kNotDelivered);
     EXPECT_TRUE(SettingsForm->BitBtn1->isEnabled());
 }
 
@@ -154,7 +171,7 @@ TEST_F(DefinitionUpdateTest, ValidFileCutShortByABrokenConnectionIsNotInstalled)
     answer.closeAfter = whole.indexOf("[1]");
     server.serve(kPath, answer);
     SettingsForm->BitBtn1Click();
-    ExpectNothingChanged();
+    ExpectNothingChanged(kNotDelivered);
 }
 
 TEST_F(DefinitionUpdateTest, UnreachableServerChangesNothing) {
@@ -162,8 +179,55 @@ TEST_F(DefinitionUpdateTest, UnreachableServerChangesNothing) {
     closed.listen(QHostAddress::LocalHost);
     const quint16 port = closed.serverPort();
     closed.close();
-    UpdateMailDefs(QStringLiteral("http://127.0.0.1:%1/updatedata/glimmora.maildef.ini").arg(port));
-    ExpectNothingChanged();
+    UpdateMailDefs(
+        QStringLiteral("https://127.0.0.1:%1/updatedata/glimmora.maildef.ini").arg(port));
+    ExpectNothingChanged(kNotDelivered);
+}
+
+const QByteArray kValidDownload = "[Glimmora]\r\nvalid_for_Version_1=1\r\n[0]\r\nname=Solo\r\n";
+
+TEST_F(DefinitionUpdateTest, PlainHttpAndRedirectsOffHttpsAreRefusedUnasked) {
+    TestHttpServer plain;
+    plain.serveBody(kPath, kValidDownload);
+    WriteFile(Temp(), "left from an earlier update");
+    UpdateMailDefs(plain.url(kPath));
+    ExpectNothingChanged(kNotDelivered);
+    EXPECT_FALSE(QFile::exists(Temp()));
+
+    notices.clear();
+    TestHttpServer::Answer redirect;
+    redirect.status = 302;
+    redirect.location = plain.url(kPath).toUtf8();
+    server.serve(kPath, redirect);
+    UpdateMailDefs(server.url(kPath));
+    ExpectNothingChanged(kNotDelivered);
+    EXPECT_EQ(plain.requestCount(kPath), 0);
+    EXPECT_FALSE(QFile::exists(Temp()));
+}
+
+TEST_F(DefinitionUpdateTest, ErrorStatusIsRefusedEvenWithAValidBody) {
+    server.serveBody(kPath, kValidDownload, 500);
+    UpdateMailDefs(server.url(kPath));
+    ExpectNothingChanged(kNotDelivered);
+    EXPECT_FALSE(QFile::exists(Temp()));
+}
+
+TEST_F(DefinitionUpdateTest, UntrustedCertificateIsRefused) {
+    QSslConfiguration::setDefaultConfiguration(systemTls);
+    server.serveBody(kPath, kValidDownload);
+    UpdateMailDefs(server.url(kPath));
+    ExpectNothingChanged(kNotDelivered);
+    EXPECT_FALSE(QFile::exists(Temp()));
+}
+
+TEST_F(DefinitionUpdateTest, FailedInstallIsReportedAndKeepsTheList) {
+    // A folder in the installed file's place cannot be renamed over.
+    QFile::remove(Installed());
+    WriteFile(Installed() + "/keep", "x");
+    server.serveBody(kPath, kValidDownload);
+    UpdateMailDefs(server.url(kPath));
+    ExpectListKept(kNotSaved);
+    EXPECT_EQ(ReadFile(Installed() + "/keep"), "x");
 }
 
 TEST_F(DefinitionUpdateTest, UpdateStartedInsideARunningUpdateDoesNothing) {

@@ -69,6 +69,15 @@ TEST_F(MailDefsTest, ReadsAllFieldsAndDecodesBothKeySequences) {
     EXPECT_EQ(def.ToHtmlKeys, QByteArray("\xFEo\xFFh"));
 }
 
+TEST_F(MailDefsTest, AppIdsAreSplitAtBlanksAndFallBackToTheWindowClass) {
+    Load("[0]\r\nname=A\r\nwindowclass=Mail\r\nappid= org.x.Mail \t mail \r\n"
+         "[1]\r\nname=B\r\nwindowclass=Writer\r\n[2]\r\nname=C\r\nwindowclass=\r\n");
+    ASSERT_EQ(MailDefList().size(), 3u);
+    EXPECT_EQ(MailDefList()[0]->AppIds, (QList<QByteArray>{"org.x.Mail", "mail"}));
+    EXPECT_EQ(MailDefList()[1]->AppIds, (QList<QByteArray>{"Writer"}));
+    EXPECT_TRUE(MailDefList()[2]->AppIds.isEmpty());
+}
+
 TEST_F(MailDefsTest, ListIsSortedByNameNotBySectionNumber) {
     Load("[3]\r\nname=beta\r\n[0]\r\nname=Alpha\r\n");
     EXPECT_EQ(Names(), (QList<QByteArray>{"Alpha", "beta"}));

@@ -85,6 +85,11 @@ TEST(DeleteFolderTree, RemovesReadOnlyFilesAndSubFoldersButNothingOutside) {
     DeleteFolderTree(tree);
     EXPECT_FALSE(QFileInfo::exists(tree));
     EXPECT_EQ(ReadFile(env.home() + "outside/keep"), QByteArray("k"));
+    // A link given as the folder goes as a link; what it points to stays.
+    QFile::link(env.home() + "outside", env.home() + "linked");
+    DeleteFolderTree(env.home() + "linked/");
+    EXPECT_FALSE(QFileInfo(env.home() + "linked").isSymLink());
+    EXPECT_EQ(ReadFile(env.home() + "outside/keep"), QByteArray("k"));
     DeleteFolderTree(env.home() + "missing/"); // nothing to do, no failure
     DeleteFolderTree(env.home());
     EXPECT_TRUE(QFileInfo::exists(env.home() + "outside/keep"));

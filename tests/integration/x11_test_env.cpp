@@ -1,61 +1,17 @@
 #include "integration/x11_test_env.h"
 
+#include "platform/x11/x11_windows.h"
 #include "support/wait.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMessageBox>
-#include <QStandardPaths>
-#include <QThread>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
 #include <gtest/gtest.h>
 
-PrivateXServer::PrivateXServer() : previousDisplay_(qgetenv("DISPLAY")) {
-    if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty()) {
-        ok_ = !previousDisplay_.isEmpty();
-        return;
-    }
-    // Xvfb picks a free display itself and names it on stdout once it accepts connections, so
-    // test programs started side by side never share a server.
-    server_.setProgram(QStringLiteral("Xvfb"));
-    server_.setArguments(
-        {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"});
-    server_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    server_.start();
-    if (!server_.waitForStarted(5000))
-        return;
-    QByteArray number;
-    QElapsedTimer waited;
-    waited.start();
-    while (!number.contains('\n') && waited.elapsed() < 15000 &&
-           server_.state() == QProcess::Running) {
-        server_.waitForReadyRead(500);
-        number += server_.readAllStandardOutput();
-    }
-    number = number.trimmed();
-    if (number.isEmpty())
-        return;
-    qputenv("DISPLAY", ":" + number);
-    ok_ = true;
-}
-
-PrivateXServer::~PrivateXServer() {
-    if (server_.state() != QProcess::NotRunning) {
-        server_.terminate();
-        if (!server_.waitForFinished(3000))
-            server_.kill();
-        server_.waitForFinished(1000);
-    }
-    if (previousDisplay_.isEmpty())
-        qunsetenv("DISPLAY");
-    else
-        qputenv("DISPLAY", previousDisplay_);
-}
-
-int RunTestsOnPrivateXServer(int argc, char** argv) {
-    PrivateXServer server;
+int RunTestsOnPrivateXServer(int argc, char** argv, PrivateDesktop::Kind kind) {
+    PrivateXServer server(kind);
     if (!server.ok()) {
         fprintf(stderr, "No X server for the tests.\n");
         return 1;
@@ -73,7 +29,10 @@ bool SetKeyboardLayout(const QString& layout) {
     return QProcess::execute(QStringLiteral("setxkbmap"), {"-layout", layout}) == 0;
 }
 
-TargetClient::TargetClient(const QString& windowClass, const QStringList& options) {
+TargetClient::TargetClient(const QString& windowClass, const QStringList& options)
+    : shown_(!options.contains(QStringLiteral("--iconic")) &&
+             !options.contains(QStringLiteral("--withdrawn")) &&
+             !options.contains(QStringLiteral("--refuse-focus"))) {
     QObject::connect(&process_, &QProcess::readyReadStandardOutput, [this] { Read(); });
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process_.start(QStringLiteral(GLIMMORA_TARGET_CLIENT),
@@ -83,6 +42,9 @@ TargetClient::TargetClient(const QString& windowClass, const QStringList& option
 TargetClient::~TargetClient() {
     process_.kill();
     process_.waitForFinished(3000);
+    // The X server lets go of the client's window and grabs once it sees the connection close.
+    if (window_)
+        WaitUntil([this] { return DescribeWindow(window_).frame.isEmpty(); }, 3000);
 }
 
 void TargetClient::Read() {
@@ -97,7 +59,13 @@ void TargetClient::Read() {
 }
 
 bool TargetClient::started(int ms) {
-    return WaitUntil([this] { return window_ != 0; }, ms);
+    if (!WaitUntil([this] { return window_ != 0; }, ms))
+        return false;
+    // The window manager gives a new window the focus a moment after it appears; a test that
+    // starts typing before would race it.
+    if (shown_ && DesktopHasWindowManager())
+        WaitUntil([this] { return WindowHasInputFocus(window_); }, 3000);
+    return true;
 }
 
 bool TargetClient::waitForLine(const QString& line, int ms) {

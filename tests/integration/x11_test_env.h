@@ -1,32 +1,20 @@
 #pragma once
+#include "support/desktop.h"
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <memory>
 
-// An Xvfb server of the test program's own (started without server reset, so keyboard maps set
-// with setxkbmap stay), so that changing the keyboard layout or the focus cannot disturb other
-// test programs. DISPLAY points at it while the object lives. When Xvfb is not installed the
-// display that the environment gives is used.
-class PrivateXServer {
-public:
-    PrivateXServer();
-    ~PrivateXServer();
-    PrivateXServer(const PrivateXServer&) = delete;
-    PrivateXServer& operator=(const PrivateXServer&) = delete;
+// The test program's own X server, with a window manager and a tray (support/desktop.h), so that
+// changing the keyboard layout or the focus cannot disturb other test programs.
+using PrivateXServer = PrivateDesktop;
 
-    bool ok() const { return ok_; }
-
-private:
-    QProcess server_;
-    QByteArray previousDisplay_;
-    bool ok_ = false;
-};
-
-// The main routine of a test program that needs a screen: starts a PrivateXServer, then a
-// QApplication on it, and runs the tests.
-int RunTestsOnPrivateXServer(int argc, char** argv);
+// The main routine of a test program that needs a screen: starts a PrivateXServer of the given
+// kind, then a QApplication on it, and runs the tests.
+int RunTestsOnPrivateXServer(
+    int argc, char** argv, PrivateDesktop::Kind kind = PrivateDesktop::Kind::WindowManagerAndTray);
 
 // Processes events until `done` holds or `ms` pass; returns `done()`.
 bool WaitUntil(const std::function<bool()>& done, int ms = 5000);
@@ -42,7 +30,8 @@ public:
     TargetClient(const TargetClient&) = delete;
     TargetClient& operator=(const TargetClient&) = delete;
 
-    // Waits for the client's window (READY); false when it did not come.
+    // Waits for the client's window (READY), and for the focus that a window manager gives a new
+    // window; false when the window did not come.
     bool started(int ms = 5000);
     quint64 window() const { return window_; }
 
@@ -62,6 +51,7 @@ private:
     QByteArray pending_;
     QStringList lines_;
     quint64 window_ = 0;
+    bool shown_ = true; // started neither minimised nor withdrawn, and takes the focus
 };
 
 // Closes every modal dialog that opens while it lives and keeps the texts they showed.

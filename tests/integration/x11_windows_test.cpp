@@ -1,8 +1,10 @@
-#include "platform/x11_windows.h"
+#include "platform/x11/x11_windows.h"
 
 #include "integration/key_sequence.h"
+#include "integration/target_window.h"
 #include "integration/x11_test_env.h"
-#include "platform/global_hotkey.h"
+#include "platform/x11/global_hotkey.h"
+#include "platform/x11/x11_desktop.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -10,6 +12,8 @@
 #include <memory>
 
 namespace {
+
+X11Desktop desktop;
 
 // Sends keys through the XTest extension from another client, as a user's keyboard would.
 void PressKeysExternally(const QStringList& keys) {
@@ -21,34 +25,35 @@ void PressKeysExternally(const QStringList& keys) {
 TEST(FindWindowByClass, MatchesClassOrInstanceWithoutRegardToCase) {
     TargetClient client(QStringLiteral("MailWriter"), {"--instance", "writer-main"});
     ASSERT_TRUE(client.started());
-    EXPECT_EQ(FindWindowByClass("MailWriter"), client.window());
-    EXPECT_EQ(FindWindowByClass("MAILWRITER"), client.window());
-    EXPECT_EQ(FindWindowByClass("Writer-Main"), client.window());
-    EXPECT_EQ(FindWindowByClass("MailWrite"), 0u);
-    EXPECT_EQ(FindWindowByClass(""), 0u);
+    EXPECT_EQ(FindTopLevelWindowByClass("MailWriter"), client.window());
+    EXPECT_EQ(FindTopLevelWindowByClass("MAILWRITER"), client.window());
+    EXPECT_EQ(FindTopLevelWindowByClass("Writer-Main"), client.window());
+    EXPECT_EQ(FindTopLevelWindowByClass("MailWrite"), 0u);
+    EXPECT_EQ(FindTopLevelWindowByClass(""), 0u);
 }
 
 TEST(FindWindowByClass, OnlyTheFirst255CharactersCount) {
     const QByteArray longName(255, 'K');
     TargetClient client(QString::fromLatin1(longName));
     ASSERT_TRUE(client.started());
-    EXPECT_EQ(FindWindowByClass(longName + "tail that the platform never sees"), client.window());
-    EXPECT_EQ(FindWindowByClass(longName.left(254)), 0u);
+    EXPECT_EQ(FindTopLevelWindowByClass(longName + "tail that the platform never sees"),
+              client.window());
+    EXPECT_EQ(FindTopLevelWindowByClass(longName.left(254)), 0u);
 }
 
 TEST(FindWindowByClass, TopmostOfSeveralAndNeverAHiddenWindow) {
     TargetClient hidden(QStringLiteral("Twin"), {"--withdrawn"});
     ASSERT_TRUE(hidden.started());
-    EXPECT_EQ(FindWindowByClass("Twin"), 0u);
+    EXPECT_EQ(FindTopLevelWindowByClass("Twin"), 0u);
 
     TargetClient first(QStringLiteral("Twin"));
     ASSERT_TRUE(first.started());
     TargetClient second(QStringLiteral("Twin"));
     ASSERT_TRUE(second.started());
     ASSERT_TRUE(second.waitForLine("MAPPED"));
-    EXPECT_EQ(FindWindowByClass("Twin"), second.window());
+    EXPECT_EQ(FindTopLevelWindowByClass("Twin"), second.window());
     BringTopLevelWindowToTop(first.window());
-    EXPECT_EQ(FindWindowByClass("Twin"), first.window());
+    EXPECT_EQ(FindTopLevelWindowByClass("Twin"), first.window());
 }
 
 TEST(ActivateWindow, BringsAWindowForwardWithTheFocus) {
@@ -56,18 +61,18 @@ TEST(ActivateWindow, BringsAWindowForwardWithTheFocus) {
     TargetClient b(QStringLiteral("FocusB"));
     ASSERT_TRUE(a->started());
     ASSERT_TRUE(b.started());
-    ActivateWindow(a->window());
+    ActivateWindow(desktop, a->window());
     EXPECT_TRUE(WindowHasInputFocus(a->window()));
     EXPECT_TRUE(a->waitForLine("FOCUS in"));
-    ActivateWindow(b.window());
+    ActivateWindow(desktop, b.window());
     EXPECT_TRUE(WindowHasInputFocus(b.window()));
     EXPECT_FALSE(WindowHasInputFocus(a->window()));
     EXPECT_FALSE(IsWindowIconic(b.window()));
     // A window that has gone away is no error.
     const NativeWindow gone = a->window();
     a.reset();
-    WaitUntil([&] { return FindWindowByClass("FocusA") == 0; });
-    ActivateWindow(gone);
+    WaitUntil([&] { return FindTopLevelWindowByClass("FocusA") == 0; });
+    ActivateWindow(desktop, gone);
     EXPECT_FALSE(WindowHasInputFocus(gone));
     EXPECT_FALSE(IsWindowIconic(gone));
 }
@@ -75,9 +80,9 @@ TEST(ActivateWindow, BringsAWindowForwardWithTheFocus) {
 TEST(ActivateWindow, RestoresAMinimisedWindow) {
     TargetClient client(QStringLiteral("Sleeper"), {"--iconic"});
     ASSERT_TRUE(client.started());
-    EXPECT_EQ(FindWindowByClass("sleeper"), client.window());
+    EXPECT_EQ(FindTopLevelWindowByClass("sleeper"), client.window());
     ASSERT_TRUE(IsWindowIconic(client.window()));
-    ActivateWindow(client.window());
+    ActivateWindow(desktop, client.window());
     EXPECT_TRUE(client.waitForLine("MAPPED"));
     EXPECT_TRUE(client.waitForLine("FOCUS in"));
     EXPECT_FALSE(IsWindowIconic(client.window()));
@@ -88,7 +93,7 @@ TEST(ActivateWindow, HiddenStateCountsAsMinimised) {
     ASSERT_TRUE(client.started());
     ASSERT_TRUE(client.waitForLine("MAPPED"));
     EXPECT_TRUE(IsWindowIconic(client.window()));
-    ActivateWindow(client.window());
+    ActivateWindow(desktop, client.window());
     EXPECT_TRUE(client.waitForLine("FOCUS in"));
 }
 
@@ -104,16 +109,16 @@ TEST(WithWindowManager, StackingListDecidesAndActivationGoesThroughTheManager) {
     {
         TargetClient manager(QString(), {"--stand-in-wm", stack});
         ASSERT_TRUE(manager.waitForLine("WM READY"));
-        EXPECT_EQ(FindWindowByClass("managed"), lower.window());
-        ActivateWindow(upper.window());
+        EXPECT_EQ(FindTopLevelWindowByClass("managed"), lower.window());
+        ActivateWindow(desktop, upper.window());
         EXPECT_TRUE(
             manager.waitForLine(QStringLiteral("WM ACTIVATE 0x%1").arg(upper.window(), 0, 16)));
         EXPECT_TRUE(WindowHasInputFocus(upper.window()));
-        EXPECT_EQ(FindWindowByClass("managed"), upper.window());
+        EXPECT_EQ(FindTopLevelWindowByClass("managed"), upper.window());
     }
     // A manager that has gone leaves its announcement behind: the X stacking order counts again
     // (the activation raised `upper` there too).
-    EXPECT_TRUE(WaitUntil([&] { return FindWindowByClass("managed") == upper.window(); }));
+    EXPECT_TRUE(WaitUntil([&] { return FindTopLevelWindowByClass("managed") == upper.window(); }));
 }
 
 TEST(GlobalHotKey, CtrlAltSActivatesAlsoWithCapsLock) {
@@ -147,8 +152,25 @@ TEST(GlobalHotKey, KeyIsFreeAgainAfterDestruction) {
     EXPECT_TRUE(other.waitForLine("GRABBED"));
 }
 
+// The X11 key sink's end of a sequence releases what the definition left held.
+TEST(X11KeySink, ModifierLeftPressedByTheDefinitionIsReleased) {
+    TargetClient client(QStringLiteral("HeldModifiers"));
+    ASSERT_TRUE(client.started());
+    ActivateWindow(desktop, client.window());
+    SendKeySequence(desktop, QByteArray("\xFC\xFEx", 3)); // Ctrl and Alt down, x, never released
+    ASSERT_TRUE(WaitUntil([&] { return client.keys().size() >= 6; }));
+    QStringList names;
+    for (const QStringList& key : client.keys())
+        names.append(key[0] + ' ' + key[1]);
+    const QStringList expected = {"press Control_L", "press Alt_L",   "press x",
+                                  "release x",       "release Alt_L", "release Control_L"};
+    EXPECT_EQ(names, expected);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    return RunTestsOnPrivateXServer(argc, argv);
+    // The window helpers' own cases: on the bare X server, with a stand-in manager where one is
+    // wanted; the insertion suites exercise them under openbox.
+    return RunTestsOnPrivateXServer(argc, argv, PrivateDesktop::Kind::Bare);
 }

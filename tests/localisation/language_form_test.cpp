@@ -1,5 +1,5 @@
 // The language chooser of the first start, shown modally on a real display.
-#include "localisation/language_form.h"
+#include "dialogs/language_form.h"
 
 #include "dialogs/window_test_support.h"
 #include "localisation/translation_table.h"

@@ -143,6 +143,23 @@ TEST_F(LanguageTest, LanguageWithoutHelpGetsTheHelpOfLanguageZero) {
     EXPECT_FALSE(QFileInfo::exists(data() + "Glimmora.chm"));
 }
 
+TEST_F(LanguageTest, SwitchOnAFullDiskKeepsTheOldTranslationAndHelpWhole) {
+    ShipLanguages({"English", "Deutsch"});
+    WriteFile(program() + "Glimmora.c01", "help 1");
+    SmallFileSystem disk(data(), "256k");
+    if (!disk.mounted())
+        GTEST_SKIP() << kNoMountMessage;
+    WriteFile(data() + "Glimmora.def", LanguageFile("English"));
+    WriteFile(data() + "Glimmora.chm", "help 0");
+    ASSERT_TRUE(disk.fill());
+
+    SwitchLanguage("Deutsch");
+    // Never deleted first: the files of the old language stay until new ones replace them.
+    EXPECT_EQ(ReadFile(data() + "Glimmora.def"), LanguageFile("English"));
+    EXPECT_EQ(ReadFile(data() + "Glimmora.chm"), QByteArray("help 0"));
+    EXPECT_EQ(GetText(0), QStringLiteral("English"));
+}
+
 TEST_F(LanguageTest, NumberIsStoredOnlyWhenTheSettingsFileExists) {
     ShipLanguages({"English", "Deutsch"});
     QDir().mkpath(data());

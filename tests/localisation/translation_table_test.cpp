@@ -75,6 +75,22 @@ TEST(TranslationFile, HeaderAboveTheTableIsDroppedWithItsEntry) {
     EXPECT_EQ(first.firstText(), QByteArray("English"));
 }
 
+TEST(TranslationFile, AnEndlessTextIsCutWithoutSplittingACharacter) {
+    // Ten megabytes in one line: shown in a label, the whole of it froze the windows.
+    const qsizetype limit = AbTrans2::kLongestText;
+    const QByteArray endless(10'000'000, 'x');
+    const QByteArray nearlyFull = QByteArray(limit - 1, 'a') + "\xC3\xA4"; // "ä" across the cut
+    const AbTrans2 t = Load("[2]\r\n" + endless + "\r\nsecond line\r\n[3]\r\n" + nearlyFull +
+                            "\r\n[4]\r\nnext\r\n[END]\r\n");
+    EXPECT_EQ(t.text(2), endless.left(limit));
+    EXPECT_EQ(t.text(3), QByteArray(limit - 1, 'a'));
+    EXPECT_EQ(t.text(4), QByteArray("next"));
+
+    TempHome env;
+    WriteFile(env.programDir() + "Glimmora.t00", endless + "\r\n" + endless + "\r\n[END]\r\n");
+    EXPECT_EQ(GetLanguageName(0), QString(limit, u'x'));
+}
+
 TEST(TranslationTable, LoadsTheActiveFileFromTheDataFolderFirst) {
     TempHome env;
     CreateTranslationTable("Glimmora");

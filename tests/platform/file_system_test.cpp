@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 #include <pwd.h>
@@ -13,25 +12,6 @@
 #include <unistd.h>
 
 namespace {
-
-bool Mount(const QString& folder) {
-    return QProcess::execute(QStringLiteral("mount"),
-                             {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("none"),
-                              folder}) == 0;
-}
-
-// Unmounts when the test ends, whichever way it ends, so that the temporary folder can go.
-struct MountedTmpfs {
-    explicit MountedTmpfs(const QString& folder) : folder(folder), mounted(Mount(folder)) {}
-    ~MountedTmpfs() { unmount(); }
-    void unmount() {
-        if (mounted)
-            QProcess::execute(QStringLiteral("umount"), {folder});
-        mounted = false;
-    }
-    QString folder;
-    bool mounted;
-};
 
 TEST(ResolvePath, FindsEveryComponentWithoutRegardToCase) {
     TempHome env;
@@ -69,6 +49,11 @@ TEST(MatchesMask, WildcardsIgnoreCase) {
     EXPECT_TRUE(MatchesMask("README", "*.*"));
     EXPECT_TRUE(MatchesMask("Glimmora", "glimmora.*"));
     EXPECT_TRUE(MatchesMask("", "*"));
+    // '?' is one character, also one outside the basic plane; such letters match in any case.
+    EXPECT_TRUE(MatchesMask(u"\U0001F600.png"_qs, "?.PNG"));
+    EXPECT_TRUE(MatchesMask(u"x\U0001F600\U0001F600y"_qs, "x??y"));
+    EXPECT_FALSE(MatchesMask(u"\U0001F600\U0001F600"_qs, "?"));
+    EXPECT_TRUE(MatchesMask(u"\U00010400.gif"_qs, u"*\U00010428.GIF"_qs));
 }
 
 TEST(ListMatching, FilesOnlyHiddenIncludedFolderFoundWithoutCase) {
@@ -116,6 +101,59 @@ TEST(WriteFileAtomic, ReplacesByRenameAndLeavesNoTemporaryFile) {
     EXPECT_FALSE(ReadFileBytes(env.home()).has_value()); // a folder is no file
 }
 
+TEST(ReplaceFileUnsynced, ReplacesByRenameAndLeavesNoTemporaryFile) {
+    TempHome env;
+    const QString path = env.home() + "page.htm";
+    WriteFile(path, "old page");
+    ASSERT_EQ(::link(QFile::encodeName(path).constData(),
+                     QFile::encodeName(env.home() + "old.htm").constData()),
+              0);
+    ASSERT_TRUE(ReplaceFileUnsynced(env.home() + "PAGE.htm", "new"));
+    EXPECT_EQ(ReadFile(path), QByteArray("new"));
+    EXPECT_EQ(ReadFile(env.home() + "old.htm"), QByteArray("old page"));
+    EXPECT_EQ(QDir(env.home()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    EXPECT_FALSE(ReplaceFileUnsynced(env.home() + "missing/x.htm", "x"));
+    EXPECT_FALSE(QFile::exists(env.home() + "missing"));
+}
+
+TEST(WriteFileAtomic, OnAFullDiskWritesAndCopiesFailAndKeepTheOldFile) {
+    TempHome env;
+    const QString folder = env.home() + "small/";
+    SmallFileSystem disk(folder, "256k");
+    if (!disk.mounted())
+        GTEST_SKIP() << kNoMountMessage;
+    WriteFile(folder + "settings.ini", "old settings");
+    WriteFile(env.home() + "picture.png", "new picture");
+    ASSERT_TRUE(CanWriteInFolder(folder));
+    ASSERT_TRUE(disk.fill());
+
+    // Small writes are the treacherous ones: they wait in a buffer until the file is closed.
+    EXPECT_FALSE(CanWriteInFolder(folder));
+    EXPECT_FALSE(WriteFileAtomic(folder + "settings.ini", "new settings"));
+    EXPECT_FALSE(CopyFileAtomic(env.home() + "picture.png", folder + "settings.ini"));
+    EXPECT_EQ(ReadFile(folder + "settings.ini"), QByteArray("old settings"));
+    // No cut temporary file is left behind to take up room.
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              QStringList({"fill", "settings.ini"}));
+}
+
+TEST(ReadFileBytes, RefusesAFileBeyondSixteenMebibytesAndReportsItOnce) {
+    TempHome env;
+    const QString huge = env.home() + "huge.def";
+    {
+        QFile file(huge); // sparse: no room taken on the disk
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(kLargestReadableFile + 1));
+    }
+    EXPECT_FALSE(ReadFileBytes(huge).has_value());
+    EXPECT_FALSE(ReadFileBytes(huge).has_value());
+    const QList<RefusedFile> refused = TakeNewRefusedFiles();
+    ASSERT_EQ(refused.size(), 1);
+    EXPECT_EQ(refused[0].path, huge);
+    EXPECT_EQ(refused[0].reason, Refusal::TooLarge);
+    EXPECT_FALSE(ReadFileBytes(huge).has_value());
+    EXPECT_TRUE(TakeNewRefusedFiles().isEmpty()); // told once per run
+}
+
 TEST(RemoveFolderTree, RemovesReadOnlyEntriesAndNestedFolders) {
     TempHome env;
     const QString tree = env.home() + "tree/";
@@ -140,8 +178,10 @@ TEST(RemoveFolderTree, NeverFollowsLinksOutOfTheTree) {
     ASSERT_TRUE(QFile::link(env.home() + "keepfile.txt", tree + "linkfile"));
     ASSERT_TRUE(QFile::link(tree, env.home() + "treelink"));
 
-    // A link given as the folder is not followed.
-    EXPECT_FALSE(RemoveFolderTree(env.home() + "treelink"));
+    // A link given as the folder is not followed, however the path is spelled.
+    for (const char* spelling :
+         {"treelink", "treelink/", "treelink//", "treelink/.", "./treelink/"})
+        EXPECT_FALSE(RemoveFolderTree(env.home() + spelling)) << spelling;
     EXPECT_TRUE(QFileInfo::exists(tree + "x.txt"));
 
     EXPECT_TRUE(RemoveFolderTree(tree));
@@ -167,9 +207,9 @@ TEST(RemoveFolderTree, RefusesRootHomeAndMountPoints) {
 
     const QString tree = env.programDir() + "tree/";
     QDir().mkpath(tree + "mnt");
-    MountedTmpfs mount(tree + "mnt");
-    if (!mount.mounted)
-        GTEST_SKIP() << "mounting needs privileges this machine does not give";
+    SmallFileSystem mount(tree + "mnt");
+    if (!mount.mounted())
+        GTEST_SKIP() << kNoMountMessage;
     WriteFile(tree + "mnt/inside.txt", "in");
     EXPECT_TRUE(IsProtectedFolder(tree + "mnt"));
     EXPECT_FALSE(RemoveFolderTree(tree + "mnt"));

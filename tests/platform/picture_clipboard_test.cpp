@@ -91,6 +91,18 @@ TEST_F(PictureClipboardTest, PngKeepsItsOwnBytes) {
               QStringList{"data:image/png;base64," + QString::fromLatin1(png.toBase64())});
 }
 
+TEST_F(PictureClipboardTest, FileThatOnlyBeginsLikeAPngIsOfferedAsThePictureItDecodedTo) {
+    // Decodes, but not as PNG: its own bytes under the PNG type would paste as a broken picture.
+    const QString path = home.home() + "looks-like.gif";
+    WriteFile(path, QByteArray::fromBase64("iVBORw0K0AfcAAEBACwAAAAA0AfcBQACAkQBAQM="));
+    copy.Navigate(path);
+    ASSERT_TRUE(WaitLoaded(copy)) << copy.errorString().toStdString();
+    std::unique_ptr<QMimeData> data(copy.CreateMimeData());
+    ASSERT_TRUE(data);
+    EXPECT_NE(copy.originalMimeType(), "image/png");
+    EXPECT_EQ(QImage::fromData(data->data("image/png"), "PNG").size(), copy.image().size());
+}
+
 TEST_F(PictureClipboardTest, WhatIsNoPictureFailsWithAReason) {
     const QString text = home.home() + "notes.gif";
     WriteFile(text, "GIF89a but then nothing sensible");

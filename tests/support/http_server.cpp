@@ -1,10 +1,15 @@
 #include "support/http_server.h"
 
+#include <QFile>
 #include <QHostAddress>
 #include <QMetaObject>
 #include <QMutexLocker>
+#include <QProcess>
+#include <QSslConfiguration>
+#include <QSslServer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -27,15 +32,48 @@ QByteArray ReasonPhrase(int status) {
 
 } // namespace
 
-TestHttpServer::TestHttpServer() {
+const TestHttpServer::Identity& TestHttpServer::SelfSigned() {
+    static const Identity identity = [] {
+        Identity made;
+        QTemporaryDir dir;
+        QProcess openssl;
+        openssl.start("openssl",
+                      {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
+                       "-nodes", "-days", "2", "-subj", "/CN=127.0.0.1", "-addext",
+                       "subjectAltName=IP:127.0.0.1", "-keyout", dir.filePath("key.pem"), "-out",
+                       dir.filePath("cert.pem")});
+        if (!openssl.waitForFinished(30000) || openssl.exitCode() != 0)
+            return made;
+        QFile cert(dir.filePath("cert.pem")), key(dir.filePath("key.pem"));
+        if (cert.open(QIODevice::ReadOnly) && key.open(QIODevice::ReadOnly)) {
+            made.certificate = QSslCertificate(&cert);
+            made.key = QSslKey(&key, QSsl::Ec);
+        }
+        return made;
+    }();
+    return identity;
+}
+
+TestHttpServer::TestHttpServer(const Identity& tls) : tls_(!tls.certificate.isNull()) {
     context_ = new QObject;
     context_->moveToThread(&thread_);
     thread_.start();
     QMetaObject::invokeMethod(
         context_,
-        [this] {
-            server_ = new QTcpServer(context_);
-            QObject::connect(server_, &QTcpServer::newConnection, context_,
+        [this, tls] {
+            if (tls_) {
+                auto* secure = new QSslServer(context_);
+                QSslConfiguration config = QSslConfiguration::defaultConfiguration();
+                config.setLocalCertificate(tls.certificate);
+                config.setPrivateKey(tls.key);
+                config.setPeerVerifyMode(QSslSocket::VerifyNone);
+                secure->setSslConfiguration(config);
+                server_ = secure;
+            } else {
+                server_ = new QTcpServer(context_);
+            }
+            // Announced once a connection is ready, after the handshake for https.
+            QObject::connect(server_, &QTcpServer::pendingConnectionAvailable, context_,
                              [this] { onConnection(); });
             if (server_->listen(QHostAddress::LocalHost, 0))
                 port_ = server_->serverPort();
@@ -53,7 +91,7 @@ TestHttpServer::~TestHttpServer() {
 }
 
 QString TestHttpServer::url(const QString& path) const {
-    return QStringLiteral("http://127.0.0.1:%1%2").arg(port_).arg(path);
+    return QStringLiteral("%1://127.0.0.1:%2%3").arg(tls_ ? "https" : "http").arg(port_).arg(path);
 }
 
 void TestHttpServer::serve(const QString& path, const Answer& answer) {
@@ -101,6 +139,8 @@ void TestHttpServer::onConnection() {
         QObject::connect(socket, &QTcpSocket::readyRead, socket,
                          [this, socket] { onReadable(socket); });
         QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        if (socket->bytesAvailable() > 0) // the request came with the end of the handshake
+            onReadable(socket);
     }
 }
 

@@ -2,6 +2,8 @@
 #include <QByteArray>
 #include <QHash>
 #include <QMutex>
+#include <QSslCertificate>
+#include <QSslKey>
 #include <QString>
 #include <QThread>
 
@@ -10,9 +12,18 @@ class QTcpSocket;
 
 // A real HTTP/1.1 server on 127.0.0.1 (a free port) for tests. It runs in a thread of its own, so
 // it answers even while the code under test blocks or runs nested event loops. Each connection
-// gets one answer and is then closed. Paths without an answer get a 404 page.
+// gets one answer and is then closed. Paths without an answer get a 404 page. Given a certificate
+// and key it speaks https instead.
 class TestHttpServer {
 public:
+    struct Identity {
+        QSslCertificate certificate;
+        QSslKey key;
+    };
+    // A self-signed certificate for 127.0.0.1, made with openssl once per test program. Nothing
+    // trusts it unless a test adds it to the default TLS configuration.
+    static const Identity& SelfSigned();
+
     struct Answer {
         int status = 200;
         QByteArray body;
@@ -25,7 +36,7 @@ public:
         QByteArray location;        // Location header (redirects)
     };
 
-    TestHttpServer();
+    explicit TestHttpServer(const Identity& tls = Identity());
     ~TestHttpServer();
     TestHttpServer(const TestHttpServer&) = delete;
     TestHttpServer& operator=(const TestHttpServer&) = delete;
@@ -51,6 +62,7 @@ private:
     QThread thread_;
     QObject* context_ = nullptr; // lives in thread_
     QTcpServer* server_ = nullptr;
+    bool tls_ = false;
     quint16 port_ = 0;
     mutable QMutex mutex_;
     QHash<QString, Answer> answers_;

@@ -4,21 +4,24 @@
 //   READY 0x<window>                  the window exists (mapped, or withdrawn when --iconic)
 //   MAPPED | UNMAPPED | FOCUS in|out
 //   KEY press|release <keysym name> <state in hex> <XKB key name> <server time in ms>
-//   PASTE targets <t1,t2,...>         on Ctrl+V (the key named v, or the key where a US keyboard
-//                                     has V, as toolkits read shortcuts): what the clipboard
-//                                     offers, then
+//   PASTE targets <t1,t2,...>         on Ctrl+V (the keysym v, whichever key carries it, as GTK
+//                                     and Firefox match shortcuts): what the clipboard offers, then
 //   PASTE png <w>x<h> | PASTE png none
 //   PASTE html <img count> <data type> <sha1 of the decoded data> <file url 0|1>
 //   PASTE gif <sha1> | PASTE gif none
 //   PASTE done
 //
 // Usage: glimmora_target_client --class NAME [--instance NAME] [--iconic | --withdrawn]
-//                               [--hidden-state] [--grab-ctrl-alt-s] [--lifetime SECONDS]
+//                               [--hidden-state] [--grab-ctrl-alt-s] [--refuse-focus]
+//                               [--lifetime SECONDS]
 // With --iconic the window starts minimised; without a window manager the client keeps its own
 // WM_STATE, as the missing manager would. --withdrawn never maps the window (a program's hidden
 // window). --hidden-state marks the shown window _NET_WM_STATE_HIDDEN, as a window manager marks
 // a minimised window. --grab-ctrl-alt-s holds that key combination on the root window, as another
 // program holding the hot key would (GRABBED is written once the server has taken the grab).
+// --refuse-focus marks the window as taking no keyboard input (ICCCM input hint false), hands the
+// focus to the pointer's window and rests the pointer on itself, so that keys typed regardless
+// of the focus still reach it.
 //
 // glimmora_target_client --stand-in-wm 0x<bottom>,...,0x<top> acts as the part of a window
 // manager that the program relies on: it announces itself (_NET_SUPPORTING_WM_CHECK), publishes
@@ -174,7 +177,7 @@ int RunStandInWindowManager(Display* display, const std::string& windows) {
 
 int main(int argc, char** argv) {
     std::string className = "GlimmoraTarget", instance;
-    bool iconic = false, withdrawn = false, grab = false, hiddenState = false;
+    bool iconic = false, withdrawn = false, grab = false, hiddenState = false, refuseFocus = false;
     std::string standInWm;
     unsigned lifetime = 120;
     for (int i = 1; i < argc; ++i) {
@@ -191,6 +194,8 @@ int main(int argc, char** argv) {
             hiddenState = true;
         else if (arg == "--grab-ctrl-alt-s")
             grab = true;
+        else if (arg == "--refuse-focus")
+            refuseFocus = true;
         else if (arg == "--stand-in-wm" && i + 1 < argc)
             standInWm = argv[++i];
         else if (arg == "--lifetime" && i + 1 < argc)
@@ -217,7 +222,7 @@ int main(int argc, char** argv) {
     XStoreName(display, window, ("target " + className).c_str());
     XWMHints wmHints{};
     wmHints.flags = InputHint | StateHint;
-    wmHints.input = True;
+    wmHints.input = refuseFocus ? False : True;
     wmHints.initial_state = iconic ? IconicState : NormalState;
     XSetWMHints(display, window, &wmHints);
     XSelectInput(display, window,
@@ -228,6 +233,11 @@ int main(int argc, char** argv) {
         SetWmState(display, window, IconicState);
     } else if (!withdrawn) {
         XMapWindow(display, window);
+    }
+    if (refuseFocus) {
+        XSync(display, False);
+        XWarpPointer(display, None, window, 0, 0, 0, 0, 160, 100);
+        XSetInputFocus(display, PointerRoot, RevertToPointerRoot, CurrentTime);
     }
     if (hiddenState) {
         const Atom hidden = XInternAtom(display, "_NET_WM_STATE_HIDDEN", False);
@@ -280,7 +290,7 @@ int main(int argc, char** argv) {
                 (name ? name : "NoSymbol") + " " + state + " " + key + " " +
                 std::to_string(event.xkey.time));
             if (event.type == KeyPress && (event.xkey.state & ControlMask) &&
-                (keysym == XK_v || keysym == XK_V || key == "AB04"))
+                (keysym == XK_v || keysym == XK_V))
                 ReportPaste();
             break;
         }

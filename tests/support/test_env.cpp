@@ -7,6 +7,11 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
 namespace {
 const char* const kVars[] = {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"};
 }
@@ -44,12 +49,24 @@ TempHome::~TempHome() {
     SetProgramFolder(saved_->programFolder);
 }
 
-QString TempHome::home() const { return dir_.path() + "/"; }
-QString TempHome::dataHome() const { return home() + ".local/share/"; }
-QString TempHome::configHome() const { return home() + ".config/"; }
-QString TempHome::runtimeDir() const { return home() + "run/"; }
-QString TempHome::programDir() const { return program_.path() + "/"; }
-QString TempHome::userData() const { return dataHome() + "Orvandeck/Glimmora/"; }
+QString TempHome::home() const {
+    return dir_.path() + "/";
+}
+QString TempHome::dataHome() const {
+    return home() + ".local/share/";
+}
+QString TempHome::configHome() const {
+    return home() + ".config/";
+}
+QString TempHome::runtimeDir() const {
+    return home() + "run/";
+}
+QString TempHome::programDir() const {
+    return program_.path() + "/";
+}
+QString TempHome::userData() const {
+    return dataHome() + "Orvandeck/Glimmora/";
+}
 
 void WriteFile(const QString& path, const QByteArray& data) {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -73,4 +90,42 @@ QString BuiltProgramDir() {
 QString SourceDir() {
     QString dir = qEnvironmentVariable("GLIMMORA_SOURCE_DIR");
     return dir.endsWith('/') ? dir : dir + "/";
+}
+
+SmallFileSystem::SmallFileSystem(const QString& folder, const QByteArray& size) : folder_(folder) {
+    QDir().mkpath(folder);
+    const QByteArray options = "size=" + size;
+    mounted_ = ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0,
+                       options.constData()) == 0;
+}
+
+SmallFileSystem::~SmallFileSystem() {
+    unmount();
+}
+
+void SmallFileSystem::unmount() {
+    // Lazily: a program under test may still hold a file open in it.
+    if (mounted_)
+        ::umount2(QFile::encodeName(folder_).constData(), MNT_DETACH);
+    mounted_ = false;
+}
+
+bool SmallFileSystem::fill() {
+    const QByteArray path = QFile::encodeName(folder_ + "/fill");
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    const QByteArray block(64 * 1024, 'f');
+    ssize_t written = 0;
+    do
+        written = ::write(fd, block.constData(), size_t(block.size()));
+    while (written > 0);
+    const bool full = errno == ENOSPC;
+    ::close(fd);
+    return full;
+}
+
+bool SmallFileSystem::makeReadOnly() {
+    return ::mount(nullptr, QFile::encodeName(folder_).constData(), nullptr, MS_REMOUNT | MS_RDONLY,
+                   nullptr) == 0;
 }

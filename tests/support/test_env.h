@@ -35,3 +35,26 @@ QByteArray ReadFile(const QString& path);
 // The built program folder (beside the glimmora executable) and the source tree, from CTest.
 QString BuiltProgramDir();
 QString SourceDir();
+
+// A small tmpfs of its own mounted on `folder` (created when missing) for one test, so that a full
+// disk or a read-only folder is a real one. Where this machine does not allow mounting, mounted()
+// is false and the test skips with kNoMountMessage. Unmounted when the object goes.
+class SmallFileSystem {
+public:
+    explicit SmallFileSystem(const QString& folder, const QByteArray& size = "1m");
+    ~SmallFileSystem();
+    SmallFileSystem(const SmallFileSystem&) = delete;
+    SmallFileSystem& operator=(const SmallFileSystem&) = delete;
+
+    bool mounted() const { return mounted_; }
+    void unmount();
+    // Takes up every free byte with one file, "fill" in the folder.
+    bool fill();
+    bool makeReadOnly();
+
+private:
+    QString folder_;
+    bool mounted_ = false;
+};
+inline constexpr const char* kNoMountMessage =
+    "mounting a file system needs privileges this machine does not give";

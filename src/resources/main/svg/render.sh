@@ -4,7 +4,7 @@
 set -e
 cd "$(dirname "$0")"
 for glyph in add-picture add-category remove settings information help quit homepage \
-    balloon favourites favourite-add; do
+    balloon favourites favourite-add search recent; do
     rsvg-convert -w 32 -h 32 "$glyph.svg" -o "../$glyph.png"
 done
 for picture in header info tray-wink; do

@@ -1,10 +1,18 @@
-#include "platform/key_synth.h"
+#include "platform/x11/x11_desktop.h"
+
+#include "platform/x11/x11_windows.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
 
 // Xlib last: its macros (Status, Bool) break Qt headers included after it.
-#include "platform/x11_support.h"
+#include "platform/x11/x11_support.h"
 #include <X11/XKBlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstring>
@@ -76,22 +84,44 @@ KeySym KeysymOfVirtualKey(std::uint8_t key) {
     }
 }
 
+// A program reads a changed keyboard map only when it handles the key event, which may be well
+// after the server delivered it: a key lent for the moment keeps its keysym until the focused
+// program has caught up, at most this long...
+constexpr int kCatchUpLimitMs = 2000;
+// ...or, for a program that cannot tell, this long.
+constexpr int kBindingSettleMs = 300;
+
+void ProcessEventsFor(int ms) {
+    QElapsedTimer waited;
+    waited.start();
+    do {
+        if (QCoreApplication::instance())
+            QCoreApplication::processEvents();
+        QThread::msleep(2);
+    } while (waited.elapsed() < ms);
+}
+
 // Where a keysym sits in the keyboard map: the key, the group that holds it and the modifiers
-// that select its level.
+// that select its level. `binding` names the spare key binding the key needs first, or -1.
 struct KeyPlace {
     KeyCode keycode = 0;
     int group = 0;
     unsigned int mods = 0;
+    int binding = -1;
+};
+
+// A keysym the map lacks, lent a key that has no symbols: its lower and upper case on the first
+// two levels, so that Shift selects the upper case as on any letter key.
+struct SpareBinding {
+    KeyCode keycode = 0;
+    KeySym lower = NoSymbol;
+    KeySym upper = NoSymbol;
+    bool active = false;
 };
 
 class X11KeySink final : public KeySink {
 public:
-    ~X11KeySink() override {
-        if (held_.empty() && !groupSwitched_)
-            FreeMap();
-        else
-            endSequence();
-    }
+    ~X11KeySink() override { endSequence(); }
 
     void beginSequence() override {
         endSequence();
@@ -99,9 +129,9 @@ public:
         if (!display_)
             return;
         // The user may switch layouts between two insertions: read the map every time.
-        xkb_ = XkbGetMap(display_, XkbKeyTypesMask | XkbKeySymsMask, XkbUseCoreKbd);
-        if (xkb_)
-            XkbGetNames(display_, XkbKeyNamesMask, xkb_);
+        xkb_ = XkbGetMap(display_, XkbKeyTypesMask | XkbKeySymsMask | XkbModifierMapMask,
+                         XkbUseCoreKbd);
+        FindSpareKeys();
         XkbStateRec state{};
         if (XkbGetState(display_, XkbUseCoreKbd, &state) == Success) {
             activeGroup_ = state.group;
@@ -114,15 +144,18 @@ public:
     void endSequence() override {
         if (!display_)
             return;
-        X11ErrorGuard guard(display_);
-        for (auto it = held_.rbegin(); it != held_.rend(); ++it)
-            XTestFakeKeyEvent(display_, *it, False, CurrentTime);
-        held_.clear();
-        if (groupSwitched_) {
-            XkbLockGroup(display_, XkbUseCoreKbd, lockedGroup_);
-            groupSwitched_ = false;
+        {
+            X11ErrorGuard guard(display_);
+            for (auto it = held_.rbegin(); it != held_.rend(); ++it)
+                XTestFakeKeyEvent(display_, *it, False, CurrentTime);
+            held_.clear();
+            if (groupSwitched_) {
+                XkbLockGroup(display_, XkbUseCoreKbd, lockedGroup_);
+                groupSwitched_ = false;
+            }
+            XFlush(display_);
         }
-        XFlush(display_);
+        RestoreSpareKeys();
         FreeMap();
         display_ = nullptr;
     }
@@ -131,6 +164,8 @@ public:
         auto place = PlaceOfVirtualKey(key);
         if (!place || !display_)
             return;
+        if (place->binding >= 0)
+            Bind(bindings_[static_cast<std::size_t>(place->binding)]);
         if (place->group != activeGroup_) {
             // The character lives in another layout group: lock that group for this key only.
             XkbLockGroup(display_, XkbUseCoreKbd, place->group);
@@ -256,7 +291,7 @@ private:
     }
 
     // The active group first; a keysym it lacks is taken from the first group that has it.
-    std::optional<KeyPlace> FindKeysym(KeySym keysym) const {
+    std::optional<KeyPlace> FindKeysym(KeySym keysym) {
         if (!xkb_ || !xkb_->map)
             return std::nullopt;
         if (auto place = FindInGroup(keysym, activeGroup_))
@@ -267,13 +302,69 @@ private:
             if (auto place = FindInGroup(keysym, group))
                 return place;
         }
-        // A letter that no group has (a Cyrillic-only map): its key on a US keyboard.
-        const bool upper = keysym >= XK_A && keysym <= XK_Z;
-        if (upper || (keysym >= XK_a && keysym <= XK_z)) {
-            if (KeyCode keycode = KeycodeOfUsLetterIn(xkb_, static_cast<char>(keysym)))
-                return KeyPlace{keycode, activeGroup_, upper ? ShiftMask : 0u};
+        // No group has it (a Latin letter on a Cyrillic-only map): programs match shortcuts by
+        // keysym, so the character is lent a spare key rather than sent where a US keyboard has it.
+        return SparePlace(keysym);
+    }
+
+    std::optional<KeyPlace> SparePlace(KeySym keysym) {
+        KeySym lower = NoSymbol, upper = NoSymbol;
+        XConvertCase(keysym, &lower, &upper);
+        const unsigned int mods = keysym != lower ? ShiftMask : 0u;
+        for (std::size_t i = 0; i < bindings_.size(); ++i) {
+            if (bindings_[i].lower == lower)
+                return KeyPlace{bindings_[i].keycode, activeGroup_, mods, static_cast<int>(i)};
         }
-        return std::nullopt;
+        if (bindings_.size() >= spareKeys_.size())
+            return std::nullopt;
+        bindings_.push_back({spareKeys_[bindings_.size()], lower, upper, false});
+        return KeyPlace{bindings_.back().keycode, activeGroup_, mods,
+                        static_cast<int>(bindings_.size() - 1)};
+    }
+
+    // Keys without any symbol and without a modifier: nothing types on them, so lending one for a
+    // moment changes nothing else. The highest first, as the least likely to exist on a keyboard.
+    void FindSpareKeys() {
+        spareKeys_.clear();
+        bindings_.clear();
+        if (!xkb_ || !xkb_->map)
+            return;
+        for (int code = xkb_->max_key_code; code >= xkb_->min_key_code && code > 8; --code) {
+            const auto keycode = static_cast<KeyCode>(code);
+            if (XkbKeyNumGroups(xkb_, keycode) == 0 &&
+                (!xkb_->map->modmap || xkb_->map->modmap[keycode] == 0))
+                spareKeys_.push_back(keycode);
+        }
+    }
+
+    void Bind(SpareBinding& binding) {
+        if (binding.active)
+            return;
+        KeySym symbols[2] = {binding.lower,
+                             binding.upper != binding.lower ? binding.upper : NoSymbol};
+        XChangeKeyboardMapping(display_, binding.keycode, 2, symbols, 1);
+        binding.active = true;
+    }
+
+    // Gives every lent key back its empty map, also when the sequence ended early.
+    void RestoreSpareKeys() {
+        bool anyActive = false;
+        for (const SpareBinding& binding : bindings_)
+            anyActive = anyActive || binding.active;
+        if (anyActive) {
+            if (!WaitForFocusedProgram(kCatchUpLimitMs))
+                ProcessEventsFor(kBindingSettleMs);
+            X11ErrorGuard guard(display_);
+            for (SpareBinding& binding : bindings_) {
+                if (!binding.active)
+                    continue;
+                KeySym none[2] = {NoSymbol, NoSymbol};
+                XChangeKeyboardMapping(display_, binding.keycode, 2, none, 1);
+                binding.active = false;
+            }
+            XFlush(display_);
+        }
+        bindings_.clear();
     }
 
     // Character keys get virtual-key numbers of their own for the length of one sequence:
@@ -337,6 +428,8 @@ private:
     std::vector<KeyCode> held_;
     std::array<std::optional<KeyPlace>, 256> characterKeys_{};
     std::size_t nextPoolIndex_ = 0;
+    std::vector<KeyCode> spareKeys_;
+    std::vector<SpareBinding> bindings_;
 };
 
 } // namespace

@@ -1,12 +1,16 @@
-#include "platform/x11_windows.h"
+#include "platform/x11/x11_windows.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QString>
+#include <QThread>
 
 // Xlib last: its macros (Status, Bool) break Qt headers included after it.
-#include "platform/x11_support.h"
+#include "platform/x11/x11_support.h"
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
+#include <algorithm>
 #include <atomic>
 #include <vector>
 
@@ -210,10 +214,54 @@ void RequestActivation(Display* display, Window window) {
                SubstructureRedirectMask | SubstructureNotifyMask, &event);
 }
 
+// ICCCM: a window whose WM_HINTS say "input false" takes no keyboard focus from others.
+bool RefusesInputFocus(Display* display, Window window) {
+    XWMHints* hints = XGetWMHints(display, window);
+    if (!hints)
+        return false;
+    const bool refuses = (hints->flags & InputHint) && !hints->input;
+    XFree(hints);
+    return refuses;
+}
+
+// What a window manager would do to focus the window, for when none runs.
 void FocusIfViewable(Display* display, Window window) {
     XWindowAttributes attributes;
-    if (XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable)
+    if (XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable &&
+        !RefusesInputFocus(display, window))
         XSetInputFocus(display, window, RevertToParent, CurrentTime);
+}
+
+// The window that has the keyboard focus, or the nearest of its ancestors that names its window
+// protocols (the program's top-level window); 0 when none does.
+Window FocusedClient(Display* display) {
+    Window window = 0;
+    int revert = 0;
+    XGetInputFocus(display, &window, &revert);
+    const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
+    const Window root = DefaultRootWindow(display);
+    for (int depth = 0; depth < 64 && window > PointerRoot && window != root; ++depth) {
+        Atom type = None;
+        int format = 0;
+        unsigned long count = 0, rest = 0;
+        unsigned char* data = nullptr;
+        if (XGetWindowProperty(display, window, protocols, 0, 0, False, AnyPropertyType, &type,
+                               &format, &count, &rest, &data) == Success) {
+            if (data)
+                XFree(data);
+            if (type != None)
+                return window;
+        }
+        Window rootReturn = 0, parent = 0;
+        Window* children = nullptr;
+        unsigned int n = 0;
+        if (!XQueryTree(display, window, &rootReturn, &parent, &children, &n))
+            return 0;
+        if (children)
+            XFree(children);
+        window = parent;
+    }
+    return 0;
 }
 
 } // namespace
@@ -308,4 +356,168 @@ bool WindowHasInputFocus(NativeWindow window) {
         focus = parent;
     }
     return false;
+}
+
+bool WaitForFocusedProgram(int limitMs) {
+    Display* display = X11Display();
+    if (!display)
+        return false;
+    XSync(display, False); // what was sent so far is on its way before the ping
+    Display* own = XOpenDisplay(DisplayString(display));
+    if (!own)
+        return false;
+    bool answered = false;
+    const Window client = FocusedClient(own);
+    const Atom protocols = XInternAtom(own, "WM_PROTOCOLS", False);
+    const Atom ping = XInternAtom(own, "_NET_WM_PING", False);
+    Atom* supported = nullptr;
+    int count = 0;
+    bool pings = false;
+    if (client && XGetWMProtocols(own, client, &supported, &count)) {
+        pings = std::find(supported, supported + count, ping) != supported + count;
+        XFree(supported);
+    }
+    if (pings) {
+        const Window root = DefaultRootWindow(own);
+        // The answer goes to the root window, where a window manager (and we) listen for it.
+        XSelectInput(own, root, SubstructureNotifyMask);
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = client;
+        event.xclient.message_type = protocols;
+        event.xclient.format = 32;
+        event.xclient.data.l[0] = static_cast<long>(ping);
+        event.xclient.data.l[1] = CurrentTime;
+        event.xclient.data.l[2] = static_cast<long>(client);
+        XSendEvent(own, client, False, NoEventMask, &event);
+        XFlush(own);
+        QElapsedTimer waited;
+        waited.start();
+        while (!answered && waited.elapsed() < limitMs) {
+            while (!answered && XPending(own)) {
+                XNextEvent(own, &event);
+                answered = event.type == ClientMessage && event.xclient.message_type == protocols &&
+                           static_cast<Atom>(event.xclient.data.l[0]) == ping &&
+                           static_cast<Window>(event.xclient.data.l[2]) == client;
+            }
+            if (!answered) {
+                QCoreApplication::processEvents();
+                QThread::msleep(2);
+            }
+        }
+    }
+    XCloseDisplay(own);
+    return answered;
+}
+
+QRect TopLevelFrameGeometry(NativeWindow window) {
+    Display* display = X11Display();
+    if (!display || !window)
+        return {};
+    X11ErrorGuard guard(display);
+    // A reparenting window manager puts the client into a frame, a child of the root window.
+    Window outer = window;
+    for (int depth = 0; depth < 16; ++depth) {
+        Window root = 0, parent = 0;
+        Window* children = nullptr;
+        unsigned int count = 0;
+        if (!XQueryTree(display, outer, &root, &parent, &children, &count))
+            return {};
+        if (children)
+            XFree(children);
+        if (parent == root || !parent)
+            break;
+        outer = parent;
+    }
+    Window root = 0;
+    int x = 0, y = 0;
+    unsigned int width = 0, height = 0, border = 0, depth = 0;
+    if (!XGetGeometry(display, outer, &root, &x, &y, &width, &height, &border, &depth))
+        return {};
+    return QRect(x, y, int(width + 2 * border), int(height + 2 * border));
+}
+
+QRect WindowGeometryOnScreen(NativeWindow window) {
+    Display* display = X11Display();
+    if (!display || !window)
+        return {};
+    X11ErrorGuard guard(display);
+    Window root = 0, child = 0;
+    int x = 0, y = 0, rootX = 0, rootY = 0;
+    unsigned int width = 0, height = 0, border = 0, depth = 0;
+    if (!XGetGeometry(display, window, &root, &x, &y, &width, &height, &border, &depth) ||
+        !XTranslateCoordinates(display, window, root, 0, 0, &rootX, &rootY, &child))
+        return {};
+    return QRect(rootX, rootY, int(width), int(height));
+}
+
+void RequestTopLevelBounds(NativeWindow window, const QPoint& frameTopLeft, const QSize& size) {
+    Display* display = X11Display();
+    if (!display || !window || size.isEmpty())
+        return;
+    // The window itself goes where the frame's move takes it: window managers read a requested
+    // position differently, but all of them keep a window where static gravity puts it.
+    const QPoint shift = frameTopLeft - TopLevelFrameGeometry(window).topLeft();
+    const QPoint target = WindowGeometryOnScreen(window).topLeft() + shift;
+    X11ErrorGuard guard(display);
+    if (!WindowManagerRunning(display)) {
+        XMoveResizeWindow(display, window, target.x(), target.y(), unsigned(size.width()),
+                          unsigned(size.height()));
+        XFlush(display);
+        return;
+    }
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = AtomOf(display, "_NET_MOVERESIZE_WINDOW");
+    event.xclient.format = 32;
+    // Static gravity; x, y, width and height given (bits 8 to 11); from an application (bit 12).
+    event.xclient.data.l[0] = StaticGravity | (0xF << 8) | (1 << 12);
+    event.xclient.data.l[1] = target.x();
+    event.xclient.data.l[2] = target.y();
+    event.xclient.data.l[3] = size.width();
+    event.xclient.data.l[4] = size.height();
+    XSendEvent(display, DefaultRootWindow(display), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XFlush(display);
+}
+
+void MinimiseTopLevelWindow(NativeWindow window) {
+    Display* display = X11Display();
+    if (!display || !window)
+        return;
+    X11ErrorGuard guard(display);
+    XIconifyWindow(display, window, DefaultScreen(display));
+    XFlush(display);
+}
+
+QMargins ExpectedFrameMargins(NativeWindow window) {
+    Display* display = X11Display();
+    if (!display || !window)
+        return {};
+    X11ErrorGuard guard(display);
+    if (!WindowManagerRunning(display))
+        return {};
+    const Atom extents = AtomOf(display, "_NET_FRAME_EXTENTS");
+    auto margins = ReadCardinalList(display, window, extents, XA_CARDINAL);
+    if (margins.size() != 4) {
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = window;
+        event.xclient.message_type = AtomOf(display, "_NET_REQUEST_FRAME_EXTENTS");
+        event.xclient.format = 32;
+        XSendEvent(display, DefaultRootWindow(display), False,
+                   SubstructureRedirectMask | SubstructureNotifyMask, &event);
+        // The manager answers by setting the property; one that does not answer soon never will.
+        QElapsedTimer waited;
+        waited.start();
+        while (margins.size() != 4 && waited.elapsed() < 300) {
+            QThread::msleep(5);
+            margins = ReadCardinalList(display, window, extents, XA_CARDINAL);
+        }
+    }
+    if (margins.size() != 4)
+        return {};
+    // Left, right, top, bottom.
+    return QMargins(int(margins[0]), int(margins[2]), int(margins[1]), int(margins[3]));
 }

@@ -1,4 +1,4 @@
-#include "localisation/language.h"
+#include "app/window_texts.h"
 
 #include "app/forms.h"
 #include "app/main_window.h"
@@ -10,12 +10,14 @@
 #include "dialogs/question_dialog.h"
 #include "dialogs/settings_form.h"
 #include "dialogs/welcome_form.h"
+#include "localisation/language.h"
 #include "localisation/translation_table.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -94,6 +96,12 @@ void ApplyToMainWindow(TForm1* f) {
     SetCaption(f->SpeedButton7, 74);
     SetCaption(f->SpeedButton10, 80);
     SetCaption(f->SpeedButton12, 81);
+    // The search field and the recently-used link.
+    f->SearchEdit->setPlaceholderText(ShownText(GetText(275)).replace(QLatin1Char('\n'), ' '));
+    f->SearchEdit->setToolTip(ShownText(GetText(276)));
+    SetCaption(f->RecentButton, 281);
+    f->RecentButton->setToolTip(ShownText(GetText(282)));
+    f->FitRecentButton();
 }
 
 void ApplyToAboutWindow(TAboutForm* f) {
@@ -127,6 +135,7 @@ void ApplyToSettingsDialog(TSettingsForm* f) {
     SetCaption(f->BitBtn2, 51);
     SetCaption(f->BitBtn3, 43);
     SetCaption(f->Label1, 49);
+    SetCaption(f->HideAfterInsertLabel, 285);
     SetLines(f->Memo1, 46);
 }
 
@@ -178,4 +187,18 @@ void ApplyTexts() {
         ApplyToAddPictureWindow(AddImageForm);
     if (BaloonForm)
         ApplyToBalloonDesigner(BaloonForm);
+}
+
+void FollowLanguageSwitches() {
+    static bool connected = false;
+    if (connected)
+        return;
+    connected = true;
+    QObject::connect(&LanguageSwitches(), &LanguageEvents::switched, [] {
+        ApplyTexts();
+        if (Form1) {
+            Form1->LoadCatalogue();
+            Form1->SelectStartCategory();
+        }
+    });
 }

@@ -1,9 +1,9 @@
-#include "platform/global_hotkey.h"
+#include "platform/x11/global_hotkey.h"
 
 #include <QCoreApplication>
 
 // Xlib last: its macros (Status, Bool) break Qt headers included after it.
-#include "platform/x11_support.h"
+#include "platform/x11/x11_support.h"
 #include <X11/XKBlib.h>
 #include <X11/keysym.h>
 #include <xcb/xcb.h>
@@ -12,7 +12,7 @@ namespace {
 constexpr unsigned int kHotKeyMods = ControlMask | Mod1Mask;
 }
 
-GlobalHotKey::GlobalHotKey(QObject* parent) : QObject(parent) {
+GlobalHotKey::GlobalHotKey(QObject* parent) : DesktopHotKey(parent) {
     Grab();
     if (QCoreApplication::instance())
         QCoreApplication::instance()->installNativeEventFilter(this);

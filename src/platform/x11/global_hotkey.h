@@ -1,10 +1,11 @@
 #pragma once
+#include "platform/desktop.h"
+
 #include <QAbstractNativeEventFilter>
-#include <QObject>
 
 // The system-wide hot key Ctrl+Alt+S: grabbed on the X root window (also with Caps Lock and Num
 // Lock on), seen through the application's native event filter. Released on destruction.
-class GlobalHotKey : public QObject, public QAbstractNativeEventFilter {
+class GlobalHotKey : public DesktopHotKey, public QAbstractNativeEventFilter {
     Q_OBJECT
 public:
     // Grabs the key at once; a failure (another program holds it, no X display) leaves
@@ -12,12 +13,9 @@ public:
     explicit GlobalHotKey(QObject* parent = nullptr);
     ~GlobalHotKey() override;
 
-    bool registered() const { return registered_; }
+    bool registered() const override { return registered_; }
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
-
-signals:
-    void activated();
 
 private:
     void Grab();

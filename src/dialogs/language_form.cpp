@@ -1,6 +1,5 @@
-#include "localisation/language_form.h"
+#include "dialogs/language_form.h"
 
-#include "app/main_window.h"
 #include "dialogs/dialog_style.h"
 #include "integration/system_helpers.h"
 #include "localisation/language.h"

@@ -1,0 +1,7 @@
+#include "platform/session.h"
+
+#include <QGuiApplication>
+
+bool WindowPositionsApply() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}

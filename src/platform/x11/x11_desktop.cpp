@@ -1,0 +1,72 @@
+#include "platform/x11/x11_desktop.h"
+
+#include "platform/x11/global_hotkey.h"
+#include "platform/x11/x11_windows.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+QString X11Desktop::name() const {
+    return QStringLiteral("x11");
+}
+
+Desktop::Window X11Desktop::findWindowByClass(const QByteArray& name) {
+    return FindTopLevelWindowByClass(name);
+}
+
+bool X11Desktop::isMinimised(Window window) {
+    return IsWindowIconic(window);
+}
+
+void X11Desktop::restore(Window window) {
+    RestoreTopLevelWindow(window);
+}
+
+void X11Desktop::bringToFront(Window window) {
+    BringTopLevelWindowToTop(window);
+}
+
+bool X11Desktop::hasInputFocus(Window window) {
+    return WindowHasInputFocus(window);
+}
+
+std::unique_ptr<KeySink> X11Desktop::createKeySink() {
+    return CreateX11KeySink();
+}
+
+bool X11Desktop::setClipboard(QMimeData* data) {
+    std::unique_ptr<QMimeData> owned(data);
+    // A clipboard needs a GUI application; a plain core application has none.
+    if (!owned || !qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return false;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return false;
+    clipboard->setMimeData(owned.release(), QClipboard::Clipboard);
+    return true;
+}
+
+std::unique_ptr<DesktopHotKey> X11Desktop::grabHotKey(QObject* parent) {
+    return std::make_unique<GlobalHotKey>(parent);
+}
+
+QRect X11Desktop::frameGeometry(Window window) {
+    return TopLevelFrameGeometry(window);
+}
+
+QRect X11Desktop::windowGeometry(Window window) {
+    return WindowGeometryOnScreen(window);
+}
+
+QMargins X11Desktop::expectedFrameMargins(Window window) {
+    return ExpectedFrameMargins(window);
+}
+
+void X11Desktop::requestBounds(Window window, const QPoint& frameTopLeft, const QSize& size) {
+    RequestTopLevelBounds(window, frameTopLeft, size);
+}
+
+void X11Desktop::minimise(Window window) {
+    MinimiseTopLevelWindow(window);
+}
