@@ -384,7 +384,7 @@ void KeepStartPage(const QString& home, const QString& copy) {
     StopProgram(process, home);
 }
 
-void MakePopulatedHome(const QString& home, const QRect& place) {
+void MakePopulatedHome(const QString& home, const QRect& place, int chosenMailDef) {
     MakeFreshHome(home);
     KeepStartPage(home, home + "/first-start.htm");
     QFile settings(UserData(home) + "glimmora.ini");
@@ -400,7 +400,8 @@ void MakePopulatedHome(const QString& home, const QRect& place) {
                      key + '=' + QByteArray::number(value) + '\r');
     };
     set("WelcomeScreen", 0);
-    set("chosenMailDef", 10); // LibreOffice Writer, as shipped
+    if (chosenMailDef >= 0)
+        set("chosenMailDef", chosenMailDef);
     set("xpos", place.x());
     set("ypos", place.y());
     set("width", place.width());

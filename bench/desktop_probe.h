@@ -99,8 +99,10 @@ void MakeFreshHome(const QString& home);
 // The user's data folder in `home`.
 QString UserData(const QString& home);
 // What a first run leaves behind, with the welcome window switched off as a regular user has it,
-// LibreOffice Writer as the mail program, and the main window at `place`.
-void MakePopulatedHome(const QString& home, const QRect& place = QRect(10, 10, 750, 490));
+// the main window at `place`, and the mail program as shipped unless `chosenMailDef` (its place in
+// the program's list) says another.
+void MakePopulatedHome(const QString& home, const QRect& place = QRect(10, 10, 750, 490),
+                       int chosenMailDef = -1);
 // Starts the program in `home`, copies its start page to `copy` once loaded, and ends it.
 void KeepStartPage(const QString& home, const QString& copy);
 // Ends the program as a newly started instance would (its close request), else by signals.

@@ -19,10 +19,12 @@
 //
 // Usage: page_bench [rounds [phase...]]; phases: memory switch hotkey session (all by default).
 #include "desktop_probe.h"
+#include "integration/mail_defs.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QThread>
@@ -85,8 +87,20 @@ void AddOwnCategories(const QString& home) {
         qFatal("cannot write the own categories");
 }
 
-// A window of the mail program that the insertion looks for (the shipped settings choose
-// LibreOffice Writer); it counts the Ctrl+V that it receives.
+// The place of LibreOffice Writer in the program's list of mail programs, which the insertion in
+// the session targets: a program that takes pictures, so that every click pastes.
+int WriterMailDef() {
+    LoadMailDefs(QFileInfo(QStringLiteral(GLIMMORA_EXE)).absolutePath() + "/glimmora.maildef.ini");
+    const MailDefListType& list = MailDefList();
+    for (size_t i = 0; i < list.size(); ++i) {
+        if (list[i]->Name == "LibreOffice Writer" && list[i]->TakesPictures)
+            return int(i);
+    }
+    qFatal("no LibreOffice Writer among the mail programs");
+}
+
+// A window of LibreOffice Writer, as the insertion looks for it; it counts the Ctrl+V that it
+// receives.
 class StandInMailWindow {
 public:
     StandInMailWindow() {
@@ -176,8 +190,9 @@ public:
         Pause(process_, milliseconds);
     }
 
+    // The tree: below the tool bar, the 30-pixel search band and the tree's 34-pixel header.
     void FocusTree() {
-        x_.Click(Window().topLeft() + QPoint(60, 62 + 34 + 8));
+        x_.Click(Window().topLeft() + QPoint(60, 62 + 30 + 34 + 8));
         Idle(1500);
     }
     void HotKey() { x_.Key("s", {"Control_L", "Alt_L"}); }
@@ -574,7 +589,7 @@ int main(int argc, char** argv) {
     XProbe x;
 
     const QString home = scratch.path() + "/home";
-    MakePopulatedHome(home);
+    MakePopulatedHome(home, QRect(10, 10, 750, 490), WriterMailDef());
     AddOwnCategories(home);
     Pages pages{scratch.path() + "/pages/"};
     QDir().mkpath(pages.folder);
