@@ -541,8 +541,11 @@ void TForm1::TreeView1Change(const QModelIndex& current) {
 
 void TForm1::ShowCategoryPage(const QString& folder) {
     LeaveSearch();
-    QString page = WriteCategoryPage(folder);
-    WebBrowser1->load(QUrl::fromLocalFile(page));
+    QUrl url = QUrl::fromLocalFile(WriteCategoryPage(folder));
+    // Every page written has an address of its own: the same address again would be a reload,
+    // which reads every picture from the disk again instead of taking it from the engine's memory.
+    url.setQuery(QStringLiteral("page=%1").arg(++pageSerial_));
+    WebBrowser1->load(url);
 }
 
 bool TForm1::WebBrowser1BeforeNavigate2(const QUrl& url) {
