@@ -20,6 +20,7 @@
 #include <QStandardItemModel>
 #include <QSystemTrayIcon>
 #include <QTreeView>
+#include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <gtest/gtest.h>
@@ -86,11 +87,14 @@ TEST_F(MainWindowTest, StartPageShowsFirstGrandchildAndSelectionChangesPage) {
     EXPECT_TRUE(images.at(0).endsWith("faces/happy/grin/a.png")) << images.join(" ").toStdString();
     EXPECT_TRUE(images.at(1).endsWith("faces/happy/grin/b c#1.png"));
     EXPECT_EQ(form->SelectedIndex(), 2);
+    const QUrl startAddress = form->WebBrowser1->url();
 
-    // Selecting Animals shows its one picture.
+    // Selecting Animals shows its one picture, under an address of its own: the same address
+    // again would be a reload, which reads every picture from the disk again.
     form->TreeView1->setCurrentIndex(form->CatalogueModel->index(1, 0));
     ASSERT_TRUE(WaitFor([&] { return PageImages().size() == 1; }));
     EXPECT_TRUE(PageImages().at(0).endsWith("animals/cat.png"));
+    EXPECT_NE(form->WebBrowser1->url(), startAddress);
 
     // In remove mode a selection leaves the page as it is.
     form->SetRemoveMode(true);
