@@ -9,8 +9,10 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusReply>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -294,7 +296,7 @@ private:
         ready_ = results.value(QStringLiteral("devices")).toUInt() & kKeyboardDevice;
         // The token is good for one use: the portal hands out a new one each time.
         const QString token = results.value(QStringLiteral("restore_token")).toString();
-        if (ready_ && !token.isEmpty())
+        if (ready_ && !token.isEmpty() && QDir().mkpath(QFileInfo(setup_.tokenFile).path()))
             WriteFileAtomic(setup_.tokenFile, token.toUtf8());
     }
     // A refusal or cancellation ends the chain: insertion then says that nothing was typed.
