@@ -4,12 +4,14 @@
 #include "integration/insertion.h"
 #include "integration/mail_defs.h"
 #include "localisation/translation_table.h"
+#include "platform/gnome_shortcut.h"
 #include "platform/key_synth.h"
 #include "support/portal_standin.h"
 #include "support/test_env.h"
 #include "support/wait.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -119,6 +121,45 @@ TEST_F(PortalDesktopTest, GlobalShortcutPressTogglesThroughTheHotKey) {
     portal.activate("something-else");
     WaitFor([] { return false; }, 100);
     EXPECT_EQ(pressed, 1);
+}
+
+} // namespace
+
+namespace {
+
+// GNOME's settings through a stand-in gsettings that keeps the shortcut list in a file and logs
+// every change.
+TEST(GnomeShortcutTest, AddsOurShortcutBesideTheUsersOwnOnce) {
+    TempHome home;
+    const QString list = home.home() + "list", log = home.home() + "log";
+    WriteFile(list, "['/custom0/']");
+    WriteFile(home.home() + "bin/gsettings",
+              ("#!/bin/sh\necho \"$*\" >> '" + log +
+               "'\n"
+               "if [ \"$1\" = get ]; then cat '" +
+               list +
+               "'; fi\n"
+               "if [ \"$1 $3\" = 'set custom-keybindings' ]; then echo \"$4\" > '" +
+               list + "'; fi\n")
+                  .toUtf8());
+    QFile::setPermissions(home.home() + "bin/gsettings", QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", (home.home() + "bin:").toUtf8() + path);
+
+    EXPECT_TRUE(AddGnomeToggleShortcut());
+    EXPECT_TRUE(AddGnomeToggleShortcut());
+    qputenv("PATH", path);
+    const QString ours =
+        "/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/glimmora/";
+    EXPECT_EQ(QString::fromUtf8(ReadFile(list)).trimmed(), "['/custom0/', '" + ours + "']");
+    const QStringList changes = QString::fromUtf8(ReadFile(log)).split('\n').filter("set ");
+    const QString entry =
+        "set org.gnome.settings-daemon.plugins.media-keys.custom-keybinding:" + ours;
+    EXPECT_EQ(changes.filter("custom-keybindings ").size(), 1) << "listed once";
+    EXPECT_TRUE(changes.contains(entry + " binding '<Primary><Alt>s'"));
+    const QStringList command = changes.filter(entry + " command ");
+    ASSERT_EQ(command.size(), 2);
+    EXPECT_TRUE(command[0].endsWith(" /toggle'")) << command[0].toStdString();
 }
 
 } // namespace
