@@ -307,7 +307,7 @@ void TSettingsForm::GnomeShortcutButtonClick() {
         GnomeShortcutButton->hide();
         ShowInfo(GetText(306), this);
     } else {
-        ShowError(GetText(307).replace(QLatin1String("%1"), GnomeToggleCommand()), this);
+        ShowError(GetText(307).arg(GnomeToggleCommand()), this);
     }
 }
 
