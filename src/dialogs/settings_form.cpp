@@ -218,11 +218,11 @@ void TSettingsForm::CreateComponents() {
                                         QRect(361, 21, 170, 16));
 
     InsertionWayLabel = new QLabel(this);
-    InsertionWayLabel->setGeometry(200, 245, 345, 24);
+    InsertionWayLabel->setGeometry(200, 243, 345, 27);
     InsertionWayLabel->setWordWrap(true);
     InsertionWayLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     GnomeShortcutButton = new QPushButton(this);
-    GnomeShortcutButton->setGeometry(200, 268, 260, 15);
+    GnomeShortcutButton->setGeometry(200, 270, 345, 13);
     MakeLinkLook(GnomeShortcutButton, 11);
     GnomeShortcutButton->hide();
 
@@ -290,6 +290,9 @@ void TSettingsForm::FitTexts() {
     GrowLeftToFit(BitBtn2, BitBtn3->x() - 17, 165);
     GrowLeftToFit(BitBtn1, 487, 161);
     ComboBox1->resize(std::max(100, BitBtn1->x() - 6 - ComboBox1->x()), ComboBox1->height());
+    GnomeShortcutButton->resize(
+        std::min(InsertionWayLabel->width(), NeededButtonWidth(GnomeShortcutButton)),
+        GnomeShortcutButton->height());
 }
 
 int InsertionWayText(const QString& desktopName) {
