@@ -108,6 +108,13 @@ TEST_F(PortalDesktopTest, SendsNothingWhileGlimmoraKeepsTheFocus) {
     EXPECT_EQ(reports.join('\n'), GetText(300));
 }
 
+TEST_F(PortalDesktopTest, SessionClosedByTheDesktopTypesNoMore) {
+    std::unique_ptr<Desktop> desktop = StartedDesktop();
+    portal.closeRemoteSession();
+    EXPECT_TRUE(WaitFor([&] { return !desktop->createKeySink(); }, 5000));
+    EXPECT_FALSE(desktop->hasInputFocus(desktop->findWindowByClass("thunderbird")));
+}
+
 TEST_F(PortalDesktopTest, GlobalShortcutPressTogglesThroughTheHotKey) {
     std::unique_ptr<Desktop> desktop = StartedDesktop();
     std::unique_ptr<DesktopHotKey> hotKey = desktop->grabHotKey(nullptr);

@@ -45,6 +45,8 @@ public:
                 pathFor(message, "session", options.value("session_handle_token").toString());
             if (interface == QLatin1String("GlobalShortcuts"))
                 record_.setShortcutSession(session);
+            else
+                record_.setRemoteSession(session);
             respond(message, bus, options, {{"session_handle", session}});
         } else if (member == QLatin1String("SelectDevices")) {
             const QVariantMap options = Options(args.value(1));
@@ -170,6 +172,19 @@ QString PortalStandIn::nextToken() {
 void PortalStandIn::setShortcutSession(const QString& session) {
     QMutexLocker lock(&mutex_);
     shortcutSession_ = session;
+}
+
+void PortalStandIn::setRemoteSession(const QString& session) {
+    QMutexLocker lock(&mutex_);
+    remoteSession_ = session;
+}
+
+void PortalStandIn::closeRemoteSession() {
+    QMutexLocker lock(&mutex_);
+    QDBusMessage closed =
+        QDBusMessage::createSignal(remoteSession_, "org.freedesktop.portal.Session", "Closed");
+    closed << QVariantMap();
+    QDBusConnection(kStandInConnection).send(closed);
 }
 
 void PortalStandIn::activate(const QString& id) {

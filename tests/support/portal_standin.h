@@ -30,6 +30,9 @@ public:
     // Emits the global-shortcuts Activated signal for shortcut `id` in the last session.
     void activate(const QString& id);
     void setShortcutSession(const QString& session);
+    void setRemoteSession(const QString& session);
+    // Ends the last remote-desktop session, as when the user withdraws the permission.
+    void closeRemoteSession();
 
 protected:
     void run() override;
@@ -42,5 +45,6 @@ private:
     mutable QMutex mutex_;
     QStringList calls_;
     QString shortcutSession_;
+    QString remoteSession_;
     int tokens_ = 0;
 };

@@ -271,6 +271,11 @@ private:
         call("CreateSession", {QVariantMap{{"session_handle_token", NewPortalToken()}}},
              [this](const QVariantMap& results) {
                  session_ = SessionHandle(results.value(QStringLiteral("session_handle")));
+                 // Typing into a closed session would go nowhere, unnoticed.
+                 new PortalSessionWatch(setup_.bus, session_, &context_, [this] {
+                     ready_ = false;
+                     session_.clear();
+                 });
                  selectDevices();
              });
     }

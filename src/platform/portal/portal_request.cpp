@@ -26,6 +26,17 @@ void PortalRequest::onResponse(uint response, const QVariantMap& results) {
     finish(response, results);
 }
 
+PortalSessionWatch::PortalSessionWatch(QDBusConnection bus, const QString& path, QObject* parent,
+                                       std::function<void()> closed)
+    : QObject(parent), closed_(std::move(closed)) {
+    bus.connect(QString(), path, QStringLiteral("org.freedesktop.portal.Session"),
+                QStringLiteral("Closed"), this, SLOT(onClosed()));
+}
+
+void PortalSessionWatch::onClosed() {
+    closed_();
+}
+
 void CallPortal(QDBusConnection bus, const QString& interface, const QString& method,
                 QVariantList arguments, QObject* context, PortalAnswer done) {
     auto* request = new PortalRequest(context, std::move(done));

@@ -40,3 +40,18 @@ public slots:
 private:
     PortalAnswer done_;
 };
+
+// Runs `closed` when the portal ends the session at `path` (the user withdrew the permission,
+// the desktop stopped sharing).
+class PortalSessionWatch : public QObject {
+    Q_OBJECT
+public:
+    PortalSessionWatch(QDBusConnection bus, const QString& path, QObject* parent,
+                       std::function<void()> closed);
+
+public slots:
+    void onClosed();
+
+private:
+    std::function<void()> closed_;
+};
