@@ -206,8 +206,8 @@ void ActivateInKWin(QDBusConnection bus, const QByteArray& name) {
 
 class PortalDesktop : public Desktop {
 public:
-    PortalDesktop(PortalDesktopSetup setup, uint version)
-        : setup_(std::move(setup)), version_(version) {
+    PortalDesktop(PortalDesktopSetup setup, QDBusConnection bus, uint version)
+        : setup_(std::move(setup)), bus_(std::move(bus)), version_(version) {
         if (setup_.tokenFile.isEmpty())
             setup_.tokenFile = UserDataFolder(QStringLiteral("Glimmora")) + "portal.token";
         if (!setup_.ownFocus)
@@ -218,7 +218,7 @@ public:
     }
     ~PortalDesktop() override {
         if (!session_.isEmpty())
-            setup_.bus.send(QDBusMessage::createMethodCall(
+            bus_.send(QDBusMessage::createMethodCall(
                 QLatin1String(kPortalService), session_,
                 QStringLiteral("org.freedesktop.portal.Session"), QStringLiteral("Close")));
     }
@@ -240,7 +240,7 @@ public:
         if (!ready_)
             return; // no keys could follow: Glimmora stays in sight for the message
         if (OnKdePlasma()) {
-            ActivateInKWin(setup_.bus, names_.value(qsizetype(window) - 1));
+            ActivateInKWin(bus_, names_.value(qsizetype(window) - 1));
             if (WaitUntil([this] { return !setup_.ownFocus(); }, 500))
                 return;
         }
@@ -251,7 +251,7 @@ public:
     std::unique_ptr<KeySink> createKeySink() override {
         if (!ready_)
             return nullptr;
-        return std::make_unique<PortalKeySink>(setup_.bus, session_);
+        return std::make_unique<PortalKeySink>(bus_, session_);
     }
     bool setClipboard(QMimeData* data) override {
         if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
@@ -262,7 +262,7 @@ public:
         return true;
     }
     std::unique_ptr<DesktopHotKey> grabHotKey(QObject* parent) override {
-        return CreateServiceHotKey(setup_.bus, parent);
+        return CreateServiceHotKey(bus_, parent);
     }
 
 private:
@@ -272,7 +272,7 @@ private:
              [this](const QVariantMap& results) {
                  session_ = SessionHandle(results.value(QStringLiteral("session_handle")));
                  // Typing into a closed session would go nowhere, unnoticed.
-                 new PortalSessionWatch(setup_.bus, session_, &context_, [this] {
+                 new PortalSessionWatch(bus_, session_, &context_, [this] {
                      ready_ = false;
                      session_.clear();
                  });
@@ -307,14 +307,15 @@ private:
     // A refusal or cancellation ends the chain: insertion then says that nothing was typed.
     void call(const char* method, const QVariantList& args,
               std::function<void(const QVariantMap&)> granted) {
-        CallPortal(setup_.bus, QLatin1String(kRemoteDesktop), QLatin1String(method), args,
-                   &context_, [granted](uint response, const QVariantMap& results) {
+        CallPortal(bus_, QLatin1String(kRemoteDesktop), QLatin1String(method), args, &context_,
+                   [granted](uint response, const QVariantMap& results) {
                        if (response == 0)
                            granted(results);
                    });
     }
 
     PortalDesktopSetup setup_;
+    QDBusConnection bus_;
     QObject context_; // the portal's answers are dropped once the desktop has gone
     uint version_;
     QString session_;
@@ -329,8 +330,9 @@ std::unique_ptr<Desktop> CreatePortalDesktop() {
 }
 
 std::unique_ptr<Desktop> CreatePortalDesktop(PortalDesktopSetup setup) {
-    const uint version = PortalVersion(setup.bus, QLatin1String(kRemoteDesktop));
+    QDBusConnection bus = setup.bus ? *setup.bus : QDBusConnection::sessionBus();
+    const uint version = PortalVersion(bus, QLatin1String(kRemoteDesktop));
     if (!version)
         return nullptr;
-    return std::make_unique<PortalDesktop>(std::move(setup), version);
+    return std::make_unique<PortalDesktop>(std::move(setup), std::move(bus), version);
 }

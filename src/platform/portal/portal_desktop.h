@@ -4,10 +4,12 @@
 #include <QDBusConnection>
 #include <functional>
 #include <memory>
+#include <optional>
 
 // What the portal desktop takes from its surroundings; tests replace each part.
 struct PortalDesktopSetup {
-    QDBusConnection bus = QDBusConnection::sessionBus();
+    // The bus the portal is on; none means the session bus.
+    std::optional<QDBusConnection> bus;
     // Where the permission is kept between runs; empty means the user's data folder.
     QString tokenFile;
     // True while one of this program's windows has the keyboard focus.

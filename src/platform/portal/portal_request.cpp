@@ -77,8 +77,7 @@ uint PortalVersion(QDBusConnection bus, const QString& interface) {
 }
 
 QString SessionHandle(const QVariant& value) {
-    if (value.canConvert<QDBusObjectPath>() &&
-        value.metaType() == QMetaType::fromType<QDBusObjectPath>())
+    if (value.metaType() == QMetaType::fromType<QDBusObjectPath>())
         return value.value<QDBusObjectPath>().path();
     return value.toString();
 }
