@@ -98,6 +98,20 @@ TEST_F(PortalDesktopTest, TypesTheDefinitionsKeysAfterTheFocusWentBack) {
     EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
 }
 
+TEST_F(PortalDesktopTest, OnKdePlasmaKWinActivatesTheDefinitionsWindowFirst) {
+    qputenv("XDG_CURRENT_DESKTOP", "KDE");
+    std::unique_ptr<Desktop> desktop = StartedDesktop();
+    InsertWithDefinition(*desktop);
+    qunsetenv("XDG_CURRENT_DESKTOP");
+    const QStringList loaded = portal.callsStartingWith("loadScript ");
+    ASSERT_EQ(loaded.size(), 1);
+    EXPECT_TRUE(ReadFile(loaded[0].mid(11)).contains("var wanted = [\"thunderbird\"][0];"));
+    EXPECT_EQ(portal.callsStartingWith("run ").join(", "), "run /Scripting/Script1");
+    // The stand-in KWin moves no focus: Glimmora then steps aside as elsewhere.
+    EXPECT_TRUE(handedBack);
+    EXPECT_TRUE(WaitFor([&] { return portal.callsStartingWith("key ").size() >= 10; }, 5000));
+}
+
 TEST_F(PortalDesktopTest, SendsNothingWhileGlimmoraKeepsTheFocus) {
     std::unique_ptr<Desktop> desktop = StartedDesktop();
     keepFocus = true;

@@ -78,6 +78,12 @@ public:
             }
             shortcuts.endArray();
             respond(message, bus, Options(args.value(3)), {});
+        } else if (member == QLatin1String("loadScript")) { // KWin's scripting
+            record_.record("loadScript " + args.value(0).toString());
+            bus.send(message.createReply(1));
+        } else if (member == QLatin1String("run") || member == QLatin1String("unloadScript")) {
+            record_.record(member + " " + message.path());
+            bus.send(message.createReply(true));
         } else if (member == QLatin1String("Close")) {
             record_.record("Close");
             bus.send(message.createReply());
@@ -202,6 +208,8 @@ void PortalStandIn::run() {
     QDBusConnection bus = QDBusConnection::connectToBus(address_, kStandInConnection);
     StandInObject object(*this);
     bus.registerVirtualObject(kPath, &object, QDBusConnection::SubPath);
+    bus.registerVirtualObject("/Scripting", &object, QDBusConnection::SubPath);
+    bus.registerService("org.kde.KWin");
     bus.registerService(kService);
     exec();
     bus.unregisterObject(kPath);

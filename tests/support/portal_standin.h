@@ -10,7 +10,8 @@
 // call it synchronously, and grants every request at once. Calls are recorded as
 // "CreateSession RemoteDesktop", "SelectDevices types=1 persist_mode=2 restore_token=token-1",
 // "Start", "key <keysym> <state>", "CreateSession GlobalShortcuts",
-// "BindShortcuts toggle CTRL+ALT+s", "Close".
+// "BindShortcuts toggle CTRL+ALT+s", "Close". It also stands in for KWin's scripting:
+// "loadScript <file>", "run <object>", "unloadScript /Scripting".
 class PortalStandIn : public QThread {
 public:
     PortalStandIn();
