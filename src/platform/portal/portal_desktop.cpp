@@ -5,6 +5,7 @@
 #include "platform/key_synth.h"
 #include "platform/portal/portal_request.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
@@ -18,6 +19,7 @@
 #include <QJsonDocument>
 #include <QMimeData>
 #include <QStandardPaths>
+#include <QSystemTrayIcon>
 #include <QThread>
 #include <QWindow>
 #include <X11/keysym.h>
@@ -132,11 +134,20 @@ bool OwnWindowFocused() {
            QGuiApplication::focusWindow();
 }
 
-void MinimiseOwnWindows() {
+// Main windows go to the tray where there is one: a Wayland client can show a hidden window
+// again, but not take its own window out of the minimised state. Dialogs are only minimised,
+// since hiding one would end it.
+void StepAside() {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return;
+    const bool tray = qobject_cast<QApplication*>(QCoreApplication::instance()) &&
+                      QSystemTrayIcon::isSystemTrayAvailable();
     for (QWindow* window : QGuiApplication::topLevelWindows()) {
-        if (window->isVisible() && (window->type() == Qt::Window || window->type() == Qt::Dialog))
+        if (!window->isVisible())
+            continue;
+        if (window->type() == Qt::Window && tray)
+            window->hide();
+        else if (window->type() == Qt::Window || window->type() == Qt::Dialog)
             window->showMinimized();
     }
 }
@@ -213,7 +224,7 @@ public:
         if (!setup_.ownFocus)
             setup_.ownFocus = OwnWindowFocused;
         if (!setup_.handBack)
-            setup_.handBack = MinimiseOwnWindows;
+            setup_.handBack = StepAside;
         startSession();
     }
     ~PortalDesktop() override {

@@ -14,7 +14,8 @@ struct PortalDesktopSetup {
     QString tokenFile;
     // True while one of this program's windows has the keyboard focus.
     std::function<bool()> ownFocus;
-    // Lets the focus go back to the window the user was writing in (by minimising our windows).
+    // Lets the focus go back to the window the user was writing in (our windows go to the tray,
+    // or are minimised where there is none).
     std::function<void()> handBack;
 };
 
