@@ -1,4 +1,5 @@
 // The wlroots desktop against a headless sway and two native Wayland windows of our own.
+#include "platform/current_desktop.h"
 #include "platform/key_synth.h"
 #include "platform/wayland/wlroots_desktop.h"
 #include "support/headless_sway.h"

@@ -100,27 +100,28 @@ std::uint32_t ModifierMask(std::uint8_t code) {
     }
 }
 
+// Uploads our keymap to a new virtual keyboard; false when that failed.
+bool UploadKeymap(zwp_virtual_keyboard_v1* keyboard) {
+    const QByteArray keymap = KeymapText();
+    const int fd = ::memfd_create("glimmora-keymap", MFD_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool written =
+        ::write(fd, keymap.constData(), size_t(keymap.size() + 1)) == keymap.size() + 1;
+    if (written)
+        zwp_virtual_keyboard_v1_keymap(keyboard, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, fd,
+                                       std::uint32_t(keymap.size() + 1));
+    ::close(fd);
+    return written;
+}
+
+// One sequence's keys on the desktop's virtual keyboard, which outlives it.
 class VirtualKeySink : public KeySink {
 public:
-    VirtualKeySink(wl_display* display, zwp_virtual_keyboard_v1* keyboard)
-        : display_(display), keyboard_(keyboard) {
-        clock_.start();
-        const QByteArray keymap = KeymapText();
-        const int fd = ::memfd_create("glimmora-keymap", MFD_CLOEXEC);
-        if (fd >= 0 &&
-            ::write(fd, keymap.constData(), size_t(keymap.size() + 1)) == keymap.size() + 1) {
-            zwp_virtual_keyboard_v1_keymap(keyboard_, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, fd,
-                                           std::uint32_t(keymap.size() + 1));
-        }
-        if (fd >= 0)
-            ::close(fd);
-        wl_display_roundtrip(display_);
-    }
-    ~VirtualKeySink() override {
-        endSequence();
-        zwp_virtual_keyboard_v1_destroy(keyboard_);
-        wl_display_flush(display_);
-    }
+    VirtualKeySink(wl_display* display, zwp_virtual_keyboard_v1* keyboard,
+                   const QElapsedTimer& clock)
+        : display_(display), keyboard_(keyboard), clock_(clock) {}
+    ~VirtualKeySink() override { endSequence(); }
 
     void endSequence() override {
         for (int i = 0; i < kKeyCount; ++i)
@@ -171,7 +172,7 @@ private:
 
     wl_display* display_;
     zwp_virtual_keyboard_v1* keyboard_;
-    QElapsedTimer clock_;
+    const QElapsedTimer& clock_;
     bool held_[kKeyCount] = {};
     std::uint32_t modifiers_ = 0;
 };
@@ -204,6 +205,8 @@ public:
             zwlr_foreign_toplevel_handle_v1_destroy(t->handle);
         if (manager_)
             zwlr_foreign_toplevel_manager_v1_stop(manager_);
+        if (keyboard_)
+            zwp_virtual_keyboard_v1_destroy(keyboard_);
         if (keyboards_)
             zwp_virtual_keyboard_manager_v1_destroy(keyboards_);
         if (seat_)
@@ -215,6 +218,7 @@ public:
     bool usable() const { return manager_ && keyboards_ && seat_; }
 
     QString name() const override { return QStringLiteral("wlroots"); }
+    bool namesWindowsByAppId() const override { return true; }
 
     Window findWindowByClass(const QByteArray& wanted) override {
         wl_display_roundtrip(display_);
@@ -244,8 +248,19 @@ public:
     }
 
     std::unique_ptr<KeySink> createKeySink() override {
-        return std::make_unique<VirtualKeySink>(
-            display_, zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(keyboards_, seat_));
+        // One keyboard for the whole run: each new one would change the seat's devices, and a
+        // window takes up a keyboard only some time after it appears.
+        if (!keyboard_) {
+            keyboard_ = zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(keyboards_, seat_);
+            if (!UploadKeymap(keyboard_)) {
+                zwp_virtual_keyboard_v1_destroy(keyboard_);
+                keyboard_ = nullptr;
+                return nullptr;
+            }
+            clock_.start();
+            wl_display_roundtrip(display_);
+        }
+        return std::make_unique<VirtualKeySink>(display_, keyboard_, clock_);
     }
     bool setClipboard(QMimeData* data) override {
         if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
@@ -336,6 +351,8 @@ private:
     wl_seat* seat_ = nullptr;
     zwlr_foreign_toplevel_manager_v1* manager_ = nullptr;
     zwp_virtual_keyboard_manager_v1* keyboards_ = nullptr;
+    zwp_virtual_keyboard_v1* keyboard_ = nullptr;
+    QElapsedTimer clock_; // the keys' time stamps
     std::vector<std::unique_ptr<Toplevel>> toplevels_;
     Window lastId_ = 0;
 };
@@ -350,13 +367,4 @@ std::unique_ptr<Desktop> CreateWlrootsDesktop() {
     if (!desktop->usable())
         return nullptr;
     return desktop;
-}
-
-std::unique_ptr<Desktop> CreateWaylandDesktop() {
-    const QByteArray wanted = qgetenv("GLIMMORA_DESKTOP").toLower();
-    if (wanted == "wlroots")
-        return CreateWlrootsDesktop();
-    if (!wanted.isEmpty() || qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        return nullptr; // the portal desktop is not built yet
-    return CreateWlrootsDesktop();
 }
