@@ -252,14 +252,13 @@ public:
         // window takes up a keyboard only some time after it appears.
         if (!keyboard_) {
             keyboard_ = zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(keyboards_, seat_);
-            if (!UploadKeymap(keyboard_)) {
-                zwp_virtual_keyboard_v1_destroy(keyboard_);
-                keyboard_ = nullptr;
-                return nullptr;
-            }
             clock_.start();
-            wl_display_roundtrip(display_);
         }
+        // Our keymap again for every sequence: sway gives every keyboard, ours too, the user's
+        // layout whenever its input settings change.
+        if (!UploadKeymap(keyboard_))
+            return nullptr;
+        wl_display_roundtrip(display_);
         return std::make_unique<VirtualKeySink>(display_, keyboard_, clock_);
     }
     bool setClipboard(QMimeData* data) override {
