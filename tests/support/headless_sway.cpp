@@ -9,7 +9,9 @@
 #include <QJsonObject>
 #include <QStandardPaths>
 #include <algorithm>
+#include <csignal>
 #include <functional>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace {
@@ -64,6 +66,8 @@ HeadlessSway::HeadlessSway(const QString& layout) : root_(::geteuid() == 0) {
     env.insert("WLR_RENDERER", "pixman");
     sway_.setProcessEnvironment(env);
     sway_.setProcessChannelMode(QProcess::MergedChannels);
+    // A test that dies (a crash, its time-out) takes its compositor with it.
+    sway_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     const QStringList command = asUser({"sway", "-c", folder + "/sway.conf"});
     sway_.start(command.first(), command.mid(1));
     // Sway names its socket itself; the folder is ours, so the one socket there is it.
