@@ -100,7 +100,7 @@ std::uint32_t ModifierMask(std::uint8_t code) {
     }
 }
 
-// Uploads our keymap to a new virtual keyboard; false when that failed.
+// Gives the virtual keyboard our keymap; false when that failed.
 bool UploadKeymap(zwp_virtual_keyboard_v1* keyboard) {
     const QByteArray keymap = KeymapText();
     const int fd = ::memfd_create("glimmora-keymap", MFD_CLOEXEC);
