@@ -221,10 +221,10 @@ public:
     bool namesWindowsByAppId() const override { return true; }
 
     Window findWindowByClass(const QByteArray& wanted) override {
-        wl_display_roundtrip(display_);
+        sync();
         // No stacking order is told: the newest window of the program stands for the topmost.
         for (auto t = toplevels_.rbegin(); t != toplevels_.rend(); ++t)
-            if (!(*t)->closed && (*t)->appId.compare(wanted, Qt::CaseInsensitive) == 0)
+            if ((*t)->appId.compare(wanted, Qt::CaseInsensitive) == 0)
                 return (*t)->id;
         return 0;
     }
@@ -275,11 +275,20 @@ public:
     }
 
 private:
+    // Takes in what the compositor has told since; windows that have closed are let go.
+    void sync() {
+        wl_display_roundtrip(display_);
+        std::erase_if(toplevels_, [](const std::unique_ptr<Toplevel>& t) {
+            if (t->closed)
+                zwlr_foreign_toplevel_handle_v1_destroy(t->handle);
+            return t->closed;
+        });
+    }
     // The toplevel's current state (after a round trip), or null when it has gone.
     Toplevel* find(Window window) {
-        wl_display_roundtrip(display_);
+        sync();
         for (const auto& t : toplevels_)
-            if (t->id == window && !t->closed)
+            if (t->id == window)
                 return t.get();
         return nullptr;
     }
