@@ -236,6 +236,8 @@ public:
 
     QString name() const override { return QStringLiteral("portal"); }
     bool raisesWindows() const override { return false; }
+    // KWin knows a native Wayland window's class by its app id.
+    bool namesWindowsByAppId() const override { return true; }
 
     Window findWindowByClass(const QByteArray& name) override {
         qsizetype index = names_.indexOf(name.toLower());
