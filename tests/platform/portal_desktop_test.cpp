@@ -4,6 +4,7 @@
 #include "integration/insertion.h"
 #include "integration/mail_defs.h"
 #include "localisation/translation_table.h"
+#include "platform/current_desktop.h"
 #include "platform/gnome_shortcut.h"
 #include "platform/key_synth.h"
 #include "support/portal_standin.h"
@@ -70,6 +71,19 @@ protected:
     qsizetype keysBeforeHandBack = -1;
     QStringList reports;
 };
+
+TEST_F(PortalDesktopTest, ChosenInAWaylandSessionWhereTheCompositorOffersNoProtocolOfItsOwn) {
+    // No compositor answers here: the wlroots desktop cannot serve, the portal can.
+    qputenv("WAYLAND_DISPLAY", "glimmora-no-such-display");
+    const QByteArray sessionBus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+    qputenv("DBUS_SESSION_BUS_ADDRESS", portal.address().toUtf8());
+    const std::unique_ptr<Desktop> desktop = CreateWaylandDesktop();
+    qunsetenv("WAYLAND_DISPLAY");
+    qputenv("DBUS_SESSION_BUS_ADDRESS", sessionBus);
+    ASSERT_TRUE(desktop);
+    EXPECT_EQ(desktop->name(), "portal");
+    EXPECT_EQ(portal.callsStartingWith("CreateSession").size(), 1);
+}
 
 TEST_F(PortalDesktopTest, AsksOnceForAKeyboardSessionAndKeepsThePermission) {
     std::unique_ptr<Desktop> desktop = StartedDesktop();

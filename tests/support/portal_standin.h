@@ -20,8 +20,9 @@ public:
     // False when no bus could be started; error() says why.
     bool ok() const { return ok_; }
     QString error() const { return error_; }
-    // A connection of the code under test to the private bus.
+    // A connection of the code under test to the private bus, and the bus's address.
     QDBusConnection clientBus() const;
+    QString address() const { return address_; }
 
     QStringList calls() const;
     QStringList callsStartingWith(const QString& prefix) const;
