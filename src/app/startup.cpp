@@ -20,10 +20,12 @@
 #include "integration/system_helpers.h"
 #include "localisation/language.h"
 #include "localisation/translation_table.h"
+#include "platform/current_desktop.h"
 #include "platform/file_system.h"
 #include "platform/process_info.h"
 #include "platform/program_folder.h"
 #include "platform/runtime_lock.h"
+#include "platform/session.h"
 #include <QLabel>
 #include <QProgressBar>
 #include <QStandardItemModel>
@@ -248,6 +250,7 @@ void PrepareEnvironment() {
     if (RunningAsRoot() && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    ChooseWindowSystem();
     // The program folder is known before the application object exists.
     QString exe = RunningExecutable();
     if (!exe.isEmpty())
@@ -281,6 +284,7 @@ int RunGlimmora(int argc, char** argv) {
             watcher = std::make_unique<RequestWatcher>(QStringList{kCloseRequest, kToggleRequest});
 
         EnsureUserDataFolder(kBaseName);
+        SetDesktopProgramInfo({UserDataFolder(kBaseName), [] { return GetText(305); }});
         CreateCatalogueFolders();
         CopyMissingFiles(kBaseName, kSeedingList);
         PutLanguageFilesInPlace();
