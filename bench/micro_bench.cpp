@@ -7,7 +7,7 @@
 #include "catalogue/picture_page.h"
 #include "catalogue/picture_search.h"
 #include "integration/mail_defs.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
 #include "platform/program_folder.h"
 
 #include <QDir>

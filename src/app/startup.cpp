@@ -2,24 +2,26 @@
 
 #include "app/forms.h"
 #include "app/main_window.h"
+#include "app/settings.h"
 #include "app/splash_form.h"
 #include "app/window_texts.h"
+#include "app/window_wiring.h"
 #include "balloon/balloon_form.h"
 #include "catalogue/add_image_form.h"
 #include "dialogs/about_form.h"
 #include "dialogs/browser_form.h"
 #include "dialogs/interface_fonts.h"
 #include "dialogs/language_form.h"
-#include "dialogs/message_boxes.h"
 #include "dialogs/query_form.h"
 #include "dialogs/question_dialog.h"
 #include "dialogs/settings_form.h"
 #include "dialogs/status_form.h"
 #include "dialogs/survey_form.h"
 #include "dialogs/welcome_form.h"
+#include "integration/message_boxes.h"
 #include "integration/system_helpers.h"
+#include "integration/translation_table.h"
 #include "localisation/language.h"
-#include "localisation/translation_table.h"
 #include "platform/file_system.h"
 #include "platform/process_info.h"
 #include "platform/program_folder.h"
@@ -175,9 +177,9 @@ void CreateWindows(const QStringList& arguments) {
     QApplication::processEvents();
 
     QueryForm = new TQueryForm();
-    SettingsForm = new TSettingsForm();
+    SettingsForm = new TSettingsForm(RecordSettingsStore());
     LanguageForm = new TLanguageForm(arguments);
-    WelcomeForm = new TWelcomeForm();
+    WelcomeForm = new TWelcomeForm(RecordSettingsStore());
     QuestionDialogForm = new TQuestionDialogForm();
     AboutForm = new TAboutForm();
     BrowserForm = new TBrowserForm();
@@ -213,6 +215,7 @@ void CreateWindows(const QStringList& arguments) {
         Form1->SelectStartCategory();
     };
     AddImageForm->setHooks(hooks);
+    ConnectWindows();
 }
 
 // Windows go before the application object does.

@@ -3,10 +3,10 @@
 #include "balloon/balloon_composition.h"
 #include "balloon/balloon_state.h"
 #include "balloon/jpeg_writer.h"
-#include "catalogue/catalogue_folders.h"
-#include "dialogs/message_boxes.h"
+#include "integration/catalogue_folders.h"
 #include "integration/insertion.h"
-#include "localisation/translation_table.h"
+#include "integration/message_boxes.h"
+#include "integration/translation_table.h"
 #include "platform/current_desktop.h"
 #include "platform/picture_decoder.h"
 

@@ -2,8 +2,8 @@
 
 #include "catalogue/catalogue_tree.h"
 #include "catalogue/own_categories.h"
-#include "dialogs/message_boxes.h"
-#include "localisation/translation_table.h"
+#include "integration/message_boxes.h"
+#include "integration/translation_table.h"
 #include "platform/picture_decoder.h"
 
 #include <QFileDialog>
@@ -210,4 +210,13 @@ void TAddImageForm::RunTreeView1Click() {
         hooks_.showInfo(text);
     else
         ShowInfo(text);
+}
+
+void TAddImageForm::ExpandTree() {
+    TreeView1->expandAll();
+}
+
+void TAddImageForm::SelectStartCategory() {
+    if (const QAbstractItemModel* model = TreeView1->model())
+        SelectStartNode(TreeView1, model);
 }

@@ -1,7 +1,7 @@
 #include "catalogue/own_categories.h"
 
-#include "catalogue/catalogue_folders.h"
 #include "catalogue/picture_page.h"
+#include "integration/catalogue_folders.h"
 #include "integration/system_helpers.h"
 #include "platform/file_system.h"
 

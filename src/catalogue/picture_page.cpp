@@ -1,9 +1,9 @@
 #include "catalogue/picture_page.h"
 
-#include "catalogue/catalogue_folders.h"
 #include "catalogue/catalogue_model.h"
+#include "integration/catalogue_folders.h"
 #include "integration/system_helpers.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
 #include "platform/file_system.h"
 
 #include <QDir>

@@ -12,8 +12,6 @@
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
-bool OwnNavigation = false;
-
 namespace {
 bool IsWebPage(const QUrl& url) {
     const QString scheme = url.scheme().toLower();
@@ -102,6 +100,12 @@ bool TBrowserForm::WebBrowser1BeforeNavigate2(const QUrl& url) {
     else if (IsProgramOrDataFile(url))
         openExternally(QFileInfo(url.toLocalFile()).canonicalFilePath()); // the file just checked
     return false;
+}
+
+void TBrowserForm::ShowOwnPage(const QUrl& url) {
+    OwnNavigation = true;
+    WebBrowser1->load(url);
+    exec();
 }
 
 void TBrowserForm::BitBtn7Click() {

@@ -2,8 +2,8 @@
 
 #include "dialogs/dialog_style.h"
 #include "integration/system_helpers.h"
+#include "integration/translation_table.h"
 #include "localisation/language.h"
-#include "localisation/translation_table.h"
 #include "platform/file_system.h"
 
 #include <QComboBox>

@@ -1,14 +1,12 @@
 #include "dialogs/settings_form.h"
 
-#include "app/forms.h"
-#include "app/settings.h"
+#include "dialogs/dialog_windows.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/interface_fonts.h"
 #include "integration/definition_update.h"
 #include "integration/mail_defs.h"
 #include "integration/system_helpers.h"
-#include "localisation/language.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
 
 #include <algorithm>
 
@@ -135,10 +133,13 @@ void GrowLeftToFit(QPushButton* button, int rightEdge, int designWidth) {
 
 } // namespace
 
-TSettingsForm::TSettingsForm(QWidget* parent) : QDialog(parent) {
+TSettingsForm::TSettingsForm(SettingsStore& store, QWidget* parent)
+    : QDialog(parent), store_(store), storedMailDef_(store.chosenMailDef()) {
     InitSettingsResources();
     CreateComponents();
-    SetChosenMailDefIndexSource([this] { return ComboBox1->currentIndex(); });
+    SetChosenMailDefIndexSource([this] { return store_.chosenMailDef(); });
+    connect(&MailDefUpdates(), &MailDefUpdateEvents::reloaded, this,
+            &TSettingsForm::FillMailDefList);
     FormCreate();
 }
 
@@ -233,7 +234,10 @@ void TSettingsForm::CreateComponents() {
     connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
     // Only the user's changes are stored; showing the dialog sets the box from the settings.
     connect(HideAfterInsertBox, &QCheckBox::clicked, this,
-            [](bool on) { StoreHideAfterInsert(on); });
+            [this](bool on) { store_.storeHideAfterInsert(on); });
+    // The list's selection is the chosen definition.
+    connect(ComboBox1, &QComboBox::currentIndexChanged, this,
+            [this](int index) { store_.setChosenMailDef(index); });
     // Only the user's picks: selecting from the program must not switch the language.
     connect(ComboBox2, &QComboBox::activated, this, [this] { ComboBox2Change(); });
 }
@@ -256,7 +260,7 @@ void TSettingsForm::FormShow() {
             match = i;
     }
     ComboBox2->setCurrentIndex(match >= 0 ? match : 0);
-    HideAfterInsertBox->setChecked(Settings().hideAfterInsert);
+    HideAfterInsertBox->setChecked(store_.hideAfterInsert());
     FitTexts();
 }
 
@@ -301,19 +305,19 @@ void TSettingsForm::ComboBox2Change() {
     const QString name = ComboBox2->currentText();
     if (name.toUpper() == GetText(0).toUpper())
         return;
-    SwitchLanguage(name);
+    emit languageChosen(name);
     // The new texts reach this dialog while it is shown.
     FitTexts();
 }
 
 void TSettingsForm::BitBtn2Click() {
-    ShowWelcome(true);
+    emit welcomeRequested();
 }
 
 void TSettingsForm::BitBtn3Click() {
     ShowAllElements();
     accept();
-    SaveSettings();
+    store_.save();
 }
 
 void TSettingsForm::FillMailDefList() {
@@ -322,8 +326,9 @@ void TSettingsForm::FillMailDefList() {
         ComboBox1->addItem(DecodeBytes(def->Name) + QStringLiteral(" (") +
                            DecodeBytes(def->Language) + QStringLiteral(")"));
     }
-    const int stored = Settings().chosenMailDef;
+    const int stored = storedMailDef_;
     ComboBox1->setCurrentIndex(stored >= 0 && stored < ComboBox1->count() ? stored : -1);
+    store_.setChosenMailDef(ComboBox1->currentIndex());
 }
 
 void TSettingsForm::ApplyAutostartBox() {
@@ -340,6 +345,10 @@ void TSettingsForm::ShowReduced() {
     GroupBox3->hide();
     BitBtn2->hide();
     exec();
+}
+
+void TSettingsForm::TickAutostart() {
+    CheckBox1->setChecked(true);
 }
 
 void TSettingsForm::ShowAllElements() {
@@ -388,11 +397,7 @@ void ShowReducedSettings() {
         SettingsForm->ShowReduced();
 }
 
-void SaveDialogSettings() {
+void SaveDialogSettings(SettingsStore& store) {
     ApplyAutostart();
-    SaveSettings();
+    store.save();
 }
-
-// Compiled here rather than with the library's other meta-object code, so a program that uses
-// this dialog does not link every window.
-#include "moc_settings_form.cpp"

@@ -1,9 +1,8 @@
 #include "integration/definition_update.h"
 
-#include "dialogs/dialogs.h"
 #include "integration/mail_defs.h"
 #include "integration/system_helpers.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
 #include "platform/file_system.h"
 #include "platform/http_download.h"
 #include "platform/ini_profile.h"
@@ -83,6 +82,11 @@ struct RunningFlag {
 
 } // namespace
 
+MailDefUpdateEvents& MailDefUpdates() {
+    static MailDefUpdateEvents events;
+    return events;
+}
+
 bool MailDefUpdateRunning() {
     return updateRunning;
 }
@@ -111,7 +115,7 @@ void UpdateMailDefs(const QString& url) {
     }
     if (failure == UpdateFailure::None)
         LoadMailDefs(folder + QStringLiteral("glimmora.maildef.ini"));
-    FillMailDefCombo();
+    emit MailDefUpdates().reloaded();
     // The closing notice stays as it always was; a failure adds what went wrong.
     QString text = GetText(30);
     const bool failed = failure != UpdateFailure::None;

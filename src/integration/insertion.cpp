@@ -4,7 +4,7 @@
 #include "integration/key_sequence.h"
 #include "integration/mail_defs.h"
 #include "integration/target_window.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
 #include "platform/picture_clipboard.h"
 
 #include <QCoreApplication>

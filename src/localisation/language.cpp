@@ -1,9 +1,8 @@
 #include "localisation/language.h"
 
 #include "integration/system_helpers.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
 #include "platform/file_system.h"
-#include "platform/ini_profile.h"
 
 #include <QFile>
 #include <QPlainTextEdit>
@@ -62,22 +61,6 @@ void CopyCatalogueTranslations(const QString& code) {
     }
 }
 
-int ReadLanguageNumber() {
-    const QString settings = FindDataFile(kBaseName, "Glimmora.ini");
-    if (!FileExists(settings))
-        return 0;
-    const int number = ReadProfileInt(settings, "Glimmora", "language", 0);
-    // Only 0 to 100 name language files; anything else would build names that never exist.
-    return number >= 0 && number <= 100 ? number : 0;
-}
-
-void WriteLanguageNumber(int n) {
-    const QString settings = DataFolder() + "Glimmora.ini";
-    if (!FileExists(settings))
-        return; // the settings file is created only by the settings module
-    WriteProfileString(ResolvePath(settings), "Glimmora", "language", QByteArray::number(n));
-}
-
 void SetMemoText(QPlainTextEdit* memo, const QString& text) {
     if (!memo)
         return;
@@ -100,7 +83,7 @@ void SwitchLanguage(const QString& name) {
     ReplaceWith(help, data + "Glimmora.chm");
 
     CopyCatalogueTranslations(code);
-    WriteLanguageNumber(code.toInt());
+    emit LanguageSwitches().chosen(code.toInt());
 
     try {
         CreateTranslationTable(kBaseName);

@@ -4,11 +4,13 @@
 #include "app/forms.h"
 #include "app/main_window.h"
 #include "app/main_window_support.h"
-#include "catalogue/catalogue_folders.h"
+#include "app/settings.h"
+#include "app/window_wiring.h"
 #include "dialogs/question_dialog.h"
 #include "dialogs/settings_form.h"
 #include "dialogs/window_test_support.h"
-#include "localisation/translation_table.h"
+#include "integration/catalogue_folders.h"
+#include "integration/translation_table.h"
 #include "support/test_env.h"
 
 #include <QAction>
@@ -53,8 +55,9 @@ protected:
         WriteSampleCatalogue(home);
         form = new RecordingForm(QStringList{"glimmora"});
         Form1 = form;
-        SettingsForm = new TSettingsForm();
+        SettingsForm = new TSettingsForm(RecordSettingsStore());
         QuestionDialogForm = new TQuestionDialogForm();
+        ConnectWindows();
         form->LoadCatalogue();
         form->move(0, 0);
         form->resize(775, 491);

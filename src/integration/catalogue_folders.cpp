@@ -1,4 +1,4 @@
-#include "catalogue/catalogue_folders.h"
+#include "integration/catalogue_folders.h"
 
 #include "integration/system_helpers.h"
 #include "platform/program_folder.h"
