@@ -9,12 +9,13 @@
 #include "catalogue/catalogue_tree.h"
 #include "catalogue/picture_page.h"
 #include "dialogs/dialogs.h"
-#include "integration/catalogue_folders.h"
+#include "integration/data_folders.h"
 #include "integration/insertion.h"
 #include "integration/mail_defs.h"
 #include "integration/message_boxes.h"
 #include "integration/system_helpers.h"
 #include "integration/translation_table.h"
+#include "integration/window_look.h"
 #include "platform/current_desktop.h"
 #include "platform/runtime_lock.h"
 
@@ -118,10 +119,7 @@ void TForm1::FormCreate() {
     setObjectName("Form1");
     setWindowTitle("Glimmora");
     resize(775, 491);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    MakeWhite(this);
     QFont font = this->font();
     font.setPixelSize(11);
     setFont(font);
@@ -174,7 +172,7 @@ void TForm1::FormCreate() {
     move(desktop.width() + 20, desktop.height() + 20);
 
     LoadSettings();
-    LoadMailDefs(UserDataFolder("Glimmora") + "glimmora.maildef.ini");
+    LoadMailDefs(UserDataPath("glimmora.maildef.ini"));
     // However the window comes up, a typed word goes to the search.
     SearchEdit->setFocus();
 }

@@ -12,7 +12,7 @@
 #include "dialogs/about_form.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/settings_form.h"
-#include "integration/catalogue_folders.h"
+#include "integration/data_folders.h"
 #include "integration/insertion.h"
 #include "integration/message_boxes.h"
 #include "integration/system_helpers.h"

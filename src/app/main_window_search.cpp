@@ -5,7 +5,7 @@
 #include "app/settings.h"
 #include "catalogue/picture_page.h"
 #include "catalogue/recent_pictures.h"
-#include "integration/catalogue_folders.h"
+#include "integration/data_folders.h"
 #include "integration/translation_table.h"
 #include "localisation/language.h"
 

@@ -3,6 +3,7 @@
 #include "app/forms.h"
 #include "app/main_window.h"
 #include "app/main_window_parts.h"
+#include "integration/data_folders.h"
 #include "integration/system_helpers.h"
 #include "localisation/language.h"
 #include "platform/file_system.h"
@@ -26,7 +27,7 @@ SettingsRecord& Settings() {
 }
 
 QString SettingsFilePath() {
-    return UserDataFolder(kBaseName) + kFileName;
+    return UserDataPath(kFileName);
 }
 
 void LoadSettings() {
@@ -114,10 +115,10 @@ void WriteLanguageNumber(int n) {
 }
 
 void StoreLanguageChoices() {
-    static const bool connected = [] {
-        QObject::connect(&LanguageSwitches(), &LanguageEvents::chosen, &LanguageSwitches(),
-                         [](int number) { WriteLanguageNumber(number); });
-        return true;
-    }();
-    (void)connected;
+    static bool connected = false;
+    if (connected)
+        return;
+    connected = true;
+    QObject::connect(&LanguageSwitches(), &LanguageEvents::chosen,
+                     [](int number) { WriteLanguageNumber(number); });
 }

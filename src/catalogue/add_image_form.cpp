@@ -4,6 +4,7 @@
 #include "catalogue/own_categories.h"
 #include "integration/message_boxes.h"
 #include "integration/translation_table.h"
+#include "integration/window_look.h"
 #include "platform/picture_decoder.h"
 
 #include <QFileDialog>
@@ -101,10 +102,7 @@ TAddImageForm::TAddImageForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AddImageForm"));
     setWindowTitle(GetText(1));
     setFixedSize(kClientWidth, kClientHeight);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
+    MakeWhite(this);
 
     Label1 = new QLabel(QStringLiteral("Please click on the category of the new image:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));

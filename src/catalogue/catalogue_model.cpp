@@ -1,6 +1,6 @@
 #include "catalogue/catalogue_model.h"
 
-#include "integration/catalogue_folders.h"
+#include "integration/data_folders.h"
 #include "integration/translation_table.h"
 #include "platform/file_system.h"
 

@@ -1,7 +1,7 @@
 #include "catalogue/picture_page.h"
 
 #include "catalogue/catalogue_model.h"
-#include "integration/catalogue_folders.h"
+#include "integration/data_folders.h"
 #include "integration/system_helpers.h"
 #include "integration/translation_table.h"
 #include "platform/file_system.h"

@@ -1,6 +1,7 @@
 #include "dialogs/browser_form.h"
 
 #include "dialogs/dialog_style.h"
+#include "integration/data_folders.h"
 #include "integration/system_helpers.h"
 #include "platform/file_system.h"
 #include "platform/program_folder.h"
@@ -60,7 +61,7 @@ bool IsProgramOrDataFile(const QUrl& url) {
     // The desktop's handler would start a program rather than show it.
     if (!info.isFile() || info.isExecutable())
         return false;
-    return LiesInside(path, ProgramFolder()) || LiesInside(path, UserDataFolder("Glimmora"));
+    return LiesInside(path, ProgramFolder()) || LiesInside(path, UserDataPath());
 }
 
 TBrowserForm::TBrowserForm(QWidget* parent)

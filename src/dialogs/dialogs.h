@@ -14,7 +14,6 @@ bool AskYesNoOrTaskbar(const QString& question, bool defaultYes);
 QString ShowQuery(const QString& prompt);
 
 // Settings dialog.
-void FillMailDefCombo();
 void ApplyAutostart();
 void ShowReducedSettings();
 // Applies the autostart box (when the dialog exists), then writes the settings.

@@ -7,6 +7,8 @@
 #include "integration/mail_defs.h"
 #include "integration/system_helpers.h"
 #include "integration/translation_table.h"
+#include "integration/window_look.h"
+#include "platform/qt_resources.h"
 
 #include <algorithm>
 
@@ -24,11 +26,7 @@
 
 // The pictures live in a resource file of the static library; register it before first use.
 static void InitSettingsResources() {
-    static bool done = false;
-    if (!done) {
-        Q_INIT_RESOURCE(settings);
-        done = true;
-    }
+    GLIMMORA_INIT_RESOURCE_ONCE(settings);
 }
 
 namespace {
@@ -67,11 +65,11 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
     widget->setPalette(palette);
 }
 
-// Blue underlined text with a hand cursor: the dialog's link look for buttons and labels.
+// The link look; this dialog's links stay blue while disabled (the list's update button during
+// an update).
 void MakeLinkLook(QWidget* widget, int pixels) {
-    widget->setFont(PixelFont(pixels, true));
+    ApplyLinkStyle(widget, pixels);
     SetTextColour(widget, kLinkBlue);
-    widget->setCursor(Qt::PointingHandCursor);
 }
 
 // A frame whose top line runs through the red caption, so that the contents, placed for that
@@ -153,10 +151,7 @@ void TSettingsForm::CreateComponents() {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    MakeWhite(this);
     const QFont base = PixelFont(11);
     setFont(base);
 
@@ -380,11 +375,6 @@ bool TSettingsForm::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void FillMailDefCombo() {
-    if (SettingsForm)
-        SettingsForm->FillMailDefList();
 }
 
 void ApplyAutostart() {

@@ -1,5 +1,6 @@
 #include "localisation/language.h"
 
+#include "integration/data_folders.h"
 #include "integration/system_helpers.h"
 #include "integration/translation_table.h"
 #include "platform/file_system.h"
@@ -12,10 +13,6 @@
 namespace {
 
 const QString kBaseName = QStringLiteral("Glimmora");
-
-QString DataFolder() {
-    return UserDataFolder(kBaseName);
-}
 
 // Puts `source` in the place of `target` in one step, so that a crash never leaves the program
 // without the file; with no source the target goes, as no file of the new language exists. A
@@ -45,7 +42,7 @@ QString LanguageCodeOf(const QString& name) {
 }
 
 void CopyCatalogueTranslations(const QString& code) {
-    const QString folder = DataFolder() + "GlimmoraData/";
+    const QString folder = UserCatalogueFolder();
     for (const QString& file : ListFiles(folder, QStringLiteral("pics.*.def"))) {
         const QString stem = file.left(file.size() - 4);
         QString variant = FindDataFile(kBaseName, "GlimmoraData/" + stem + ".t" + code);
@@ -74,7 +71,7 @@ void SetMemoText(QPlainTextEdit* memo, const QString& text) {
 }
 
 void SwitchLanguage(const QString& name) {
-    const QString data = DataFolder();
+    const QString data = UserDataPath();
     const QString code = LanguageCodeOf(name);
     ReplaceWith(FindDataFile(kBaseName, "Glimmora.t" + code), data + "Glimmora.def");
     QString help = FindDataFile(kBaseName, "Glimmora.c" + code);

@@ -9,7 +9,7 @@
 #include "dialogs/question_dialog.h"
 #include "dialogs/settings_form.h"
 #include "dialogs/window_test_support.h"
-#include "integration/catalogue_folders.h"
+#include "integration/data_folders.h"
 #include "integration/translation_table.h"
 #include "support/test_env.h"
 

@@ -4,7 +4,7 @@
 
 #include "balloon/balloon_state.h"
 #include "dialogs/window_test_support.h"
-#include "integration/catalogue_folders.h"
+#include "integration/data_folders.h"
 #include "integration/translation_table.h"
 #include "support/test_env.h"
 

@@ -144,12 +144,12 @@ TEST_F(SettingsFormTest, RefillSelectsTheStoredPositionAgain) {
     store.chosen = 2;
     TSettingsForm* form = Create();
     form->ComboBox1->setCurrentIndex(0);
-    FillMailDefCombo();
+    emit MailDefUpdates().reloaded(); // as every definition update ends
     EXPECT_EQ(form->ComboBox1->count(), 3);
     EXPECT_EQ(form->ComboBox1->currentIndex(), 2);
 
     LoadMailDefs(home.userData() + "missing.ini");
-    FillMailDefCombo();
+    emit MailDefUpdates().reloaded(); // as every definition update ends
     EXPECT_EQ(form->ComboBox1->count(), 0);
     EXPECT_EQ(form->ComboBox1->currentIndex(), -1);
 }
