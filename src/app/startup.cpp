@@ -18,6 +18,7 @@
 #include "dialogs/status_form.h"
 #include "dialogs/survey_form.h"
 #include "dialogs/welcome_form.h"
+#include "integration/data_folders.h"
 #include "integration/message_boxes.h"
 #include "integration/system_helpers.h"
 #include "integration/translation_table.h"
@@ -79,7 +80,7 @@ void CleanUpRun() {
 }
 
 void CreateCatalogueFolders() {
-    const QString data = UserDataFolder(kBaseName);
+    const QString data = UserDataPath();
     for (const char* sub : {"GlimmoraData", "GlimmoraData/favorites", "GlimmoraData/owncats"}) {
         QDir dir(data + sub);
         if (!dir.exists() && !QDir().mkdir(data + sub))
@@ -88,7 +89,7 @@ void CreateCatalogueFolders() {
 }
 
 void PutLanguageFilesInPlace() {
-    const QString data = UserDataFolder(kBaseName);
+    const QString data = UserDataPath();
     const QString n = QString::number(ReadLanguageNumber());
     const QString translation = FindDataFile(kBaseName, "Glimmora.t0" + n);
     if (QFileInfo::exists(translation))
@@ -323,7 +324,7 @@ int RunGlimmora(int argc, char** argv) {
         if (!closing()) {
             ApplyTexts();
             // Said once, here: later writes that fail for the same reason stay silent.
-            const QString data = UserDataFolder(kBaseName);
+            const QString data = UserDataPath();
             if (!CanWriteInFolder(data))
                 ShowError(TextOrDefault(202).arg(data));
             Form1->LoadCatalogue();

@@ -6,6 +6,8 @@
 #include "app/main_window_support.h"
 #include "app/settings.h"
 #include "app/window_wiring.h"
+#include "catalogue/add_image_form.h"
+#include "catalogue/catalogue_tree.h"
 #include "dialogs/question_dialog.h"
 #include "dialogs/settings_form.h"
 #include "dialogs/window_test_support.h"
@@ -82,6 +84,18 @@ protected:
     TempHome home;
     RecordingForm* form = nullptr;
 };
+
+TEST_F(MainWindowTest, AddPictureWindowFollowsTheStartCategory) {
+    TAddImageForm addForm;
+    AddImageForm = &addForm;
+    addForm.setCatalogueModel(form->CatalogueModel);
+    ConnectWindows();
+    form->LoadCatalogue();
+    EXPECT_FALSE(addForm.TreeView1->currentIndex().isValid());
+    form->SelectStartCategory();
+    EXPECT_EQ(AbsoluteIndexOf(addForm.TreeView1->currentIndex()), 2);
+    AddImageForm = nullptr;
+}
 
 TEST_F(MainWindowTest, StartPageShowsFirstGrandchildAndSelectionChangesPage) {
     ASSERT_TRUE(WaitFor([&] { return PageImages().size() == 2; }));
