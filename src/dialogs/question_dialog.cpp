@@ -4,7 +4,6 @@
 #include "dialogs/dialog_windows.h"
 #include "dialogs/dialogs.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 
