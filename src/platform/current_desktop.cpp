@@ -1,5 +1,6 @@
 #include "platform/current_desktop.h"
 
+#include "platform/portal/portal_desktop.h"
 #include "platform/session.h"
 #include "platform/wayland/wlroots_desktop.h"
 #include "platform/x11/x11_desktop.h"
@@ -20,6 +21,7 @@ struct WaylandDesktopKind {
 // A compositor's own protocols come before the portal, which asks the user for consent.
 const WaylandDesktopKind kWaylandDesktops[] = {
     {"wlroots", CreateWlrootsDesktop},
+    {"portal", CreatePortalDesktop},
 };
 
 } // namespace
