@@ -23,6 +23,7 @@
 #include "integration/system_helpers.h"
 #include "integration/translation_table.h"
 #include "localisation/language.h"
+#include "platform/current_desktop.h"
 #include "platform/file_system.h"
 #include "platform/process_info.h"
 #include "platform/program_folder.h"
@@ -287,6 +288,7 @@ int RunGlimmora(int argc, char** argv) {
             watcher = std::make_unique<RequestWatcher>(QStringList{kCloseRequest, kToggleRequest});
 
         EnsureUserDataFolder(kBaseName);
+        SetDesktopProgramInfo({UserDataPath(), [] { return GetText(305); }});
         CreateCatalogueFolders();
         CopyMissingFiles(kBaseName, kSeedingList);
         PutLanguageFilesInPlace();

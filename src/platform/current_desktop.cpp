@@ -11,6 +11,11 @@ namespace {
 
 Desktop* g_chosen = nullptr;
 
+DesktopProgramInfo& ProgramInfo() {
+    static DesktopProgramInfo info;
+    return info;
+}
+
 struct WaylandDesktopKind {
     const char* name; // as GLIMMORA_DESKTOP names it
     // Null where the compositor lacks what this kind needs.
@@ -55,4 +60,12 @@ Desktop& CurrentDesktop() {
 
 void SetCurrentDesktop(Desktop* desktop) {
     g_chosen = desktop;
+}
+
+void SetDesktopProgramInfo(DesktopProgramInfo info) {
+    ProgramInfo() = std::move(info);
+}
+
+const DesktopProgramInfo& DesktopProgram() {
+    return ProgramInfo();
 }

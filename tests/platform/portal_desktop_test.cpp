@@ -31,6 +31,7 @@ protected:
         ASSERT_TRUE(portal.ok()) << portal.error().toStdString();
         qunsetenv("XDG_CURRENT_DESKTOP"); // KWin's scripting is not part of these cases
         setup.bus = portal.clientBus();
+        SetDesktopProgramInfo({home.userData(), {}});
         setup.ownFocus = [this] { return !handedBack || keepFocus; };
         setup.handBack = [this] {
             handedBack = true;

@@ -1,6 +1,6 @@
 #include "platform/portal/portal_desktop.h"
 
-#include "integration/system_helpers.h"
+#include "platform/current_desktop.h"
 #include "platform/file_system.h"
 #include "platform/key_synth.h"
 #include "platform/portal/portal_request.h"
@@ -219,8 +219,8 @@ class PortalDesktop : public Desktop {
 public:
     PortalDesktop(PortalDesktopSetup setup, QDBusConnection bus, uint version)
         : setup_(std::move(setup)), bus_(std::move(bus)), version_(version) {
-        if (setup_.tokenFile.isEmpty())
-            setup_.tokenFile = UserDataFolder(QStringLiteral("Glimmora")) + "portal.token";
+        if (setup_.tokenFile.isEmpty() && !DesktopProgram().dataFolder.isEmpty())
+            setup_.tokenFile = DesktopProgram().dataFolder + QStringLiteral("portal.token");
         if (!setup_.ownFocus)
             setup_.ownFocus = OwnWindowFocused;
         if (!setup_.handBack)
@@ -314,7 +314,8 @@ private:
         ready_ = results.value(QStringLiteral("devices")).toUInt() & kKeyboardDevice;
         // The token is good for one use: the portal hands out a new one each time.
         const QString token = results.value(QStringLiteral("restore_token")).toString();
-        if (ready_ && !token.isEmpty() && QDir().mkpath(QFileInfo(setup_.tokenFile).path()))
+        if (ready_ && !token.isEmpty() && !setup_.tokenFile.isEmpty() &&
+            QDir().mkpath(QFileInfo(setup_.tokenFile).path()))
             WriteFileAtomic(setup_.tokenFile, token.toUtf8());
     }
     // A refusal or cancellation ends the chain: insertion then says that nothing was typed.

@@ -1,6 +1,6 @@
 // Ctrl+Alt+S through the desktop's global-shortcut service, for desktops that give no client a
 // keyboard grab.
-#include "integration/translation_table.h"
+#include "platform/current_desktop.h"
 #include "platform/gnome_shortcut.h"
 #include "platform/portal/portal_desktop.h"
 #include "platform/portal/portal_request.h"
@@ -18,7 +18,10 @@ constexpr char kGlobalShortcuts[] = "org.freedesktop.portal.GlobalShortcuts";
 constexpr char kShortcutId[] = "toggle";
 constexpr char kKdeAccel[] = "org.kde.kglobalaccel";
 // What the desktop shows beside the key in its shortcut settings.
-constexpr int kShortcutDescription = 305;
+QString ShortcutDescription() {
+    const auto& describe = DesktopProgram().hotKeyDescription;
+    return describe ? describe() : QStringLiteral("Glimmora");
+}
 
 } // namespace
 
@@ -83,7 +86,7 @@ private:
     void bind() {
         const QList<PortalShortcut> shortcuts = {
             {QLatin1String(kShortcutId),
-             {{"description", GetText(kShortcutDescription)},
+             {{"description", ShortcutDescription()},
               {"preferred_trigger", QStringLiteral("CTRL+ALT+s")}}}};
         CallPortal(bus_, QLatin1String(kGlobalShortcuts), QStringLiteral("BindShortcuts"),
                    {QVariant::fromValue(QDBusObjectPath(session_)), QVariant::fromValue(shortcuts),
@@ -106,7 +109,7 @@ class KdeHotKey : public DesktopHotKey {
 public:
     KdeHotKey(QDBusConnection bus, QObject* parent) : DesktopHotKey(parent) {
         const QStringList action = {QStringLiteral("glimmora"), QLatin1String(kShortcutId),
-                                    QStringLiteral("Glimmora"), GetText(kShortcutDescription)};
+                                    QStringLiteral("Glimmora"), ShortcutDescription()};
         const QList<int> keys = {(Qt::CTRL | Qt::ALT | Qt::Key_S).toCombined()};
         const auto accel = [&](const QString& method, const QVariantList& args) {
             QDBusMessage call = QDBusMessage::createMethodCall(
