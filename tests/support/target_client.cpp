@@ -18,7 +18,8 @@
 // WM_STATE, as the missing manager would. --withdrawn never maps the window (a program's hidden
 // window). --hidden-state marks the shown window _NET_WM_STATE_HIDDEN, as a window manager marks
 // a minimised window. --grab-ctrl-alt-s holds that key combination on the root window, as another
-// program holding the hot key would (GRABBED is written once the server has taken the grab).
+// program holding the hot key would (GRABBED is written after READY, once the server has taken
+// the grab).
 // --refuse-focus marks the window as taking no keyboard input (ICCCM input hint false), hands the
 // focus to the pointer's window and rests the pointer on itself, so that keys typed regardless
 // of the focus still reach it.
@@ -244,12 +245,6 @@ int main(int argc, char** argv) {
         XChangeProperty(display, window, XInternAtom(display, "_NET_WM_STATE", False), XA_ATOM, 32,
                         PropModeReplace, reinterpret_cast<const unsigned char*>(&hidden), 1);
     }
-    if (grab) {
-        XGrabKey(display, XKeysymToKeycode(display, XK_s), ControlMask | Mod1Mask,
-                 DefaultRootWindow(display), True, GrabModeAsync, GrabModeAsync);
-        XSync(display, False);
-        Say("GRABBED");
-    }
     XkbDescPtr names = XkbGetMap(display, 0, XkbUseCoreKbd);
     if (names)
         XkbGetNames(display, XkbKeyNamesMask, names);
@@ -257,6 +252,14 @@ int main(int argc, char** argv) {
     char id[32];
     std::snprintf(id, sizeof id, "0x%lx", window);
     Say(std::string("READY ") + id);
+    // After READY: a test that saw GRABBED knows the window, and so can wait for the server to
+    // have let go of both once the client is gone.
+    if (grab) {
+        XGrabKey(display, XKeysymToKeycode(display, XK_s), ControlMask | Mod1Mask,
+                 DefaultRootWindow(display), True, GrabModeAsync, GrabModeAsync);
+        XSync(display, False);
+        Say("GRABBED");
+    }
 
     for (;;) {
         XEvent event;
