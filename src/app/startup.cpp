@@ -24,6 +24,7 @@
 #include "platform/process_info.h"
 #include "platform/program_folder.h"
 #include "platform/runtime_lock.h"
+#include "platform/session.h"
 #include <QLabel>
 #include <QProgressBar>
 #include <QStandardItemModel>
@@ -248,6 +249,7 @@ void PrepareEnvironment() {
     if (RunningAsRoot() && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    ChooseWindowSystem();
     // The program folder is known before the application object exists.
     QString exe = RunningExecutable();
     if (!exe.isEmpty())

@@ -173,7 +173,7 @@ void LoadMailDefs(const QString& path) {
             if (!appIds.trimmed().isEmpty())
                 def->AppIds = appIds.simplified().split(' ');
             if (def->AppIds.isEmpty() && !def->WindowClass.isEmpty())
-                def->AppIds = {def->WindowClass};
+                def->AppIds = WindowClassNames(def->WindowClass);
             def->InsertKeys = DecodeKeyTokens(profile.value(section, "insert", ""));
             def->ToHtmlKeys = DecodeKeyTokens(profile.value(section, "tohtmlkeys", ""));
             def->TakesPictures = ParseProfileFlag(profile.value(section, "pictures", ""), true);

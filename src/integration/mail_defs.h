@@ -14,7 +14,7 @@ struct MailDef {
     // target).
     QByteArray WindowClass;
     // Wayland app ids of the target program ("appid", separated by blanks); without that key
-    // the window class, which the desktop compares without regard to case.
+    // the window classes, which the desktop compares without regard to case.
     QList<QByteArray> AppIds;
     QByteArray InsertKeys; // decoded key sequence
     QByteArray ToHtmlKeys; // decoded key sequence

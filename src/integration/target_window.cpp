@@ -32,7 +32,16 @@ Desktop::Window FindTargetWindow(Desktop& desktop, const QByteArray& windowClass
 }
 
 TargetActivation ActivateTargetWindow(Desktop& desktop) {
-    const Desktop::Window window = FindTargetWindow(desktop, GetChosenMailDef().WindowClass);
+    const MailDef& def = GetChosenMailDef();
+    Desktop::Window window = 0;
+    if (desktop.namesWindowsByAppId()) {
+        for (const QByteArray& id : def.AppIds) {
+            if ((window = desktop.findWindowByClass(id)) != 0)
+                break;
+        }
+    } else {
+        window = FindTargetWindow(desktop, def.WindowClass);
+    }
     if (!window)
         return TargetActivation::NoWindow;
     return ActivateWindow(desktop, window) ? TargetActivation::Focused

@@ -16,6 +16,7 @@ enum class TargetActivation {
     FocusRefused // the window did not take the focus: keys would land elsewhere
 };
 
-// Activates the window of the chosen mail-client definition. Throws std::out_of_range when no
+// Activates the window of the chosen mail-client definition, found by its app ids where the
+// desktop knows windows by those, else by its window classes. Throws std::out_of_range when no
 // definition is chosen.
 TargetActivation ActivateTargetWindow(Desktop& desktop);

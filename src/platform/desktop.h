@@ -36,6 +36,9 @@ public:
     // Short name for messages and the settings dialog: "x11", "wlroots", "portal", "test".
     virtual QString name() const = 0;
 
+    // True where windows are known by their Wayland app ids (a definition's "appid"), false where
+    // by their X11 window classes (its "windowclass").
+    virtual bool namesWindowsByAppId() const { return false; }
     // The topmost top-level window whose class (X11 WM_CLASS class or instance name; on Wayland
     // the app id) equals `name` without regard to case; 0 when there is none.
     virtual Window findWindowByClass(const QByteArray& name) = 0;

@@ -5,3 +5,18 @@
 bool WindowPositionsApply() {
     return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
+
+QByteArray DesktopOverride() {
+    return qgetenv("GLIMMORA_DESKTOP").trimmed().toLower();
+}
+
+void ChooseWindowSystem() {
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ||
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return;
+    // Qt alone would stay with X11 on some Wayland desktops (GNOME among them).
+    if (DesktopOverride() == "x11")
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+    else
+        qputenv("QT_QPA_PLATFORM", "wayland;xcb");
+}

@@ -60,18 +60,23 @@ QStringList PageImageSources(QWebEngineView* view) {
         .split('\n', Qt::SkipEmptyParts);
 }
 
-bool ClickPicture(QWebEngineView* view, int index) {
+std::optional<QPoint> PictureCentre(QWebEngineView* view, int index) {
     // Pictures carry no size in the page: until every one has loaded, the next may still move.
     if (!WaitFor([&] {
             return RunJs(view, "Array.from(document.images).every(i => i.complete)").toBool();
         }))
-        return false;
+        return std::nullopt;
     QVariantList centre =
         RunJs(view, QString("(() => { const r = document.images[%1].getBoundingClientRect();"
                             " return [r.left + r.width / 2, r.top + r.height / 2]; })()")
                         .arg(index))
             .toList();
     if (centre.size() != 2)
-        return false;
-    return ClickOnScreen(view->mapToGlobal(QPoint(centre[0].toInt(), centre[1].toInt())));
+        return std::nullopt;
+    return QPoint(centre[0].toInt(), centre[1].toInt());
+}
+
+bool ClickPicture(QWebEngineView* view, int index) {
+    const std::optional<QPoint> centre = PictureCentre(view, index);
+    return centre && ClickOnScreen(view->mapToGlobal(*centre));
 }

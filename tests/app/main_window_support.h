@@ -3,8 +3,10 @@
 // real browser.
 #include "support/test_env.h"
 
+#include <QPoint>
 #include <QStringList>
 #include <QVariant>
+#include <optional>
 
 class QWebEngineView;
 
@@ -16,5 +18,7 @@ QVariant RunJs(QWebEngineView* view, const QString& script);
 bool WaitForPageLoaded(QWebEngineView* view);
 // The decoded sources of the page's images, in page order.
 QStringList PageImageSources(QWebEngineView* view);
+// The centre of the page's image number `index`, in the view, once every picture has loaded.
+std::optional<QPoint> PictureCentre(QWebEngineView* view, int index);
 // Clicks the page's image number `index` with a real (XTest) mouse click.
 bool ClickPicture(QWebEngineView* view, int index);

@@ -236,7 +236,12 @@ TEST(Startup, UnderWaylandTheStoredPositionStaysAndTheSizeIsKept) {
     TempHome home;
     PrepareQuietStart(home);
     QProcess p;
-    p.setProcessEnvironment(sway.clientEnvironment(Environment(home)));
+    // As in a Wayland session with XWayland (here the test's X server): the program makes itself
+    // a Wayland client.
+    QProcessEnvironment env = sway.clientEnvironment(Environment(home));
+    env.remove("QT_QPA_PLATFORM");
+    env.insert("DISPLAY", qEnvironmentVariable("DISPLAY"));
+    p.setProcessEnvironment(env);
     p.start(Executable(), QStringList());
     ASSERT_TRUE(p.waitForStarted());
     ASSERT_TRUE(WaitFor([&] { return sway.query("get_tree").contains("\"glimmora\""); }, 30000));

@@ -4,7 +4,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QStandardPaths>
+#include <algorithm>
+#include <csignal>
+#include <functional>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace {
@@ -38,7 +45,9 @@ HeadlessSway::HeadlessSway(const QString& layout) : root_(::geteuid() == 0) {
     }
     QFile config(folder + "/sway.conf");
     if (!config.open(QIODevice::WriteOnly) ||
-        config.write("output HEADLESS-1 resolution 1280x1024\n"
+        config.write("output HEADLESS-1 resolution " + QByteArray::number(kOutputWidth) + "x" +
+                     QByteArray::number(kOutputHeight) +
+                     "\n"
                      "for_window [app_id=\"glimmora\"] floating enable\n"
                      "input type:keyboard xkb_layout " +
                      layout.toUtf8() + "\n") < 0) {
@@ -57,6 +66,8 @@ HeadlessSway::HeadlessSway(const QString& layout) : root_(::geteuid() == 0) {
     env.insert("WLR_RENDERER", "pixman");
     sway_.setProcessEnvironment(env);
     sway_.setProcessChannelMode(QProcess::MergedChannels);
+    // A test that dies (a crash, its time-out) takes its compositor with it.
+    sway_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     const QStringList command = asUser({"sway", "-c", folder + "/sway.conf"});
     sway_.start(command.first(), command.mid(1));
     // Sway names its socket itself; the folder is ours, so the one socket there is it.
@@ -93,12 +104,45 @@ QProcessEnvironment HeadlessSway::clientEnvironment(QProcessEnvironment base) co
 }
 
 QByteArray HeadlessSway::query(const QString& type) const {
+    return swaymsg({"-r", "-t", type});
+}
+
+bool HeadlessSway::command(const QString& command) const {
+    const QJsonArray results = QJsonDocument::fromJson(swaymsg({"-r", command})).array();
+    return !results.isEmpty() &&
+           std::all_of(results.begin(), results.end(),
+                       [](const QJsonValue& r) { return r["success"].toBool(); });
+}
+
+QRect HeadlessSway::contentRect(const QString& appId) const {
+    // The tree's containers hold tiled windows in "nodes", floating ones in "floating_nodes".
+    const std::function<QRect(const QJsonObject&)> find = [&](const QJsonObject& node) {
+        if (node["app_id"].toString() == appId) {
+            const QJsonObject outer = node["rect"].toObject(),
+                              inner = node["window_rect"].toObject();
+            return QRect(outer["x"].toInt() + inner["x"].toInt(),
+                         outer["y"].toInt() + inner["y"].toInt(), inner["width"].toInt(),
+                         inner["height"].toInt());
+        }
+        for (const char* children : {"nodes", "floating_nodes"}) {
+            for (const QJsonValue& child : node[children].toArray()) {
+                const QRect found = find(child.toObject());
+                if (!found.isNull())
+                    return found;
+            }
+        }
+        return QRect();
+    };
+    return find(QJsonDocument::fromJson(query("get_tree")).object());
+}
+
+QByteArray HeadlessSway::swaymsg(const QStringList& arguments) const {
     const QStringList sockets =
         QDir(runtime_.path()).entryList({"sway-ipc.*.sock"}, QDir::System | QDir::Files);
     if (sockets.isEmpty())
         return QByteArray();
     QProcess p;
-    p.start("swaymsg", {"-s", runtime_.path() + '/' + sockets.first(), "-r", "-t", type});
+    p.start("swaymsg", QStringList{"-s", runtime_.path() + '/' + sockets.first()} + arguments);
     if (!p.waitForFinished(5000) || p.exitCode() != 0)
         return QByteArray();
     return p.readAllStandardOutput();

@@ -2,6 +2,7 @@
 #include <QByteArray>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRect>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -25,8 +26,16 @@ public:
     QProcessEnvironment clientEnvironment(QProcessEnvironment base) const;
     // swaymsg's answer to `type` (get_tree, get_outputs …).
     QByteArray query(const QString& type) const;
+    // Runs a sway command ("input type:keyboard xkb_layout ru"); false when sway refused it.
+    bool command(const QString& command) const;
+    // Where the native Wayland window of `appId` shows its content, on the one output; null when
+    // the compositor has no such window.
+    QRect contentRect(const QString& appId) const;
+
+    static constexpr int kOutputWidth = 1280, kOutputHeight = 1024;
 
 private:
+    QByteArray swaymsg(const QStringList& arguments) const;
     QStringList asUser(const QStringList& command) const;
 
     QTemporaryDir runtime_;

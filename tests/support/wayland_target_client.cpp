@@ -1,13 +1,47 @@
 // A native Wayland window that stands in for a mail program in the Wayland desktop tests. Its app
 // id is the first argument. Prints READY once shown, then "KEY <keysym in hex> <modifiers>" for
-// every key pressed (modifiers: C Control, A Alt, S Shift, - none); Ctrl+V pastes: "PASTE <text>".
+// every key pressed (modifiers: C Control, A Alt, S Shift, - none). Ctrl+V pastes:
+//   PASTE types <t1,t2,...>       what the clipboard offers
+//   PASTE text <text>
+//   PASTE png <w>x<h> | PASTE png none
+//   PASTE html <data type> <sha1 of the decoded data> | PASTE html none
+//   PASTE done
 #include <QClipboard>
+#include <QCryptographicHash>
 #include <QGuiApplication>
+#include <QImage>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QRasterWindow>
+#include <QRegularExpression>
 #include <cstdio>
 
 namespace {
+
+void Say(const QString& line) {
+    std::printf("%s\n", qPrintable(line));
+}
+
+void Paste() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data)
+        return;
+    Say("PASTE types " + data->formats().join(','));
+    Say("PASTE text " + data->text());
+    const QImage png = QImage::fromData(data->data("image/png"), "PNG");
+    Say(png.isNull() ? QStringLiteral("PASTE png none")
+                     : QStringLiteral("PASTE png %1x%2").arg(png.width()).arg(png.height()));
+    static const QRegularExpression dataUrl(
+        QStringLiteral("src=\"data:([^;\"]+);base64,([^\"]*)\""));
+    const auto match = dataUrl.match(QString::fromUtf8(data->data("text/html")));
+    Say(match.hasMatch()
+            ? "PASTE html " + match.captured(1) + ' ' +
+                  QCryptographicHash::hash(QByteArray::fromBase64(match.captured(2).toLatin1()),
+                                           QCryptographicHash::Sha1)
+                      .toHex()
+            : QStringLiteral("PASTE html none"));
+    Say("PASTE done");
+}
 
 class Target : public QRasterWindow {
 protected:
@@ -30,7 +64,7 @@ protected:
         std::printf("KEY %x %s\n", event->nativeVirtualKey(),
                     modifiers.isEmpty() ? "-" : modifiers.constData());
         if (event->matches(QKeySequence::Paste))
-            std::printf("PASTE %s\n", qPrintable(QGuiApplication::clipboard()->text()));
+            Paste();
         std::fflush(stdout);
     }
 

@@ -100,27 +100,28 @@ std::uint32_t ModifierMask(std::uint8_t code) {
     }
 }
 
+// Gives the virtual keyboard our keymap; false when that failed.
+bool UploadKeymap(zwp_virtual_keyboard_v1* keyboard) {
+    const QByteArray keymap = KeymapText();
+    const int fd = ::memfd_create("glimmora-keymap", MFD_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool written =
+        ::write(fd, keymap.constData(), size_t(keymap.size() + 1)) == keymap.size() + 1;
+    if (written)
+        zwp_virtual_keyboard_v1_keymap(keyboard, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, fd,
+                                       std::uint32_t(keymap.size() + 1));
+    ::close(fd);
+    return written;
+}
+
+// One sequence's keys on the desktop's virtual keyboard, which outlives it.
 class VirtualKeySink : public KeySink {
 public:
-    VirtualKeySink(wl_display* display, zwp_virtual_keyboard_v1* keyboard)
-        : display_(display), keyboard_(keyboard) {
-        clock_.start();
-        const QByteArray keymap = KeymapText();
-        const int fd = ::memfd_create("glimmora-keymap", MFD_CLOEXEC);
-        if (fd >= 0 &&
-            ::write(fd, keymap.constData(), size_t(keymap.size() + 1)) == keymap.size() + 1) {
-            zwp_virtual_keyboard_v1_keymap(keyboard_, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, fd,
-                                           std::uint32_t(keymap.size() + 1));
-        }
-        if (fd >= 0)
-            ::close(fd);
-        wl_display_roundtrip(display_);
-    }
-    ~VirtualKeySink() override {
-        endSequence();
-        zwp_virtual_keyboard_v1_destroy(keyboard_);
-        wl_display_flush(display_);
-    }
+    VirtualKeySink(wl_display* display, zwp_virtual_keyboard_v1* keyboard,
+                   const QElapsedTimer& clock)
+        : display_(display), keyboard_(keyboard), clock_(clock) {}
+    ~VirtualKeySink() override { endSequence(); }
 
     void endSequence() override {
         for (int i = 0; i < kKeyCount; ++i)
@@ -171,7 +172,7 @@ private:
 
     wl_display* display_;
     zwp_virtual_keyboard_v1* keyboard_;
-    QElapsedTimer clock_;
+    const QElapsedTimer& clock_;
     bool held_[kKeyCount] = {};
     std::uint32_t modifiers_ = 0;
 };
@@ -204,6 +205,8 @@ public:
             zwlr_foreign_toplevel_handle_v1_destroy(t->handle);
         if (manager_)
             zwlr_foreign_toplevel_manager_v1_stop(manager_);
+        if (keyboard_)
+            zwp_virtual_keyboard_v1_destroy(keyboard_);
         if (keyboards_)
             zwp_virtual_keyboard_manager_v1_destroy(keyboards_);
         if (seat_)
@@ -215,12 +218,13 @@ public:
     bool usable() const { return manager_ && keyboards_ && seat_; }
 
     QString name() const override { return QStringLiteral("wlroots"); }
+    bool namesWindowsByAppId() const override { return true; }
 
     Window findWindowByClass(const QByteArray& wanted) override {
-        wl_display_roundtrip(display_);
+        sync();
         // No stacking order is told: the newest window of the program stands for the topmost.
         for (auto t = toplevels_.rbegin(); t != toplevels_.rend(); ++t)
-            if (!(*t)->closed && (*t)->appId.compare(wanted, Qt::CaseInsensitive) == 0)
+            if ((*t)->appId.compare(wanted, Qt::CaseInsensitive) == 0)
                 return (*t)->id;
         return 0;
     }
@@ -244,8 +248,18 @@ public:
     }
 
     std::unique_ptr<KeySink> createKeySink() override {
-        return std::make_unique<VirtualKeySink>(
-            display_, zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(keyboards_, seat_));
+        // One keyboard for the whole run: each new one would change the seat's devices, and a
+        // window takes up a keyboard only some time after it appears.
+        if (!keyboard_) {
+            keyboard_ = zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(keyboards_, seat_);
+            clock_.start();
+        }
+        // Our keymap again for every sequence: sway gives every keyboard, ours too, the user's
+        // layout whenever its input settings change.
+        if (!UploadKeymap(keyboard_))
+            return nullptr;
+        wl_display_roundtrip(display_);
+        return std::make_unique<VirtualKeySink>(display_, keyboard_, clock_);
     }
     bool setClipboard(QMimeData* data) override {
         if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
@@ -261,11 +275,20 @@ public:
     }
 
 private:
+    // Takes in what the compositor has told since; windows that have closed are let go.
+    void sync() {
+        wl_display_roundtrip(display_);
+        std::erase_if(toplevels_, [](const std::unique_ptr<Toplevel>& t) {
+            if (t->closed)
+                zwlr_foreign_toplevel_handle_v1_destroy(t->handle);
+            return t->closed;
+        });
+    }
     // The toplevel's current state (after a round trip), or null when it has gone.
     Toplevel* find(Window window) {
-        wl_display_roundtrip(display_);
+        sync();
         for (const auto& t : toplevels_)
-            if (t->id == window && !t->closed)
+            if (t->id == window)
                 return t.get();
         return nullptr;
     }
@@ -336,6 +359,8 @@ private:
     wl_seat* seat_ = nullptr;
     zwlr_foreign_toplevel_manager_v1* manager_ = nullptr;
     zwp_virtual_keyboard_manager_v1* keyboards_ = nullptr;
+    zwp_virtual_keyboard_v1* keyboard_ = nullptr;
+    QElapsedTimer clock_; // the keys' time stamps
     std::vector<std::unique_ptr<Toplevel>> toplevels_;
     Window lastId_ = 0;
 };
@@ -350,13 +375,4 @@ std::unique_ptr<Desktop> CreateWlrootsDesktop() {
     if (!desktop->usable())
         return nullptr;
     return desktop;
-}
-
-std::unique_ptr<Desktop> CreateWaylandDesktop() {
-    const QByteArray wanted = qgetenv("GLIMMORA_DESKTOP").toLower();
-    if (wanted == "wlroots")
-        return CreateWlrootsDesktop();
-    if (!wanted.isEmpty() || qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        return nullptr; // the portal desktop is not built yet
-    return CreateWlrootsDesktop();
 }

@@ -6,10 +6,5 @@
 // The desktop of a wlroots compositor (sway, labwc, Hyprland …), on a Wayland connection of its
 // own: windows through foreign-toplevel-management, keys through a virtual keyboard whose keymap
 // is ours (so the user's layout does not matter), the clipboard through Qt. Null when there is no
-// Wayland display or the compositor offers neither protocol.
+// Wayland display or the compositor lacks one of these protocols.
 std::unique_ptr<Desktop> CreateWlrootsDesktop();
-
-// The desktop of this Wayland session, chosen by what the compositor offers; GLIMMORA_DESKTOP
-// ("x11", "wlroots", "portal") overrides the choice. Null outside Wayland, for "x11", and where
-// nothing fits: the X11 desktop then serves (XWayland programs only).
-std::unique_ptr<Desktop> CreateWaylandDesktop();

@@ -1,0 +1,180 @@
+// On a headless sway, Glimmora's main window as a native Wayland client: a real click (a virtual
+// pointer) on a picture of its page puts that picture into the Wayland program that the chosen
+// definition names by its app id, whatever the keyboard layout, also when that program is hidden.
+#include "app/forms.h"
+#include "app/main_window.h"
+#include "app/main_window_support.h"
+#include "dialogs/settings_form.h"
+#include "integration/insertion.h"
+#include "integration/mail_defs.h"
+#include "localisation/translation_table.h"
+#include "platform/current_desktop.h"
+#include "platform/key_synth.h"
+#include "support/headless_sway.h"
+#include "support/test_env.h"
+#include "support/wait.h"
+
+#include <QApplication>
+#include <QCryptographicHash>
+#include <QImage>
+#include <QProcess>
+#include <QWebEngineView>
+#include <gtest/gtest.h>
+
+namespace {
+
+const HeadlessSway* g_sway = nullptr;
+const QString kAppId = QStringLiteral("org.example.Mail");
+
+// A Wayland process of the test's own whose output is read line by line.
+class Client {
+public:
+    Client(const QString& program, const QStringList& arguments) {
+        process_.setProcessEnvironment(
+            g_sway->clientEnvironment(QProcessEnvironment::systemEnvironment()));
+        process_.start(program, arguments);
+    }
+    ~Client() {
+        process_.closeWriteChannel();
+        process_.kill();
+        process_.waitForFinished();
+    }
+    bool waitForLine(const QString& line, int ms = 20000) {
+        return WaitFor([&] { return lines().contains(line); }, ms);
+    }
+    QStringList lines() {
+        output_ += process_.readAllStandardOutput();
+        return QString::fromUtf8(output_).split('\n');
+    }
+    void write(const QByteArray& line) { process_.write(line + '\n'); }
+
+private:
+    QProcess process_;
+    QByteArray output_;
+};
+
+struct Case {
+    const char* layout;
+    bool hidden; // in sway's scratchpad, its stand-in for minimised windows
+};
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.layout << (c.hidden ? ", hidden" : "");
+}
+
+class WaylandInsertion : public testing::TestWithParam<Case> {
+protected:
+    void SetUp() override {
+        WriteSampleCatalogue(home);
+        // A JPEG travels as PNG and as itself; the page's pictures are listed by file name.
+        QImage photo(40, 30, QImage::Format_RGB32);
+        photo.fill(Qt::blue);
+        ASSERT_TRUE(photo.save(picture, "JPG"));
+        WriteFile(home.programDir() + "GlimmoraData/emoji.dat",
+                  "faces/happy/grin/c.jpg\t1F600\r\n");
+        // The window class names no window: only the app id finds the program.
+        WriteFile(home.userData() + "glimmora.maildef.ini",
+                  "[Glimmora]\r\nmaildef_version=1\r\nvalid_for_Version_1=1\r\n[0]\r\n"
+                  "name=Target\r\nlanguage=en\r\nwindowclass=NoSuchClass\r\nappid=other " +
+                      kAppId.toLatin1() +
+                      "\r\ntohtmlkeys=|ALT|o|EALT|\r\ninsert=|STRG|v|ESTRG|\r\n");
+        CreateTranslationTable("Glimmora");
+        form = new TForm1(QStringList{"glimmora"});
+        Form1 = form;
+        SettingsForm = new TSettingsForm();
+        form->FirstShowPending = false;
+        form->LoadCatalogue();
+    }
+    void TearDown() override {
+        delete SettingsForm;
+        SettingsForm = nullptr;
+        delete form;
+        Form1 = nullptr;
+    }
+
+    TempHome home;
+    const QString picture = home.programDir() + "GlimmoraData/faces/happy/grin/c.jpg";
+    TForm1* form = nullptr;
+};
+
+TEST_P(WaylandInsertion, ClickedPictureLandsInTheProgramOfTheAppId) {
+    ASSERT_EQ(CurrentDesktop().name(), "wlroots");
+    ASSERT_TRUE(
+        g_sway->command(QStringLiteral("input type:keyboard xkb_layout ") + GetParam().layout));
+    Client target(GLIMMORA_WAYLAND_TARGET_CLIENT, {kAppId});
+    ASSERT_TRUE(target.waitForLine("READY"));
+    if (GetParam().hidden) {
+        ASSERT_TRUE(g_sway->command("[app_id=\"" + kAppId + "\"] move scratchpad"));
+    }
+
+    form->show();
+    form->SelectStartCategory();
+    ASSERT_TRUE(WaitForPageLoaded(form->WebBrowser1));
+    int index = -1;
+    ASSERT_TRUE(WaitFor([&] {
+        index = int(
+            PageImageSources(form->WebBrowser1).indexOf(QUrl::fromLocalFile(picture).toString()));
+        return index >= 0;
+    })) << PageImageSources(form->WebBrowser1).join('\n').toStdString();
+    const std::optional<QPoint> centre = PictureCentre(form->WebBrowser1, index);
+    ASSERT_TRUE(centre);
+    QRect window;
+    ASSERT_TRUE(WaitFor([&] { return !(window = g_sway->contentRect("glimmora")).isNull(); }))
+        << g_sway->query("get_tree").toStdString();
+    const QPoint point = window.topLeft() + form->WebBrowser1->mapTo(form, *centre);
+
+    Client mouse(GLIMMORA_VIRTUAL_POINTER, {QString::number(HeadlessSway::kOutputWidth),
+                                            QString::number(HeadlessSway::kOutputHeight)});
+    const QByteArray at = QByteArray::number(point.x()) + ' ' + QByteArray::number(point.y());
+    // A new pointer reaches a window only once it has taken up the seat's new capability.
+    ASSERT_TRUE(WaitFor([&] {
+        mouse.write("move " + at);
+        WaitFor([] { return false; }, 100);
+        return form->WebBrowser1->underMouse();
+    }));
+    mouse.write("click " + at);
+    ASSERT_TRUE(mouse.waitForLine("CLICKED", 10000));
+    ASSERT_TRUE(target.waitForLine("PASTE done", 30000)) << target.lines().join('\n').toStdString();
+
+    // Alt+o, then Ctrl+v: keysyms o and v whatever the layout.
+    EXPECT_EQ(target.lines().filter("KEY "),
+              (QStringList{"KEY ffe9 A", "KEY 6f A", "KEY ffe3 C", "KEY 76 C"}));
+    EXPECT_TRUE(target.lines().filter("PASTE types ").value(0).contains("image/jpeg"));
+    EXPECT_TRUE(target.waitForLine(QString::fromUtf8("PASTE text \U0001F600")));
+    EXPECT_TRUE(target.waitForLine("PASTE png 40x30"));
+    const QByteArray sha1 = QCryptographicHash::hash(ReadFile(picture), QCryptographicHash::Sha1);
+    EXPECT_TRUE(target.waitForLine("PASTE html image/jpeg " + sha1.toHex()))
+        << target.lines().join('\n').toStdString();
+    EXPECT_FALSE(InsertionRunning());
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, WaylandInsertion,
+                         testing::Values(Case{"us", false}, Case{"ru", true}));
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // The compositor comes first: the application connects to it as it starts.
+    HeadlessSway sway;
+    if (!sway.ok()) {
+        std::fprintf(stderr, "%s\n", qPrintable(sway.error()));
+        return 1;
+    }
+    g_sway = &sway;
+    const QProcessEnvironment env =
+        sway.clientEnvironment(QProcessEnvironment::systemEnvironment());
+    for (const char* name : {"WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        qputenv(name, env.value(name).toLocal8Bit());
+    qunsetenv("DISPLAY");
+    // The page is placed on the screen by the compositor; Qt's own frame would move it.
+    qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
+    // The headless compositor draws with the processor and shares no GPU buffers with clients.
+    qputenv("QT_QUICK_BACKEND", "software");
+    QGuiApplication::setDesktopFileName("glimmora"); // the program's app id
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    // Every real seat has a keyboard: with none, a window would take up the first one only after
+    // the first keys.
+    CurrentDesktop().createKeySink();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
