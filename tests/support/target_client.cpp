@@ -117,19 +117,39 @@ void SetWmState(Display* display, Window window, long state) {
                     reinterpret_cast<unsigned char*>(data), 2);
 }
 
-bool WindowManagerRunning(Display* display) {
+// The window that `holder`'s _NET_SUPPORTING_WM_CHECK names, or None.
+Window CheckWindowOf(Display* display, Window holder) {
     const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
     Atom type = None;
     int format = 0;
     unsigned long count = 0, rest = 0;
     unsigned char* data = nullptr;
-    bool running = false;
-    if (XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW,
-                           &type, &format, &count, &rest, &data) == Success &&
+    Window named = None;
+    if (XGetWindowProperty(display, holder, check, 0, 1, False, XA_WINDOW, &type, &format, &count,
+                           &rest, &data) == Success &&
         data) {
-        running = count == 1;
+        if (count == 1)
+            named = *reinterpret_cast<Window*>(data);
         XFree(data);
     }
+    return named;
+}
+
+int IgnoreXError(Display*, XErrorEvent*) {
+    return 0;
+}
+
+// A manager that has gone leaves its announcement on the root window; only a check window that
+// still exists and names itself counts.
+bool WindowManagerRunning(Display* display) {
+    const Window check = CheckWindowOf(display, DefaultRootWindow(display));
+    if (check == None)
+        return false;
+    XSync(display, False);
+    XErrorHandler previous = XSetErrorHandler(IgnoreXError);
+    const bool running = CheckWindowOf(display, check) == check;
+    XSync(display, False);
+    XSetErrorHandler(previous);
     return running;
 }
 
