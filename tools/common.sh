@@ -12,6 +12,7 @@ GLIMMORA_PACKAGES=(
   fonts-dejavu-core fp-utils desktop-file-utils appstream
   openssl openbox trayer thunderbird firefox-esr
   sway qt6-wayland libwayland-dev libwayland-bin wl-clipboard
+  dbus-daemon
 )
 
 # Installs the Debian packages that are missing (as root, or through sudo).

@@ -20,6 +20,7 @@
 #include "integration/system_helpers.h"
 #include "localisation/language.h"
 #include "localisation/translation_table.h"
+#include "platform/current_desktop.h"
 #include "platform/file_system.h"
 #include "platform/process_info.h"
 #include "platform/program_folder.h"
@@ -283,6 +284,7 @@ int RunGlimmora(int argc, char** argv) {
             watcher = std::make_unique<RequestWatcher>(QStringList{kCloseRequest, kToggleRequest});
 
         EnsureUserDataFolder(kBaseName);
+        SetDesktopProgramInfo({UserDataFolder(kBaseName), [] { return GetText(305); }});
         CreateCatalogueFolders();
         CopyMissingFiles(kBaseName, kSeedingList);
         PutLanguageFilesInPlace();

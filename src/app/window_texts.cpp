@@ -12,6 +12,7 @@
 #include "dialogs/welcome_form.h"
 #include "localisation/language.h"
 #include "localisation/translation_table.h"
+#include "platform/current_desktop.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -136,6 +137,9 @@ void ApplyToSettingsDialog(TSettingsForm* f) {
     SetCaption(f->BitBtn3, 43);
     SetCaption(f->Label1, 49);
     SetCaption(f->HideAfterInsertLabel, 285);
+    const int insertionWay = InsertionWayText(CurrentDesktop().name());
+    SetCaption(f->InsertionWayLabel, insertionWay ? GetText(insertionWay) : QString());
+    SetCaption(f->GnomeShortcutButton, 304);
     SetLines(f->Memo1, 46);
 }
 

@@ -4,11 +4,13 @@
 #include "app/settings.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/interface_fonts.h"
+#include "dialogs/message_boxes.h"
 #include "integration/definition_update.h"
 #include "integration/mail_defs.h"
 #include "integration/system_helpers.h"
 #include "localisation/language.h"
 #include "localisation/translation_table.h"
+#include "platform/gnome_shortcut.h"
 
 #include <algorithm>
 
@@ -215,6 +217,15 @@ void TSettingsForm::CreateComponents() {
     HideAfterInsertLabel = makeBoxLabel(QStringLiteral("Hide the window after inserting a picture"),
                                         QRect(361, 21, 170, 16));
 
+    InsertionWayLabel = new QLabel(this);
+    InsertionWayLabel->setGeometry(200, 243, 345, 27);
+    InsertionWayLabel->setWordWrap(true);
+    InsertionWayLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    GnomeShortcutButton = new QPushButton(this);
+    GnomeShortcutButton->setGeometry(200, 270, 345, 13);
+    MakeLinkLook(GnomeShortcutButton, 11);
+    GnomeShortcutButton->hide();
+
     GroupBox3 = new QGroupBox(QStringLiteral("Sprache "), this);
     GroupBox3->setGeometry(8, 245, 185, 57);
     MakeGroupLook(GroupBox3);
@@ -229,6 +240,8 @@ void TSettingsForm::CreateComponents() {
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
     connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+    connect(GnomeShortcutButton, &QPushButton::clicked, this,
+            [this] { GnomeShortcutButtonClick(); });
     // Fires for the program's changes as well as the user's, like the box's click event.
     connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
     // Only the user's changes are stored; showing the dialog sets the box from the settings.
@@ -257,6 +270,7 @@ void TSettingsForm::FormShow() {
     }
     ComboBox2->setCurrentIndex(match >= 0 ? match : 0);
     HideAfterInsertBox->setChecked(Settings().hideAfterInsert);
+    GnomeShortcutButton->setVisible(GnomeShortcutOffered());
     FitTexts();
 }
 
@@ -276,6 +290,28 @@ void TSettingsForm::FitTexts() {
     GrowLeftToFit(BitBtn2, BitBtn3->x() - 17, 165);
     GrowLeftToFit(BitBtn1, 487, 161);
     ComboBox1->resize(std::max(100, BitBtn1->x() - 6 - ComboBox1->x()), ComboBox1->height());
+    GnomeShortcutButton->resize(
+        std::min(InsertionWayLabel->width(), NeededButtonWidth(GnomeShortcutButton)),
+        GnomeShortcutButton->height());
+}
+
+int InsertionWayText(const QString& desktopName) {
+    if (desktopName == QLatin1String("x11"))
+        return 301;
+    if (desktopName == QLatin1String("wlroots"))
+        return 302;
+    if (desktopName == QLatin1String("portal"))
+        return 303;
+    return 0;
+}
+
+void TSettingsForm::GnomeShortcutButtonClick() {
+    if (AddGnomeToggleShortcut()) {
+        GnomeShortcutButton->hide();
+        ShowInfo(GetText(306), this);
+    } else {
+        ShowError(GetText(307).arg(GnomeToggleCommand()), this);
+    }
 }
 
 void TSettingsForm::FormClose() {

@@ -13,6 +13,10 @@ class QPushButton;
 // The settings dialog: the mail-program list (whose selection is the chosen mail-client
 // definition), the definition update, autostart, the interface language and the welcome window.
 // One instance lives for the whole run and is only shown and hidden.
+// The text that says how insertion works on the desktop named `desktopName` (Desktop::name());
+// 0 for a desktop without one.
+int InsertionWayText(const QString& desktopName);
+
 class TSettingsForm : public QDialog {
     Q_OBJECT
 public:
@@ -31,6 +35,10 @@ public:
     // Beside the autostart box: hide the main window after each insertion.
     QLabel* HideAfterInsertLabel;
     QCheckBox* HideAfterInsertBox;
+    // How insertion works on this desktop, and on GNOME under Wayland the offer to bind the hot
+    // key in GNOME's own settings.
+    QLabel* InsertionWayLabel;
+    QPushButton* GnomeShortcutButton;
     QGroupBox* GroupBox3;
     QComboBox* ComboBox2;
     QPushButton* BitBtn2;
@@ -47,6 +55,7 @@ public:
     void ComboBox2Change();
     void BitBtn2Click();
     void BitBtn3Click();
+    void GnomeShortcutButtonClick();
 
     // The work behind the unit's free functions, on this instance.
     void FillMailDefList();

@@ -92,8 +92,10 @@ void InsertPicture(Desktop& desktop, const QString& url, const InsertionReport& 
             return;
         }
         if (ActivateTargetWindow(desktop) == TargetActivation::FocusRefused) {
-            // Keys now would land in whatever window has the focus.
-            report(GetText(260).replace(QLatin1String("%1"), DecodeBytes(GetChosenMailDef().Name)));
+            // Keys now would land in whatever window has the focus (where the focus is handed
+            // back, in Glimmora itself).
+            report(GetText(desktop.raisesWindows() ? 260 : 300)
+                       .replace(QLatin1String("%1"), DecodeBytes(GetChosenMailDef().Name)));
             return;
         }
         SendKeySequence(desktop, GetChosenMailDef().ToHtmlKeys);

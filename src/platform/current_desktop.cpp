@@ -1,5 +1,6 @@
 #include "platform/current_desktop.h"
 
+#include "platform/portal/portal_desktop.h"
 #include "platform/session.h"
 #include "platform/wayland/wlroots_desktop.h"
 #include "platform/x11/x11_desktop.h"
@@ -9,6 +10,11 @@
 namespace {
 
 Desktop* g_chosen = nullptr;
+
+DesktopProgramInfo& ProgramInfo() {
+    static DesktopProgramInfo info;
+    return info;
+}
 
 struct WaylandDesktopKind {
     const char* name; // as GLIMMORA_DESKTOP names it
@@ -20,6 +26,7 @@ struct WaylandDesktopKind {
 // A compositor's own protocols come before the portal, which asks the user for consent.
 const WaylandDesktopKind kWaylandDesktops[] = {
     {"wlroots", CreateWlrootsDesktop},
+    {"portal", CreatePortalDesktop},
 };
 
 } // namespace
@@ -53,4 +60,12 @@ Desktop& CurrentDesktop() {
 
 void SetCurrentDesktop(Desktop* desktop) {
     g_chosen = desktop;
+}
+
+void SetDesktopProgramInfo(DesktopProgramInfo info) {
+    ProgramInfo() = std::move(info);
+}
+
+const DesktopProgramInfo& DesktopProgram() {
+    return ProgramInfo();
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include "platform/desktop.h"
 
+#include <QString>
+#include <functional>
 #include <memory>
 
 // The desktop the program talks to: the one this session offers, chosen at the first call (a
@@ -16,3 +18,13 @@ void SetCurrentDesktop(Desktop* desktop);
 // ("x11", "wlroots", "portal") overrides the choice. Null outside Wayland, for "x11", and where
 // nothing fits: the X11 desktop then serves (XWayland programs only).
 std::unique_ptr<Desktop> CreateWaylandDesktop();
+
+// What the program tells the desktops about itself, before the first CurrentDesktop().
+struct DesktopProgramInfo {
+    // Where a desktop keeps what it must remember between runs (the portal's permission).
+    QString dataFolder;
+    // Shown beside the hot key in the desktop's own shortcut settings; asked when registering.
+    std::function<QString()> hotKeyDescription;
+};
+void SetDesktopProgramInfo(DesktopProgramInfo info);
+const DesktopProgramInfo& DesktopProgram();

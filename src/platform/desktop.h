@@ -36,6 +36,12 @@ public:
     // Short name for messages and the settings dialog: "x11", "wlroots", "portal", "test".
     virtual QString name() const = 0;
 
+    // Whether this desktop lets a program see and raise other programs' windows. The portals of
+    // GNOME and KDE Plasma do not: there every name below stands for "the window that gets the
+    // focus when this program lets it go", isMinimised is false, restore and bringToFront hand
+    // the focus back (our windows step aside), and hasInputFocus is true once ours lost it.
+    virtual bool raisesWindows() const { return true; }
+
     // True where windows are known by their Wayland app ids (a definition's "appid"), false where
     // by their X11 window classes (its "windowclass").
     virtual bool namesWindowsByAppId() const { return false; }

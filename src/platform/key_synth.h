@@ -38,3 +38,18 @@ constexpr std::uint8_t Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17,
                        Left = 37, Up = 38, Right = 39, Down = 40, Insert = 45, Delete = 46,
                        F1 = 112, F12 = 123, Unmapped = 255;
 }
+
+// The keys of a character for sinks that name keys by keysym rather than by the user's layout
+// (the Wayland desktops): letters with Shift for capitals, digits, blank, Tab and line ends; the
+// rest is missing.
+inline KeyScanResult KeysymKeyScan(std::uint8_t c) {
+    if (c >= 'a' && c <= 'z')
+        return {std::uint8_t(c - 'a' + 'A'), 0};
+    if ((c >= 'A' && c <= 'Z'))
+        return {c, 1};
+    if ((c >= '0' && c <= '9') || c == vk::Space || c == vk::Tab)
+        return {c, 0};
+    if (c == '\r' || c == '\n')
+        return {vk::Return, 0};
+    return {vk::Unmapped, vk::Unmapped};
+}

@@ -86,7 +86,8 @@ void Click(QWidget* widget) {
 
 // Every caption is shown whole and nothing overlaps or leaves the window.
 void ExpectTextsFit(TSettingsForm* form) {
-    for (QPushButton* button : {form->BitBtn1, form->BitBtn2, form->BitBtn3}) {
+    for (QPushButton* button :
+         {form->BitBtn1, form->BitBtn2, form->BitBtn3, form->GnomeShortcutButton}) {
         const QStyle* style = button->style();
         const int needed = button->fontMetrics().horizontalAdvance(button->text()) +
                            2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
@@ -100,6 +101,12 @@ void ExpectTextsFit(TSettingsForm* form) {
     EXPECT_GT(form->BitBtn2->x(), form->GroupBox3->geometry().right());
     EXPECT_LE(form->BitBtn3->geometry().right(), form->width());
     EXPECT_LE(form->BitBtn1->geometry().right(), form->GroupBox1->width());
+    // The line on how insertion works, and the shortcut offer below it, stay above the buttons.
+    const QLabel* way = form->InsertionWayLabel;
+    EXPECT_LE(way->heightForWidth(way->width()), way->height()) << way->text().toStdString();
+    EXPECT_LE(way->geometry().bottom(), form->GnomeShortcutButton->y());
+    EXPECT_LE(form->GnomeShortcutButton->geometry().bottom(), form->BitBtn2->y());
+    EXPECT_LE(way->geometry().right(), form->width());
 }
 
 const QByteArray kThreeDefinitions = "[0]\r\nname=Mail\r\nlanguage=de\r\n"
@@ -294,8 +301,12 @@ TEST_F(SettingsFormTest, TextsFitTheirComponentsAlsoWhenTranslated) {
         form->BitBtn2->setText(DecodeBytes(table.text(51)));
         form->BitBtn3->setText(DecodeBytes(table.text(43)));
         form->Label1->setText(DecodeBytes(table.text(49)));
-        form->show();
-        ExpectTextsFit(form);
+        form->GnomeShortcutButton->setText(DecodeBytes(table.text(304)));
+        for (const int way : {301, 302, 303}) {
+            form->InsertionWayLabel->setText(DecodeBytes(table.text(way)));
+            form->show();
+            ExpectTextsFit(form);
+        }
         form->hide();
     }
 }

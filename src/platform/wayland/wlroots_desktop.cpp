@@ -133,17 +133,7 @@ public:
     void keyDown(std::uint8_t code, std::uint8_t) override { press(code, true); }
     void keyUp(std::uint8_t code, std::uint8_t) override { press(code, false); }
 
-    KeyScanResult VkKeyScan(std::uint8_t c) override {
-        if (c >= 'a' && c <= 'z')
-            return {std::uint8_t(c - 'a' + 'A'), 0};
-        if ((c >= 'A' && c <= 'Z'))
-            return {c, 1};
-        if ((c >= '0' && c <= '9') || c == vk::Space || c == vk::Tab)
-            return {c, 0};
-        if (c == '\r' || c == '\n')
-            return {vk::Return, 0};
-        return {vk::Unmapped, vk::Unmapped};
-    }
+    KeyScanResult VkKeyScan(std::uint8_t c) override { return KeysymKeyScan(c); }
     std::uint8_t MapVirtualKey(std::uint8_t code) override {
         const int index = KeyIndex(code);
         return index < 0 ? 0 : std::uint8_t(kFirstKey + std::uint32_t(index));

@@ -1,0 +1,352 @@
+#include "platform/portal/portal_desktop.h"
+
+#include "platform/current_desktop.h"
+#include "platform/file_system.h"
+#include "platform/key_synth.h"
+#include "platform/portal/portal_request.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusReply>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QMimeData>
+#include <QStandardPaths>
+#include <QSystemTrayIcon>
+#include <QThread>
+#include <QWindow>
+#include <X11/keysym.h>
+
+namespace {
+
+constexpr char kRemoteDesktop[] = "org.freedesktop.portal.RemoteDesktop";
+constexpr uint kKeyboardDevice = 1;
+constexpr uint kPersistUntilRevoked = 2;
+// From this version on the portal keeps a permission with a restore token.
+constexpr uint kFirstPersistingVersion = 2;
+
+// The keysym of each virtual key a key sequence can name; 0 for the rest.
+std::uint32_t Keysym(std::uint8_t code) {
+    if (code >= 'A' && code <= 'Z')
+        return XK_a + std::uint32_t(code - 'A'); // with Shift held, the capital
+    if (code >= '0' && code <= '9')
+        return XK_0 + std::uint32_t(code - '0');
+    if (code >= vk::F1 && code <= vk::F12)
+        return XK_F1 + std::uint32_t(code - vk::F1);
+    switch (code) {
+    case vk::Shift:
+        return XK_Shift_L;
+    case vk::Control:
+        return XK_Control_L;
+    case vk::Menu:
+        return XK_Alt_L;
+    case vk::Back:
+        return XK_BackSpace;
+    case vk::Tab:
+        return XK_Tab;
+    case vk::Return:
+        return XK_Return;
+    case vk::Escape:
+        return XK_Escape;
+    case vk::Space:
+        return XK_space;
+    case vk::Prior:
+        return XK_Prior;
+    case vk::Next:
+        return XK_Next;
+    case vk::End:
+        return XK_End;
+    case vk::Home:
+        return XK_Home;
+    case vk::Left:
+        return XK_Left;
+    case vk::Up:
+        return XK_Up;
+    case vk::Right:
+        return XK_Right;
+    case vk::Down:
+        return XK_Down;
+    case vk::Insert:
+        return XK_Insert;
+    case vk::Delete:
+        return XK_Delete;
+    default:
+        return 0;
+    }
+}
+
+QDBusMessage PortalCall(const char* interface, const QString& method, const QVariantList& args) {
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(QLatin1String(kPortalService), QLatin1String(kPortalPath),
+                                       QLatin1String(interface), method);
+    call.setArguments(args);
+    return call;
+}
+
+// Keys by keysym through the session: the compositor finds a key for each in the user's layout.
+class PortalKeySink : public KeySink {
+public:
+    PortalKeySink(QDBusConnection bus, QString session)
+        : bus_(std::move(bus)), session_(std::move(session)) {}
+    ~PortalKeySink() override { endSequence(); }
+
+    void endSequence() override {
+        while (!held_.isEmpty())
+            notify(held_.takeLast(), false);
+    }
+    void keyDown(std::uint8_t code, std::uint8_t) override { press(code, true); }
+    void keyUp(std::uint8_t code, std::uint8_t) override { press(code, false); }
+    KeyScanResult VkKeyScan(std::uint8_t c) override { return KeysymKeyScan(c); }
+    std::uint8_t MapVirtualKey(std::uint8_t code) override { return Keysym(code) ? code : 0; }
+
+private:
+    void press(std::uint8_t code, bool down) {
+        const std::uint32_t keysym = Keysym(code);
+        if (!keysym)
+            return;
+        if (down)
+            held_.append(keysym);
+        else if (!held_.removeOne(keysym))
+            return; // never pressed: nothing to release
+        notify(keysym, down);
+    }
+    void notify(std::uint32_t keysym, bool down) {
+        // One connection keeps the order; no need to wait for each answer.
+        bus_.send(PortalCall(kRemoteDesktop, QStringLiteral("NotifyKeyboardKeysym"),
+                             {QVariant::fromValue(QDBusObjectPath(session_)), QVariantMap(),
+                              int(keysym), uint(down ? 1 : 0)}));
+    }
+
+    QDBusConnection bus_;
+    QString session_;
+    QList<std::uint32_t> held_;
+};
+
+bool OwnWindowFocused() {
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) &&
+           QGuiApplication::focusWindow();
+}
+
+// Main windows go to the tray where there is one: a Wayland client can show a hidden window
+// again, but not take its own window out of the minimised state. Dialogs are only minimised,
+// since hiding one would end it.
+void StepAside() {
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return;
+    const bool tray = qobject_cast<QApplication*>(QCoreApplication::instance()) &&
+                      QSystemTrayIcon::isSystemTrayAvailable();
+    for (QWindow* window : QGuiApplication::topLevelWindows()) {
+        if (!window->isVisible())
+            continue;
+        if (window->type() == Qt::Window && tray)
+            window->hide();
+        else if (window->type() == Qt::Window || window->type() == Qt::Dialog)
+            window->showMinimized();
+    }
+}
+
+// Waits up to `ms` for `done`, letting the focus change arrive meanwhile.
+bool WaitUntil(const std::function<bool()>& done, int ms) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!done() && waited.elapsed() < ms) {
+        QThread::msleep(5);
+        QCoreApplication::processEvents();
+    }
+    return done();
+}
+
+bool OnKdePlasma() {
+    return qgetenv("XDG_CURRENT_DESKTOP").toUpper().contains("KDE");
+}
+
+// Activates the topmost window of resource class `name` through KWin's scripting, unminimising
+// it first. KWin reads and runs the script after the call returns, so the file stays until the
+// next activation replaces it.
+void ActivateInKWin(QDBusConnection bus, const QByteArray& name) {
+    const QString path =
+        QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + "/glimmora-activate.js";
+    const QByteArray wanted =
+        QJsonDocument(QJsonArray{QString::fromUtf8(name.toLower())}).toJson(QJsonDocument::Compact);
+    const QByteArray script =
+        "(function () {\n"
+        "  var wanted = " +
+        wanted +
+        "[0];\n"
+        "  var windows = workspace.windowList ? workspace.windowList() : workspace.clientList();\n"
+        "  for (var i = windows.length - 1; i >= 0; --i) {\n"
+        "    var w = windows[i];\n"
+        "    if (String(w.resourceClass).toLowerCase() !== wanted) continue;\n"
+        "    w.minimized = false;\n"
+        "    if (workspace.activeWindow !== undefined) workspace.activeWindow = w;\n"
+        "    else workspace.activeClient = w;\n"
+        "    return;\n"
+        "  }\n"
+        "})();\n";
+    if (!WriteFileAtomic(path, script))
+        return;
+    const auto scripting = [&](const QString& method, const QVariantList& args) {
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            QStringLiteral("org.kde.KWin"), QStringLiteral("/Scripting"),
+            QStringLiteral("org.kde.kwin.Scripting"), method);
+        call.setArguments(args);
+        return bus.call(call);
+    };
+    const QString plugin = QStringLiteral("glimmora-activate");
+    scripting(QStringLiteral("unloadScript"), {plugin});
+    const QDBusReply<int> id = scripting(QStringLiteral("loadScript"), {path, plugin});
+    if (!id.isValid() || id.value() < 0)
+        return;
+    // KWin 5.27 and later publish the script here, older ones under "/<id>".
+    for (const QString& object : {QStringLiteral("/Scripting/Script%1").arg(id.value()),
+                                  QStringLiteral("/%1").arg(id.value())}) {
+        const QDBusMessage run = QDBusMessage::createMethodCall(
+            QStringLiteral("org.kde.KWin"), object, QStringLiteral("org.kde.kwin.Script"),
+            QStringLiteral("run"));
+        if (bus.call(run).type() == QDBusMessage::ReplyMessage)
+            return;
+    }
+}
+
+class PortalDesktop : public Desktop {
+public:
+    PortalDesktop(PortalDesktopSetup setup, QDBusConnection bus, uint version)
+        : setup_(std::move(setup)), bus_(std::move(bus)), version_(version) {
+        if (setup_.tokenFile.isEmpty() && !DesktopProgram().dataFolder.isEmpty())
+            setup_.tokenFile = DesktopProgram().dataFolder + QStringLiteral("portal.token");
+        if (!setup_.ownFocus)
+            setup_.ownFocus = OwnWindowFocused;
+        if (!setup_.handBack)
+            setup_.handBack = StepAside;
+        startSession();
+    }
+    ~PortalDesktop() override {
+        if (!session_.isEmpty())
+            bus_.send(QDBusMessage::createMethodCall(
+                QLatin1String(kPortalService), session_,
+                QStringLiteral("org.freedesktop.portal.Session"), QStringLiteral("Close")));
+    }
+
+    QString name() const override { return QStringLiteral("portal"); }
+    bool raisesWindows() const override { return false; }
+    // KWin knows a native Wayland window's class by its app id.
+    bool namesWindowsByAppId() const override { return true; }
+
+    Window findWindowByClass(const QByteArray& name) override {
+        qsizetype index = names_.indexOf(name.toLower());
+        if (index < 0) {
+            names_.append(name.toLower());
+            index = names_.size() - 1;
+        }
+        return Window(index + 1);
+    }
+    bool isMinimised(Window) override { return false; }
+    void restore(Window window) override { bringToFront(window); }
+    void bringToFront(Window window) override {
+        if (!ready_)
+            return; // no keys could follow: Glimmora stays in sight for the message
+        if (OnKdePlasma()) {
+            ActivateInKWin(bus_, names_.value(qsizetype(window) - 1));
+            if (WaitUntil([this] { return !setup_.ownFocus(); }, 500))
+                return;
+        }
+        setup_.handBack();
+    }
+    bool hasInputFocus(Window) override { return ready_ && !setup_.ownFocus(); }
+
+    std::unique_ptr<KeySink> createKeySink() override {
+        if (!ready_)
+            return nullptr;
+        return std::make_unique<PortalKeySink>(bus_, session_);
+    }
+    bool setClipboard(QMimeData* data) override {
+        if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+            delete data;
+            return false;
+        }
+        QGuiApplication::clipboard()->setMimeData(data);
+        return true;
+    }
+    std::unique_ptr<DesktopHotKey> grabHotKey(QObject* parent) override {
+        return CreateServiceHotKey(bus_, parent);
+    }
+
+private:
+    // Asks for the keyboard session: CreateSession, SelectDevices, Start, each answered later.
+    void startSession() {
+        call("CreateSession", {QVariantMap{{"session_handle_token", NewPortalToken()}}},
+             [this](const QVariantMap& results) {
+                 session_ = SessionHandle(results.value(QStringLiteral("session_handle")));
+                 // Typing into a closed session would go nowhere, unnoticed.
+                 new PortalSessionWatch(bus_, session_, &context_, [this] {
+                     ready_ = false;
+                     session_.clear();
+                 });
+                 selectDevices();
+             });
+    }
+    void selectDevices() {
+        QVariantMap options{{"types", kKeyboardDevice}};
+        if (version_ >= kFirstPersistingVersion) {
+            options.insert(QStringLiteral("persist_mode"), kPersistUntilRevoked);
+            QFile file(setup_.tokenFile);
+            const QString token = file.open(QIODevice::ReadOnly)
+                                      ? QString::fromUtf8(file.readAll()).trimmed()
+                                      : QString();
+            if (!token.isEmpty())
+                options.insert(QStringLiteral("restore_token"), token);
+        }
+        call("SelectDevices", {QVariant::fromValue(QDBusObjectPath(session_)), options},
+             [this](const QVariantMap&) {
+                 call("Start",
+                      {QVariant::fromValue(QDBusObjectPath(session_)), QString(), QVariantMap()},
+                      [this](const QVariantMap& results) { started(results); });
+             });
+    }
+    void started(const QVariantMap& results) {
+        ready_ = results.value(QStringLiteral("devices")).toUInt() & kKeyboardDevice;
+        // The token is good for one use: the portal hands out a new one each time.
+        const QString token = results.value(QStringLiteral("restore_token")).toString();
+        if (ready_ && !token.isEmpty() && !setup_.tokenFile.isEmpty() &&
+            QDir().mkpath(QFileInfo(setup_.tokenFile).path()))
+            WriteFileAtomic(setup_.tokenFile, token.toUtf8());
+    }
+    // A refusal or cancellation ends the chain: insertion then says that nothing was typed.
+    void call(const char* method, const QVariantList& args,
+              std::function<void(const QVariantMap&)> granted) {
+        CallPortal(bus_, QLatin1String(kRemoteDesktop), QLatin1String(method), args, &context_,
+                   [granted](uint response, const QVariantMap& results) {
+                       if (response == 0)
+                           granted(results);
+                   });
+    }
+
+    PortalDesktopSetup setup_;
+    QDBusConnection bus_;
+    QObject context_; // the portal's answers are dropped once the desktop has gone
+    uint version_;
+    QString session_;
+    bool ready_ = false;
+    QList<QByteArray> names_;
+};
+
+} // namespace
+
+std::unique_ptr<Desktop> CreatePortalDesktop() {
+    return CreatePortalDesktop(PortalDesktopSetup());
+}
+
+std::unique_ptr<Desktop> CreatePortalDesktop(PortalDesktopSetup setup) {
+    QDBusConnection bus = setup.bus ? *setup.bus : QDBusConnection::sessionBus();
+    const uint version = PortalVersion(bus, QLatin1String(kRemoteDesktop));
+    if (!version)
+        return nullptr;
+    return std::make_unique<PortalDesktop>(std::move(setup), std::move(bus), version);
+}

@@ -1,0 +1,204 @@
+// The portal desktop (GNOME, KDE Plasma) against a recording stand-in of the portal.
+#include "platform/portal/portal_desktop.h"
+
+#include "integration/insertion.h"
+#include "integration/mail_defs.h"
+#include "localisation/translation_table.h"
+#include "platform/current_desktop.h"
+#include "platform/gnome_shortcut.h"
+#include "platform/key_synth.h"
+#include "support/portal_standin.h"
+#include "support/test_env.h"
+#include "support/wait.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Control_L, Alt_L and the letters as keysyms.
+constexpr int kControl = 0xffe3, kAlt = 0xffe9;
+
+QString Key(int keysym, int state) {
+    return QStringLiteral("key %1 %2").arg(keysym).arg(state);
+}
+
+class PortalDesktopTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(portal.ok()) << portal.error().toStdString();
+        qunsetenv("XDG_CURRENT_DESKTOP"); // KWin's scripting is not part of these cases
+        setup.bus = portal.clientBus();
+        SetDesktopProgramInfo({home.userData(), {}});
+        setup.ownFocus = [this] { return !handedBack || keepFocus; };
+        setup.handBack = [this] {
+            handedBack = true;
+            keysBeforeHandBack = portal.callsStartingWith("key ").size();
+        };
+    }
+    void TearDown() override { SetChosenMailDefIndexSource({}); }
+
+    std::unique_ptr<Desktop> StartedDesktop() {
+        std::unique_ptr<Desktop> desktop = CreatePortalDesktop(setup);
+        EXPECT_TRUE(desktop);
+        // Keys can be typed once the portal's answer to Start has arrived.
+        EXPECT_TRUE(WaitFor([&] { return desktop && desktop->createKeySink(); }, 5000));
+        return desktop;
+    }
+
+    // A picture and a definition that switches to HTML with Alt+O, Z and pastes with Ctrl+V.
+    void InsertWithDefinition(Desktop& desktop) {
+        const QString picture = home.home() + "wink.png";
+        QImage image(8, 8, QImage::Format_ARGB32);
+        image.fill(Qt::red);
+        ASSERT_TRUE(image.save(picture, "PNG"));
+        const QString path = home.userData() + "glimmora.maildef.ini";
+        WriteFile(path, "[Glimmora]\r\nmaildef_version=1\r\nvalid_for_Version_1=1\r\n[0]\r\n"
+                        "name=Test mail\r\nlanguage=en\r\nwindowclass=thunderbird\r\n"
+                        "tohtmlkeys=|ALT|o|EALT|z\r\ninsert=|STRG|v|ESTRG|\r\n");
+        LoadMailDefs(path);
+        SetChosenMailDefIndexSource([] { return 0; });
+        CreateTranslationTable("Glimmora");
+        InsertPicture(desktop, picture, [this](const QString& text) { reports.append(text); });
+    }
+
+    TempHome home;
+    PortalStandIn portal;
+    PortalDesktopSetup setup;
+    bool handedBack = false;
+    bool keepFocus = false;
+    qsizetype keysBeforeHandBack = -1;
+    QStringList reports;
+};
+
+TEST_F(PortalDesktopTest, ChosenInAWaylandSessionWhereTheCompositorOffersNoProtocolOfItsOwn) {
+    // No compositor answers here: the wlroots desktop cannot serve, the portal can.
+    qputenv("WAYLAND_DISPLAY", "glimmora-no-such-display");
+    const QByteArray sessionBus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+    qputenv("DBUS_SESSION_BUS_ADDRESS", portal.address().toUtf8());
+    const std::unique_ptr<Desktop> desktop = CreateWaylandDesktop();
+    qunsetenv("WAYLAND_DISPLAY");
+    if (sessionBus.isEmpty())
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+    else
+        qputenv("DBUS_SESSION_BUS_ADDRESS", sessionBus);
+    ASSERT_TRUE(desktop);
+    EXPECT_EQ(desktop->name(), "portal");
+    EXPECT_EQ(portal.callsStartingWith("CreateSession").size(), 1);
+}
+
+TEST_F(PortalDesktopTest, AsksOnceForAKeyboardSessionAndKeepsThePermission) {
+    std::unique_ptr<Desktop> desktop = StartedDesktop();
+    EXPECT_EQ(portal.calls().join(", "),
+              "CreateSession RemoteDesktop, SelectDevices types=1 persist_mode=2, Start");
+    // In the data folder, for the next start.
+    EXPECT_EQ(ReadFile(home.userData() + "portal.token"), "token-1");
+
+    desktop.reset();
+    desktop = StartedDesktop();
+    EXPECT_EQ(portal.callsStartingWith("SelectDevices").value(1),
+              "SelectDevices types=1 persist_mode=2 restore_token=token-1");
+    EXPECT_EQ(portal.callsStartingWith("CreateSession").size(), 2) << "one session per start";
+    EXPECT_EQ(ReadFile(home.userData() + "portal.token"), "token-2");
+}
+
+TEST_F(PortalDesktopTest, TypesTheDefinitionsKeysAfterTheFocusWentBack) {
+    std::unique_ptr<Desktop> desktop = StartedDesktop();
+    InsertWithDefinition(*desktop);
+    const QStringList expected = {Key(kAlt, 1), Key('o', 1),     Key('o', 0),      Key(kAlt, 0),
+                                  Key('z', 1),  Key('z', 0),     Key(kControl, 1), Key('v', 1),
+                                  Key('v', 0),  Key(kControl, 0)};
+    EXPECT_TRUE(WaitFor([&] { return portal.callsStartingWith("key ").size() >= 10; }, 5000));
+    EXPECT_EQ(portal.callsStartingWith("key ").join(", "), expected.join(", "));
+    EXPECT_EQ(keysBeforeHandBack, 0) << "the focus goes back first";
+    EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
+}
+
+TEST_F(PortalDesktopTest, OnKdePlasmaKWinActivatesTheDefinitionsWindowFirst) {
+    qputenv("XDG_CURRENT_DESKTOP", "KDE");
+    std::unique_ptr<Desktop> desktop = StartedDesktop();
+    InsertWithDefinition(*desktop);
+    qunsetenv("XDG_CURRENT_DESKTOP");
+    const QStringList loaded = portal.callsStartingWith("loadScript ");
+    ASSERT_EQ(loaded.size(), 1);
+    EXPECT_TRUE(ReadFile(loaded[0].mid(11)).contains("var wanted = [\"thunderbird\"][0];"));
+    EXPECT_EQ(portal.callsStartingWith("run ").join(", "), "run /Scripting/Script1");
+    // The stand-in KWin moves no focus: Glimmora then steps aside as elsewhere.
+    EXPECT_TRUE(handedBack);
+    EXPECT_TRUE(WaitFor([&] { return portal.callsStartingWith("key ").size() >= 10; }, 5000));
+}
+
+TEST_F(PortalDesktopTest, SendsNothingWhileGlimmoraKeepsTheFocus) {
+    std::unique_ptr<Desktop> desktop = StartedDesktop();
+    keepFocus = true;
+    InsertWithDefinition(*desktop);
+    WaitFor([] { return false; }, 200);
+    EXPECT_TRUE(handedBack);
+    EXPECT_TRUE(portal.callsStartingWith("key ").isEmpty());
+    EXPECT_EQ(reports.join('\n'), GetText(300));
+}
+
+TEST_F(PortalDesktopTest, SessionClosedByTheDesktopTypesNoMore) {
+    std::unique_ptr<Desktop> desktop = StartedDesktop();
+    portal.closeRemoteSession();
+    EXPECT_TRUE(WaitFor([&] { return !desktop->createKeySink(); }, 5000));
+    EXPECT_FALSE(desktop->hasInputFocus(desktop->findWindowByClass("thunderbird")));
+}
+
+TEST_F(PortalDesktopTest, GlobalShortcutPressTogglesThroughTheHotKey) {
+    std::unique_ptr<Desktop> desktop = StartedDesktop();
+    std::unique_ptr<DesktopHotKey> hotKey = desktop->grabHotKey(nullptr);
+    ASSERT_TRUE(WaitFor([&] { return hotKey->registered(); }, 5000));
+    EXPECT_EQ(portal.callsStartingWith("BindShortcuts").join(", "),
+              "BindShortcuts toggle CTRL+ALT+s");
+    int pressed = 0;
+    QObject::connect(hotKey.get(), &DesktopHotKey::activated, [&] { ++pressed; });
+    portal.activate("toggle");
+    EXPECT_TRUE(WaitFor([&] { return pressed == 1; }, 5000));
+    portal.activate("something-else");
+    WaitFor([] { return false; }, 100);
+    EXPECT_EQ(pressed, 1);
+}
+
+} // namespace
+
+namespace {
+
+// GNOME's settings through a stand-in gsettings that keeps the shortcut list in a file and logs
+// every change.
+TEST(GnomeShortcutTest, AddsOurShortcutBesideTheUsersOwnOnce) {
+    TempHome home;
+    const QString list = home.home() + "list", log = home.home() + "log";
+    WriteFile(list, "['/custom0/']");
+    WriteFile(home.home() + "bin/gsettings",
+              ("#!/bin/sh\necho \"$*\" >> '" + log +
+               "'\n"
+               "if [ \"$1\" = get ]; then cat '" +
+               list +
+               "'; fi\n"
+               "if [ \"$1 $3\" = 'set custom-keybindings' ]; then echo \"$4\" > '" +
+               list + "'; fi\n")
+                  .toUtf8());
+    QFile::setPermissions(home.home() + "bin/gsettings", QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", (home.home() + "bin:").toUtf8() + path);
+
+    EXPECT_TRUE(AddGnomeToggleShortcut());
+    EXPECT_TRUE(AddGnomeToggleShortcut());
+    qputenv("PATH", path);
+    const QString ours =
+        "/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/glimmora/";
+    EXPECT_EQ(QString::fromUtf8(ReadFile(list)).trimmed(), "['/custom0/', '" + ours + "']");
+    const QStringList changes = QString::fromUtf8(ReadFile(log)).split('\n').filter("set ");
+    const QString entry =
+        "set org.gnome.settings-daemon.plugins.media-keys.custom-keybinding:" + ours;
+    EXPECT_EQ(changes.filter("custom-keybindings ").size(), 1) << "listed once";
+    EXPECT_TRUE(changes.contains(entry + " binding '<Primary><Alt>s'"));
+    const QStringList command = changes.filter(entry + " command ");
+    ASSERT_EQ(command.size(), 2);
+    EXPECT_TRUE(command[0].endsWith(" /toggle'")) << command[0].toStdString();
+}
+
+} // namespace

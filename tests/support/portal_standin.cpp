@@ -1,0 +1,216 @@
+#include "support/portal_standin.h"
+
+#include <QDBusArgument>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <QDBusVirtualObject>
+#include <QEventLoop>
+#include <QMutexLocker>
+#include <QRegularExpression>
+
+namespace {
+
+constexpr char kService[] = "org.freedesktop.portal.Desktop";
+constexpr char kPath[] = "/org/freedesktop/portal/desktop";
+constexpr char kStandInConnection[] = "glimmora-portal-standin";
+constexpr char kClientConnection[] = "glimmora-portal-client";
+
+// An a{sv} argument; messages to a virtual object carry it still marshalled.
+QVariantMap Options(const QVariant& value) {
+    if (value.canConvert<QDBusArgument>())
+        return qdbus_cast<QVariantMap>(value.value<QDBusArgument>());
+    return value.toMap();
+}
+
+class StandInObject : public QDBusVirtualObject {
+public:
+    explicit StandInObject(PortalStandIn& record) : record_(record) {}
+
+    QString introspect(const QString&) const override { return {}; }
+
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& bus) override {
+        const QString member = message.member();
+        const QString interface = message.interface().section(QLatin1Char('.'), -1);
+        const QVariantList args = message.arguments();
+        if (member == QLatin1String("Get")) {
+            const uint version = args.value(0).toString().endsWith("RemoteDesktop") ? 2 : 1;
+            bus.send(message.createReply(QVariant::fromValue(QDBusVariant(version))));
+        } else if (member == QLatin1String("CreateSession")) {
+            const QVariantMap options = Options(args.value(0));
+            record_.record("CreateSession " + interface);
+            const QString session =
+                pathFor(message, "session", options.value("session_handle_token").toString());
+            if (interface == QLatin1String("GlobalShortcuts"))
+                record_.setShortcutSession(session);
+            else
+                record_.setRemoteSession(session);
+            respond(message, bus, options, {{"session_handle", session}});
+        } else if (member == QLatin1String("SelectDevices")) {
+            const QVariantMap options = Options(args.value(1));
+            QString call = "SelectDevices types=" + options.value("types").toString();
+            for (const char* key : {"persist_mode", "restore_token"})
+                if (options.contains(key))
+                    call += QStringLiteral(" %1=%2").arg(key, options.value(key).toString());
+            record_.record(call);
+            respond(message, bus, options, {});
+        } else if (member == QLatin1String("Start")) {
+            record_.record("Start");
+            respond(message, bus, Options(args.value(2)),
+                    {{"devices", 1u}, {"restore_token", record_.nextToken()}});
+        } else if (member == QLatin1String("NotifyKeyboardKeysym")) {
+            record_.record(
+                QStringLiteral("key %1 %2").arg(args.value(2).toInt()).arg(args.value(3).toUInt()));
+            bus.send(message.createReply());
+        } else if (member == QLatin1String("BindShortcuts")) {
+            const QDBusArgument shortcuts = args.value(1).value<QDBusArgument>();
+            shortcuts.beginArray();
+            while (!shortcuts.atEnd()) {
+                QString id;
+                QVariantMap properties;
+                shortcuts.beginStructure();
+                shortcuts >> id >> properties;
+                shortcuts.endStructure();
+                record_.record("BindShortcuts " + id + " " +
+                               properties.value("preferred_trigger").toString());
+            }
+            shortcuts.endArray();
+            respond(message, bus, Options(args.value(3)), {});
+        } else if (member == QLatin1String("loadScript")) { // KWin's scripting
+            record_.record("loadScript " + args.value(0).toString());
+            bus.send(message.createReply(1));
+        } else if (member == QLatin1String("run") || member == QLatin1String("unloadScript")) {
+            record_.record(member + " " + message.path());
+            bus.send(message.createReply(true));
+        } else if (member == QLatin1String("Close")) {
+            record_.record("Close");
+            bus.send(message.createReply());
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+private:
+    static QString pathFor(const QDBusMessage& message, const char* kind, const QString& token) {
+        QString sender = message.service().mid(1);
+        sender.replace(QLatin1Char('.'), QLatin1Char('_'));
+        return QStringLiteral("%1/%2/%3/%4").arg(kPath, kind, sender, token);
+    }
+    // Answers with the request's path, then grants the request through its Response signal.
+    static void respond(const QDBusMessage& message, const QDBusConnection& bus,
+                        const QVariantMap& options, const QVariantMap& results) {
+        const QString request =
+            pathFor(message, "request", options.value("handle_token").toString());
+        bus.send(message.createReply(QVariant::fromValue(QDBusObjectPath(request))));
+        QDBusMessage response =
+            QDBusMessage::createSignal(request, "org.freedesktop.portal.Request", "Response");
+        response << 0u << results;
+        bus.send(response);
+    }
+
+    PortalStandIn& record_;
+};
+
+} // namespace
+
+PortalStandIn::PortalStandIn() {
+    daemon_.start(QStringLiteral("dbus-daemon"),
+                  {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                   QStringLiteral("--print-address")});
+    if (!daemon_.waitForStarted(5000)) {
+        error_ = QStringLiteral("dbus-daemon does not start (package dbus-daemon)");
+        return;
+    }
+    while (!daemon_.canReadLine() && daemon_.waitForReadyRead(5000)) {
+    }
+    address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
+    if (address_.isEmpty()) {
+        error_ = QStringLiteral("dbus-daemon printed no address");
+        return;
+    }
+    start();
+    ok_ = clientBus().isConnected();
+    // The client may call as soon as the name is owned.
+    for (int i = 0; ok_ && i < 500; ++i) {
+        if (clientBus().interface()->isServiceRegistered(kService))
+            return;
+        QThread::msleep(10);
+    }
+    ok_ = false;
+    error_ = QStringLiteral("the stand-in did not take the portal's name");
+}
+
+PortalStandIn::~PortalStandIn() {
+    quit();
+    wait();
+    QDBusConnection::disconnectFromBus(kClientConnection);
+    QDBusConnection::disconnectFromBus(kStandInConnection);
+    daemon_.kill();
+    daemon_.waitForFinished();
+}
+
+QDBusConnection PortalStandIn::clientBus() const {
+    return QDBusConnection::connectToBus(address_, kClientConnection);
+}
+
+QStringList PortalStandIn::calls() const {
+    QMutexLocker lock(&mutex_);
+    return calls_;
+}
+
+QStringList PortalStandIn::callsStartingWith(const QString& prefix) const {
+    return calls().filter(QRegularExpression("^" + QRegularExpression::escape(prefix)));
+}
+
+void PortalStandIn::record(const QString& call) {
+    QMutexLocker lock(&mutex_);
+    calls_.append(call);
+}
+
+QString PortalStandIn::nextToken() {
+    QMutexLocker lock(&mutex_);
+    return QStringLiteral("token-%1").arg(++tokens_);
+}
+
+void PortalStandIn::setShortcutSession(const QString& session) {
+    QMutexLocker lock(&mutex_);
+    shortcutSession_ = session;
+}
+
+void PortalStandIn::setRemoteSession(const QString& session) {
+    QMutexLocker lock(&mutex_);
+    remoteSession_ = session;
+}
+
+void PortalStandIn::closeRemoteSession() {
+    QMutexLocker lock(&mutex_);
+    QDBusMessage closed =
+        QDBusMessage::createSignal(remoteSession_, "org.freedesktop.portal.Session", "Closed");
+    closed << QVariantMap();
+    QDBusConnection(kStandInConnection).send(closed);
+}
+
+void PortalStandIn::activate(const QString& id) {
+    QDBusMessage activated =
+        QDBusMessage::createSignal(kPath, "org.freedesktop.portal.GlobalShortcuts", "Activated");
+    {
+        QMutexLocker lock(&mutex_);
+        activated << QVariant::fromValue(QDBusObjectPath(shortcutSession_));
+    }
+    activated << id << qulonglong(0) << QVariantMap();
+    QDBusConnection(kStandInConnection).send(activated);
+}
+
+void PortalStandIn::run() {
+    QDBusConnection bus = QDBusConnection::connectToBus(address_, kStandInConnection);
+    StandInObject object(*this);
+    bus.registerVirtualObject(kPath, &object, QDBusConnection::SubPath);
+    bus.registerVirtualObject("/Scripting", &object, QDBusConnection::SubPath);
+    bus.registerService("org.kde.KWin");
+    bus.registerService(kService);
+    exec();
+    bus.unregisterObject(kPath);
+}

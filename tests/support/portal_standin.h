@@ -1,0 +1,52 @@
+#pragma once
+#include <QDBusConnection>
+#include <QMutex>
+#include <QProcess>
+#include <QStringList>
+#include <QThread>
+
+// A recording stand-in for the desktop portal (remote desktop and global shortcuts) on a private
+// session bus that it starts. It answers from a thread of its own, so the code under test may
+// call it synchronously, and grants every request at once. Calls are recorded as
+// "CreateSession RemoteDesktop", "SelectDevices types=1 persist_mode=2 restore_token=token-1",
+// "Start", "key <keysym> <state>", "CreateSession GlobalShortcuts",
+// "BindShortcuts toggle CTRL+ALT+s", "Close". It also stands in for KWin's scripting:
+// "loadScript <file>", "run <object>", "unloadScript /Scripting".
+class PortalStandIn : public QThread {
+public:
+    PortalStandIn();
+    ~PortalStandIn() override;
+
+    // False when no bus could be started; error() says why.
+    bool ok() const { return ok_; }
+    QString error() const { return error_; }
+    // A connection of the code under test to the private bus, and the bus's address.
+    QDBusConnection clientBus() const;
+    QString address() const { return address_; }
+
+    QStringList calls() const;
+    QStringList callsStartingWith(const QString& prefix) const;
+    void record(const QString& call);
+    // The restore token the next Start hands out: "token-<n>".
+    QString nextToken();
+    // Emits the global-shortcuts Activated signal for shortcut `id` in the last session.
+    void activate(const QString& id);
+    void setShortcutSession(const QString& session);
+    void setRemoteSession(const QString& session);
+    // Ends the last remote-desktop session, as when the user withdraws the permission.
+    void closeRemoteSession();
+
+protected:
+    void run() override;
+
+private:
+    QProcess daemon_;
+    QString address_;
+    bool ok_ = false;
+    QString error_;
+    mutable QMutex mutex_;
+    QStringList calls_;
+    QString shortcutSession_;
+    QString remoteSession_;
+    int tokens_ = 0;
+};
