@@ -248,6 +248,11 @@ int main(int argc, char** argv) {
     XSetWMHints(display, window, &wmHints);
     XSelectInput(display, window,
                  KeyPressMask | KeyReleaseMask | FocusChangeMask | StructureNotifyMask);
+    // Answers the window manager's ping, as toolkits do: whoever pings learns that every event
+    // sent before has been handled.
+    const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
+    Atom ping = XInternAtom(display, "_NET_WM_PING", False);
+    XSetWMProtocols(display, window, &ping, 1);
 
     const bool managed = WindowManagerRunning(display);
     if (iconic && !managed) {
@@ -319,6 +324,15 @@ int main(int argc, char** argv) {
         }
         case MappingNotify:
             XRefreshKeyboardMapping(&event.xmapping);
+            break;
+        case ClientMessage:
+            if (event.xclient.message_type == protocols &&
+                static_cast<Atom>(event.xclient.data.l[0]) == ping) {
+                event.xclient.window = DefaultRootWindow(display);
+                XSendEvent(display, event.xclient.window, False,
+                           SubstructureNotifyMask | SubstructureRedirectMask, &event);
+                XFlush(display);
+            }
             break;
         default:
             break;
