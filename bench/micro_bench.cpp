@@ -8,7 +8,7 @@
 #include "catalogue/picture_search.h"
 #include "catalogue/picture_sizes.h"
 #include "integration/mail_defs.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
 #include "platform/program_folder.h"
 
 #include <QBuffer>

@@ -3,7 +3,7 @@
 // child's folder inside its parent's.
 #include "catalogue/catalogue_model.h"
 #include "fuzz_support.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
 #include "platform/file_system.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

@@ -2,7 +2,7 @@
 // a name that together give the line back.
 #include "catalogue/catalogue_model.h"
 #include "fuzz_support.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray raw(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

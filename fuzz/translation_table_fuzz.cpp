@@ -1,7 +1,7 @@
 // Translation files: any bytes load without a fault, and no text holds a line end other than the
 // single CR that joins the lines of one entry.
 #include "fuzz_support.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
 
 #include <memory>
 

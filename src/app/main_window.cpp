@@ -7,15 +7,16 @@
 #include "app/start_placement.h"
 #include "app/window_settler.h"
 #include "catalogue/add_image_form.h"
-#include "catalogue/catalogue_folders.h"
 #include "catalogue/catalogue_tree.h"
 #include "catalogue/picture_page.h"
 #include "dialogs/dialogs.h"
-#include "dialogs/message_boxes.h"
+#include "integration/data_folders.h"
 #include "integration/insertion.h"
 #include "integration/mail_defs.h"
+#include "integration/message_boxes.h"
 #include "integration/system_helpers.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
+#include "integration/window_look.h"
 #include "platform/current_desktop.h"
 #include "platform/runtime_lock.h"
 
@@ -119,10 +120,7 @@ void TForm1::FormCreate() {
     setObjectName("Form1");
     setWindowTitle("Glimmora");
     resize(775, 491);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    MakeWhite(this);
     QFont font = this->font();
     font.setPixelSize(11);
     setFont(font);
@@ -176,7 +174,7 @@ void TForm1::FormCreate() {
     move(desktop.width() + 20, desktop.height() + 20);
 
     LoadSettings();
-    LoadMailDefs(UserDataFolder("Glimmora") + "glimmora.maildef.ini");
+    LoadMailDefs(UserDataPath("glimmora.maildef.ini"));
     // However the window comes up, a typed word goes to the search.
     SearchEdit->setFocus();
 }
@@ -456,7 +454,7 @@ void TForm1::Timer4Timer() {
 void TForm1::QuitProgram() {
     QuitRequested = true;
     QFile::remove(UserCatalogueFolder() + "temp.htm");
-    SaveDialogSettings();
+    SaveDialogSettings(RecordSettingsStore());
     close();
     // Every loop ends, a modal one of the start-up (the language chooser) too.
     QCoreApplication::exit(0);
@@ -495,8 +493,7 @@ void TForm1::LoadCatalogue() {
         TreeView1->setCurrentIndex(QModelIndex());
     }
     TreeView1->expandAll();
-    if (AddImageForm)
-        AddImageForm->TreeView1->expandAll();
+    emit catalogueLoaded();
     ShowRefusedFiles(this);
 }
 
@@ -504,26 +501,9 @@ int TForm1::SelectedIndex() const {
     return ::AbsoluteIndexOf(TreeView1->selectionModel()->currentIndex());
 }
 
-namespace {
-// The first top-level node, then its first child, then that child's first child: each selection
-// in the main tree shows its page, so the last one reached is the page that stays.
-void SelectStartNode(QTreeView* tree, const QAbstractItemModel* model) {
-    QModelIndex node = model->index(0, 0);
-    if (!node.isValid())
-        return;
-    tree->setCurrentIndex(node);
-    QModelIndex child = model->index(0, 0, node);
-    if (!child.isValid())
-        return;
-    QModelIndex grandchild = model->index(0, 0, child);
-    tree->setCurrentIndex(grandchild.isValid() ? grandchild : child);
-}
-} // namespace
-
 void TForm1::SelectStartCategory() {
     SelectStartNode(TreeView1, CatalogueModel);
-    if (AddImageForm)
-        SelectStartNode(AddImageForm->TreeView1, CatalogueModel);
+    emit startCategorySelected();
 }
 
 void TForm1::TreeView1Change(const QModelIndex& current) {

@@ -158,6 +158,12 @@ public:
     // been seen there yet.
     QRect SavedBounds() const;
 
+signals:
+    // The catalogue was read and the tree filled and opened.
+    void catalogueLoaded();
+    // The start category was selected in the tree.
+    void startCategorySelected();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;

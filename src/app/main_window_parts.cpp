@@ -1,5 +1,7 @@
 #include "app/main_window_parts.h"
 
+#include "platform/qt_resources.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -10,12 +12,8 @@
 
 static void InitMainResources() {
     // The resources live in a static library; nothing else would pull them into the program.
-    static const bool done = [] {
-        Q_INIT_RESOURCE(main);
-        Q_INIT_RESOURCE(icons);
-        return true;
-    }();
-    (void)done;
+    GLIMMORA_INIT_RESOURCE_ONCE(main);
+    GLIMMORA_INIT_RESOURCE_ONCE(icons);
 }
 
 QPixmap LoadArtwork(const QString& name, const QSize& size) {

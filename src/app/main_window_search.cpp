@@ -2,11 +2,12 @@
 // used pictures.
 #include "app/main_window.h"
 #include "app/main_window_parts.h"
-#include "catalogue/catalogue_folders.h"
+#include "app/settings.h"
 #include "catalogue/picture_page.h"
 #include "catalogue/recent_pictures.h"
+#include "integration/data_folders.h"
+#include "integration/translation_table.h"
 #include "localisation/language.h"
-#include "localisation/translation_table.h"
 
 #include <QAction>
 #include <QDir>

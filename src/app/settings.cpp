@@ -1,12 +1,20 @@
 #include "app/settings.h"
 
+#include "app/forms.h"
+#include "app/main_window.h"
+#include "app/main_window_parts.h"
+#include "integration/data_folders.h"
 #include "integration/system_helpers.h"
+#include "localisation/language.h"
 #include "platform/file_system.h"
 #include "platform/ini_profile.h"
+#include "platform/session.h"
 
 #include <QSize>
 
 namespace {
+const QString kBaseName = QStringLiteral("Glimmora");
+const QString kFileName = QStringLiteral("Glimmora.ini");
 const QByteArray kSection = QByteArrayLiteral("Glimmora");
 // A window edge further right or down than the desktop minus this margin could not be grabbed.
 constexpr int kEdgeMargin = 20;
@@ -19,7 +27,7 @@ SettingsRecord& Settings() {
 }
 
 QString SettingsFilePath() {
-    return UserDataFolder(QStringLiteral("Glimmora")) + QStringLiteral("Glimmora.ini");
+    return UserDataPath(kFileName);
 }
 
 void LoadSettings() {
@@ -60,4 +68,57 @@ void SaveSettingsValues(const QRect& windowBounds, const QSize& desktop, int cho
     };
     // Failures are not reported: the old file stays whole.
     WriteProfileStrings(SettingsFilePath(), kSection, values);
+}
+
+void SaveSettings() {
+    // Until the window has been placed (a quit during start-up) the stored values still hold;
+    // where windows have no known position, the stored one stays for the next X11 session.
+    const SettingsRecord& s = Settings();
+    QRect bounds(s.xpos, s.ypos, s.width, s.height);
+    if (Form1 && !Form1->FirstShowPending) {
+        const QRect saved = Form1->SavedBounds();
+        bounds.setSize(saved.size());
+        if (WindowPositionsApply())
+            bounds.moveTopLeft(saved.topLeft());
+    }
+    SaveSettingsValues(bounds, VirtualDesktop().size(), s.chosenMailDef);
+}
+
+SettingsStore& RecordSettingsStore() {
+    class RecordStore final : public SettingsStore {
+    public:
+        int chosenMailDef() const override { return Settings().chosenMailDef; }
+        void setChosenMailDef(int position) override { Settings().chosenMailDef = position; }
+        bool hideAfterInsert() const override { return Settings().hideAfterInsert; }
+        void storeHideAfterInsert(bool on) override { StoreHideAfterInsert(on); }
+        void setWelcomeScreen(bool on) override { Settings().welcomeScreen = on; }
+        void save() override { SaveSettings(); }
+    };
+    static RecordStore store;
+    return store;
+}
+
+int ReadLanguageNumber() {
+    const QString settings = FindDataFile(kBaseName, kFileName);
+    if (!FileExists(settings))
+        return 0;
+    const int number = ReadProfileInt(settings, kSection, "language", 0);
+    // Only 0 to 100 name language files; anything else would build names that never exist.
+    return number >= 0 && number <= 100 ? number : 0;
+}
+
+void WriteLanguageNumber(int n) {
+    const QString settings = SettingsFilePath();
+    if (!FileExists(settings))
+        return; // the file is created only when the settings are saved
+    WriteProfileString(ResolvePath(settings), kSection, "language", QByteArray::number(n));
+}
+
+void StoreLanguageChoices() {
+    static bool connected = false;
+    if (connected)
+        return;
+    connected = true;
+    QObject::connect(&LanguageSwitches(), &LanguageEvents::chosen,
+                     [](int number) { WriteLanguageNumber(number); });
 }

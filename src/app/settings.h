@@ -1,8 +1,11 @@
 #pragma once
+#include "dialogs/settings_store.h"
+
 #include <QByteArray>
 #include <QRect>
 
-// The settings record, filled by LoadSettings from "glimmora.ini" in the user's data folder.
+// The settings record, filled by LoadSettings from "glimmora.ini" in the user's data folder. This
+// module is the only one that reads or writes that file.
 struct SettingsRecord {
     int xpos = 10;
     int ypos = 10;
@@ -10,6 +13,7 @@ struct SettingsRecord {
     int height = 490;
     QByteArray version = "0";
     bool welcomeScreen = true;
+    // The chosen mail-client definition; the settings dialog keeps it in step with its list.
     int chosenMailDef = 0;
     bool hideAfterInsert = false; // hide the main window after each insertion
 };
@@ -24,8 +28,19 @@ void LoadSettings();
 // the virtual desktop's size (positions beyond it minus 20 are stored as 10).
 void SaveSettingsValues(const QRect& windowBounds, const QSize& desktop, int chosenMailDef);
 
-// Takes the bounds from the main window and the position from the settings dialog.
+// Takes the bounds from the main window and the chosen definition from the record.
 void SaveSettings();
+
+// The record as the settings and welcome windows see it.
+SettingsStore& RecordSettingsStore();
 
 // Sets hideAfterInsert and stores it in the settings file at once (key "HideAfterInsert").
 void StoreHideAfterInsert(bool on);
+
+// The interface language's number (key "language"): read from the user's settings file, else the
+// program folder's; 0 unless it is 0 to 100.
+int ReadLanguageNumber();
+// Stores the number, but only into an existing settings file of the user.
+void WriteLanguageNumber(int n);
+// From now on every language switch stores its number (once is enough).
+void StoreLanguageChoices();

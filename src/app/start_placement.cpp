@@ -10,7 +10,6 @@
 #include "integration/mail_defs.h"
 #include "platform/session.h"
 
-#include <QCheckBox>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -47,22 +46,7 @@ void PlaceForFirstStart() {
     const QSize window = Form1->SavedBounds().size();
     Form1->PlaceAt(QRect(
         QPoint(size.width() - window.width() - 5, size.height() - window.height() - 35), window));
-    SettingsForm->CheckBox1->setChecked(true);
+    SettingsForm->TickAutostart();
     ApplyAutostart(); // the box's handler; harmless when it already ran
     Form1->show();
-}
-
-void SaveSettings() {
-    // Until the window has been placed (a quit during start-up) the stored values still hold;
-    // where windows have no known position, the stored one stays for the next X11 session.
-    const SettingsRecord& s = Settings();
-    QRect bounds(s.xpos, s.ypos, s.width, s.height);
-    if (Form1 && !Form1->FirstShowPending) {
-        const QRect saved = Form1->SavedBounds();
-        bounds.setSize(saved.size());
-        if (WindowPositionsApply())
-            bounds.moveTopLeft(saved.topLeft());
-    }
-    SaveSettingsValues(bounds, VirtualDesktop().size(),
-                       SettingsForm ? ChosenMailDefIndex() : s.chosenMailDef);
 }

@@ -2,24 +2,27 @@
 
 #include "app/forms.h"
 #include "app/main_window.h"
+#include "app/settings.h"
 #include "app/splash_form.h"
 #include "app/window_texts.h"
+#include "app/window_wiring.h"
 #include "balloon/balloon_form.h"
 #include "catalogue/add_image_form.h"
 #include "dialogs/about_form.h"
 #include "dialogs/browser_form.h"
 #include "dialogs/interface_fonts.h"
 #include "dialogs/language_form.h"
-#include "dialogs/message_boxes.h"
 #include "dialogs/query_form.h"
 #include "dialogs/question_dialog.h"
 #include "dialogs/settings_form.h"
 #include "dialogs/status_form.h"
 #include "dialogs/survey_form.h"
 #include "dialogs/welcome_form.h"
+#include "integration/data_folders.h"
+#include "integration/message_boxes.h"
 #include "integration/system_helpers.h"
+#include "integration/translation_table.h"
 #include "localisation/language.h"
-#include "localisation/translation_table.h"
 #include "platform/current_desktop.h"
 #include "platform/file_system.h"
 #include "platform/process_info.h"
@@ -79,7 +82,7 @@ void CleanUpRun() {
 }
 
 void CreateCatalogueFolders() {
-    const QString data = UserDataFolder(kBaseName);
+    const QString data = UserDataPath();
     for (const char* sub : {"GlimmoraData", "GlimmoraData/favorites", "GlimmoraData/owncats"}) {
         QDir dir(data + sub);
         if (!dir.exists() && !QDir().mkdir(data + sub))
@@ -88,7 +91,7 @@ void CreateCatalogueFolders() {
 }
 
 void PutLanguageFilesInPlace() {
-    const QString data = UserDataFolder(kBaseName);
+    const QString data = UserDataPath();
     const QString n = QString::number(ReadLanguageNumber());
     const QString translation = FindDataFile(kBaseName, "Glimmora.t0" + n);
     if (QFileInfo::exists(translation))
@@ -177,9 +180,9 @@ void CreateWindows(const QStringList& arguments) {
     QApplication::processEvents();
 
     QueryForm = new TQueryForm();
-    SettingsForm = new TSettingsForm();
+    SettingsForm = new TSettingsForm(RecordSettingsStore());
     LanguageForm = new TLanguageForm(arguments);
-    WelcomeForm = new TWelcomeForm();
+    WelcomeForm = new TWelcomeForm(RecordSettingsStore());
     QuestionDialogForm = new TQuestionDialogForm();
     AboutForm = new TAboutForm();
     BrowserForm = new TBrowserForm();
@@ -215,6 +218,7 @@ void CreateWindows(const QStringList& arguments) {
         Form1->SelectStartCategory();
     };
     AddImageForm->setHooks(hooks);
+    ConnectWindows();
 }
 
 // Windows go before the application object does.
@@ -284,7 +288,7 @@ int RunGlimmora(int argc, char** argv) {
             watcher = std::make_unique<RequestWatcher>(QStringList{kCloseRequest, kToggleRequest});
 
         EnsureUserDataFolder(kBaseName);
-        SetDesktopProgramInfo({UserDataFolder(kBaseName), [] { return GetText(305); }});
+        SetDesktopProgramInfo({UserDataPath(), [] { return GetText(305); }});
         CreateCatalogueFolders();
         CopyMissingFiles(kBaseName, kSeedingList);
         PutLanguageFilesInPlace();
@@ -324,7 +328,7 @@ int RunGlimmora(int argc, char** argv) {
         if (!closing()) {
             ApplyTexts();
             // Said once, here: later writes that fail for the same reason stay silent.
-            const QString data = UserDataFolder(kBaseName);
+            const QString data = UserDataPath();
             if (!CanWriteInFolder(data))
                 ShowError(TextOrDefault(202).arg(data));
             Form1->LoadCatalogue();

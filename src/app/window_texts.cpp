@@ -10,8 +10,8 @@
 #include "dialogs/question_dialog.h"
 #include "dialogs/settings_form.h"
 #include "dialogs/welcome_form.h"
+#include "integration/translation_table.h"
 #include "localisation/language.h"
-#include "localisation/translation_table.h"
 #include "platform/current_desktop.h"
 
 #include <QAbstractButton>

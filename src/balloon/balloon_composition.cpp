@@ -1,5 +1,7 @@
 #include "balloon/balloon_composition.h"
 
+#include "platform/qt_resources.h"
+
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainter>
@@ -9,11 +11,7 @@
 
 // Outside any namespace: the macro declares the resource initialiser by its global name.
 static void LoadBalloonResources() {
-    static const bool loaded = [] {
-        Q_INIT_RESOURCE(balloon);
-        return true;
-    }();
-    (void)loaded;
+    GLIMMORA_INIT_RESOURCE_ONCE(balloon);
 }
 
 namespace {

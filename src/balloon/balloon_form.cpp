@@ -3,10 +3,11 @@
 #include "balloon/balloon_composition.h"
 #include "balloon/balloon_state.h"
 #include "balloon/jpeg_writer.h"
-#include "catalogue/catalogue_folders.h"
-#include "dialogs/message_boxes.h"
+#include "integration/data_folders.h"
 #include "integration/insertion.h"
-#include "localisation/translation_table.h"
+#include "integration/message_boxes.h"
+#include "integration/translation_table.h"
+#include "integration/window_look.h"
 #include "platform/current_desktop.h"
 #include "platform/picture_decoder.h"
 
@@ -110,10 +111,7 @@ TBaloonForm::TBaloonForm(QWidget* parent) : QDialog(parent) {
                    Qt::WindowCloseButtonHint);
     setModal(true);
     setFixedSize(kClientSize);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    MakeWhite(this);
     QFont windowFont = font();
     windowFont.setPixelSize(11);
     setFont(windowFont);

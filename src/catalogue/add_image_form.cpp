@@ -2,8 +2,9 @@
 
 #include "catalogue/catalogue_tree.h"
 #include "catalogue/own_categories.h"
-#include "dialogs/message_boxes.h"
-#include "localisation/translation_table.h"
+#include "integration/message_boxes.h"
+#include "integration/translation_table.h"
+#include "integration/window_look.h"
 #include "platform/picture_decoder.h"
 
 #include <QFileDialog>
@@ -101,10 +102,7 @@ TAddImageForm::TAddImageForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AddImageForm"));
     setWindowTitle(GetText(1));
     setFixedSize(kClientWidth, kClientHeight);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
+    MakeWhite(this);
 
     Label1 = new QLabel(QStringLiteral("Please click on the category of the new image:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -210,4 +208,13 @@ void TAddImageForm::RunTreeView1Click() {
         hooks_.showInfo(text);
     else
         ShowInfo(text);
+}
+
+void TAddImageForm::ExpandTree() {
+    TreeView1->expandAll();
+}
+
+void TAddImageForm::SelectStartCategory() {
+    if (const QAbstractItemModel* model = TreeView1->model())
+        SelectStartNode(TreeView1, model);
 }

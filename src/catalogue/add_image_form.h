@@ -53,6 +53,10 @@ public:
     // Copies the chosen files into the clicked category and hands back to the main window.
     void TreeView1Click();
 
+    // Follow the main window's tree: all nodes open after a load, the start category selected.
+    void ExpandTree();
+    void SelectStartCategory();
+
     QLabel* Label1;
     QLabel* Gruppenlabel1;
     QTreeView* TreeView1;

@@ -1,7 +1,7 @@
 #include "catalogue/catalogue_model.h"
 
-#include "catalogue/catalogue_folders.h"
-#include "localisation/translation_table.h"
+#include "integration/data_folders.h"
+#include "integration/translation_table.h"
 #include "platform/file_system.h"
 
 #include <QCollator>

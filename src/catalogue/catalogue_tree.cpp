@@ -1,6 +1,7 @@
 #include "catalogue/catalogue_tree.h"
 
 #include <QStandardItemModel>
+#include <QTreeView>
 #include <vector>
 
 void FillCatalogueModel(QStandardItemModel& model, const CatalogueData& catalogue) {
@@ -69,4 +70,16 @@ QModelIndex ModelIndexAt(const QAbstractItemModel& model, int absoluteIndex) {
         return QModelIndex();
     int remaining = absoluteIndex;
     return FindAt(model, QModelIndex(), remaining);
+}
+
+void SelectStartNode(QTreeView* tree, const QAbstractItemModel* model) {
+    QModelIndex node = model->index(0, 0);
+    if (!node.isValid())
+        return;
+    tree->setCurrentIndex(node);
+    QModelIndex child = model->index(0, 0, node);
+    if (!child.isValid())
+        return;
+    QModelIndex grandchild = model->index(0, 0, child);
+    tree->setCurrentIndex(grandchild.isValid() ? grandchild : child);
 }

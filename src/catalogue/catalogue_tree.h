@@ -5,6 +5,7 @@
 
 class QAbstractItemModel;
 class QStandardItemModel;
+class QTreeView;
 
 // The category tree as an item model, shared by the main window's tree and the add-picture
 // window's tree (each view keeps its own selection). Nodes carry only their text.
@@ -16,3 +17,7 @@ int AbsoluteIndexOf(const QModelIndex& index);
 
 // The node at an absolute index, or an invalid index when there is none.
 QModelIndex ModelIndexAt(const QAbstractItemModel& model, int absoluteIndex);
+
+// Selects the first top-level node, then its first child, then that child's first child: each
+// selection in the main tree shows its page, so the last one reached is the page that stays.
+void SelectStartNode(QTreeView* tree, const QAbstractItemModel* model);

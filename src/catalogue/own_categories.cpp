@@ -1,7 +1,7 @@
 #include "catalogue/own_categories.h"
 
-#include "catalogue/catalogue_folders.h"
 #include "catalogue/picture_page.h"
+#include "integration/data_folders.h"
 #include "integration/system_helpers.h"
 #include "platform/file_system.h"
 
@@ -164,7 +164,7 @@ bool RemoveOwnCategory(const CatalogueData& catalogue, int index,
     // A category whose folder is a link loses the link, never what it points to; nothing that
     // lies outside the data folder once every link is resolved is removed.
     if (IsOwnCategoryFolder(folder))
-        RemoveFolderOrLink(folder, UserDataFolder("Glimmora"));
+        RemoveFolderOrLink(folder, UserDataPath());
     return true;
 }
 

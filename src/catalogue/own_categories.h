@@ -6,7 +6,7 @@
 #include <functional>
 
 // Own categories, own pictures and favourites: the file work behind the main window's buttons,
-// without any window. Every function works on the program's folders (catalogue_folders.h).
+// without any window. Every function works on the program's folders (data_folders.h).
 
 // The file-name part of `path` (after its last '/') keeping only "a"-"z", "A"-"Z", "0"-"9", ".",
 // "_" and "-"; every other character is dropped.

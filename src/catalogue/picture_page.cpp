@@ -1,10 +1,10 @@
 #include "catalogue/picture_page.h"
 
-#include "catalogue/catalogue_folders.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/picture_sizes.h"
+#include "integration/data_folders.h"
 #include "integration/system_helpers.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
 #include "platform/file_system.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "catalogue/recent_pictures.h"
 
-#include "catalogue/catalogue_folders.h"
 #include "catalogue/picture_page.h"
+#include "integration/data_folders.h"
 #include "platform/file_system.h"
 
 #include <QDir>

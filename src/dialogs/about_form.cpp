@@ -1,11 +1,11 @@
 #include "dialogs/about_form.h"
 
-#include "app/forms.h"
 #include "dialogs/browser_form.h"
 #include "dialogs/dialog_style.h"
+#include "dialogs/dialog_windows.h"
 #include "dialogs/interface_fonts.h"
 #include "integration/system_helpers.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
 #include "platform/program_folder.h"
 
 #include <QDir>
@@ -195,9 +195,7 @@ void TAboutForm::BitBtn1Click() {
     TBrowserForm* browser = BrowserForm;
     if (!browser)
         return;
-    OwnNavigation = true;
-    browser->WebBrowser1->load(ProgramPageUrl(GetText(25)));
-    browser->exec();
+    browser->ShowOwnPage(ProgramPageUrl(GetText(25)));
 }
 
 void TAboutForm::BitBtn7Click() {

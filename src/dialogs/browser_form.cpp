@@ -1,6 +1,7 @@
 #include "dialogs/browser_form.h"
 
 #include "dialogs/dialog_style.h"
+#include "integration/data_folders.h"
 #include "integration/system_helpers.h"
 #include "platform/file_system.h"
 #include "platform/program_folder.h"
@@ -11,8 +12,6 @@
 #include <QVBoxLayout>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
-
-bool OwnNavigation = false;
 
 namespace {
 bool IsWebPage(const QUrl& url) {
@@ -62,7 +61,7 @@ bool IsProgramOrDataFile(const QUrl& url) {
     // The desktop's handler would start a program rather than show it.
     if (!info.isFile() || info.isExecutable())
         return false;
-    return LiesInside(path, ProgramFolder()) || LiesInside(path, UserDataFolder("Glimmora"));
+    return LiesInside(path, ProgramFolder()) || LiesInside(path, UserDataPath());
 }
 
 TBrowserForm::TBrowserForm(QWidget* parent)
@@ -102,6 +101,12 @@ bool TBrowserForm::WebBrowser1BeforeNavigate2(const QUrl& url) {
     else if (IsProgramOrDataFile(url))
         openExternally(QFileInfo(url.toLocalFile()).canonicalFilePath()); // the file just checked
     return false;
+}
+
+void TBrowserForm::ShowOwnPage(const QUrl& url) {
+    OwnNavigation = true;
+    WebBrowser1->load(url);
+    exec();
 }
 
 void TBrowserForm::BitBtn7Click() {

@@ -6,10 +6,6 @@
 #include <QWebEngineView>
 #include <functional>
 
-// Set by the about window just before it sends the browser window to the picture-sources page:
-// lets exactly one navigation through.
-extern bool OwnNavigation;
-
 // A page that asks its owner before every navigation (main frame, frames, redirects, pop-ups).
 class GuardedPage : public QWebEnginePage {
     Q_OBJECT
@@ -47,6 +43,13 @@ public:
 
     // Opens an address in the user's own program; OpenTarget unless replaced (tests).
     std::function<void(const QString&)> openExternally;
+
+    // Set just before the window is sent to the picture-sources page: lets exactly one navigation
+    // through.
+    bool OwnNavigation = false;
+
+    // Shows the window modally with the page at `url`, which the window itself lets through.
+    void ShowOwnPage(const QUrl& url);
 
     // Returns true when the navigation may go on.
     bool WebBrowser1BeforeNavigate2(const QUrl& url);

@@ -1,6 +1,7 @@
 #include "dialogs/dialog_style.h"
 
 #include "platform/current_desktop.h"
+#include "platform/qt_resources.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -12,11 +13,7 @@
 // The resources live in the static library; nothing else references them, so they are registered
 // explicitly before the first use.
 static void EnsureDialogResources() {
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(dialogs);
-        return true;
-    }();
-    (void)registered;
+    GLIMMORA_INIT_RESOURCE_ONCE(dialogs);
 }
 
 QString DialogResource(const QString& name) {
@@ -46,28 +43,6 @@ void SetUpDialog(QWidget* window, const QString& name, const QString& caption, b
     window->setWindowFlags(flags);
     MakeWhite(window);
     window->setFixedSize(clientSize);
-}
-
-void MakeWhite(QWidget* widget) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-void ApplyLinkStyle(QWidget* widget, int pixelSize) {
-    QFont font = widget->font();
-    font.setUnderline(true);
-    if (pixelSize > 0)
-        font.setPixelSize(pixelSize);
-    widget->setFont(font);
-    QPalette palette = widget->palette();
-    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
-        palette.setColor(QPalette::Active, role, Qt::blue);
-        palette.setColor(QPalette::Inactive, role, Qt::blue);
-    }
-    widget->setPalette(palette);
-    widget->setCursor(Qt::PointingHandCursor);
 }
 
 QPushButton* MakeGlyphButton(QWidget* parent, const QString& text, const QString& glyph,

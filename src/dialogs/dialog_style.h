@@ -1,4 +1,6 @@
 #pragma once
+#include "integration/window_look.h"
+
 #include <QLabel>
 #include <QPixmap>
 #include <QRect>
@@ -22,12 +24,6 @@ QLabel* MakePicture(QWidget* parent, const QString& name, const QRect& geometry)
 // with the close box or without any box.
 void SetUpDialog(QWidget* window, const QString& name, const QString& caption, bool closeBox,
                  const QSize& clientSize);
-
-// White background for a window or panel.
-void MakeWhite(QWidget* widget);
-
-// Blue, underlined font with a hand cursor; `pixelSize` 0 keeps the current size.
-void ApplyLinkStyle(QWidget* widget, int pixelSize = 0);
 
 // A push button with a glyph; `glyphRight` puts the glyph after the text.
 QPushButton* MakeGlyphButton(QWidget* parent, const QString& text, const QString& glyph,

@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+class SettingsStore;
+
 // Operations of the secondary windows and the settings dialog that other windows call.
 
 // Welcome window: shown non-modally, marked as opened from the settings.
@@ -12,7 +14,7 @@ bool AskYesNoOrTaskbar(const QString& question, bool defaultYes);
 QString ShowQuery(const QString& prompt);
 
 // Settings dialog.
-void FillMailDefCombo();
 void ApplyAutostart();
 void ShowReducedSettings();
-void SaveDialogSettings();
+// Applies the autostart box (when the dialog exists), then writes the settings.
+void SaveDialogSettings(SettingsStore& store);

@@ -1,20 +1,22 @@
 #include "dialogs/interface_fonts.h"
 
+#include "platform/qt_resources.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 
 // The resources live in the static library; nothing else references them, so they are registered
 // explicitly (outside any namespace, as Qt's macro wants).
 static void RegisterShippedFaces() {
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(fonts);
+    GLIMMORA_INIT_RESOURCE_ONCE(fonts);
+    static const bool added = [] {
         for (const char* file :
              {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf",
               ":/fonts/ComicNeue-Regular.otf"})
             QFontDatabase::addApplicationFont(QString::fromLatin1(file));
         return true;
     }();
-    (void)registered;
+    (void)added;
 }
 
 namespace {

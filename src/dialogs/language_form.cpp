@@ -1,9 +1,10 @@
 #include "dialogs/language_form.h"
 
 #include "dialogs/dialog_style.h"
+#include "integration/data_folders.h"
 #include "integration/system_helpers.h"
+#include "integration/translation_table.h"
 #include "localisation/language.h"
-#include "localisation/translation_table.h"
 #include "platform/file_system.h"
 
 #include <QComboBox>
@@ -14,7 +15,7 @@
 #include <QTimer>
 
 QString LanguageChoiceMarkerPath() {
-    return UserDataFolder("Glimmora") + "Glimmora.cho";
+    return UserDataPath("Glimmora.cho");
 }
 
 TLanguageForm::TLanguageForm(const QStringList& arguments, QWidget* parent)

@@ -1,7 +1,7 @@
 #include "dialogs/query_form.h"
 
-#include "app/forms.h"
 #include "dialogs/dialog_style.h"
+#include "dialogs/dialog_windows.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/welcome_form.h"
 
@@ -42,7 +42,7 @@ QString ShowQuery(const QString& prompt) {
     form->Label1->setText(prompt);
     form->Edit1->clear();
     if (WelcomeForm)
-        form->BitBtn3->setText(WelcomeForm->BitBtn3->text());
+        form->BitBtn3->setText(WelcomeForm->ContinueCaption());
     form->Edit1->setFocus();
     CentreOnScreen(form);
     form->exec();

@@ -1,19 +1,13 @@
 #include "dialogs/question_dialog.h"
 
-#include "app/forms.h"
 #include "dialogs/dialog_style.h"
+#include "dialogs/dialog_windows.h"
 #include "dialogs/dialogs.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 
-std::function<void()> HideMainWindow = [] {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->inherits("TForm1"))
-            QMetaObject::invokeMethod(window, "SendToTray");
-    }
-};
+std::function<void()> HideMainWindow;
 
 TQuestionDialogForm::TQuestionDialogForm(QWidget* parent) : QDialog(parent) {
     SetUpDialog(this, "QuestionDialogForm", "QuestionDialogForm", false, QSize(351, 173));

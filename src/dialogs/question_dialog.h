@@ -29,7 +29,6 @@ public:
 constexpr int kYesNoOuterHeight = 145;
 constexpr int kTaskbarOuterHeight = 207;
 
-// Sends the main window to the notification area for the third answer. The default calls
-// SendToTray of every top-level window of the main window's class TForm1 (found through Qt's
-// meta-object system, so this module needs no header of it); a test may replace it.
+// Sends the main window to the notification area for the third answer; the start-up code sets it,
+// a test may replace it.
 extern std::function<void()> HideMainWindow;

@@ -1,16 +1,16 @@
 #include "dialogs/settings_form.h"
 
-#include "app/forms.h"
-#include "app/settings.h"
+#include "dialogs/dialog_windows.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/interface_fonts.h"
-#include "dialogs/message_boxes.h"
 #include "integration/definition_update.h"
 #include "integration/mail_defs.h"
+#include "integration/message_boxes.h"
 #include "integration/system_helpers.h"
-#include "localisation/language.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
+#include "integration/window_look.h"
 #include "platform/gnome_shortcut.h"
+#include "platform/qt_resources.h"
 
 #include <algorithm>
 
@@ -28,11 +28,7 @@
 
 // The pictures live in a resource file of the static library; register it before first use.
 static void InitSettingsResources() {
-    static bool done = false;
-    if (!done) {
-        Q_INIT_RESOURCE(settings);
-        done = true;
-    }
+    GLIMMORA_INIT_RESOURCE_ONCE(settings);
 }
 
 namespace {
@@ -71,11 +67,11 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
     widget->setPalette(palette);
 }
 
-// Blue underlined text with a hand cursor: the dialog's link look for buttons and labels.
+// The link look; this dialog's links stay blue while disabled (the list's update button during
+// an update).
 void MakeLinkLook(QWidget* widget, int pixels) {
-    widget->setFont(PixelFont(pixels, true));
+    ApplyLinkStyle(widget, pixels);
     SetTextColour(widget, kLinkBlue);
-    widget->setCursor(Qt::PointingHandCursor);
 }
 
 // A frame whose top line runs through the red caption, so that the contents, placed for that
@@ -137,10 +133,13 @@ void GrowLeftToFit(QPushButton* button, int rightEdge, int designWidth) {
 
 } // namespace
 
-TSettingsForm::TSettingsForm(QWidget* parent) : QDialog(parent) {
+TSettingsForm::TSettingsForm(SettingsStore& store, QWidget* parent)
+    : QDialog(parent), store_(store), storedMailDef_(store.chosenMailDef()) {
     InitSettingsResources();
     CreateComponents();
-    SetChosenMailDefIndexSource([this] { return ComboBox1->currentIndex(); });
+    SetChosenMailDefIndexSource([this] { return store_.chosenMailDef(); });
+    connect(&MailDefUpdates(), &MailDefUpdateEvents::reloaded, this,
+            &TSettingsForm::FillMailDefList);
     FormCreate();
 }
 
@@ -154,10 +153,7 @@ void TSettingsForm::CreateComponents() {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    MakeWhite(this);
     const QFont base = PixelFont(11);
     setFont(base);
 
@@ -246,7 +242,10 @@ void TSettingsForm::CreateComponents() {
     connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
     // Only the user's changes are stored; showing the dialog sets the box from the settings.
     connect(HideAfterInsertBox, &QCheckBox::clicked, this,
-            [](bool on) { StoreHideAfterInsert(on); });
+            [this](bool on) { store_.storeHideAfterInsert(on); });
+    // The list's selection is the chosen definition.
+    connect(ComboBox1, &QComboBox::currentIndexChanged, this,
+            [this](int index) { store_.setChosenMailDef(index); });
     // Only the user's picks: selecting from the program must not switch the language.
     connect(ComboBox2, &QComboBox::activated, this, [this] { ComboBox2Change(); });
 }
@@ -269,7 +268,7 @@ void TSettingsForm::FormShow() {
             match = i;
     }
     ComboBox2->setCurrentIndex(match >= 0 ? match : 0);
-    HideAfterInsertBox->setChecked(Settings().hideAfterInsert);
+    HideAfterInsertBox->setChecked(store_.hideAfterInsert());
     GnomeShortcutButton->setVisible(GnomeShortcutOffered());
     FitTexts();
 }
@@ -337,19 +336,19 @@ void TSettingsForm::ComboBox2Change() {
     const QString name = ComboBox2->currentText();
     if (name.toUpper() == GetText(0).toUpper())
         return;
-    SwitchLanguage(name);
+    emit languageChosen(name);
     // The new texts reach this dialog while it is shown.
     FitTexts();
 }
 
 void TSettingsForm::BitBtn2Click() {
-    ShowWelcome(true);
+    emit welcomeRequested();
 }
 
 void TSettingsForm::BitBtn3Click() {
     ShowAllElements();
     accept();
-    SaveSettings();
+    store_.save();
 }
 
 void TSettingsForm::FillMailDefList() {
@@ -358,8 +357,9 @@ void TSettingsForm::FillMailDefList() {
         ComboBox1->addItem(DecodeBytes(def->Name) + QStringLiteral(" (") +
                            DecodeBytes(def->Language) + QStringLiteral(")"));
     }
-    const int stored = Settings().chosenMailDef;
+    const int stored = storedMailDef_;
     ComboBox1->setCurrentIndex(stored >= 0 && stored < ComboBox1->count() ? stored : -1);
+    store_.setChosenMailDef(ComboBox1->currentIndex());
 }
 
 void TSettingsForm::ApplyAutostartBox() {
@@ -376,6 +376,10 @@ void TSettingsForm::ShowReduced() {
     GroupBox3->hide();
     BitBtn2->hide();
     exec();
+}
+
+void TSettingsForm::TickAutostart() {
+    CheckBox1->setChecked(true);
 }
 
 void TSettingsForm::ShowAllElements() {
@@ -409,11 +413,6 @@ bool TSettingsForm::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void FillMailDefCombo() {
-    if (SettingsForm)
-        SettingsForm->FillMailDefList();
-}
-
 void ApplyAutostart() {
     if (SettingsForm)
         SettingsForm->ApplyAutostartBox();
@@ -424,11 +423,7 @@ void ShowReducedSettings() {
         SettingsForm->ShowReduced();
 }
 
-void SaveDialogSettings() {
+void SaveDialogSettings(SettingsStore& store) {
     ApplyAutostart();
-    SaveSettings();
+    store.save();
 }
-
-// Compiled here rather than with the library's other meta-object code, so a program that uses
-// this dialog does not link every window.
-#include "moc_settings_form.cpp"

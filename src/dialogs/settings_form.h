@@ -1,4 +1,5 @@
 #pragma once
+#include "dialogs/settings_store.h"
 #include "integration/definition_update.h"
 
 #include <QDialog>
@@ -10,17 +11,19 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-// The settings dialog: the mail-program list (whose selection is the chosen mail-client
-// definition), the definition update, autostart, the interface language and the welcome window.
-// One instance lives for the whole run and is only shown and hidden.
 // The text that says how insertion works on the desktop named `desktopName` (Desktop::name());
 // 0 for a desktop without one.
 int InsertionWayText(const QString& desktopName);
 
+// The settings dialog: the mail-program list (whose selection is the chosen mail-client
+// definition), the definition update, autostart, the interface language and the welcome window.
+// One instance lives for the whole run and is only shown and hidden. It keeps the settings in
+// `store`; a language picked from its list and its welcome button are announced, and the start-up
+// code connects them.
 class TSettingsForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TSettingsForm(QWidget* parent = nullptr);
+    explicit TSettingsForm(SettingsStore& store, QWidget* parent = nullptr);
     ~TSettingsForm() override;
 
     QLabel* Image1;
@@ -61,8 +64,15 @@ public:
     void FillMailDefList();
     void ApplyAutostartBox();
     void ShowReduced();
+    // Ticks the autostart box from the program (its handler runs as for a click).
+    void TickAutostart();
 
     void done(int result) override;
+
+signals:
+    // A language other than the active one was picked from the list.
+    void languageChosen(const QString& name);
+    void welcomeRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -72,4 +82,8 @@ private:
     void CreateComponents();
     void FitTexts();
     void ShowAllElements();
+
+    SettingsStore& store_;
+    // The position stored when the dialog was made; every refill of the list selects it again.
+    int storedMailDef_ = 0;
 };

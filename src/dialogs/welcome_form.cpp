@@ -1,8 +1,7 @@
 #include "dialogs/welcome_form.h"
 
-#include "app/forms.h"
-#include "app/settings.h"
 #include "dialogs/dialog_style.h"
+#include "dialogs/dialog_windows.h"
 #include "dialogs/dialogs.h"
 
 #include <QApplication>
@@ -11,8 +10,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWindow>
-
-bool OpenedFromSettings = false;
 
 namespace {
 
@@ -31,8 +28,8 @@ QPlainTextEdit* MakeMemo(QWidget* parent, const QRect& geometry, const QStringLi
 
 } // namespace
 
-TWelcomeForm::TWelcomeForm(QWidget* parent)
-    : QDialog(parent), showReducedSettings([] { ShowReducedSettings(); }) {
+TWelcomeForm::TWelcomeForm(SettingsStore& store, QWidget* parent)
+    : QDialog(parent), showReducedSettings([] { ShowReducedSettings(); }), store_(store) {
     SetUpDialog(this, "WelcomeForm", "Glimmora", false, QSize(478, 394));
 
     Image1 = MakePicture(this, "welcome_banner.png", QRect(23, 1, 467, 41));
@@ -76,7 +73,7 @@ void TWelcomeForm::Label1Click() {
 }
 
 void TWelcomeForm::BitBtn3Click() {
-    Settings().welcomeScreen = CheckBox2->isChecked();
+    store_.setWelcomeScreen(CheckBox2->isChecked());
     hide();
     if (!OpenedFromSettings && showReducedSettings)
         showReducedSettings();
@@ -84,10 +81,10 @@ void TWelcomeForm::BitBtn3Click() {
 }
 
 void ShowWelcome(bool fromSettings) {
-    OpenedFromSettings = fromSettings;
     TWelcomeForm* form = WelcomeForm;
     if (!form)
         return;
+    form->OpenedFromSettings = fromSettings;
     // Opened from a modal dialog (the settings), the window belongs to that dialog for the window
     // system: the dialog's modality does not block it, and the window manager keeps it in front.
     QWidget* modal = QApplication::activeModalWidget();

@@ -1,5 +1,6 @@
 #pragma once
 #include "dialogs/dialog_style.h"
+#include "dialogs/settings_store.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -9,15 +10,16 @@
 #include <QPushButton>
 #include <functional>
 
-// Set by ShowWelcome; once true it stays true for the run. While false, the continue button
-// leads on into the reduced settings dialog.
-extern bool OpenedFromSettings;
-
 // The welcome window. Start-up shows it modally (exec); ShowWelcome (dialogs.h) non-modally.
 class TWelcomeForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TWelcomeForm(QWidget* parent = nullptr);
+    // The box "show this screen at the next start" goes into `store`.
+    explicit TWelcomeForm(SettingsStore& store, QWidget* parent = nullptr);
+
+    // Set by ShowWelcome; once true it stays true for the run. While false, the continue button
+    // leads on into the reduced settings dialog.
+    bool OpenedFromSettings = false;
 
     ClickableLabel* Label1 = nullptr; // "show this screen at the next start"
     QLabel* Image1 = nullptr;         // banner
@@ -35,6 +37,11 @@ public:
 
     void Label1Click();
     void BitBtn3Click();
+    // The continue button's caption; the query window borrows it.
+    QString ContinueCaption() const { return BitBtn3->text(); }
+
+private:
+    SettingsStore& store_;
 };
 
 // Start-up's showing: modal; unless ShowWelcome ran before, the continue button leads on into the

@@ -1,12 +1,13 @@
 #include "integration/definition_update.h"
 
-#include "dialogs/dialogs.h"
+#include "integration/data_folders.h"
 #include "integration/mail_defs.h"
 #include "integration/system_helpers.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
 #include "platform/file_system.h"
 #include "platform/http_download.h"
 #include "platform/ini_profile.h"
+#include "platform/running_flag.h"
 
 #include <QApplication>
 #include <QFile>
@@ -76,12 +77,12 @@ UpdateFailure FetchAndInstall(const QString& url, const QString& temp, const QSt
     return failure;
 }
 
-struct RunningFlag {
-    RunningFlag() { updateRunning = true; }
-    ~RunningFlag() { updateRunning = false; }
-};
-
 } // namespace
+
+MailDefUpdateEvents& MailDefUpdates() {
+    static MailDefUpdateEvents events;
+    return events;
+}
 
 bool MailDefUpdateRunning() {
     return updateRunning;
@@ -100,8 +101,8 @@ bool IsAcceptableMailDefUpdate(const QByteArray& body) {
 void UpdateMailDefs(const QString& url) {
     if (updateRunning)
         return;
-    RunningFlag running;
-    const QString folder = UserDataFolder(QStringLiteral("Glimmora"));
+    RunningFlag running(updateRunning);
+    const QString folder = UserDataPath();
     UpdateFailure failure = UpdateFailure::NotSaved;
     try {
         failure = FetchAndInstall(url, folder + QStringLiteral("temp.tmp"),
@@ -111,7 +112,7 @@ void UpdateMailDefs(const QString& url) {
     }
     if (failure == UpdateFailure::None)
         LoadMailDefs(folder + QStringLiteral("glimmora.maildef.ini"));
-    FillMailDefCombo();
+    emit MailDefUpdates().reloaded();
     // The closing notice stays as it always was; a failure adds what went wrong.
     QString text = GetText(30);
     const bool failed = failure != UpdateFailure::None;

@@ -4,8 +4,9 @@
 #include "integration/key_sequence.h"
 #include "integration/mail_defs.h"
 #include "integration/target_window.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
 #include "platform/picture_clipboard.h"
+#include "platform/running_flag.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -26,14 +27,6 @@ PictureClipboard& CopyBrowser1() {
     static PictureClipboard copy;
     return copy;
 }
-
-class RunningFlag {
-public:
-    RunningFlag() { g_insertionRunning = true; }
-    ~RunningFlag() { g_insertionRunning = false; }
-    RunningFlag(const RunningFlag&) = delete;
-    RunningFlag& operator=(const RunningFlag&) = delete;
-};
 
 bool WaitForPicture(const PictureClipboard& copy) {
     QElapsedTimer waited;
@@ -67,7 +60,7 @@ void InsertPicture(Desktop& desktop, const QString& url, const InsertionReport& 
     // the middle of this one and mix both key sequences.
     if (g_insertionRunning)
         return;
-    RunningFlag running;
+    RunningFlag running(g_insertionRunning);
 
     PictureClipboard& copy = CopyBrowser1();
     copy.Navigate(url);

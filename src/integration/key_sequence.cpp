@@ -39,6 +39,13 @@ void SendKeySequence(const QByteArray& keys, KeySink& sink) {
     if (keys.isEmpty())
         return;
     SequenceScope scope(sink);
+    std::vector<std::uint8_t> characters;
+    for (char byte : keys) {
+        const auto b = static_cast<std::uint8_t>(byte);
+        if (b >= 32 && b < 228)
+            characters.push_back(b);
+    }
+    sink.prepareCharacters(characters);
     bool ModifierHeld = false;
     for (char byte : keys) {
         const auto b = static_cast<std::uint8_t>(byte);

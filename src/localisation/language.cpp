@@ -1,9 +1,9 @@
 #include "localisation/language.h"
 
+#include "integration/data_folders.h"
 #include "integration/system_helpers.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
 #include "platform/file_system.h"
-#include "platform/ini_profile.h"
 
 #include <QFile>
 #include <QPlainTextEdit>
@@ -13,10 +13,6 @@
 namespace {
 
 const QString kBaseName = QStringLiteral("Glimmora");
-
-QString DataFolder() {
-    return UserDataFolder(kBaseName);
-}
 
 // Puts `source` in the place of `target` in one step, so that a crash never leaves the program
 // without the file; with no source the target goes, as no file of the new language exists. A
@@ -46,7 +42,7 @@ QString LanguageCodeOf(const QString& name) {
 }
 
 void CopyCatalogueTranslations(const QString& code) {
-    const QString folder = DataFolder() + "GlimmoraData/";
+    const QString folder = UserCatalogueFolder();
     for (const QString& file : ListFiles(folder, QStringLiteral("pics.*.def"))) {
         const QString stem = file.left(file.size() - 4);
         QString variant = FindDataFile(kBaseName, "GlimmoraData/" + stem + ".t" + code);
@@ -62,22 +58,6 @@ void CopyCatalogueTranslations(const QString& code) {
     }
 }
 
-int ReadLanguageNumber() {
-    const QString settings = FindDataFile(kBaseName, "Glimmora.ini");
-    if (!FileExists(settings))
-        return 0;
-    const int number = ReadProfileInt(settings, "Glimmora", "language", 0);
-    // Only 0 to 100 name language files; anything else would build names that never exist.
-    return number >= 0 && number <= 100 ? number : 0;
-}
-
-void WriteLanguageNumber(int n) {
-    const QString settings = DataFolder() + "Glimmora.ini";
-    if (!FileExists(settings))
-        return; // the settings file is created only by the settings module
-    WriteProfileString(ResolvePath(settings), "Glimmora", "language", QByteArray::number(n));
-}
-
 void SetMemoText(QPlainTextEdit* memo, const QString& text) {
     if (!memo)
         return;
@@ -91,7 +71,7 @@ void SetMemoText(QPlainTextEdit* memo, const QString& text) {
 }
 
 void SwitchLanguage(const QString& name) {
-    const QString data = DataFolder();
+    const QString data = UserDataPath();
     const QString code = LanguageCodeOf(name);
     ReplaceWith(FindDataFile(kBaseName, "Glimmora.t" + code), data + "Glimmora.def");
     QString help = FindDataFile(kBaseName, "Glimmora.c" + code);
@@ -100,7 +80,7 @@ void SwitchLanguage(const QString& name) {
     ReplaceWith(help, data + "Glimmora.chm");
 
     CopyCatalogueTranslations(code);
-    WriteLanguageNumber(code.toInt());
+    emit LanguageSwitches().chosen(code.toInt());
 
     try {
         CreateTranslationTable(kBaseName);

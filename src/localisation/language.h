@@ -9,16 +9,17 @@ class QPlainTextEdit;
 class LanguageEvents : public QObject {
     Q_OBJECT
 signals:
+    // The language with this number is being put in place; its owner stores the number.
+    void chosen(int number);
     // The files and the translation table are switched; windows still show the old texts.
     void switched();
 };
 LanguageEvents& LanguageSwitches();
 
-// Language choice: puts the chosen language's files in place, rebuilds the translation table
-// and then emits LanguageSwitches().switched().
+// Language choice: puts the chosen language's files in place, announces the language's number
+// (LanguageSwitches().chosen), rebuilds the translation table and then emits
+// LanguageSwitches().switched().
 void SwitchLanguage(const QString& name);
 QString LanguageCodeOf(const QString& name);
 void CopyCatalogueTranslations(const QString& code);
-int ReadLanguageNumber();
-void WriteLanguageNumber(int n);
 void SetMemoText(QPlainTextEdit* memo, const QString& text);

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <vector>
 
 // Key synthesis in the terms the key-sequence table is written in: Windows virtual-key numbers,
 // the shift state that a character needs, and scan codes. The table logic drives a KeySink, so
@@ -16,6 +17,10 @@ public:
 
     // Called before the first key of a sequence; the keyboard map is read here.
     virtual void beginSequence() {}
+    // Called after beginSequence with every character the sequence types, before its first key:
+    // a sink that changes the keyboard map for some of them does it here, all at once, so that no
+    // map change overtakes a key that the focused program has yet to look up.
+    virtual void prepareCharacters(const std::vector<std::uint8_t>&) {}
     // Called after the last key of a sequence, also when it ends early: releases every key
     // and modifier that is still held and undoes any keyboard group switch.
     virtual void endSequence() {}

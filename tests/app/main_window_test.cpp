@@ -4,11 +4,15 @@
 #include "app/forms.h"
 #include "app/main_window.h"
 #include "app/main_window_support.h"
-#include "catalogue/catalogue_folders.h"
+#include "app/settings.h"
+#include "app/window_wiring.h"
+#include "catalogue/add_image_form.h"
+#include "catalogue/catalogue_tree.h"
 #include "dialogs/question_dialog.h"
 #include "dialogs/settings_form.h"
 #include "dialogs/window_test_support.h"
-#include "localisation/translation_table.h"
+#include "integration/data_folders.h"
+#include "integration/translation_table.h"
 #include "support/test_env.h"
 
 #include <QAction>
@@ -54,8 +58,9 @@ protected:
         WriteSampleCatalogue(home);
         form = new RecordingForm(QStringList{"glimmora"});
         Form1 = form;
-        SettingsForm = new TSettingsForm();
+        SettingsForm = new TSettingsForm(RecordSettingsStore());
         QuestionDialogForm = new TQuestionDialogForm();
+        ConnectWindows();
         form->LoadCatalogue();
         form->move(0, 0);
         form->resize(775, 491);
@@ -80,6 +85,18 @@ protected:
     TempHome home;
     RecordingForm* form = nullptr;
 };
+
+TEST_F(MainWindowTest, AddPictureWindowFollowsTheStartCategory) {
+    TAddImageForm addForm;
+    AddImageForm = &addForm;
+    addForm.setCatalogueModel(form->CatalogueModel);
+    ConnectWindows();
+    form->LoadCatalogue();
+    EXPECT_FALSE(addForm.TreeView1->currentIndex().isValid());
+    form->SelectStartCategory();
+    EXPECT_EQ(AbsoluteIndexOf(addForm.TreeView1->currentIndex()), 2);
+    AddImageForm = nullptr;
+}
 
 TEST_F(MainWindowTest, StartPageShowsFirstGrandchildAndSelectionChangesPage) {
     ASSERT_TRUE(WaitFor([&] { return PageImages().size() == 2; }));

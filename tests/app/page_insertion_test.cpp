@@ -9,8 +9,8 @@
 #include "dialogs/window_test_support.h"
 #include "integration/insertion.h"
 #include "integration/mail_defs.h"
+#include "integration/translation_table.h"
 #include "integration/x11_test_env.h"
-#include "localisation/translation_table.h"
 #include "support/test_env.h"
 
 #include <QApplication>
@@ -41,7 +41,8 @@ protected:
 
         form = new TForm1(QStringList{"glimmora"});
         Form1 = form;
-        SettingsForm = new TSettingsForm(); // its list is where the chosen definition comes from
+        SettingsForm = new TSettingsForm(
+            RecordSettingsStore()); // its list is where the chosen definition comes from
         ASSERT_EQ(MailDefList().size(), 1u);
         form->FirstShowPending = false;
         form->LoadCatalogue();

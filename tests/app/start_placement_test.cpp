@@ -9,7 +9,7 @@
 #include "dialogs/settings_form.h"
 #include "dialogs/welcome_form.h"
 #include "dialogs/window_test_support.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
 #include "support/test_env.h"
 
 #include <QCheckBox>
@@ -30,8 +30,8 @@ protected:
         CreateTranslationTable("Glimmora");
         Form1 = new TForm1(QStringList{"glimmora"});
         Form1->FirstShowPending = false;
-        SettingsForm = new TSettingsForm();
-        WelcomeForm = new TWelcomeForm();
+        SettingsForm = new TSettingsForm(RecordSettingsStore());
+        WelcomeForm = new TWelcomeForm(RecordSettingsStore());
         reducedShown = 0;
         WelcomeForm->showReducedSettings = [this] { ++reducedShown; };
     }

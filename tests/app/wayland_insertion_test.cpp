@@ -4,10 +4,11 @@
 #include "app/forms.h"
 #include "app/main_window.h"
 #include "app/main_window_support.h"
+#include "app/settings.h"
 #include "dialogs/settings_form.h"
 #include "integration/insertion.h"
 #include "integration/mail_defs.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
 #include "platform/current_desktop.h"
 #include "platform/key_synth.h"
 #include "support/headless_sway.h"
@@ -80,7 +81,7 @@ protected:
         CreateTranslationTable("Glimmora");
         form = new TForm1(QStringList{"glimmora"});
         Form1 = form;
-        SettingsForm = new TSettingsForm();
+        SettingsForm = new TSettingsForm(RecordSettingsStore());
         form->FirstShowPending = false;
         form->LoadCatalogue();
     }

@@ -3,9 +3,9 @@
 #include "balloon/balloon_form.h"
 
 #include "balloon/balloon_state.h"
-#include "catalogue/catalogue_folders.h"
 #include "dialogs/window_test_support.h"
-#include "localisation/translation_table.h"
+#include "integration/data_folders.h"
+#include "integration/translation_table.h"
 #include "support/test_env.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "balloon/balloon_form.h"
 
 #include "balloon/balloon_state.h"
-#include "catalogue/catalogue_folders.h"
+#include "integration/data_folders.h"
 #include "integration/mail_defs.h"
 #include "integration/x11_test_env.h"
 #include "support/test_env.h"

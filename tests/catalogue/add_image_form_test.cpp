@@ -1,6 +1,6 @@
 #include "catalogue/add_image_form.h"
-#include "catalogue/catalogue_folders.h"
 #include "catalogue/catalogue_tree.h"
+#include "integration/data_folders.h"
 #include "support/test_env.h"
 #include "support/wait.h"
 

@@ -1,6 +1,6 @@
-#include "catalogue/catalogue_folders.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/catalogue_tree.h"
+#include "integration/data_folders.h"
 #include "platform/file_system.h"
 #include "support/test_env.h"
 

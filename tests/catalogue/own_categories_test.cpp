@@ -1,5 +1,5 @@
-#include "catalogue/catalogue_folders.h"
 #include "catalogue/own_categories.h"
+#include "integration/data_folders.h"
 #include "integration/system_helpers.h"
 #include "support/test_env.h"
 

@@ -1,4 +1,5 @@
 #include "app/forms.h"
+#include "app/settings.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/query_form.h"
 #include "dialogs/question_dialog.h"
@@ -122,7 +123,7 @@ TEST_F(QueryDialogTest, CloseBoxKeepsTheTypedName) {
 }
 
 TEST_F(QueryDialogTest, EveryCallStartsEmptyAndCopiesTheWelcomeButtonCaption) {
-    TWelcomeForm welcome;
+    TWelcomeForm welcome(RecordSettingsStore());
     WelcomeForm = &welcome;
     welcome.BitBtn3->setText("continue");
     TQueryForm* form = form_.get();

@@ -1,11 +1,11 @@
 #include "dialogs/settings_form.h"
 
 #include "app/forms.h"
-#include "app/settings.h"
 #include "dialogs/dialogs.h"
+#include "dialogs/settings_store.h"
 #include "integration/mail_defs.h"
 #include "integration/system_helpers.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
 #include "support/test_env.h"
 
 #include <QApplication>
@@ -22,35 +22,26 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-// Collaborators of the dialog that belong to other windows: recorded, not run.
 namespace {
-QStringList switchedLanguages;
-QString welcomeCaptionAfterSwitch; // what the new language's texts put on BitBtn2
-QList<bool> welcomeCalls;
-int settingsSaves = 0;
-} // namespace
 
-void SwitchLanguage(const QString& name) {
-    switchedLanguages.append(name);
-    if (SettingsForm && !welcomeCaptionAfterSwitch.isEmpty())
-        SettingsForm->BitBtn2->setText(welcomeCaptionAfterSwitch);
-}
-void ShowWelcome(bool fromSettings) {
-    welcomeCalls.append(fromSettings);
-}
-void SaveSettings() {
-    ++settingsSaves;
-}
+// The program's settings as the dialog keeps them.
+class RecordingStore : public SettingsStore {
+public:
+    int chosenMailDef() const override { return chosen; }
+    void setChosenMailDef(int position) override { chosen = position; }
+    bool hideAfterInsert() const override { return hide; }
+    void storeHideAfterInsert(bool on) override { hide = on; }
+    void setWelcomeScreen(bool) override {}
+    void save() override { ++saves; }
 
-namespace {
+    int chosen = 0;
+    bool hide = false;
+    int saves = 0;
+};
 
 class SettingsFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        switchedLanguages.clear();
-        welcomeCalls.clear();
-        settingsSaves = 0;
-        Settings().chosenMailDef = 0;
         WriteFile(home.userData() + "Glimmora.def",
                   "[0]\r\nEnglish\r\n[1]\r\nGlimmora\r\n[30]\r\nDone\r\n[END]\r\n");
         CreateTranslationTable("Glimmora");
@@ -64,13 +55,25 @@ protected:
         WriteFile(home.userData() + "glimmora.maildef.ini", content);
         LoadMailDefs(home.userData() + "glimmora.maildef.ini");
     }
+    // The dialog, with what it announces to the other windows recorded rather than run.
     TSettingsForm* Create() {
-        SettingsForm = new TSettingsForm();
+        SettingsForm = new TSettingsForm(store);
+        QObject::connect(SettingsForm, &TSettingsForm::languageChosen, [this](const QString& name) {
+            switchedLanguages.append(name);
+            if (!welcomeCaptionAfterSwitch.isEmpty())
+                SettingsForm->BitBtn2->setText(welcomeCaptionAfterSwitch);
+        });
+        QObject::connect(SettingsForm, &TSettingsForm::welcomeRequested,
+                         [this] { ++welcomeRequests; });
         return SettingsForm;
     }
     QString AutostartFile() const { return home.configHome() + "autostart/Glimmora.desktop"; }
 
     TempHome home;
+    RecordingStore store;
+    QStringList switchedLanguages;
+    QString welcomeCaptionAfterSwitch; // what the new language's texts put on BitBtn2
+    int welcomeRequests = 0;
 };
 
 // A left click on a widget, as the window system delivers it.
@@ -115,7 +118,7 @@ const QByteArray kThreeDefinitions = "[0]\r\nname=Mail\r\nlanguage=de\r\n"
 
 TEST_F(SettingsFormTest, ListShowsNameAndLanguageAndSelectsTheStoredPosition) {
     LoadDefinitions(kThreeDefinitions);
-    Settings().chosenMailDef = 1;
+    store.chosen = 1;
     TSettingsForm* form = Create();
     ASSERT_EQ(form->ComboBox1->count(), 3);
     EXPECT_EQ(form->ComboBox1->itemText(0), "Courier (en)");
@@ -123,16 +126,17 @@ TEST_F(SettingsFormTest, ListShowsNameAndLanguageAndSelectsTheStoredPosition) {
     EXPECT_EQ(form->ComboBox1->itemText(2), "Other ()");
     EXPECT_EQ(form->ComboBox1->currentIndex(), 1);
 
-    // The selection is the chosen definition, read at every call.
+    // The selection is the chosen definition, kept in the settings and read at every call.
     EXPECT_EQ(GetChosenMailDef().Name, "Mail");
     form->ComboBox1->setCurrentIndex(2);
+    EXPECT_EQ(store.chosen, 2);
     EXPECT_EQ(GetChosenMailDef().Name, "Other");
 }
 
 TEST_F(SettingsFormTest, StoredPositionOutsideTheListSelectsNothing) {
     LoadDefinitions(kThreeDefinitions);
     for (int stored : {3, -1, 1000}) {
-        Settings().chosenMailDef = stored;
+        store.chosen = stored;
         delete SettingsForm;
         TSettingsForm* form = Create();
         EXPECT_EQ(form->ComboBox1->count(), 3);
@@ -144,15 +148,15 @@ TEST_F(SettingsFormTest, StoredPositionOutsideTheListSelectsNothing) {
 
 TEST_F(SettingsFormTest, RefillSelectsTheStoredPositionAgain) {
     LoadDefinitions(kThreeDefinitions);
-    Settings().chosenMailDef = 2;
+    store.chosen = 2;
     TSettingsForm* form = Create();
     form->ComboBox1->setCurrentIndex(0);
-    FillMailDefCombo();
+    emit MailDefUpdates().reloaded(); // as every definition update ends
     EXPECT_EQ(form->ComboBox1->count(), 3);
     EXPECT_EQ(form->ComboBox1->currentIndex(), 2);
 
     LoadMailDefs(home.userData() + "missing.ini");
-    FillMailDefCombo();
+    emit MailDefUpdates().reloaded(); // as every definition update ends
     EXPECT_EQ(form->ComboBox1->count(), 0);
     EXPECT_EQ(form->ComboBox1->currentIndex(), -1);
 }
@@ -205,9 +209,9 @@ TEST_F(SettingsFormTest, SaveDialogSettingsAppliesTheBoxThenSaves) {
     form->CheckBox1->blockSignals(true);
     form->CheckBox1->setChecked(true);
     form->CheckBox1->blockSignals(false);
-    SaveDialogSettings();
+    SaveDialogSettings(store);
     EXPECT_TRUE(QFile::exists(AutostartFile()));
-    EXPECT_EQ(settingsSaves, 1);
+    EXPECT_EQ(store.saves, 1);
 }
 
 TEST_F(SettingsFormTest, ReducedFormHidesThreeElementsUntilAnyClose) {
@@ -228,7 +232,7 @@ TEST_F(SettingsFormTest, ReducedFormHidesThreeElementsUntilAnyClose) {
     EXPECT_EQ(hiddenWhileShown, (QList<bool>{true, true, true}));
     for (QWidget* w : optional)
         EXPECT_FALSE(w->isHidden());
-    EXPECT_EQ(settingsSaves, 0);
+    EXPECT_EQ(store.saves, 0);
 
     // Closed with "weiter": restored, and the settings are written.
     hiddenWhileShown.clear();
@@ -241,7 +245,7 @@ TEST_F(SettingsFormTest, ReducedFormHidesThreeElementsUntilAnyClose) {
     EXPECT_EQ(hiddenWhileShown, (QList<bool>{true, true, true}));
     for (QWidget* w : optional)
         EXPECT_FALSE(w->isHidden());
-    EXPECT_EQ(settingsSaves, 1);
+    EXPECT_EQ(store.saves, 1);
     EXPECT_FALSE(form->isVisible());
 }
 
@@ -277,7 +281,7 @@ TEST_F(SettingsFormTest, LanguageListSelectsTheLastMatchAndSwitchesOnlyToAnother
 TEST_F(SettingsFormTest, WelcomeButtonOpensTheWelcomeWindowFromTheSettings) {
     TSettingsForm* form = Create();
     form->BitBtn2->click();
-    EXPECT_EQ(welcomeCalls, QList<bool>{true});
+    EXPECT_EQ(welcomeRequests, 1);
 }
 
 TEST_F(SettingsFormTest, TextsFitTheirComponentsAlsoWhenTranslated) {

@@ -3,7 +3,7 @@
 #include "dialogs/browser_form.h"
 #include "dialogs/survey_form.h"
 #include "dialogs/window_test_support.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
 #include "support/test_env.h"
 
 #include <QFile>
@@ -69,7 +69,6 @@ protected:
         browser_ = std::make_unique<TBrowserForm>();
         BrowserForm = browser_.get();
         browser_->openExternally = [this](const QString& target) { opened_ << target; };
-        OwnNavigation = false;
     }
     void TearDown() override {
         BrowserForm = nullptr;
@@ -86,11 +85,11 @@ TEST_F(BrowserWindowTest, OneOwnNavigationThenEveryOtherOpensOutside) {
     QWebEngineView* view = browser_->WebBrowser1;
     LoadWatch watch(view);
     browser_->show();
-    OwnNavigation = true;
+    browser_->OwnNavigation = true;
     view->load(QUrl::fromLocalFile(page_));
     ASSERT_TRUE(WaitFor([&] { return watch.finished > 0; }));
     EXPECT_TRUE(watch.lastOk);
-    EXPECT_FALSE(OwnNavigation);
+    EXPECT_FALSE(browser_->OwnNavigation);
     const QUrl shown = view->url();
     EXPECT_EQ(shown, QUrl::fromLocalFile(page_));
     EXPECT_NE(view->title(), "script ran") << "a page from disk runs no script";
@@ -115,7 +114,7 @@ TEST_F(BrowserWindowTest, OneOwnNavigationThenEveryOtherOpensOutside) {
 
     QTest::qWait(300);
     EXPECT_EQ(view->url(), shown);
-    EXPECT_FALSE(OwnNavigation);
+    EXPECT_FALSE(browser_->OwnNavigation);
 }
 
 TEST_F(BrowserWindowTest, RedirectsAndFramesCountAsFurtherNavigations) {
@@ -125,7 +124,7 @@ TEST_F(BrowserWindowTest, RedirectsAndFramesCountAsFurtherNavigations) {
                     "<iframe src='https://example.org/frame'></iframe></body></html>");
     QWebEngineView* view = browser_->WebBrowser1;
     browser_->show();
-    OwnNavigation = true;
+    browser_->OwnNavigation = true;
     view->load(QUrl::fromLocalFile(page));
     ASSERT_TRUE(WaitFor([&] { return opened_.size() == 2; }));
     opened_.sort();
@@ -169,7 +168,7 @@ TEST_F(BrowserWindowTest, AboutWindowSendsTheBrowserToTheSourcesPageRelativeToTh
     QTest::mouseClick(about.BitBtn1, Qt::LeftButton);
     EXPECT_TRUE(watch.lastOk);
     EXPECT_EQ(browser->WebBrowser1->url(), QUrl::fromLocalFile(page_));
-    EXPECT_FALSE(OwnNavigation);
+    EXPECT_FALSE(browser_->OwnNavigation);
 }
 
 TEST(ProgramPageUrlTest, ResolvesRelativeAddressesAgainstTheProgramFolder) {

@@ -1,5 +1,6 @@
 #include "app/forms.h"
 #include "app/settings.h"
+#include "app/window_wiring.h"
 #include "dialogs/dialog_style.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/settings_form.h"
@@ -18,19 +19,15 @@ namespace {
 class WelcomeTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        form_ = std::make_unique<TWelcomeForm>();
+        form_ = std::make_unique<TWelcomeForm>(RecordSettingsStore());
         WelcomeForm = form_.get();
-        OpenedFromSettings = false;
         form_->showReducedSettings = [this] {
             ++settingsShown_;
             welcomeVisibleThen_ = form_->isVisible();
             flagThen_ = Settings().welcomeScreen;
         };
     }
-    void TearDown() override {
-        WelcomeForm = nullptr;
-        OpenedFromSettings = false;
-    }
+    void TearDown() override { WelcomeForm = nullptr; }
 
     std::unique_ptr<TWelcomeForm> form_;
     int settingsShown_ = 0;
@@ -58,7 +55,7 @@ TEST_F(WelcomeTest, OpenedFromSettingsStoresTheBoxAndLeadsNowhere) {
     QTest::mouseClick(form_->BitBtn3, Qt::LeftButton);
     EXPECT_FALSE(Settings().welcomeScreen);
     EXPECT_EQ(settingsShown_, 0);
-    EXPECT_TRUE(OpenedFromSettings);
+    EXPECT_TRUE(form_->OpenedFromSettings);
 }
 
 TEST_F(WelcomeTest, AtStartItIsModalAndLeadsIntoTheReducedSettings) {
@@ -88,8 +85,9 @@ TEST_F(WelcomeTest, AfterShowWelcomeTheStartShowingNoLongerLeadsIntoSettings) {
 
 TEST_F(WelcomeTest, OpenedFromTheModalSettingsDialogItOpensInFrontAndTakesRealClicks) {
     TempHome home;
-    TSettingsForm settings;
+    TSettingsForm settings(RecordSettingsStore());
     SettingsForm = &settings;
+    ConnectWindows();
     Settings().welcomeScreen = false;
     bool ticked = false, stored = false, settingsStayed = false;
     WhenModal(&settings, [&] {

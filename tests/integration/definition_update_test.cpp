@@ -6,7 +6,7 @@
 #include "dialogs/settings_form.h"
 #include "integration/mail_defs.h"
 #include "integration/system_helpers.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
 #include "support/http_server.h"
 #include "support/test_env.h"
 
@@ -17,11 +17,6 @@
 #include <QSslConfiguration>
 #include <QTcpServer>
 #include <gtest/gtest.h>
-
-// The dialog's other collaborators are not under test here.
-void SwitchLanguage(const QString&) {}
-void ShowWelcome(bool) {}
-void SaveSettings() {}
 
 namespace {
 
@@ -51,7 +46,7 @@ protected:
         WriteFile(Installed(), kInstalled);
         LoadMailDefs(Installed());
         Settings().chosenMailDef = 1;
-        SettingsForm = new TSettingsForm();
+        SettingsForm = new TSettingsForm(RecordSettingsStore());
         SettingsForm->UpdateAddress = server.url(kPath);
         SetMailDefUpdateNotice([this](const QString& text) {
             notices.append(text);

@@ -1,6 +1,6 @@
 #include "integration/emoji_text.h"
 
-#include "catalogue/catalogue_folders.h"
+#include "integration/data_folders.h"
 #include "support/test_env.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 
 #include "integration/key_sequence.h"
 #include "integration/mail_defs.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
 #include "support/recording_desktop.h"
 #include "support/test_env.h"
 

@@ -2,8 +2,8 @@
 
 #include "integration/key_sequence.h"
 #include "integration/mail_defs.h"
+#include "integration/translation_table.h"
 #include "integration/x11_test_env.h"
-#include "localisation/translation_table.h"
 #include "platform/current_desktop.h"
 #include "support/test_env.h"
 

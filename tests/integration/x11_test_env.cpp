@@ -42,6 +42,7 @@ TargetClient::TargetClient(const QString& windowClass, const QStringList& option
 TargetClient::~TargetClient() {
     process_.kill();
     process_.waitForFinished(3000);
+    Read(); // a READY line the test did not wait for
     // The X server lets go of the client's window and grabs once it sees the connection close.
     if (window_)
         WaitUntil([this] { return DescribeWindow(window_).frame.isEmpty(); }, 3000);

@@ -5,6 +5,7 @@
 
 #include "app/forms.h"
 #include "app/main_window.h"
+#include "app/settings.h"
 #include "app/window_texts.h"
 #include "balloon/balloon_form.h"
 #include "catalogue/add_image_form.h"
@@ -15,7 +16,7 @@
 #include "dialogs/settings_form.h"
 #include "dialogs/welcome_form.h"
 #include "dialogs/window_test_support.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
 #include "support/test_env.h"
 
 #include <QAction>
@@ -158,8 +159,8 @@ protected:
     static void SetUpTestSuite() {
         home = new TempHome;
         Form1 = new TForm1({"glimmora"});
-        SettingsForm = new TSettingsForm();
-        WelcomeForm = new TWelcomeForm();
+        SettingsForm = new TSettingsForm(RecordSettingsStore());
+        WelcomeForm = new TWelcomeForm(RecordSettingsStore());
         QuestionDialogForm = new TQuestionDialogForm();
         AboutForm = new TAboutForm();
         BrowserForm = new TBrowserForm();

@@ -1,7 +1,7 @@
 // The shipped language and help files: every language carries every text the program reads, in
 // the file format the loader expects, and the addresses it holds lead somewhere.
 #include "integration/system_helpers.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
 #include "support/test_env.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 #include "dialogs/language_form.h"
 
 #include "dialogs/window_test_support.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
 #include "support/test_env.h"
 
 #include <QComboBox>

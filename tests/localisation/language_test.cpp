@@ -2,8 +2,9 @@
 // language a name stands for, and the language number in the settings file.
 #include "localisation/language.h"
 
+#include "app/settings.h"
 #include "integration/system_helpers.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
 #include "platform/ini_profile.h"
 #include "support/test_env.h"
 
@@ -20,6 +21,9 @@ QByteArray LanguageFile(const QByteArray& name, const QByteArray& title = "Glimm
 
 class LanguageTest : public ::testing::Test {
 protected:
+    // The settings module stores the number of each switch, as in the program.
+    void SetUp() override { StoreLanguageChoices(); }
+
     QString program() const { return home.programDir(); }
     QString data() const { return home.userData(); }
 

@@ -3,7 +3,7 @@
 
 #include "integration/insertion.h"
 #include "integration/mail_defs.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
 #include "platform/current_desktop.h"
 #include "platform/gnome_shortcut.h"
 #include "platform/key_synth.h"

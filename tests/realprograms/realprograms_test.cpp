@@ -5,12 +5,13 @@
 #include "app/forms.h"
 #include "app/main_window.h"
 #include "app/main_window_support.h"
+#include "app/settings.h"
 #include "dialogs/settings_form.h"
 #include "integration/key_sequence.h"
 #include "integration/mail_defs.h"
 #include "integration/target_window.h"
+#include "integration/translation_table.h"
 #include "integration/x11_test_env.h"
-#include "localisation/translation_table.h"
 #include "platform/current_desktop.h"
 #include "support/test_env.h"
 
@@ -104,7 +105,7 @@ public:
         CreateTranslationTable("Glimmora");
         form_ = new TForm1(QStringList{"glimmora"});
         Form1 = form_;
-        SettingsForm = new TSettingsForm();
+        SettingsForm = new TSettingsForm(RecordSettingsStore());
         for (size_t i = 0; i < MailDefList().size(); ++i) {
             if (MailDefList()[i]->Name == name)
                 SettingsForm->ComboBox1->setCurrentIndex(static_cast<int>(i));

@@ -95,6 +95,9 @@ PrivateDesktop::PrivateDesktop(Kind kind) : previousDisplay_(qgetenv("DISPLAY"))
     }
 
     windowManager_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // Nothing reads its output here: openbox reports every keyboard map change there and would
+    // block once the pipe is full, leaving new windows unmapped.
+    windowManager_.setStandardOutputFile(QProcess::nullDevice());
     windowManager_.start(QStringLiteral("openbox"), {"--sm-disable"});
     ok_ = windowManager_.waitForStarted(5000) && WaitFor(DesktopHasWindowManager, 15000) &&
           (kind != Kind::WindowManagerAndTray || StartTray());
@@ -112,6 +115,7 @@ PrivateDesktop::~PrivateDesktop() {
 
 bool PrivateDesktop::StartTray() {
     tray_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    tray_.setStandardOutputFile(QProcess::nullDevice());
     tray_.start(QStringLiteral("trayer"), {"--edge", "bottom", "--align", "left", "--widthtype",
                                            "request", "--height", "24"});
     return tray_.waitForStarted(5000) && WaitFor(TrayUp, 15000);

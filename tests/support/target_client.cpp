@@ -18,7 +18,8 @@
 // WM_STATE, as the missing manager would. --withdrawn never maps the window (a program's hidden
 // window). --hidden-state marks the shown window _NET_WM_STATE_HIDDEN, as a window manager marks
 // a minimised window. --grab-ctrl-alt-s holds that key combination on the root window, as another
-// program holding the hot key would (GRABBED is written once the server has taken the grab).
+// program holding the hot key would (GRABBED is written after READY, once the server has taken
+// the grab).
 // --refuse-focus marks the window as taking no keyboard input (ICCCM input hint false), hands the
 // focus to the pointer's window and rests the pointer on itself, so that keys typed regardless
 // of the focus still reach it.
@@ -116,19 +117,39 @@ void SetWmState(Display* display, Window window, long state) {
                     reinterpret_cast<unsigned char*>(data), 2);
 }
 
-bool WindowManagerRunning(Display* display) {
+// The window that `holder`'s _NET_SUPPORTING_WM_CHECK names, or None.
+Window CheckWindowOf(Display* display, Window holder) {
     const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
     Atom type = None;
     int format = 0;
     unsigned long count = 0, rest = 0;
     unsigned char* data = nullptr;
-    bool running = false;
-    if (XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW,
-                           &type, &format, &count, &rest, &data) == Success &&
+    Window named = None;
+    if (XGetWindowProperty(display, holder, check, 0, 1, False, XA_WINDOW, &type, &format, &count,
+                           &rest, &data) == Success &&
         data) {
-        running = count == 1;
+        if (count == 1)
+            named = *reinterpret_cast<Window*>(data);
         XFree(data);
     }
+    return named;
+}
+
+int IgnoreXError(Display*, XErrorEvent*) {
+    return 0;
+}
+
+// A manager that has gone leaves its announcement on the root window; only a check window that
+// still exists and names itself counts.
+bool WindowManagerRunning(Display* display) {
+    const Window check = CheckWindowOf(display, DefaultRootWindow(display));
+    if (check == None)
+        return false;
+    XSync(display, False);
+    XErrorHandler previous = XSetErrorHandler(IgnoreXError);
+    const bool running = CheckWindowOf(display, check) == check;
+    XSync(display, False);
+    XSetErrorHandler(previous);
     return running;
 }
 
@@ -227,6 +248,11 @@ int main(int argc, char** argv) {
     XSetWMHints(display, window, &wmHints);
     XSelectInput(display, window,
                  KeyPressMask | KeyReleaseMask | FocusChangeMask | StructureNotifyMask);
+    // Answers the window manager's ping, as toolkits do: whoever pings learns that every event
+    // sent before has been handled.
+    const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
+    Atom ping = XInternAtom(display, "_NET_WM_PING", False);
+    XSetWMProtocols(display, window, &ping, 1);
 
     const bool managed = WindowManagerRunning(display);
     if (iconic && !managed) {
@@ -244,12 +270,6 @@ int main(int argc, char** argv) {
         XChangeProperty(display, window, XInternAtom(display, "_NET_WM_STATE", False), XA_ATOM, 32,
                         PropModeReplace, reinterpret_cast<const unsigned char*>(&hidden), 1);
     }
-    if (grab) {
-        XGrabKey(display, XKeysymToKeycode(display, XK_s), ControlMask | Mod1Mask,
-                 DefaultRootWindow(display), True, GrabModeAsync, GrabModeAsync);
-        XSync(display, False);
-        Say("GRABBED");
-    }
     XkbDescPtr names = XkbGetMap(display, 0, XkbUseCoreKbd);
     if (names)
         XkbGetNames(display, XkbKeyNamesMask, names);
@@ -257,6 +277,14 @@ int main(int argc, char** argv) {
     char id[32];
     std::snprintf(id, sizeof id, "0x%lx", window);
     Say(std::string("READY ") + id);
+    // After READY: a test that saw GRABBED knows the window, and so can wait for the server to
+    // have let go of both once the client is gone.
+    if (grab) {
+        XGrabKey(display, XKeysymToKeycode(display, XK_s), ControlMask | Mod1Mask,
+                 DefaultRootWindow(display), True, GrabModeAsync, GrabModeAsync);
+        XSync(display, False);
+        Say("GRABBED");
+    }
 
     for (;;) {
         XEvent event;
@@ -296,6 +324,15 @@ int main(int argc, char** argv) {
         }
         case MappingNotify:
             XRefreshKeyboardMapping(&event.xmapping);
+            break;
+        case ClientMessage:
+            if (event.xclient.message_type == protocols &&
+                static_cast<Atom>(event.xclient.data.l[0]) == ping) {
+                event.xclient.window = DefaultRootWindow(display);
+                XSendEvent(display, event.xclient.window, False,
+                           SubstructureNotifyMask | SubstructureRedirectMask, &event);
+                XFlush(display);
+            }
             break;
         default:
             break;

@@ -194,10 +194,24 @@ public:
         XFlush(display_);
     }
 
+    // A program loads its copy of the map lazily and hears of a change only once it has done so:
+    // a key lent between two key events could reach it before the change. All keys are lent
+    // here, before the first key event, and kept until the sequence ends.
+    void prepareCharacters(const std::vector<std::uint8_t>& characters) override {
+        if (!display_)
+            return;
+        for (std::uint8_t character : characters) {
+            if (HasKeysym(character))
+                FindKeysym(character);
+        }
+        for (SpareBinding& binding : bindings_)
+            Bind(binding);
+        XSync(display_, False);
+    }
+
     KeyScanResult VkKeyScan(std::uint8_t character) override {
         constexpr KeyScanResult unmapped{vk::Unmapped, 255};
-        // Latin-1 keysyms equal their character codes; 127 to 159 have none.
-        if (character < 32 || (character >= 127 && character < 160))
+        if (!HasKeysym(character))
             return unmapped;
         auto place = FindKeysym(character);
         if (!place)
@@ -220,6 +234,11 @@ public:
     }
 
 private:
+    // Latin-1 keysyms equal their character codes; 127 to 159 have none.
+    static bool HasKeysym(std::uint8_t character) {
+        return character >= 32 && (character < 127 || character >= 160);
+    }
+
     void FreeMap() {
         if (xkb_) {
             XkbFreeKeyboard(xkb_, 0, True);

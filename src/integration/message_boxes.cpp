@@ -1,7 +1,7 @@
-#include "dialogs/message_boxes.h"
+#include "integration/message_boxes.h"
 
 #include "integration/system_helpers.h"
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
 #include "platform/file_system.h"
 
 #include <QAbstractButton>

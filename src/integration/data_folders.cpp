@@ -1,4 +1,4 @@
-#include "catalogue/catalogue_folders.h"
+#include "integration/data_folders.h"
 
 #include "integration/system_helpers.h"
 #include "platform/program_folder.h"
@@ -12,8 +12,12 @@ QString PageDataFolder() {
 }
 
 // The per-user paths are computed afresh at every call: the data folder follows the environment.
+QString UserDataPath(const QString& relative) {
+    return UserDataFolder(QStringLiteral("Glimmora")) + relative;
+}
+
 QString UserCatalogueFolder() {
-    return UserDataFolder("Glimmora") + "GlimmoraData/";
+    return UserDataPath(QStringLiteral("GlimmoraData/"));
 }
 
 QString FavouritesFolder() {

@@ -1,4 +1,4 @@
-#include "localisation/translation_table.h"
+#include "integration/translation_table.h"
 
 #include "integration/system_helpers.h"
 #include "platform/file_system.h"

@@ -1,0 +1,18 @@
+#pragma once
+
+// What the settings and welcome windows read and change of the program's settings. The owner of
+// the settings file implements it; the start-up code hands it to the windows.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+
+    // Position of the chosen mail-client definition in the sorted list; -1 for none.
+    virtual int chosenMailDef() const = 0;
+    virtual void setChosenMailDef(int position) = 0;
+    virtual bool hideAfterInsert() const = 0;
+    // Also written to the settings file at once.
+    virtual void storeHideAfterInsert(bool on) = 0;
+    virtual void setWelcomeScreen(bool on) = 0;
+    // Writes the settings file.
+    virtual void save() = 0;
+};
