@@ -211,7 +211,7 @@ TEST(Startup, ToggleStartsShownThenHidesAndShowsTheRunningInstance) {
     QProcess first;
     first.setProcessEnvironment(Environment(home));
     first.start(Executable(), {"/toggle"});
-    ASSERT_TRUE(first.waitForStarted());
+    ASSERT_TRUE(first.waitForStarted()) << first.errorString().toStdString();
     // The splash window is gone once the start page is written.
     ASSERT_TRUE(WaitFor([&] { return QFileInfo::exists(PagePath(home)); }, 30000));
     ASSERT_TRUE(WaitFor(ProgramWindowShown, 10000)) << "no instance ran: the start shows it";
