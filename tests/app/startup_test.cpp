@@ -67,7 +67,14 @@ QStringList DialogWindows(const QProcess& process) {
 
 // Whether a window of the program is mapped and viewable on the current display.
 bool ProgramWindowShown() {
-    return !Output("xdotool", {"search", "--onlyvisible", "--class", "Glimmora"}).isEmpty();
+    // The tray icon's small window has the class too.
+    for (const QString& window :
+         Output("xdotool", {"search", "--onlyvisible", "--class", "Glimmora"})) {
+        for (const QString& line : Output("xdotool", {"getwindowgeometry", "--shell", window}))
+            if (line.startsWith("WIDTH=") && line.mid(6).toInt() > 64)
+                return true;
+    }
+    return false;
 }
 
 } // namespace
