@@ -4,6 +4,7 @@
 #include "platform/file_system.h"
 #include "platform/key_synth.h"
 #include "platform/portal/portal_request.h"
+#include "platform/virtual_key_keysyms.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -38,48 +39,9 @@ std::uint32_t Keysym(std::uint8_t code) {
         return XK_a + std::uint32_t(code - 'A'); // with Shift held, the capital
     if (code >= '0' && code <= '9')
         return XK_0 + std::uint32_t(code - '0');
-    if (code >= vk::F1 && code <= vk::F12)
-        return XK_F1 + std::uint32_t(code - vk::F1);
-    switch (code) {
-    case vk::Shift:
-        return XK_Shift_L;
-    case vk::Control:
-        return XK_Control_L;
-    case vk::Menu:
-        return XK_Alt_L;
-    case vk::Back:
-        return XK_BackSpace;
-    case vk::Tab:
-        return XK_Tab;
-    case vk::Return:
-        return XK_Return;
-    case vk::Escape:
-        return XK_Escape;
-    case vk::Space:
+    if (code == vk::Space)
         return XK_space;
-    case vk::Prior:
-        return XK_Prior;
-    case vk::Next:
-        return XK_Next;
-    case vk::End:
-        return XK_End;
-    case vk::Home:
-        return XK_Home;
-    case vk::Left:
-        return XK_Left;
-    case vk::Up:
-        return XK_Up;
-    case vk::Right:
-        return XK_Right;
-    case vk::Down:
-        return XK_Down;
-    case vk::Insert:
-        return XK_Insert;
-    case vk::Delete:
-        return XK_Delete;
-    default:
-        return 0;
-    }
+    return KeysymOfVirtualKey(code);
 }
 
 QDBusMessage PortalCall(const char* interface, const QString& method, const QVariantList& args) {
