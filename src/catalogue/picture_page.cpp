@@ -1,6 +1,7 @@
 #include "catalogue/picture_page.h"
 
 #include "catalogue/catalogue_model.h"
+#include "catalogue/picture_server.h"
 #include "catalogue/picture_sizes.h"
 #include "integration/data_folders.h"
 #include "integration/system_helpers.h"
@@ -126,16 +127,38 @@ QByteArray PageHead(const QString& catalogueBaseFolder) {
 }
 
 // The link of one picture. The encoded file address is plain ASCII: whatever the name holds, the
-// browser reports exactly this file when the picture is clicked.
+// browser reports exactly this file when the picture is clicked. The picture itself comes from
+// the picture server where there is one, so that it loads only as it comes into view.
 QByteArray PictureLink(const QString& path, const QByteArray& anchor = QByteArray()) {
     const QByteArray url = HtmlAttribute(QUrl::fromLocalFile(path).toEncoded());
+    PictureServer* server = PictureServer::Active();
+    const QByteArray source = server ? HtmlAttribute(server->Address(path)) : url;
     const QByteArray id = anchor.isEmpty() ? QByteArray() : "id=\"" + anchor + "\" ";
-    return "<a " + id + "href=\"" + url + "\"><img src=\"" + url +
+    return "<a " + id + "href=\"" + url + "\"><img src=\"" + source +
            "\" border=\"10\" align=\"absmiddle\"" + LazyLoading(PictureDisplaySize(path)) + "></a>";
 }
 
+// With the picture server, the page runs with script allowed, since only then does the engine
+// load pictures lazily. This policy, ahead of everything a piece file brings, forbids every script
+// and plugin, and lets pictures come only from local files and the picture server.
+QByteArray WithPagePolicy(QByteArray page) {
+    PictureServer* server = PictureServer::Active();
+    if (!server)
+        return page;
+    const QByteArray policy =
+        "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src file: data: "
+        "'unsafe-inline'; img-src file: data: " +
+        server->Origin() + "; script-src 'none'; object-src 'none'\">\r\n";
+    // After a leading doctype, which keeps the page in standards mode.
+    qsizetype at = 0;
+    if (page.trimmed().left(9).toLower() == "<!doctype")
+        at = page.indexOf('>') + 1;
+    return page.insert(at, policy);
+}
+
 void WritePage(const QString& pagePath, const QByteArray& page, bool synced = true) {
-    if (!(synced ? WriteFileAtomic(pagePath, page) : ReplaceFileUnsynced(pagePath, page)))
+    const QByteArray content = WithPagePolicy(page);
+    if (!(synced ? WriteFileAtomic(pagePath, content) : ReplaceFileUnsynced(pagePath, content)))
         throw IoError("The picture page could not be written: " + pagePath.toStdString());
 }
 
@@ -234,7 +257,7 @@ void WriteEmptyPage(const QString& pagePath, const QString& pageDataFolder,
     page.replace(QStringLiteral("[DATADIR]"),
                  QString::fromLatin1(QUrl::toPercentEncoding(pageDataFolder, "/")));
     page.replace(QStringLiteral("[BOTTOMTEXT]"), QString());
-    WriteTextFile(pagePath, page.toUtf8());
+    WriteTextFile(pagePath, WithPagePolicy(page.toUtf8()));
 }
 
 QString WriteCategoryPage(const QString& folder) {
