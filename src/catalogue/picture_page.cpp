@@ -126,13 +126,19 @@ QByteArray PageHead(const QString& catalogueBaseFolder) {
     return head + "\r\n";
 }
 
-// The link of one picture. The encoded file address is plain ASCII: whatever the name holds, the
-// browser reports exactly this file when the picture is clicked. The picture itself comes from
-// the picture server where there is one, so that it loads only as it comes into view.
-QByteArray PictureLink(const QString& path, const QByteArray& anchor = QByteArray()) {
+// The first pictures of a page load from their files while the page is read, as fast as the
+// engine can; a screen rarely shows more. The others come from the picture server, where there is
+// one, and so load only as they come near the screen: the engine starts those only once the page
+// is laid out.
+constexpr int kPicturesLoadedAtOnce = 200;
+
+// The link of picture number `index` of its page. The encoded file address is plain ASCII:
+// whatever the name holds, the browser reports exactly this file when the picture is clicked.
+QByteArray PictureLink(const QString& path, qsizetype index, const QByteArray& anchor = {}) {
     const QByteArray url = HtmlAttribute(QUrl::fromLocalFile(path).toEncoded());
     PictureServer* server = PictureServer::Active();
-    const QByteArray source = server ? HtmlAttribute(server->Address(path)) : url;
+    const QByteArray source =
+        server && index >= kPicturesLoadedAtOnce ? HtmlAttribute(server->Address(path)) : url;
     const QByteArray id = anchor.isEmpty() ? QByteArray() : "id=\"" + anchor + "\" ";
     return "<a " + id + "href=\"" + url + "\"><img src=\"" + source +
            "\" border=\"10\" align=\"absmiddle\"" + LazyLoading(PictureDisplaySize(path)) + "></a>";
@@ -156,9 +162,10 @@ QByteArray WithPagePolicy(QByteArray page) {
     return page.insert(at, policy);
 }
 
-void WritePage(const QString& pagePath, const QByteArray& page, bool synced = true) {
-    const QByteArray content = WithPagePolicy(page);
-    if (!(synced ? WriteFileAtomic(pagePath, content) : ReplaceFileUnsynced(pagePath, content)))
+// Pages are written at every switch and keystroke and rebuilt from the folders at the next:
+// waiting for the disk each time would hold the page up, and a page cut by a crash costs nothing.
+void WritePage(const QString& pagePath, const QByteArray& page) {
+    if (!ReplaceFileUnsynced(pagePath, WithPagePolicy(page)))
         throw IoError("The picture page could not be written: " + pagePath.toStdString());
 }
 
@@ -213,9 +220,10 @@ void WritePicturePage(const QString& pagePath, const QString& folder, const QStr
                       const QString& catalogueBaseFolder) {
     QByteArray page = PageHead(catalogueBaseFolder);
     const QString dir = DiskFolder(folder);
+    qsizetype index = 0;
     for (const QString& name : names) {
         if (IsPlainFileName(name))
-            page += PictureLink(dir + name) + " &nbsp;&nbsp;&nbsp;\r\r\n";
+            page += PictureLink(dir + name, index++) + " &nbsp;&nbsp;&nbsp;\r\r\n";
     }
     page += "</p>\r\n";
     page += "</body></html>\r\n";
@@ -234,12 +242,11 @@ void WriteFoundPage(const QString& pagePath, const QStringList& paths, const Fou
     page += "<p class=\"found\" style=\"grid-template-columns: repeat(" +
             QByteArray::number(qMax(1, columns)) + ", auto)\">\r\n";
     for (qsizetype i = 0; i < paths.size(); ++i)
-        page +=
-            PictureLink(paths.at(i), FoundPictureAnchor(static_cast<int>(i)).toLatin1()) + "\r\n";
+        page += PictureLink(paths.at(i), i, FoundPictureAnchor(static_cast<int>(i)).toLatin1()) +
+                "\r\n";
     page += "</p>\r\n";
     page += "</body></html>\r\n";
-    // Written at every keystroke: waiting for the disk each time would make typing lag.
-    WritePage(pagePath, page, false);
+    WritePage(pagePath, page);
 }
 
 QString FoundPictureAnchor(int index) {

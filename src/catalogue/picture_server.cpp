@@ -100,6 +100,8 @@ void PictureServer::Accept() {
             socket->deleteLater();
             continue;
         }
+        // Each answer goes out at once, not held back to gather more.
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         pending_.insert(socket, QByteArray());
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { Read(socket); });
         connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
@@ -148,9 +150,9 @@ bool PictureServer::Answer(QTcpSocket* socket, const QByteArray& head) {
         return keepAlive;
     }
     const QByteArray content = file.readAll();
-    socket->write(Response("200 OK", ContentType(path), content.size()));
-    if (method == "GET")
-        socket->write(content);
+    // In one piece: a head sent apart from its body waits for the engine's delayed ack.
+    socket->write(Response("200 OK", ContentType(path), content.size()) +
+                  (method == "GET" ? content : QByteArray()));
     return keepAlive;
 }
 
