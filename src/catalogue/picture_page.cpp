@@ -145,16 +145,18 @@ QByteArray PictureLink(const QString& path, qsizetype index, const QByteArray& a
 }
 
 // With the picture server, the page runs with script allowed, since only then does the engine
-// load pictures lazily. This policy, ahead of everything a piece file brings, forbids every script
-// and plugin, and lets pictures come only from local files and the picture server.
+// load pictures lazily. This policy, ahead of everything a piece file brings, lets in only
+// pictures (from local files and the picture server), styles and fonts: no script, no frame
+// (whose document the policy would not cover), no plugin.
 QByteArray WithPagePolicy(QByteArray page) {
     PictureServer* server = PictureServer::Active();
     if (!server)
         return page;
     const QByteArray policy =
-        "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src file: data: "
-        "'unsafe-inline'; img-src file: data: " +
-        server->Origin() + "; script-src 'none'; object-src 'none'\">\r\n";
+        "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; img-src file: "
+        "data: " +
+        server->Origin() +
+        "; style-src file: 'unsafe-inline'; font-src file: data:; media-src file:\">\r\n";
     // After a leading doctype, which keeps the page in standards mode.
     qsizetype at = 0;
     if (page.trimmed().left(9).toLower() == "<!doctype")
