@@ -5,6 +5,7 @@
 #include <QRandomGenerator>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QUrl>
 
 #include <array>
@@ -17,6 +18,8 @@ PictureServer* active = nullptr;
 constexpr qsizetype kLargestHead = 16 * 1024;
 // The engine opens six connections per host; more are not the engine's either.
 constexpr int kMostConnections = 32;
+// A connection quiet this long is closed; the engine opens a new one when it needs it.
+constexpr int kIdleMs = 30000;
 // No picture of a catalogue comes near this.
 constexpr qint64 kLargestPicture = qint64(64) << 20;
 
@@ -103,7 +106,14 @@ void PictureServer::Accept() {
         // Each answer goes out at once, not held back to gather more.
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         pending_.insert(socket, QByteArray());
-        connect(socket, &QTcpSocket::readyRead, this, [this, socket] { Read(socket); });
+        auto* idle = new QTimer(socket);
+        idle->setSingleShot(true);
+        connect(idle, &QTimer::timeout, socket, &QTcpSocket::abort);
+        idle->start(kIdleMs);
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket, idle] {
+            idle->start(kIdleMs);
+            Read(socket);
+        });
         connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
             pending_.remove(socket);
             socket->deleteLater();
@@ -147,7 +157,7 @@ bool PictureServer::Answer(QTcpSocket* socket, const QByteArray& head) {
     QFile file(path);
     if (path.isEmpty() || file.size() > kLargestPicture || !file.open(QIODevice::ReadOnly)) {
         socket->write(Response("404 Not Found", "text/plain", 0));
-        return keepAlive;
+        return keepAlive && !path.isEmpty(); // a stranger's connection ends here
     }
     const QByteArray content = file.readAll();
     // In one piece: a head sent apart from its body waits for the engine's delayed ack.
