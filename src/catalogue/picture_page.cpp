@@ -167,7 +167,10 @@ QByteArray WithPagePolicy(QByteArray page) {
 // Pages are written at every switch and keystroke and rebuilt from the folders at the next:
 // waiting for the disk each time would hold the page up, and a page cut by a crash costs nothing.
 void WritePage(const QString& pagePath, const QByteArray& page) {
-    if (!ReplaceFileUnsynced(pagePath, WithPagePolicy(page)))
+    const bool written = ReplaceFileUnsynced(pagePath, WithPagePolicy(page));
+    if (PictureServer* server = PictureServer::Active())
+        written ? server->PageWritten() : server->PageAbandoned();
+    if (!written)
         throw IoError("The picture page could not be written: " + pagePath.toStdString());
 }
 
@@ -267,6 +270,8 @@ void WriteEmptyPage(const QString& pagePath, const QString& pageDataFolder,
                  QString::fromLatin1(QUrl::toPercentEncoding(pageDataFolder, "/")));
     page.replace(QStringLiteral("[BOTTOMTEXT]"), QString());
     WriteTextFile(pagePath, WithPagePolicy(page.toUtf8()));
+    if (PictureServer* server = PictureServer::Active())
+        server->PageWritten();
 }
 
 QString WriteCategoryPage(const QString& folder) {

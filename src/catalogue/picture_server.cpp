@@ -84,8 +84,17 @@ QByteArray PictureServer::Origin() const {
 
 QByteArray PictureServer::Address(const QString& path) {
     const QString clean = QDir::cleanPath(path);
-    served_.insert(clean);
+    coming_.insert(clean);
     return Origin() + prefix_ + QUrl::toPercentEncoding(clean, "/");
+}
+
+void PictureServer::PageWritten() {
+    served_ = std::move(coming_);
+    coming_ = {};
+}
+
+void PictureServer::PageAbandoned() {
+    coming_.clear();
 }
 
 PictureServer* PictureServer::Active() {

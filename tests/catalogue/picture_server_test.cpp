@@ -18,6 +18,7 @@ protected:
         WriteFile(home.home() + "pics/a b#1.png", "picture bytes");
         WriteFile(home.home() + "pics/private.txt", "not for the page");
         address = QUrl::fromEncoded(server.Address(home.home() + "pics/a b#1.png"));
+        server.PageWritten();
         host = "127.0.0.1:" + QByteArray::number(address.port());
         secret = address.path(QUrl::FullyEncoded).section('/', 1, 1).toLatin1();
     }
@@ -70,6 +71,14 @@ TEST_F(PictureServerTest, RefusesEverythingElse) {
     };
     for (const QByteArray& request : refused)
         EXPECT_TRUE(Exchange(request).startsWith("HTTP/1.1 404")) << request.toStdString();
+    // A page that could not be written leaves the one on show; a written one takes its place.
+    server.Address(home.home() + "pics/private.txt");
+    server.PageAbandoned();
+    EXPECT_TRUE(Exchange(Get(target, host)).startsWith("HTTP/1.1 200"));
+    EXPECT_TRUE(Exchange(Get(folder + "private.txt", host)).startsWith("HTTP/1.1 404"));
+    server.Address(home.home() + "pics/private.txt");
+    server.PageWritten();
+    EXPECT_TRUE(Exchange(Get(target, host)).startsWith("HTTP/1.1 404"));
     EXPECT_TRUE(Exchange("GARBAGE\r\n\r\n").startsWith("HTTP/1.1 400"));
     EXPECT_TRUE(Exchange(QByteArray(20000, 'x')).isEmpty()); // an endless head ends the connection
 }
