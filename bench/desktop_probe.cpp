@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QThread>
 
 #include <X11/Xatom.h>
@@ -468,6 +469,14 @@ void StopProgram(QProcess& process, const QString& home) {
     }
 }
 
+void CopyPageForBareView(const QString& page, const QString& copy) {
+    QFile in(page), out(copy);
+    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot copy the page %s", qPrintable(page));
+    static const QRegularExpression server(R"(http://127\.0\.0\.1:\d+/[0-9a-f]{32})");
+    out.write(QString::fromUtf8(in.readAll()).replace(server, "file://").toUtf8());
+}
+
 void KeepStartPage(const QString& home, const QString& copy) {
     QProcess process;
     process.setProcessEnvironment(HomeEnvironment(home));
@@ -478,9 +487,7 @@ void KeepStartPage(const QString& home, const QString& copy) {
     if (WaitForLine(process, clock, "glimmora: start page loaded") < 0)
         qFatal("the program did not report its start page");
     // The page goes away when the program quits.
-    QFile::remove(copy);
-    if (!QFile::copy(UserData(home) + "GlimmoraData/temp.htm", copy))
-        qFatal("no start page to keep");
+    CopyPageForBareView(UserData(home) + "GlimmoraData/temp.htm", copy);
     Pause(process, 1500); // the placement timer has run; the quit saves the settings
     StopProgram(process, home);
 }

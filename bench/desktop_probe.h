@@ -104,6 +104,11 @@ Spread SpreadOf(std::vector<double> values);
 
 // ---- the program under measurement ---------------------------------------------------------
 
+// Copies a page that the program wrote for the bare view, with the pictures' file addresses
+// instead of the program's picture server: a bare view shows local pictures from their files,
+// and the program's server may have ended.
+void CopyPageForBareView(const QString& page, const QString& copy);
+
 // The environment of a run in `home`: its own data, configuration and runtime folders, and the
 // program's report of its page loads on stderr ("glimmora: start page loaded").
 QProcessEnvironment HomeEnvironment(const QString& home);

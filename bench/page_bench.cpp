@@ -382,8 +382,7 @@ struct Pages {
     QString folder;
     QString Path(const QString& name) const { return folder + name + ".htm"; }
     void Keep(const QString& written, const QString& name) const {
-        QFile::remove(Path(name));
-        QFile::copy(written, Path(name));
+        CopyPageForBareView(written, Path(name));
     }
 };
 

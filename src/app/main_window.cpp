@@ -9,6 +9,7 @@
 #include "catalogue/add_image_form.h"
 #include "catalogue/catalogue_tree.h"
 #include "catalogue/picture_page.h"
+#include "catalogue/picture_server.h"
 #include "dialogs/dialogs.h"
 #include "integration/data_folders.h"
 #include "integration/insertion.h"
@@ -55,16 +56,25 @@ constexpr int kSearchBand = 30;
 class PicturePage : public QWebEnginePage {
 public:
     PicturePage(TForm1* form, QObject* parent) : QWebEnginePage(parent), form_(form) {
-        // The page is static HTML of our own and a click is a plain link: nothing needs script,
-        // so none runs, whatever a data or translation file brings into the page.
+        // The page is static HTML of our own and a click is a plain link: nothing needs script.
         settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+        // Its pictures come from the picture server on this machine, where there is one.
+        settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls,
+                                 PictureServer::Active() != nullptr);
     }
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
         if (!isMainFrame)
             return true;
-        return !form_->WebBrowser1BeforeNavigate2(url);
+        if (form_->WebBrowser1BeforeNavigate2(url))
+            return false;
+        // The engine loads pictures lazily only where script is allowed. Our own pages forbid
+        // every script themselves, whatever a data or translation file brings into them; any
+        // other page gets no script at all.
+        settings()->setAttribute(QWebEngineSettings::JavascriptEnabled,
+                                 PictureServer::Active() && TForm1::IsOwnPageAddress(url));
+        return true;
     }
 
 private:
@@ -132,6 +142,9 @@ void TForm1::FormCreate() {
     BuildToolBar();
     BuildLeftPane();
 
+    auto* pictureServer = new PictureServer(this);
+    if (pictureServer->Listen())
+        PictureServer::SetActive(pictureServer);
     WebBrowser1 = new QWebEngineView(this);
     WebBrowser1->setPage(new PicturePage(this, WebBrowser1));
     hiddenPage_ = new HiddenPageKeeper(WebBrowser1, this);
@@ -526,6 +539,11 @@ void TForm1::ShowCategoryPage(const QString& folder) {
     // which reads every picture from the disk again instead of taking it from the engine's memory.
     url.setQuery(QStringLiteral("page=%1").arg(++pageSerial_));
     WebBrowser1->load(url);
+}
+
+bool TForm1::IsOwnPageAddress(const QUrl& url) {
+    return url.isLocalFile() &&
+           ClassifyNavigation(url, UserCatalogueFolder() + "temp.htm") == NavigationKind::PageLoad;
 }
 
 bool TForm1::WebBrowser1BeforeNavigate2(const QUrl& url) {

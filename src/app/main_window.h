@@ -101,6 +101,8 @@ public:
     void LoadCatalogue();
     void SelectStartCategory();
     void ShowCategoryPage(const QString& folder);
+    // The address of a page that the program wrote itself (and none of the web).
+    static bool IsOwnPageAddress(const QUrl& url);
     // Decides what a navigation of the picture browser means; true = cancel it.
     bool WebBrowser1BeforeNavigate2(const QUrl& url);
     // The picture click of a cancelled navigation (run after the navigation was refused).

@@ -1,6 +1,7 @@
 #include "catalogue/picture_page.h"
 
 #include "catalogue/catalogue_model.h"
+#include "catalogue/picture_server.h"
 #include "catalogue/picture_sizes.h"
 #include "integration/data_folders.h"
 #include "integration/system_helpers.h"
@@ -125,17 +126,51 @@ QByteArray PageHead(const QString& catalogueBaseFolder) {
     return head + "\r\n";
 }
 
-// The link of one picture. The encoded file address is plain ASCII: whatever the name holds, the
-// browser reports exactly this file when the picture is clicked.
-QByteArray PictureLink(const QString& path, const QByteArray& anchor = QByteArray()) {
+// The first pictures of a page load from their files while the page is read, as fast as the
+// engine can; a screen rarely shows more. The others come from the picture server, where there is
+// one, and so load only as they come near the screen: the engine starts those only once the page
+// is laid out.
+constexpr int kPicturesLoadedAtOnce = 200;
+
+// The link of picture number `index` of its page. The encoded file address is plain ASCII:
+// whatever the name holds, the browser reports exactly this file when the picture is clicked.
+QByteArray PictureLink(const QString& path, qsizetype index, const QByteArray& anchor = {}) {
     const QByteArray url = HtmlAttribute(QUrl::fromLocalFile(path).toEncoded());
+    PictureServer* server = PictureServer::Active();
+    const QByteArray source =
+        server && index >= kPicturesLoadedAtOnce ? HtmlAttribute(server->Address(path)) : url;
     const QByteArray id = anchor.isEmpty() ? QByteArray() : "id=\"" + anchor + "\" ";
-    return "<a " + id + "href=\"" + url + "\"><img src=\"" + url +
+    return "<a " + id + "href=\"" + url + "\"><img src=\"" + source +
            "\" border=\"10\" align=\"absmiddle\"" + LazyLoading(PictureDisplaySize(path)) + "></a>";
 }
 
-void WritePage(const QString& pagePath, const QByteArray& page, bool synced = true) {
-    if (!(synced ? WriteFileAtomic(pagePath, page) : ReplaceFileUnsynced(pagePath, page)))
+// With the picture server, the page runs with script allowed, since only then does the engine
+// load pictures lazily. This policy, ahead of everything a piece file brings, lets in only
+// pictures (from local files and the picture server), styles and fonts: no script, no frame
+// (whose document the policy would not cover), no plugin.
+QByteArray WithPagePolicy(QByteArray page) {
+    PictureServer* server = PictureServer::Active();
+    if (!server)
+        return page;
+    const QByteArray policy =
+        "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; img-src file: "
+        "data: " +
+        server->Origin() +
+        "; style-src file: 'unsafe-inline'; font-src file: data:; media-src file:\">\r\n";
+    // After a leading doctype, which keeps the page in standards mode.
+    qsizetype at = 0;
+    if (page.trimmed().left(9).toLower() == "<!doctype")
+        at = page.indexOf('>') + 1;
+    return page.insert(at, policy);
+}
+
+// Pages are written at every switch and keystroke and rebuilt from the folders at the next:
+// waiting for the disk each time would hold the page up, and a page cut by a crash costs nothing.
+void WritePage(const QString& pagePath, const QByteArray& page) {
+    const bool written = ReplaceFileUnsynced(pagePath, WithPagePolicy(page));
+    if (PictureServer* server = PictureServer::Active())
+        written ? server->PageWritten() : server->PageAbandoned();
+    if (!written)
         throw IoError("The picture page could not be written: " + pagePath.toStdString());
 }
 
@@ -190,9 +225,10 @@ void WritePicturePage(const QString& pagePath, const QString& folder, const QStr
                       const QString& catalogueBaseFolder) {
     QByteArray page = PageHead(catalogueBaseFolder);
     const QString dir = DiskFolder(folder);
+    qsizetype index = 0;
     for (const QString& name : names) {
         if (IsPlainFileName(name))
-            page += PictureLink(dir + name) + " &nbsp;&nbsp;&nbsp;\r\r\n";
+            page += PictureLink(dir + name, index++) + " &nbsp;&nbsp;&nbsp;\r\r\n";
     }
     page += "</p>\r\n";
     page += "</body></html>\r\n";
@@ -211,12 +247,11 @@ void WriteFoundPage(const QString& pagePath, const QStringList& paths, const Fou
     page += "<p class=\"found\" style=\"grid-template-columns: repeat(" +
             QByteArray::number(qMax(1, columns)) + ", auto)\">\r\n";
     for (qsizetype i = 0; i < paths.size(); ++i)
-        page +=
-            PictureLink(paths.at(i), FoundPictureAnchor(static_cast<int>(i)).toLatin1()) + "\r\n";
+        page += PictureLink(paths.at(i), i, FoundPictureAnchor(static_cast<int>(i)).toLatin1()) +
+                "\r\n";
     page += "</p>\r\n";
     page += "</body></html>\r\n";
-    // Written at every keystroke: waiting for the disk each time would make typing lag.
-    WritePage(pagePath, page, false);
+    WritePage(pagePath, page);
 }
 
 QString FoundPictureAnchor(int index) {
@@ -234,7 +269,9 @@ void WriteEmptyPage(const QString& pagePath, const QString& pageDataFolder,
     page.replace(QStringLiteral("[DATADIR]"),
                  QString::fromLatin1(QUrl::toPercentEncoding(pageDataFolder, "/")));
     page.replace(QStringLiteral("[BOTTOMTEXT]"), QString());
-    WriteTextFile(pagePath, page.toUtf8());
+    WriteTextFile(pagePath, WithPagePolicy(page.toUtf8()));
+    if (PictureServer* server = PictureServer::Active())
+        server->PageWritten();
 }
 
 QString WriteCategoryPage(const QString& folder) {

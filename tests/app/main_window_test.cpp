@@ -134,6 +134,29 @@ TEST_F(MainWindowTest, RealClickOnPictureReportsExactPath) {
     EXPECT_EQ(PageImages().size(), 2);
 }
 
+TEST_F(MainWindowTest, LargeCategoryLoadsOnlyThePicturesNearTheScreen) {
+    const QString folder = home.home() + "many/";
+    QDir().mkpath(folder);
+    QImage picture(40, 40, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(folder + "0000.png"));
+    for (int i = 1; i < 2000; ++i)
+        ASSERT_TRUE(
+            QFile::copy(folder + "0000.png", folder + QString("%1.png").arg(i, 4, 10, QChar('0'))));
+    form->ShowCategoryPage(folder);
+    ASSERT_TRUE(WaitFor([&] { return PageImages().size() == 2000; }));
+    ASSERT_TRUE(WaitForPage());
+    const QString loaded = "Array.from(document.images).filter(i => i.naturalWidth > 0).length";
+    // The first screen is there; the rest waits until scrolled near.
+    ASSERT_TRUE(WaitFor([&] { return RunJs(form->WebBrowser1, loaded).toInt() >= 20; }));
+    WaitFor([] { return false; }, 1500);
+    EXPECT_LT(RunJs(form->WebBrowser1, loaded).toInt(), 1000);
+    RunJs(form->WebBrowser1, "window.scrollTo(0, document.body.scrollHeight)");
+    EXPECT_TRUE(WaitFor([&] {
+        return RunJs(form->WebBrowser1, "document.images[1999].naturalWidth").toInt() == 40;
+    }));
+}
+
 TEST_F(MainWindowTest, MarkupInTheEmptyPageTitleShowsAsTextAndNoScriptRuns) {
     const QByteArray title = "<script>document.title='x'</script>"
                              "<img src=none onerror=\"document.title='y'\"> & more";
