@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QThread>
 
@@ -13,8 +14,10 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <sys/prctl.h>
+#include <unordered_set>
 
 struct StandInTray::Data {
     Display* display = nullptr;
@@ -254,19 +257,48 @@ double TimeToSettledShare(const QElapsedTimer& clock, const std::function<int()>
     return -1;
 }
 
-qint64 ProcessPssKb(qint64 pid) {
-    QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(pid));
-    qint64 total = 0;
-    if (rollup.open(QIODevice::ReadOnly)) {
-        for (const QByteArray& line : rollup.readAll().split('\n')) {
-            if (line.startsWith("Pss:"))
-                total += line.mid(4).trimmed().split(' ').first().toLongLong();
+namespace {
+// The "Name: n kB" lines of a /proc file, in kB.
+std::map<QByteArray, qint64> KbFields(const QString& path) {
+    std::map<QByteArray, qint64> fields;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            const int colon = line.indexOf(':');
+            if (colon > 0 && line.endsWith(" kB"))
+                fields[line.left(colon)] +=
+                    line.mid(colon + 1).trimmed().split(' ').first().toLongLong();
         }
     }
-    return total;
+    return fields;
 }
 
-qint64 TreePssKb(qint64 root) {
+// The browser engine's helpers say what they are in "--type=..." (and the utility processes in
+// "--utility-sub-type=...").
+QString RoleOf(qint64 pid) {
+    QFile file(QStringLiteral("/proc/%1/cmdline").arg(pid));
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    const QList<QByteArray> arguments = file.readAll().split('\0');
+    QString role = arguments.isEmpty() ? QString() : QFileInfo(arguments[0]).fileName();
+    for (const QByteArray& argument : arguments) {
+        if (argument.startsWith("--type="))
+            role = QString::fromLocal8Bit(argument.mid(7));
+        else if (argument.startsWith("--utility-sub-type="))
+            role += ':' + QString::fromLocal8Bit(argument.mid(19).split('.').last());
+    }
+    return role;
+}
+} // namespace
+
+qint64 ProcessPssKb(qint64 pid) {
+    const std::map<QByteArray, qint64> fields =
+        KbFields(QStringLiteral("/proc/%1/smaps_rollup").arg(pid));
+    const auto pss = fields.find("Pss");
+    return pss == fields.end() ? 0 : pss->second;
+}
+
+std::vector<ProcessMemory> TreeMemory(qint64 root) {
     std::multimap<qint64, qint64> children;
     for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
         bool ok = false;
@@ -281,17 +313,86 @@ qint64 TreePssKb(qint64 root) {
         if (fields.size() > 1)
             children.emplace(fields[1].toLongLong(), pid);
     }
-    std::vector<qint64> pending{root};
-    qint64 total = 0;
+    std::vector<std::pair<qint64, QString>> pending{{root, QString()}}; // with the parent's role
+    std::vector<ProcessMemory> tree;
     while (!pending.empty()) {
-        const qint64 pid = pending.back();
-        pending.pop_back();
-        total += ProcessPssKb(pid);
+        const auto [pid, parentRole] = pending.front();
+        pending.erase(pending.begin());
+        std::map<QByteArray, qint64> fields =
+            KbFields(QStringLiteral("/proc/%1/smaps_rollup").arg(pid));
+        QString role = RoleOf(pid);
+        // What a zygote forks keeps its command line: the renderers.
+        if (role == "zygote" && parentRole == "zygote")
+            role = QStringLiteral("renderer");
+        tree.push_back({pid, role, fields["Pss"], fields["Pss_Anon"], fields["Pss_File"],
+                        fields["Pss_Shmem"]});
         const auto [from, to] = children.equal_range(pid);
         for (auto it = from; it != to; ++it)
-            pending.push_back(it->second);
+            pending.push_back({it->second, role});
     }
+    return tree;
+}
+
+qint64 TreePssKb(qint64 root) {
+    qint64 total = 0;
+    for (const ProcessMemory& process : TreeMemory(root))
+        total += process.pssKb;
     return total;
+}
+
+qint64 TreeDistinctKb(qint64 root) {
+    std::unordered_set<quint64> frames;
+    for (const ProcessMemory& process : TreeMemory(root)) {
+        QFile maps(QStringLiteral("/proc/%1/maps").arg(process.pid));
+        QFile pagemap(QStringLiteral("/proc/%1/pagemap").arg(process.pid));
+        if (!maps.open(QIODevice::ReadOnly) || !pagemap.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray& line : maps.readAll().split('\n')) {
+            const QList<QByteArray> range = line.left(line.indexOf(' ')).split('-');
+            if (range.size() != 2 || line.endsWith("[vsyscall]"))
+                continue;
+            const quint64 from = range[0].toULongLong(nullptr, 16) / 4096;
+            const quint64 to = range[1].toULongLong(nullptr, 16) / 4096;
+            if (!pagemap.seek(qint64(from * 8)))
+                continue;
+            const QByteArray entries = pagemap.read(qint64((to - from) * 8));
+            for (qsizetype i = 0; i + 8 <= entries.size(); i += 8) {
+                quint64 entry;
+                std::memcpy(&entry, entries.constData() + i, 8);
+                const quint64 frame = entry & ((quint64(1) << 55) - 1);
+                if ((entry >> 63) & 1) {
+                    if (frame == 0)
+                        return -1; // frame numbers hidden: not root
+                    frames.insert(frame);
+                }
+            }
+        }
+    }
+    return qint64(frames.size()) * 4;
+}
+
+std::vector<std::pair<QString, qint64>> LargestMappings(qint64 pid, int count) {
+    std::map<QString, qint64> byName;
+    QFile smaps(QStringLiteral("/proc/%1/smaps").arg(pid));
+    if (!smaps.open(QIODevice::ReadOnly))
+        return {};
+    QString name;
+    for (const QByteArray& line : smaps.readAll().split('\n')) {
+        if (line.startsWith("Pss:")) {
+            byName[name] += line.mid(4).trimmed().split(' ').first().toLongLong();
+        } else if (!line.isEmpty() && !line.left(line.indexOf(' ')).endsWith(':')) {
+            // A mapping: "start-end perms offset device inode [name]".
+            const QList<QByteArray> fields = line.simplified().split(' ');
+            const QString file = fields.size() > 5 ? QString::fromLocal8Bit(fields[5]) : "[anon]";
+            name = file.startsWith('/') ? QFileInfo(file).fileName() : file;
+        }
+    }
+    std::vector<std::pair<QString, qint64>> largest(byName.begin(), byName.end());
+    std::sort(largest.begin(), largest.end(),
+              [](const auto& a, const auto& b) { return a.second > b.second; });
+    if (int(largest.size()) > count)
+        largest.resize(count);
+    return largest;
 }
 
 double WaitForLine(QProcess& process, const QElapsedTimer& clock, const QByteArray& marker,

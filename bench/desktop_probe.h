@@ -73,6 +73,20 @@ double TimeToSettledShare(const QElapsedTimer& clock, const std::function<int()>
 
 // PSS in kB of `root` and all its descendants (the browser engine's helper processes).
 qint64 TreePssKb(qint64 root);
+// The same, each process apart: what it is (the helpers' "--type=") and its PSS in anonymous
+// memory (heaps), in mapped files (libraries) and in shared memory.
+struct ProcessMemory {
+    qint64 pid = 0;
+    QString role;
+    qint64 pssKb = 0, anonKb = 0, fileKb = 0, shmemKb = 0;
+};
+std::vector<ProcessMemory> TreeMemory(qint64 root);
+// The memory that `root` and its descendants hold, each page counted once however many processes
+// map it: their PSS if nothing else on the machine shared their libraries. -1 without the right
+// to read page frame numbers (root).
+qint64 TreeDistinctKb(qint64 root);
+// The `count` mappings of the process (by file name, "[heap]", "[anon]") with the most PSS, in kB.
+std::vector<std::pair<QString, qint64>> LargestMappings(qint64 pid, int count);
 // PSS in kB of that process alone.
 qint64 ProcessPssKb(qint64 pid);
 

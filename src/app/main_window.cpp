@@ -147,7 +147,7 @@ void TForm1::FormCreate() {
         PictureServer::SetActive(pictureServer);
     WebBrowser1 = new QWebEngineView(this);
     WebBrowser1->setPage(new PicturePage(this, WebBrowser1));
-    hiddenPage_ = new HiddenPageKeeper(WebBrowser1->page(), this);
+    hiddenPage_ = new HiddenPageKeeper(WebBrowser1, this);
     LayoutBrowser();
     // Start-up measurements wait for this line; nothing is printed otherwise.
     if (qEnvironmentVariableIsSet("GLIMMORA_REPORT_PAGE_LOAD"))

@@ -255,6 +255,7 @@ void PrepareEnvironment() {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     ChooseWindowSystem();
+    DrawWithoutOpenGl();
     // The program folder is known before the application object exists.
     QString exe = RunningExecutable();
     if (!exe.isEmpty())

@@ -20,3 +20,15 @@ void ChooseWindowSystem() {
     else
         qputenv("QT_QPA_PLATFORM", "wayland;xcb");
 }
+
+void DrawWithoutOpenGl() {
+    const char* const chosen[] = {"QTWEBENGINE_CHROMIUM_FLAGS", "QT_QUICK_BACKEND",
+                                  "QT_XCB_GL_INTEGRATION"};
+    for (const char* variable : chosen) {
+        if (qEnvironmentVariableIsSet(variable))
+            return;
+    }
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
+    qputenv("QT_QUICK_BACKEND", "software");
+    qputenv("QT_XCB_GL_INTEGRATION", "none");
+}

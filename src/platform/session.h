@@ -12,3 +12,9 @@ QByteArray DesktopOverride();
 // Wayland client (X11 through XWayland only when that fails or GLIMMORA_DESKTOP says "x11"). A
 // platform the user set in QT_QPA_PLATFORM stays.
 void ChooseWindowSystem();
+
+// Before the application object exists: the browser engine draws its pages in software, and Qt
+// loads no OpenGL driver. A page of pictures gains nothing from the graphics card, while the
+// driver (on a machine without one, a software OpenGL with its compiler) would stay in memory for
+// the program's life. Left alone when the user has set the engine's flags or Qt's drawing.
+void DrawWithoutOpenGl();

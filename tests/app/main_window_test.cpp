@@ -19,6 +19,8 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardItemModel>
@@ -208,39 +210,47 @@ TEST_F(MainWindowTest, TrayArrivingLaterTakesTheWindowAndLeavingGivesItBack) {
     EXPECT_TRUE(WaitFor([&] { return SentAway(form); }, 5000));
 }
 
-TEST_F(MainWindowTest, HiddenPageStaysFrozenForAWhileThenIsDiscarded) {
+TEST_F(MainWindowTest, HiddenPageIsDiscardedBehindItsLastFrameAndAClickOnItIsNotLost) {
     using State = QWebEnginePage::LifecycleState;
     ASSERT_TRUE(WaitFor([&] { return PageImages().size() == 2; }));
     QWebEnginePage* page = form->WebBrowser1->page();
+    const std::optional<QPoint> picture = PictureCentre(form->WebBrowser1, 1);
+    ASSERT_TRUE(picture);
+    QLabel* frame = form->findChild<QLabel*>("LastFrame");
+    ASSERT_TRUE(frame);
     int loads = 0;
     QObject::connect(page, &QWebEnginePage::loadStarted, [&] { ++loads; });
 
-    // Hidden briefly: frozen, and back without loading again.
-    qputenv("GLIMMORA_DISCARD_HIDDEN_PAGE_AFTER", "600");
+    // Hidden: the renderer goes at once, the page's last frame stays over the browser.
     form->hide();
-    ASSERT_TRUE(WaitFor([&] { return page->lifecycleState() == State::Frozen; }, 5000));
-    WaitFor([] { return false; }, 500);
-    EXPECT_EQ(page->lifecycleState(), State::Frozen);
-    form->show();
-    EXPECT_EQ(page->lifecycleState(), State::Active);
-    EXPECT_EQ(PageImages().size(), 2);
-    EXPECT_EQ(loads, 0);
+    ASSERT_TRUE(WaitFor([&] { return page->lifecycleState() == State::Discarded; }, 5000));
+    EXPECT_FALSE(frame->isHidden());
 
-    // Hidden longer than the discard time: the renderer goes, showing loads the page again.
-    qputenv("GLIMMORA_DISCARD_HIDDEN_PAGE_AFTER", "1");
-    form->hide();
-    ASSERT_TRUE(WaitFor([&] { return page->lifecycleState() == State::Discarded; }, 10000));
+    // Shown: the frame is there at once and takes a click while the page loads again; the frame
+    // goes once the page has loaded, and the click reaches it.
     form->show();
     EXPECT_EQ(page->lifecycleState(), State::Active);
-    ASSERT_TRUE(WaitFor([&] { return PageImages().size() == 2; }, 10000));
+    EXPECT_FALSE(frame->isHidden());
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent click(type, QPointF(*picture), frame->mapToGlobal(QPointF(*picture)),
+                          Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {});
+        QApplication::sendEvent(frame, &click);
+    }
+    ASSERT_TRUE(WaitFor([&] { return frame->isHidden(); }, 10000));
     EXPECT_GE(loads, 1);
+    EXPECT_EQ(PageImages().size(), 2);
+    ASSERT_TRUE(WaitFor([&] { return !form->clicks.isEmpty(); }, 5000));
+    EXPECT_TRUE(form->clicks.first().endsWith("b c#1.png"));
 
-    // Hidden and shown again at once, as the placement does: the page stays active.
+    // Hidden and shown again at once, as the placement does: the page stays active, no frame.
+    loads = 0;
     form->hide();
     form->show();
     WaitFor([] { return false; }, 1500);
     EXPECT_EQ(page->lifecycleState(), State::Active);
-    qunsetenv("GLIMMORA_DISCARD_HIDDEN_PAGE_AFTER");
+    EXPECT_TRUE(frame->isHidden());
+    EXPECT_EQ(loads, 0);
 }
 
 TEST_F(MainWindowTest, TrayCloseAsksAndQuitsOnlyAfterYes) {
