@@ -5,6 +5,7 @@
 
 #include <QTimer>
 #include <QWebEnginePage>
+#include <QWebEngineScript>
 #include <QWebEngineView>
 
 #include <iterator>
@@ -25,7 +26,16 @@ HiddenPageKeeper::HiddenPageKeeper(QWebEngineView* view, QObject* parent)
         if (++releases_ < int(std::size(kReleaseAfterMs)))
             release_->start(kReleaseAfterMs[releases_] - kReleaseAfterMs[releases_ - 1]);
     });
-    connect(page_, &QWebEnginePage::loadFinished, frame_, &LastFrame::PageLoaded);
+    connect(page_, &QWebEnginePage::loadFinished, this, [this] {
+        // The page that loads again starts at its top; the picture showed it scrolled.
+        if (page_->url() == discardedAt_ && !discardedScroll_.isNull())
+            page_->runJavaScript(QStringLiteral("window.scrollTo(%1, %2)")
+                                     .arg(discardedScroll_.x())
+                                     .arg(discardedScroll_.y()),
+                                 QWebEngineScript::ApplicationWorld);
+        discardedAt_.clear();
+        frame_->PageLoaded();
+    });
 }
 
 void HiddenPageKeeper::WindowHidden() {
@@ -36,7 +46,24 @@ void HiddenPageKeeper::WindowHidden() {
 void HiddenPageKeeper::Settle() {
     if (page_->isVisible() || page_->lifecycleState() != State::Active)
         return;
+    // Asked of the page itself: the engine's own record of the scroll position is not kept up to
+    // date without its graphics.
+    page_->runJavaScript(QStringLiteral("[window.scrollX, window.scrollY]"),
+                         QWebEngineScript::ApplicationWorld, [this](const QVariant& position) {
+                             // No answer: the page is going away with the window, or has no
+                             // renderer to give up.
+                             const QVariantList xy = position.toList();
+                             if (xy.size() == 2)
+                                 Discard(QPointF(xy[0].toDouble(), xy[1].toDouble()));
+                         });
+}
+
+void HiddenPageKeeper::Discard(QPointF scroll) {
+    if (page_->isVisible() || page_->lifecycleState() != State::Active)
+        return;
     frame_->Cover();
+    discardedAt_ = page_->url();
+    discardedScroll_ = scroll;
     page_->setLifecycleState(State::Discarded);
     discarded_ = true;
     StartReleasing();

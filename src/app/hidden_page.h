@@ -1,5 +1,7 @@
 #pragma once
 #include <QObject>
+#include <QPointF>
+#include <QUrl>
 
 class LastFrame;
 class QTimer;
@@ -20,6 +22,7 @@ public:
 
 private:
     void Settle();
+    void Discard(QPointF scroll);
     void StartReleasing();
 
     QWebEnginePage* page_;
@@ -27,4 +30,7 @@ private:
     QTimer* release_;
     int releases_ = 0;
     bool discarded_ = false;
+    // Where the discarded page was, to be there again once it has loaded.
+    QUrl discardedAt_;
+    QPointF discardedScroll_;
 };

@@ -155,6 +155,18 @@ TEST_F(MainWindowTest, LargeCategoryLoadsOnlyThePicturesNearTheScreen) {
     EXPECT_TRUE(WaitFor([&] {
         return RunJs(form->WebBrowser1, "document.images[1999].naturalWidth").toInt() == 40;
     }));
+
+    // Hidden and shown again: the page that loads again behind its last frame is where it was.
+    const int scrolled = RunJs(form->WebBrowser1, "window.scrollY").toInt();
+    ASSERT_GT(scrolled, 1000);
+    form->hide();
+    ASSERT_TRUE(WaitFor([&] {
+        return form->WebBrowser1->page()->lifecycleState() ==
+               QWebEnginePage::LifecycleState::Discarded;
+    }));
+    form->show();
+    ASSERT_TRUE(WaitFor([&] { return form->findChild<QLabel*>("LastFrame")->isHidden(); }));
+    EXPECT_EQ(RunJs(form->WebBrowser1, "window.scrollY").toInt(), scrolled);
 }
 
 TEST_F(MainWindowTest, MarkupInTheEmptyPageTitleShowsAsTextAndNoScriptRuns) {

@@ -7,8 +7,10 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QStandardPaths>
+#include <csignal>
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <sys/prctl.h>
 
 // Xlib last: its macros break Qt headers included after it.
 #include <X11/Xatom.h>
@@ -57,6 +59,11 @@ bool TrayUp() {
            XGetSelectionOwner(x.get(), XInternAtom(x.get(), "_NET_SYSTEM_TRAY_S0", False)) != None;
 }
 
+// A test that dies leaves no desktop behind, which would hold the test runner's output open.
+void EndsWithTheTest(QProcess& process) {
+    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+}
+
 void Stop(QProcess& process) {
     if (process.state() == QProcess::NotRunning)
         return;
@@ -74,6 +81,7 @@ PrivateDesktop::PrivateDesktop(Kind kind) : previousDisplay_(qgetenv("DISPLAY"))
     server_.setArguments(
         {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"});
     server_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    EndsWithTheTest(server_);
     server_.start();
     if (!server_.waitForStarted(5000))
         return;
@@ -98,6 +106,7 @@ PrivateDesktop::PrivateDesktop(Kind kind) : previousDisplay_(qgetenv("DISPLAY"))
     // Nothing reads its output here: openbox reports every keyboard map change there and would
     // block once the pipe is full, leaving new windows unmapped.
     windowManager_.setStandardOutputFile(QProcess::nullDevice());
+    EndsWithTheTest(windowManager_);
     windowManager_.start(QStringLiteral("openbox"), {"--sm-disable"});
     ok_ = windowManager_.waitForStarted(5000) && WaitFor(DesktopHasWindowManager, 15000) &&
           (kind != Kind::WindowManagerAndTray || StartTray());
@@ -116,6 +125,7 @@ PrivateDesktop::~PrivateDesktop() {
 bool PrivateDesktop::StartTray() {
     tray_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     tray_.setStandardOutputFile(QProcess::nullDevice());
+    EndsWithTheTest(tray_);
     tray_.start(QStringLiteral("trayer"), {"--edge", "bottom", "--align", "left", "--widthtype",
                                            "request", "--height", "24"});
     return tray_.waitForStarted(5000) && WaitFor(TrayUp, 15000);
