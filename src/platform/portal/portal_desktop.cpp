@@ -4,10 +4,10 @@
 #include "platform/file_system.h"
 #include "platform/key_synth.h"
 #include "platform/portal/portal_request.h"
+#include "platform/qt_clipboard.h"
 #include "platform/virtual_key_keysyms.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusReply>
@@ -228,14 +228,7 @@ public:
             return nullptr;
         return std::make_unique<PortalKeySink>(bus_, session_);
     }
-    bool setClipboard(QMimeData* data) override {
-        if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-            delete data;
-            return false;
-        }
-        QGuiApplication::clipboard()->setMimeData(data);
-        return true;
-    }
+    bool setClipboard(QMimeData* data) override { return SetQtClipboard(data); }
     std::unique_ptr<DesktopHotKey> grabHotKey(QObject* parent) override {
         return CreateServiceHotKey(bus_, parent);
     }

@@ -1,14 +1,12 @@
 #include "platform/wayland/wlroots_desktop.h"
 
 #include "platform/key_synth.h"
+#include "platform/qt_clipboard.h"
 
 #include "virtual-keyboard-unstable-v1-client.h"
 #include "wlr-foreign-toplevel-management-unstable-v1-client.h"
 
-#include <QClipboard>
 #include <QElapsedTimer>
-#include <QGuiApplication>
-#include <QMimeData>
 #include <cstring>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -251,14 +249,7 @@ public:
         wl_display_roundtrip(display_);
         return std::make_unique<VirtualKeySink>(display_, keyboard_, clock_);
     }
-    bool setClipboard(QMimeData* data) override {
-        if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-            delete data;
-            return false;
-        }
-        QGuiApplication::clipboard()->setMimeData(data);
-        return true;
-    }
+    bool setClipboard(QMimeData* data) override { return SetQtClipboard(data); }
     std::unique_ptr<DesktopHotKey> grabHotKey(QObject* parent) override {
         // wlroots compositors bind keys in their own configuration ("glimmora /toggle").
         return std::make_unique<NoHotKey>(parent);

@@ -1,11 +1,9 @@
 #include "platform/x11/x11_desktop.h"
 
+#include "platform/qt_clipboard.h"
 #include "platform/x11/global_hotkey.h"
 #include "platform/x11/x11_windows.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QMimeData>
 
 QString X11Desktop::name() const {
     return QStringLiteral("x11");
@@ -36,15 +34,7 @@ std::unique_ptr<KeySink> X11Desktop::createKeySink() {
 }
 
 bool X11Desktop::setClipboard(QMimeData* data) {
-    std::unique_ptr<QMimeData> owned(data);
-    // A clipboard needs a GUI application; a plain core application has none.
-    if (!owned || !qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return false;
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    if (!clipboard)
-        return false;
-    clipboard->setMimeData(owned.release(), QClipboard::Clipboard);
-    return true;
+    return SetQtClipboard(data);
 }
 
 std::unique_ptr<DesktopHotKey> X11Desktop::grabHotKey(QObject* parent) {
