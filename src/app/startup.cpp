@@ -48,9 +48,6 @@ const char kBaseName[] = "Glimmora";
 const char kCloseRequest[] = "Glimmora_CloseYourself";
 const char kMutexName[] = "GlimmoraMutex";
 const char kStartQueue[] = "GlimmoraStarting";
-// "/toggle" asks the running instance to show or hide its main window (the hot key where the
-// desktop gives programs no global keys).
-const char kToggleRequest[] = "Glimmora_ShowOrHide";
 
 // A running instance takes the close request at once (see RequestWatcher); one that has not
 // within this time does not answer, and the new instance starts beside it.
@@ -249,6 +246,13 @@ void DestroyWindows() {
 
 } // namespace
 
+void AnswerToggleRequests() {
+    if (Form1->FirstShowPending)
+        return;
+    for (int n = TakeRequests(kToggleRequest); n > 0; --n)
+        Form1->WMHotKey();
+}
+
 void PrepareEnvironment() {
     // The browser's sandbox cannot run for root; the program then switches it off itself.
     if (RunningAsRoot() && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
@@ -337,15 +341,8 @@ int RunGlimmora(int argc, char** argv) {
             ShowRefusedFiles();
             Form1->show();
         }
-        // Each request toggles once; those taken during the start-up act on the shown window, once
-        // the start settings have placed it (they would show it again).
         QTimer toggle;
-        QObject::connect(&toggle, &QTimer::timeout, [] {
-            if (Form1->FirstShowPending)
-                return;
-            for (int n = TakeRequests(kToggleRequest); n > 0; --n)
-                Form1->WMHotKey();
-        });
+        QObject::connect(&toggle, &QTimer::timeout, AnswerToggleRequests);
         toggle.start(4 * kPollMs);
         if (!closing())
             result = app.exec();

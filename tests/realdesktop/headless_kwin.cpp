@@ -1,0 +1,211 @@
+#include "realdesktop/headless_kwin.h"
+
+#include "support/wait.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
+#include <QDBusVirtualObject>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QStandardPaths>
+
+namespace {
+
+const char kSocket[] = "wayland-kde";
+const char kReportPath[] = "/glimmora/test/report";
+const char kReportInterface[] = "org.glimmora.test.Report";
+
+bool Write(const QString& path, const QByteArray& data) {
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
+           file.write(data) == data.size() &&
+           file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                               QFile::ReadOther);
+}
+
+} // namespace
+
+// Where KWin scripts send their findings: one call per line, kept in arrival order.
+class HeadlessKwin::ReportReceiver : public QDBusVirtualObject {
+public:
+    QStringList lines;
+    QString introspect(const QString&) const override { return QString(); }
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection&) override {
+        if (message.member() != QLatin1String("Report"))
+            return false;
+        lines << message.arguments().value(0).toString();
+        return true;
+    }
+};
+
+namespace {
+
+QByteArray JsString(const QString& text) {
+    return QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact).mid(1).chopped(1);
+}
+
+QByteArray KxkbConfig(const QString& layout) {
+    return "[Layout]\nLayoutList=" + layout.toUtf8() + "\nUse=true\nResetOldOptions=true\n";
+}
+
+} // namespace
+
+HeadlessKwin::HeadlessKwin(const Options& options) {
+    if (!session_.ok()) {
+        error_ = session_.error();
+        return;
+    }
+    const QString kwin = QStandardPaths::findExecutable("kwin_wayland");
+    if (kwin.isEmpty()) {
+        error_ = "kwin_wayland is not installed";
+        return;
+    }
+    const QString folder = session_.runtimeFolder();
+    // The installed KWin carries a file capability that a container may refuse at exec; a plain
+    // copy has none.
+    if (!QFile::copy(kwin, folder + "/kwin_wayland") ||
+        !QFile::copy(GLIMMORA_KWIN_FAKE_INPUT, fakeInputProgram())) {
+        error_ = "KWin or the fake-input program could not be copied";
+        return;
+    }
+    // KWin offers fake input only to a program whose desktop file asks for it.
+    if (!Write(folder + "/data/applications/glimmora-test-input.desktop",
+               "[Desktop Entry]\nType=Application\nName=Glimmora test input\nNoDisplay=true\n"
+               "Exec=" +
+                   fakeInputProgram().toUtf8() +
+                   "\nX-KDE-Wayland-Interfaces=org_kde_kwin_fake_input\n") ||
+        !Write(folder + "/config/kxkbrc", KxkbConfig(options.layout))) {
+        error_ = "no configuration files";
+        return;
+    }
+    socket_ = folder + '/' + kSocket;
+    // The portal's KDE back-end, which the bus starts, draws on KWin's display.
+    session_.setActivationEnvironment(
+        {{"WAYLAND_DISPLAY", kSocket}, {"QT_QPA_PLATFORM", "wayland"}});
+    QProcessEnvironment extra;
+    extra.insert("KWIN_SCREENSHOT_NO_PERMISSION_CHECKS", "1");
+    if (!session_.start({folder + "/kwin_wayland", "--virtual", "--width",
+                         QString::number(kScreenWidth), "--height", QString::number(kScreenHeight),
+                         "--no-lockscreen", "--socket", kSocket},
+                        extra)) {
+        error_ = session_.error();
+        return;
+    }
+    // KWin's global shortcuts are on the bus once KWin is.
+    if (!WaitFor([&] { return QFile::exists(socket_) && onBus("org.kde.kglobalaccel"); }, 30000)) {
+        error_ = "KWin did not start: " + session_.output();
+        return;
+    }
+    if (options.tray && (!session_.start({GLIMMORA_STATUS_NOTIFIER_WATCHER}) ||
+                         !WaitFor([&] { return onBus("org.kde.StatusNotifierWatcher"); }, 10000)))
+        error_ = "no notification area: " + session_.output();
+}
+
+HeadlessKwin::~HeadlessKwin() {
+    if (reports_)
+        QDBusConnection(QStringLiteral("glimmora-kwin-scripts")).unregisterObject(kReportPath);
+    QDBusConnection::disconnectFromBus("glimmora-kwin-probe");
+    QDBusConnection::disconnectFromBus("glimmora-kwin-scripts");
+}
+
+bool HeadlessKwin::onBus(const QString& service) const {
+    QDBusConnection bus =
+        QDBusConnection::connectToBus(session_.busAddress(), "glimmora-kwin-probe");
+    return bus.interface() && bus.interface()->isServiceRegistered(service).value();
+}
+
+QProcessEnvironment HeadlessKwin::clientEnvironment(QProcessEnvironment base) const {
+    base = session_.clientEnvironment(base);
+    base.insert("WAYLAND_DISPLAY", socket_);
+    base.insert("QT_QPA_PLATFORM", "wayland");
+    return base;
+}
+
+QString HeadlessKwin::fakeInputProgram() const {
+    return session_.runtimeFolder() + "/fake_input";
+}
+
+bool HeadlessKwin::setLayout(const QString& layout) {
+    if (!Write(session_.runtimeFolder() + "/config/kxkbrc", KxkbConfig(layout)))
+        return false;
+    QDBusConnection bus =
+        QDBusConnection::connectToBus(session_.busAddress(), "glimmora-kwin-scripts");
+    return bus.send(QDBusMessage::createSignal("/Layouts", "org.kde.keyboard", "reloadConfig"));
+}
+
+QStringList HeadlessKwin::runScript(const QByteArray& body) {
+    QDBusConnection bus =
+        QDBusConnection::connectToBus(session_.busAddress(), "glimmora-kwin-scripts");
+    if (!reports_) {
+        reports_ = std::make_unique<ReportReceiver>();
+        bus.registerVirtualObject(kReportPath, reports_.get());
+    }
+    ReportReceiver& receiver = *reports_;
+    receiver.lines.clear();
+    const QString name = "glimmora-test-" + QString::number(++scripts_);
+    const QString path = session_.runtimeFolder() + '/' + name + ".js";
+    // The script ends by saying so: its lines are then all in.
+    const QByteArray script = "function report(line) { callDBus(" + JsString(bus.baseService()) +
+                              ", \"" + kReportPath + "\", \"" + kReportInterface +
+                              "\", \"Report\", String(line)); }\n(function () {\n" + body +
+                              "\n})();\nreport(\"END\");\n";
+    if (!Write(path, script))
+        return {};
+    const auto scripting = [&](const QString& method, const QVariantList& args) {
+        QDBusMessage call = QDBusMessage::createMethodCall("org.kde.KWin", "/Scripting",
+                                                           "org.kde.kwin.Scripting", method);
+        call.setArguments(args);
+        return bus.call(call);
+    };
+    const QDBusReply<int> id = scripting("loadScript", {path, name});
+    QStringList lines;
+    if (id.isValid() && id.value() >= 0) {
+        // KWin 5.27 publishes the script under "/<id>", later ones under "/Scripting/Script<id>".
+        for (const QString& object : {"/" + QString::number(id.value()),
+                                      "/Scripting/Script" + QString::number(id.value())}) {
+            if (bus.call(QDBusMessage::createMethodCall("org.kde.KWin", object,
+                                                        "org.kde.kwin.Script", "run"))
+                    .type() == QDBusMessage::ReplyMessage)
+                break;
+        }
+        if (WaitFor([&] { return receiver.lines.contains("END"); }, 5000))
+            lines = receiver.lines.mid(0, receiver.lines.indexOf("END"));
+    }
+    scripting("unloadScript", {name});
+    QFile::remove(path);
+    return lines;
+}
+
+namespace {
+// Finds the topmost window of the app id `wanted` in `w`, or returns.
+QByteArray FindWindow(const QString& appId) {
+    return "var wanted = " + JsString(appId.toLower()) +
+           ";\nvar list = workspace.clientList(), w = null;\n"
+           "for (var i = list.length - 1; i >= 0 && !w; --i)\n"
+           "  if (String(list[i].resourceClass).toLowerCase() === wanted) w = list[i];\n"
+           "if (!w) return;\n";
+}
+} // namespace
+
+bool HeadlessKwin::activate(const QString& appId) {
+    return runScript(FindWindow(appId) + "w.minimized = false;\nworkspace.activeClient = w;\n"
+                                         "report(\"done\");") == QStringList{"done"};
+}
+
+HeadlessKwin::WindowState HeadlessKwin::windowState(const QString& appId) {
+    const QStringList lines = runScript(
+        FindWindow(appId) +
+        // KWin 5.27 knows no client geometry; the surface is the content, without a frame.
+        "var g = w.clientGeometry || w.bufferGeometry;\n"
+        "report([w.minimized, workspace.activeClient === w, g.x, g.y, g.width, g.height]"
+        ".join(\" \"));");
+    const QStringList values = lines.value(0).split(' ');
+    if (values.size() != 6)
+        return {};
+    return {true, values[0] == "true", values[1] == "true",
+            QRect(values[2].toInt(), values[3].toInt(), values[4].toInt(), values[5].toInt())};
+}

@@ -1,0 +1,279 @@
+// On KDE Plasma's compositor (kwin_wayland, headless) with the real remote-desktop portal and
+// KWin's global shortcuts: Glimmora as a native Wayland client puts every clicked picture into the
+// Wayland program whose app id the chosen definition names, keys in order and none left held,
+// with the us and the ru layout; "glimmora /toggle" and Ctrl+Alt+S bring its window back.
+// Clicks and keys are KWin's fake input, which KWin treats as the user's. Run once without a
+// notification area (bare KWin has none) and once with one (GLIMMORA_TEST_DESKTOP=with-tray).
+#include "app/forms.h"
+#include "app/main_window.h"
+#include "app/main_window_support.h"
+#include "app/settings.h"
+#include "app/startup.h"
+#include "dialogs/settings_form.h"
+#include "integration/insertion.h"
+#include "integration/translation_table.h"
+#include "platform/current_desktop.h"
+#include "platform/key_synth.h"
+#include "platform/runtime_lock.h"
+#include "realdesktop/headless_kwin.h"
+#include "support/line_process.h"
+#include "support/test_env.h"
+#include "support/wait.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QWebEngineView>
+#include <gtest/gtest.h>
+
+namespace {
+
+HeadlessKwin* g_kwin = nullptr;
+bool g_tray = false;
+const QString kAppId = QStringLiteral("org.example.Mail");
+constexpr int kClicks = 20;
+// Linux input key codes, as KWin's fake input takes them.
+constexpr int kKeyQ = 16, kKeyS = 31, kKeyCtrl = 29, kKeyAlt = 56;
+
+QProcessEnvironment ClientEnvironment() {
+    return g_kwin->clientEnvironment(QProcessEnvironment::systemEnvironment());
+}
+
+// The keys a target saw, in order: "+<keysym>" pressed (held and repeating: again), "-<keysym>"
+// let go.
+QStringList KeyRecord(const QStringList& lines) {
+    QStringList keys;
+    for (const QString& line : lines) {
+        const QStringList words = line.split(' ');
+        if (words.value(0) == "KEY")
+            keys << '+' + words.value(1);
+        else if (words.value(0) == "UP")
+            keys << '-' + words.value(1);
+    }
+    return keys;
+}
+
+std::string Describe(const HeadlessKwin::WindowState& state) {
+    if (!state.exists)
+        return "no window";
+    return QStringLiteral("%1%2 at %3,%4 %5x%6")
+        .arg(state.minimised ? "minimised" : "shown", state.active ? ", active" : "")
+        .arg(state.content.x())
+        .arg(state.content.y())
+        .arg(state.content.width())
+        .arg(state.content.height())
+        .toStdString();
+}
+
+class KdeDesktop : public testing::Test {
+protected:
+    void SetUp() override {
+        WriteSampleCatalogue(home);
+        QImage photo(40, 30, QImage::Format_RGB32);
+        photo.fill(Qt::blue);
+        ASSERT_TRUE(photo.save(picture, "JPG"));
+        WriteFile(home.programDir() + "GlimmoraData/emoji.dat",
+                  "faces/happy/grin/c.jpg\t1F600\r\n");
+        WriteFile(home.userData() + "glimmora.maildef.ini",
+                  "[Glimmora]\r\nmaildef_version=1\r\nvalid_for_Version_1=1\r\n[0]\r\n"
+                  "name=Target\r\nlanguage=en\r\nwindowclass=NoSuchClass\r\nappid=" +
+                      kAppId.toLatin1() +
+                      "\r\ntohtmlkeys=|ALT|o|EALT|\r\ninsert=|STRG|v|ESTRG|\r\n");
+        CreateTranslationTable("Glimmora");
+        form = new TForm1(QStringList{"glimmora"});
+        Form1 = form;
+        SettingsForm = new TSettingsForm(RecordSettingsStore());
+        form->FirstShowPending = false;
+        form->LoadCatalogue();
+        // The portal grants the keyboard session without asking on Plasma.
+        ASSERT_TRUE(WaitFor([] { return CurrentDesktop().createKeySink() != nullptr; }))
+            << CurrentDesktop().name().toStdString() << '\n'
+            << g_kwin->output().toStdString();
+    }
+    void TearDown() override {
+        delete SettingsForm;
+        SettingsForm = nullptr;
+        delete form;
+        Form1 = nullptr;
+    }
+
+    // Starts the target and waits until it has the keyboard.
+    void startTarget() {
+        target = std::make_unique<LineProcess>(GLIMMORA_WAYLAND_TARGET_CLIENT, QStringList{kAppId},
+                                               ClientEnvironment());
+        ASSERT_TRUE(target->waitForLine("READY"));
+        ASSERT_TRUE(WaitFor([] { return g_kwin->windowState(kAppId).active; }))
+            << Describe(g_kwin->windowState(kAppId));
+        input = std::make_unique<LineProcess>(g_kwin->fakeInputProgram(), QStringList(),
+                                              ClientEnvironment());
+    }
+
+    // Brings Glimmora's window up as a user does (a click on its task bar entry) and finds the
+    // picture on its page.
+    void showPage() {
+        form->show();
+        ASSERT_TRUE(WaitFor([] { return g_kwin->activate("glimmora"); }));
+        ASSERT_TRUE(WaitFor([this] { return form->isActiveWindow(); }));
+        if (pictureIndex < 0) {
+            form->SelectStartCategory();
+            ASSERT_TRUE(WaitForPageLoaded(form->WebBrowser1));
+            ASSERT_TRUE(WaitFor([&] {
+                pictureIndex = int(PageImageSources(form->WebBrowser1)
+                                       .indexOf(QUrl::fromLocalFile(picture).toString()));
+                return pictureIndex >= 0;
+            }));
+        }
+    }
+
+    // A real click on the picture; true once the target has pasted (`pastes` counts them).
+    bool clickPicture(int pastes) {
+        const std::optional<QPoint> centre = PictureCentre(form->WebBrowser1, pictureIndex);
+        const QRect content = g_kwin->windowState("glimmora").content;
+        if (!centre || content.isEmpty())
+            return false;
+        const QPoint point = content.topLeft() + form->WebBrowser1->mapTo(form, *centre);
+        const QByteArray at = QByteArray::number(point.x()) + ' ' + QByteArray::number(point.y());
+        input->write("move " + at);
+        if (!WaitFor([this] { return form->WebBrowser1->underMouse(); }, 5000))
+            return false;
+        input->write("click " + at);
+        return WaitFor([&] { return target->lines().filter("PASTE png 40x30").size() == pastes; },
+                       15000);
+    }
+
+    // Types a key into the focused window through KWin, as a keyboard would.
+    bool chord(const QList<int>& keys) {
+        QByteArray line = "chord";
+        for (int key : keys)
+            line += ' ' + QByteArray::number(key);
+        const int before = int(input->lines().count("CHORDED"));
+        input->write(line);
+        return WaitFor([&] { return input->lines().count("CHORDED") > before; }, 5000);
+    }
+
+    bool formShownByKwin() {
+        const HeadlessKwin::WindowState state = g_kwin->windowState("glimmora");
+        return form->isVisible() && state.exists && !state.minimised;
+    }
+
+    TempHome home;
+    const QString picture = home.programDir() + "GlimmoraData/faces/happy/grin/c.jpg";
+    TForm1* form = nullptr;
+    int pictureIndex = -1;
+    std::unique_ptr<LineProcess> target;
+    std::unique_ptr<LineProcess> input; // KWin's fake input
+};
+
+class KdeInsertion : public KdeDesktop, public testing::WithParamInterface<const char*> {};
+
+TEST_P(KdeInsertion, TwentyClicksLandTwentyPicturesWithNoKeyLeftHeld) {
+    ASSERT_EQ(CurrentDesktop().name(), "portal");
+    ASSERT_TRUE(g_kwin->setLayout(GetParam()));
+    startTarget();
+    // The layout is in force: the key Q types its letter of that layout.
+    const QString q = QString(GetParam()) == "ru" ? "+6ca" : "+71";
+    ASSERT_TRUE(WaitFor([&] {
+        chord({kKeyQ});
+        return KeyRecord(target->lines()).contains(q);
+    })) << KeyRecord(target->lines()).join(' ').toStdString();
+    const qsizetype typedBefore = KeyRecord(target->lines()).size();
+
+    int landed = 0;
+    for (int click = 1; click <= kClicks; ++click) {
+        showPage();
+        if (clickPicture(landed + 1))
+            ++landed;
+        WaitFor([] { return !InsertionRunning(); }, 10000);
+    }
+    EXPECT_EQ(landed, kClicks) << GetParam() << ": " << landed << " of " << kClicks << " landed";
+
+    // Alt+o, then Ctrl+v at every click, in this order, each key let go: keysyms o and v
+    // whatever the layout.
+    QStringList expected;
+    for (int click = 0; click < kClicks; ++click)
+        expected << "+ffe9"
+                 << "+6f"
+                 << "-6f"
+                 << "-ffe9"
+                 << "+ffe3"
+                 << "+76"
+                 << "-76"
+                 << "-ffe3";
+    const QStringList typed = KeyRecord(target->lines()).mid(typedBefore);
+    EXPECT_EQ(typed.join(' '), expected.join(' '));
+    const QStringList pasted = target->lines().filter("PASTE html ");
+    EXPECT_EQ(pasted.size(), landed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, KdeInsertion, testing::Values("us", "ru"));
+
+// After an insertion Glimmora has stepped aside (into the tray, or minimised where there is
+// none); a later "glimmora /toggle", as a shortcut of the desktop runs it, shows it again.
+TEST_F(KdeDesktop, ToggleShowsTheWindowAgainAfterAnInsertion) {
+    ASSERT_EQ(QSystemTrayIcon::isSystemTrayAvailable(), g_tray);
+    RuntimeLock running;
+    RequestWatcher requests({kToggleRequest});
+    QTimer toggles;
+    QObject::connect(&toggles, &QTimer::timeout, AnswerToggleRequests);
+    toggles.start(100);
+    startTarget();
+    showPage();
+    ASSERT_TRUE(clickPicture(1)) << target->lines().join('\n').toStdString();
+    ASSERT_TRUE(WaitFor([] { return !InsertionRunning(); }));
+    ASSERT_TRUE(WaitFor([this] { return !formShownByKwin(); }));
+
+    QProcess toggle;
+    toggle.setProcessEnvironment(ClientEnvironment());
+    toggle.start(BuiltProgramDir() + "glimmora", {"/toggle"});
+    ASSERT_TRUE(toggle.waitForFinished(20000));
+    EXPECT_EQ(toggle.exitCode(), 0);
+    EXPECT_TRUE(WaitFor([this] { return formShownByKwin(); }, 5000))
+        << "visible " << form->isVisible() << ", " << Describe(g_kwin->windowState("glimmora"));
+}
+
+// KWin's global shortcuts deliver Ctrl+Alt+S to Glimmora, which hides and shows its window.
+TEST_F(KdeDesktop, CtrlAltSTogglesTheWindow) {
+    startTarget();
+    showPage();
+    ASSERT_TRUE(WaitFor([this] { return formShownByKwin(); }))
+        << "visible " << form->isVisible() << ", " << Describe(g_kwin->windowState("glimmora"));
+    ASSERT_TRUE(chord({kKeyCtrl, kKeyAlt, kKeyS}));
+    EXPECT_TRUE(WaitFor([this] { return !formShownByKwin(); }, 5000));
+    ASSERT_TRUE(chord({kKeyCtrl, kKeyAlt, kKeyS}));
+    EXPECT_TRUE(WaitFor([this] { return formShownByKwin(); }, 5000));
+    // The shortcut went to KWin, not into the window that had the keyboard.
+    EXPECT_FALSE(KeyRecord(target->lines()).contains("+73"));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QString error;
+    if (!PrivateSession::BecomeSessionUser(&error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    HeadlessKwin::Options options;
+    g_tray = options.tray = qgetenv("GLIMMORA_TEST_DESKTOP") == "with-tray";
+    // The desktop comes first: the application connects to it as it starts.
+    HeadlessKwin kwin(options);
+    if (!kwin.ok()) {
+        std::fprintf(stderr, "%s\n", qPrintable(kwin.error()));
+        return 1;
+    }
+    g_kwin = &kwin;
+    const QProcessEnvironment env = ClientEnvironment();
+    for (const char* name :
+         {"WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "DBUS_SESSION_BUS_ADDRESS", "XDG_CURRENT_DESKTOP"})
+        qputenv(name, env.value(name).toLocal8Bit());
+    qunsetenv("DISPLAY");
+    // The page is placed on the screen by the compositor; Qt's own frame would move it.
+    qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
+    qputenv("QT_QUICK_BACKEND", "software");
+    QGuiApplication::setDesktopFileName("glimmora"); // the program's app id
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
