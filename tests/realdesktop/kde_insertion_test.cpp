@@ -104,7 +104,8 @@ protected:
                                                ClientEnvironment());
         ASSERT_TRUE(target->waitForLine("READY"));
         ASSERT_TRUE(WaitFor([] { return g_kwin->windowState(kAppId).active; }))
-            << Describe(g_kwin->windowState(kAppId));
+            << Describe(g_kwin->windowState(kAppId)) << '\n'
+            << g_kwin->output().toStdString();
         input = std::make_unique<LineProcess>(g_kwin->fakeInputProgram(), QStringList(),
                                               ClientEnvironment());
     }
@@ -182,9 +183,11 @@ TEST_P(KdeInsertion, TwentyClicksLandTwentyPicturesWithNoKeyLeftHeld) {
     int landed = 0;
     for (int click = 1; click <= kClicks; ++click) {
         showPage();
-        if (clickPicture(landed + 1))
-            ++landed;
+        const bool pasted = clickPicture(landed + 1);
+        landed += pasted;
         WaitFor([] { return !InsertionRunning(); }, 10000);
+        std::fprintf(stderr, "%s click %d: %s\n", GetParam(), click,
+                     pasted ? "landed" : "nothing pasted");
     }
     EXPECT_EQ(landed, kClicks) << GetParam() << ": " << landed << " of " << kClicks << " landed";
 
