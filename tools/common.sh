@@ -13,6 +13,7 @@ GLIMMORA_PACKAGES=(
   openssl openbox trayer thunderbird firefox-esr
   sway qt6-wayland libwayland-dev libwayland-bin wl-clipboard
   dbus-daemon
+  kwin-wayland xdg-desktop-portal xdg-desktop-portal-kde qtwayland5 pipewire wireplumber
 )
 
 # Installs the Debian packages that are missing (as root, or through sudo).

@@ -164,14 +164,9 @@ QStringList HeadlessKwin::runScript(const QByteArray& body) {
     const QDBusReply<int> id = scripting("loadScript", {path, name});
     QStringList lines;
     if (id.isValid() && id.value() >= 0) {
-        // KWin 5.27 publishes the script under "/<id>", later ones under "/Scripting/Script<id>".
-        for (const QString& object : {"/" + QString::number(id.value()),
-                                      "/Scripting/Script" + QString::number(id.value())}) {
-            if (bus.call(QDBusMessage::createMethodCall("org.kde.KWin", object,
-                                                        "org.kde.kwin.Script", "run"))
-                    .type() == QDBusMessage::ReplyMessage)
-                break;
-        }
+        // Runs every loaded script that is not running yet: no need to know where KWin
+        // publishes this one, nor to find another script there.
+        scripting("start", {});
         if (WaitFor([&] { return receiver.lines.contains("END"); }, 5000))
             lines = receiver.lines.mid(0, receiver.lines.indexOf("END"));
     }
