@@ -213,7 +213,7 @@ TEST_P(KdeInsertion, TwentyClicksLandTwentyPicturesWithNoKeyLeftHeld) {
                  << "-76"
                  << "-ffe3";
     const QStringList typed = KeyRecord(target->lines()).mid(typedBefore);
-    EXPECT_EQ(typed.join(' '), expected.join(' '));
+    EXPECT_EQ(typed.join(' ').toStdString(), expected.join(' ').toStdString());
     const QStringList pasted = target->lines().filter("PASTE html ");
     EXPECT_EQ(pasted.size(), landed);
 }
