@@ -204,7 +204,10 @@ TEST_P(KdeInsertion, TwentyClicksLandTwentyPicturesWithNoKeyLeftHeld) {
         std::fprintf(stderr, "%s click %d: %s\n", GetParam(), click,
                      pasted ? "landed" : "nothing pasted");
     }
-    EXPECT_EQ(landed, kClicks) << GetParam() << ": " << landed << " of " << kClicks << " landed";
+    EXPECT_EQ(landed, kClicks)
+        << GetParam() << ": " << landed << " of " << kClicks
+        << " landed; the target's last lines:\n"
+        << target->lines().mid(target->lines().size() - 24).join('\n').toStdString();
 
     // Alt+o, then Ctrl+v at every click, in this order, each key let go: keysyms o and v
     // whatever the layout.
