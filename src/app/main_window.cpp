@@ -426,6 +426,7 @@ void TForm1::ShowMainWindow() {
         show();
     raise();
     activateWindow();
+    CurrentDesktop().bringOwnWindowForward();
 }
 
 void TForm1::TrayIcon1Click() {
@@ -433,7 +434,8 @@ void TForm1::TrayIcon1Click() {
 }
 
 void TForm1::WMHotKey() {
-    if (isVisible() && !isMinimized()) {
+    // Only a window in front goes away: one that another program's window covers comes forward.
+    if (isVisible() && !isMinimized() && QApplication::activeWindow()) {
         SendToTray();
         return;
     }
