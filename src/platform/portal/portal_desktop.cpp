@@ -24,6 +24,7 @@
 #include <QThread>
 #include <QWindow>
 #include <X11/keysym.h>
+#include <algorithm>
 
 namespace {
 
@@ -234,6 +235,15 @@ public:
     bool bringOwnWindowForward() override {
         if (!OnKdePlasma())
             return false;
+        // A window shown anew is KWin's to activate only once it is on the screen.
+        WaitUntil(
+            [] {
+                const QWindowList windows = QGuiApplication::topLevelWindows();
+                return std::any_of(windows.begin(), windows.end(), [](QWindow* window) {
+                    return window->isVisible() && window->isExposed();
+                });
+            },
+            1000);
         ActivateInKWin(bus_, OwnAppId());
         return true;
     }
