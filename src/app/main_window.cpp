@@ -434,8 +434,10 @@ void TForm1::TrayIcon1Click() {
 }
 
 void TForm1::WMHotKey() {
-    // Only a window in front goes away: one that another program's window covers comes forward.
-    if (isVisible() && !isMinimized() && QApplication::activeWindow()) {
+    // Where a window cannot come forward by itself (Wayland), only one in front goes away: one
+    // that another program's window covers comes forward; Qt may not even know it was minimised.
+    const bool inFront = CurrentDesktop().raisesWindows() || QApplication::activeWindow();
+    if (isVisible() && !isMinimized() && inFront) {
         SendToTray();
         return;
     }
