@@ -13,6 +13,7 @@
 #include "dialogs/window_test_support.h"
 #include "integration/data_folders.h"
 #include "integration/translation_table.h"
+#include "platform/portal/portal_desktop.h"
 #include "support/test_env.h"
 
 #include <QAction>
@@ -197,6 +198,13 @@ TEST_F(MainWindowTest, HotKeyTogglesAndCloseHides) {
     form->close();
     EXPECT_FALSE(form->QuitRequested);
     EXPECT_TRUE(WaitFor([&] { return SentAway(form); }, 5000));
+}
+
+TEST_F(MainWindowTest, HotKeyShowsTheWindowAgainAfterItSteppedAsideForAnInsertion) {
+    StepAside(); // as the portal desktop hands the focus back
+    ASSERT_TRUE(WaitFor([&] { return SentAway(form); }, 5000));
+    form->WMHotKey();
+    EXPECT_TRUE(WaitFor([&] { return form->isVisible() && !form->isMinimized(); }, 5000));
 }
 
 TEST_F(MainWindowTest, QuitQuestionsThirdAnswerSendsTheWindowAway) {

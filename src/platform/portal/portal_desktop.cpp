@@ -22,6 +22,7 @@
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QThread>
+#include <QWidget>
 #include <QWindow>
 #include <X11/keysym.h>
 
@@ -96,23 +97,43 @@ bool OwnWindowFocused() {
            QGuiApplication::focusWindow();
 }
 
-// Main windows go to the tray where there is one: a Wayland client can show a hidden window
-// again, but not take its own window out of the minimised state. Dialogs are only minimised,
-// since hiding one would end it.
+// The widget whose window `window` is; null for a window without one.
+QWidget* WidgetOf(const QWindow* window) {
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->windowHandle() == window)
+            return widget;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 void StepAside() {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return;
     const bool tray = qobject_cast<QApplication*>(QCoreApplication::instance()) &&
                       QSystemTrayIcon::isSystemTrayAvailable();
     for (QWindow* window : QGuiApplication::topLevelWindows()) {
-        if (!window->isVisible())
+        if (!window->isVisible() || (window->type() != Qt::Window && window->type() != Qt::Dialog))
             continue;
-        if (window->type() == Qt::Window && tray)
+        // A widget's window is hidden through the widget: hidden behind its back, the widget
+        // counts as neither shown nor hidden and a later show() does nothing.
+        QWidget* widget = WidgetOf(window);
+        const bool hide = window->type() == Qt::Window && tray;
+        if (widget && hide)
+            widget->hide();
+        else if (widget)
+            widget->showMinimized();
+        else if (hide)
             window->hide();
-        else if (window->type() == Qt::Window || window->type() == Qt::Dialog)
+        else
             window->showMinimized();
     }
 }
+
+namespace {
 
 // Waits up to `ms` for `done`, letting the focus change arrive meanwhile.
 bool WaitUntil(const std::function<bool()>& done, int ms) {
