@@ -91,9 +91,15 @@ void InsertPicture(Desktop& desktop, const QString& url, const InsertionReport& 
                        .replace(QLatin1String("%1"), DecodeBytes(GetChosenMailDef().Name)));
             return;
         }
-        SendKeySequence(desktop, GetChosenMailDef().ToHtmlKeys);
-        WaitMilliseconds(500);
-        SendKeySequence(desktop, GetChosenMailDef().InsertKeys);
+        bool typed = SendKeySequence(desktop, GetChosenMailDef().ToHtmlKeys);
+        if (typed) {
+            WaitMilliseconds(500);
+            typed = SendKeySequence(desktop, GetChosenMailDef().InsertKeys);
+        }
+        if (!typed) {
+            report(GetText(313).replace(QLatin1String("%1"), DecodeBytes(GetChosenMailDef().Name)));
+            return;
+        }
         TellOnce(report, GetChosenMailDef().NoticeText, GetChosenMailDef());
     } catch (const std::out_of_range&) {
         // Nothing has been touched yet when the first look-up fails; the picture is on the

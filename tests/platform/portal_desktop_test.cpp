@@ -116,6 +116,18 @@ TEST_F(PortalDesktopTest, TypesTheDefinitionsKeysAfterTheFocusWentBack) {
     EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
 }
 
+TEST_F(PortalDesktopTest, AKeyRefusedHalfWayEndsTheSequenceReleasesWhatItPressedAndSaysSo) {
+    std::unique_ptr<Desktop> desktop = StartedDesktop();
+    portal.refuseKey(8); // the press of v
+    InsertWithDefinition(*desktop);
+    const QStringList expected = {Key(kAlt, 1), Key('o', 1), Key('o', 0), Key(kAlt, 0), Key('z', 1),
+                                  Key('z', 0), Key(kControl, 1),
+                                  // released, as it may have arrived
+                                  Key('v', 0), Key(kControl, 0)};
+    EXPECT_EQ(portal.callsStartingWith("key ").join(", "), expected.join(", "));
+    EXPECT_EQ(reports.join('\n'), GetText(313).replace("%1", "Test mail"));
+}
+
 TEST_F(PortalDesktopTest, OnKdePlasmaKWinActivatesTheDefinitionsWindowFirst) {
     qputenv("XDG_CURRENT_DESKTOP", "KDE");
     std::unique_ptr<Desktop> desktop = StartedDesktop();

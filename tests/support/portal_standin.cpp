@@ -9,6 +9,7 @@
 #include <QDBusVirtualObject>
 #include <QEventLoop>
 #include <QMutexLocker>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 
 namespace {
@@ -61,9 +62,9 @@ public:
             respond(message, bus, Options(args.value(2)),
                     {{"devices", 1u}, {"restore_token", record_.nextToken()}});
         } else if (member == QLatin1String("NotifyKeyboardKeysym")) {
-            record_.record(
-                QStringLiteral("key %1 %2").arg(args.value(2).toInt()).arg(args.value(3).toUInt()));
-            bus.send(message.createReply());
+            record_.notifyKey(
+                QStringLiteral("key %1 %2").arg(args.value(2).toInt()).arg(args.value(3).toUInt()),
+                message, bus);
         } else if (member == QLatin1String("BindShortcuts")) {
             const QDBusArgument shortcuts = args.value(1).value<QDBusArgument>();
             shortcuts.beginArray();
@@ -117,6 +118,7 @@ private:
 } // namespace
 
 PortalStandIn::PortalStandIn() {
+    keyThreads_.setMaxThreadCount(8);
     daemon_.start(QStringLiteral("dbus-daemon"),
                   {QStringLiteral("--session"), QStringLiteral("--nofork"),
                    QStringLiteral("--print-address")});
@@ -144,6 +146,7 @@ PortalStandIn::PortalStandIn() {
 }
 
 PortalStandIn::~PortalStandIn() {
+    keyThreads_.waitForDone();
     quit();
     wait();
     QDBusConnection::disconnectFromBus(kClientConnection);
@@ -170,6 +173,31 @@ void PortalStandIn::record(const QString& call) {
     calls_.append(call);
 }
 
+void PortalStandIn::notifyKey(const QString& key, const QDBusMessage& message,
+                              QDBusConnection bus) {
+    bool refused = false;
+    {
+        QMutexLocker lock(&mutex_);
+        refused = ++keyCalls_ == refusedKey_ || remoteSession_.isEmpty();
+    }
+    // As xdg-desktop-portal does: each call on a thread of its own, which takes its time.
+    keyThreads_.start([this, key, message, bus, refused] {
+        QThread::msleep(QRandomGenerator::global()->bounded(6));
+        if (refused) {
+            record("refused " + key);
+            bus.send(message.createErrorReply(QDBusError::AccessDenied, "no such session"));
+            return;
+        }
+        record(key);
+        bus.send(message.createReply());
+    });
+}
+
+void PortalStandIn::refuseKey(int call) {
+    QMutexLocker lock(&mutex_);
+    refusedKey_ = call;
+}
+
 QString PortalStandIn::nextToken() {
     QMutexLocker lock(&mutex_);
     return QStringLiteral("token-%1").arg(++tokens_);
@@ -191,6 +219,7 @@ void PortalStandIn::closeRemoteSession() {
         QDBusMessage::createSignal(remoteSession_, "org.freedesktop.portal.Session", "Closed");
     closed << QVariantMap();
     QDBusConnection(kStandInConnection).send(closed);
+    remoteSession_.clear();
 }
 
 void PortalStandIn::activate(const QString& id) {

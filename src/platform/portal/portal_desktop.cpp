@@ -54,26 +54,36 @@ QDBusMessage PortalCall(const char* interface, const QString& method, const QVar
 }
 
 // Keys by keysym through the session: the compositor finds a key for each in the user's layout.
+// The portal handles every call on a thread of its own, so each key waits for the answer to the
+// one before; no event is processed meanwhile, so nothing can come between two keys. The first key
+// that fails (refused, unanswered, the session gone) ends the sequence.
 class PortalKeySink : public KeySink {
 public:
-    PortalKeySink(QDBusConnection bus, QString session)
-        : bus_(std::move(bus)), session_(std::move(session)) {}
+    PortalKeySink(QDBusConnection bus, QString session, std::function<bool()> open)
+        : bus_(std::move(bus)), session_(std::move(session)), open_(std::move(open)) {}
     ~PortalKeySink() override { endSequence(); }
 
     void endSequence() override {
         while (!held_.isEmpty())
             notify(held_.takeLast(), false);
     }
+    bool failed() const override { return failed_; }
     void keyDown(std::uint8_t code, std::uint8_t) override { press(code, true); }
     void keyUp(std::uint8_t code, std::uint8_t) override { press(code, false); }
     KeyScanResult VkKeyScan(std::uint8_t c) override { return KeysymKeyScan(c); }
     std::uint8_t MapVirtualKey(std::uint8_t code) override { return Keysym(code) ? code : 0; }
 
 private:
+    // An answer takes a few milliseconds; one that takes this long is not coming.
+    static constexpr int kAnswerMs = 2000;
+    // Once a key has failed, the releases that follow are tried without waiting that long.
+    static constexpr int kReleaseAfterFailureMs = 250;
+
     void press(std::uint8_t code, bool down) {
         const std::uint32_t keysym = Keysym(code);
-        if (!keysym)
+        if (!keysym || (down && failed_))
             return;
+        // A press that failed may still have arrived: it is released like the others.
         if (down)
             held_.append(keysym);
         else if (!held_.removeOne(keysym))
@@ -81,15 +91,24 @@ private:
         notify(keysym, down);
     }
     void notify(std::uint32_t keysym, bool down) {
-        // One connection keeps the order; no need to wait for each answer.
-        bus_.send(PortalCall(kRemoteDesktop, QStringLiteral("NotifyKeyboardKeysym"),
-                             {QVariant::fromValue(QDBusObjectPath(session_)), QVariantMap(),
-                              int(keysym), uint(down ? 1 : 0)}));
+        if (!open_()) {
+            failed_ = true;
+            return;
+        }
+        const QDBusMessage reply =
+            bus_.call(PortalCall(kRemoteDesktop, QStringLiteral("NotifyKeyboardKeysym"),
+                                 {QVariant::fromValue(QDBusObjectPath(session_)), QVariantMap(),
+                                  int(keysym), uint(down ? 1 : 0)}),
+                      QDBus::Block, failed_ ? kReleaseAfterFailureMs : kAnswerMs);
+        if (reply.type() != QDBusMessage::ReplyMessage)
+            failed_ = true;
     }
 
     QDBusConnection bus_;
     QString session_;
+    std::function<bool()> open_; // false once the portal has closed the session
     QList<std::uint32_t> held_;
+    bool failed_ = false;
 };
 
 bool OwnWindowFocused() {
@@ -247,7 +266,7 @@ public:
     std::unique_ptr<KeySink> createKeySink() override {
         if (!ready_)
             return nullptr;
-        return std::make_unique<PortalKeySink>(bus_, session_);
+        return std::make_unique<PortalKeySink>(bus_, session_, [this] { return ready_; });
     }
     bool setClipboard(QMimeData* data) override { return SetQtClipboard(data); }
     std::unique_ptr<DesktopHotKey> grabHotKey(QObject* parent) override {
