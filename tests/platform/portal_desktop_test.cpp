@@ -174,6 +174,18 @@ TEST_F(PortalDesktopTest, GlobalShortcutPressTogglesThroughTheHotKey) {
     EXPECT_EQ(pressed, 1);
 }
 
+TEST_F(PortalDesktopTest, PortalThatBindsNoKeyLeavesTheHotKeyToKdesGlobalAccelerators) {
+    portal.bindNoShortcuts(); // success, and an empty list
+    std::unique_ptr<Desktop> desktop = StartedDesktop();
+    std::unique_ptr<DesktopHotKey> hotKey = desktop->grabHotKey(nullptr);
+    ASSERT_TRUE(WaitFor([&] { return hotKey->registered(); }, 5000));
+    EXPECT_EQ(portal.callsStartingWith("setShortcut").size(), 2);
+    int pressed = 0;
+    QObject::connect(hotKey.get(), &DesktopHotKey::activated, [&] { ++pressed; });
+    portal.pressKdeShortcut("toggle");
+    EXPECT_TRUE(WaitFor([&] { return pressed == 1; }, 5000));
+}
+
 } // namespace
 
 namespace {

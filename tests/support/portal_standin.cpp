@@ -12,6 +12,27 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
+// One shortcut of the answer to BindShortcuts: its id and properties, (sa{sv}).
+struct BoundShortcut {
+    QString id;
+    QVariantMap properties;
+};
+Q_DECLARE_METATYPE(BoundShortcut)
+
+QDBusArgument& operator<<(QDBusArgument& argument, const BoundShortcut& shortcut) {
+    argument.beginStructure();
+    argument << shortcut.id << shortcut.properties;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, BoundShortcut& shortcut) {
+    argument.beginStructure();
+    argument >> shortcut.id >> shortcut.properties;
+    argument.endStructure();
+    return argument;
+}
+
 namespace {
 
 constexpr char kService[] = "org.freedesktop.portal.Desktop";
@@ -67,6 +88,7 @@ public:
                 message, bus);
         } else if (member == QLatin1String("BindShortcuts")) {
             const QDBusArgument shortcuts = args.value(1).value<QDBusArgument>();
+            QList<BoundShortcut> bound;
             shortcuts.beginArray();
             while (!shortcuts.atEnd()) {
                 QString id;
@@ -74,11 +96,27 @@ public:
                 shortcuts.beginStructure();
                 shortcuts >> id >> properties;
                 shortcuts.endStructure();
-                record_.record("BindShortcuts " + id + " " +
-                               properties.value("preferred_trigger").toString());
+                const QString trigger = properties.value("preferred_trigger").toString();
+                record_.record("BindShortcuts " + id + " " + trigger);
+                bound.append({id,
+                              {{"description", properties.value("description")},
+                               {"trigger_description", trigger}}});
             }
             shortcuts.endArray();
-            respond(message, bus, Options(args.value(3)), {});
+            if (!record_.bindsShortcuts())
+                bound.clear(); // as Plasma 5.27's portal answers
+            respond(message, bus, Options(args.value(3)),
+                    {{"shortcuts", QVariant::fromValue(bound)}});
+        } else if (member == QLatin1String("doRegister")) { // KDE's global accelerators
+            record_.record("doRegister " + args.value(0).toStringList().join(' '));
+            bus.send(message.createReply());
+        } else if (member == QLatin1String("setShortcut")) {
+            const QVariant keys = args.value(1);
+            const QList<int> wanted = keys.canConvert<QDBusArgument>()
+                                          ? qdbus_cast<QList<int>>(keys.value<QDBusArgument>())
+                                          : keys.value<QList<int>>();
+            record_.record(QStringLiteral("setShortcut %1").arg(args.value(2).toUInt()));
+            bus.send(message.createReply(QVariant::fromValue(wanted)));
         } else if (member == QLatin1String("loadScript")) { // KWin's scripting
             record_.record("loadScript " + args.value(0).toString());
             bus.send(message.createReply(1));
@@ -233,12 +271,33 @@ void PortalStandIn::activate(const QString& id) {
     QDBusConnection(kStandInConnection).send(activated);
 }
 
+void PortalStandIn::bindNoShortcuts() {
+    QMutexLocker lock(&mutex_);
+    bindsShortcuts_ = false;
+}
+
+bool PortalStandIn::bindsShortcuts() const {
+    QMutexLocker lock(&mutex_);
+    return bindsShortcuts_;
+}
+
+void PortalStandIn::pressKdeShortcut(const QString& action) {
+    QDBusMessage pressed = QDBusMessage::createSignal(
+        "/component/glimmora", "org.kde.kglobalaccel.Component", "globalShortcutPressed");
+    pressed << QStringLiteral("glimmora") << action << qlonglong(0);
+    QDBusConnection(kStandInConnection).send(pressed);
+}
+
 void PortalStandIn::run() {
+    qDBusRegisterMetaType<BoundShortcut>();
+    qDBusRegisterMetaType<QList<BoundShortcut>>();
     QDBusConnection bus = QDBusConnection::connectToBus(address_, kStandInConnection);
     StandInObject object(*this);
     bus.registerVirtualObject(kPath, &object, QDBusConnection::SubPath);
     bus.registerVirtualObject("/Scripting", &object, QDBusConnection::SubPath);
+    bus.registerVirtualObject("/kglobalaccel", &object);
     bus.registerService("org.kde.KWin");
+    bus.registerService("org.kde.kglobalaccel");
     bus.registerService(kService);
     exec();
     bus.unregisterObject(kPath);

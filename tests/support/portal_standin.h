@@ -14,7 +14,8 @@
 // "CreateSession RemoteDesktop", "SelectDevices types=1 persist_mode=2 restore_token=token-1",
 // "Start", "key <keysym> <state>" ("refused key …" when answered with an error), "CreateSession
 // GlobalShortcuts", "BindShortcuts toggle CTRL+ALT+s", "Close". It also stands in for KWin's
-// scripting: "loadScript <file>", "run <object>", "unloadScript /Scripting".
+// scripting: "loadScript <file>", "run <object>", "unloadScript /Scripting", and for KDE's global
+// accelerators: "doRegister <action>", "setShortcut <flags>".
 class PortalStandIn : public QThread {
 public:
     PortalStandIn();
@@ -39,6 +40,11 @@ public:
     // Ends the last remote-desktop session, as when the user withdraws the permission; keys sent
     // after it are refused.
     void closeRemoteSession();
+    // BindShortcuts from now on answers with an empty list, as Plasma 5.27's portal does.
+    void bindNoShortcuts();
+    bool bindsShortcuts() const;
+    // Emits KDE's global-accelerator signal for `action` of the component "glimmora".
+    void pressKdeShortcut(const QString& action);
     // Refuses the key call with this number (1 is the first key of the run).
     void refuseKey(int call);
     void notifyKey(const QString& key, const QDBusMessage& message, QDBusConnection bus);
@@ -58,5 +64,6 @@ private:
     int tokens_ = 0;
     int keyCalls_ = 0;
     int refusedKey_ = 0;
+    bool bindsShortcuts_ = true;
     QThreadPool keyThreads_;
 };
