@@ -49,6 +49,21 @@ void TellOnce(const InsertionReport& report, int number, const MailDef& def) {
     report(GetText(number).replace(QLatin1String("%1"), DecodeBytes(def.Name)));
 }
 
+// The text that says why the desktop lets nothing be typed; 0 when it does.
+int TypingRefusalText(Desktop::Typing typing) {
+    switch (typing) {
+    case Desktop::Typing::Allowed:
+        return 0;
+    case Desktop::Typing::Asking:
+        return 310;
+    case Desktop::Typing::Refused:
+        return 311;
+    case Desktop::Typing::Withdrawn:
+        return 312;
+    }
+    return 0;
+}
+
 } // namespace
 
 bool InsertionRunning() {
@@ -82,6 +97,11 @@ void InsertPicture(Desktop& desktop, const QString& url, const InsertionReport& 
             // Nothing on the clipboard that the program can take: say so instead of a paste that
             // silently does nothing.
             TellOnce(report, 261, GetChosenMailDef());
+            return;
+        }
+        if (const int refusal = TypingRefusalText(desktop.typing())) {
+            // Glimmora stays in sight for the message; nothing could be typed anyway.
+            report(GetText(refusal));
             return;
         }
         if (ActivateTargetWindow(desktop) == TargetActivation::FocusRefused) {

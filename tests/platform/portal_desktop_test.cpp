@@ -128,6 +128,16 @@ TEST_F(PortalDesktopTest, AKeyRefusedHalfWayEndsTheSequenceReleasesWhatItPressed
     EXPECT_EQ(reports.join('\n'), GetText(313).replace("%1", "Test mail"));
 }
 
+TEST_F(PortalDesktopTest, PermissionRefusedIsToldAndNothingIsTyped) {
+    portal.answerStartWith(1); // the user cancelled the desktop's dialog
+    std::unique_ptr<Desktop> desktop = CreatePortalDesktop(setup);
+    ASSERT_TRUE(WaitFor([&] { return desktop->typing() == Desktop::Typing::Refused; }, 5000));
+    InsertWithDefinition(*desktop);
+    EXPECT_FALSE(handedBack) << "Glimmora stays in sight for the message";
+    EXPECT_EQ(reports.join('\n'), GetText(311));
+    EXPECT_EQ(portal.callsStartingWith("Start").size(), 1) << "asked once per run";
+}
+
 TEST_F(PortalDesktopTest, OnKdePlasmaKWinActivatesTheDefinitionsWindowFirst) {
     qputenv("XDG_CURRENT_DESKTOP", "KDE");
     std::unique_ptr<Desktop> desktop = StartedDesktop();
@@ -157,6 +167,9 @@ TEST_F(PortalDesktopTest, SessionClosedByTheDesktopTypesNoMore) {
     portal.closeRemoteSession();
     EXPECT_TRUE(WaitFor([&] { return !desktop->createKeySink(); }, 5000));
     EXPECT_FALSE(desktop->hasInputFocus(desktop->findWindowByClass("thunderbird")));
+    InsertWithDefinition(*desktop);
+    EXPECT_TRUE(portal.callsStartingWith("key ").isEmpty());
+    EXPECT_EQ(reports.join('\n'), GetText(312));
 }
 
 TEST_F(PortalDesktopTest, GlobalShortcutPressTogglesThroughTheHotKey) {

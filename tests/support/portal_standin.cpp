@@ -81,7 +81,8 @@ public:
         } else if (member == QLatin1String("Start")) {
             record_.record("Start");
             respond(message, bus, Options(args.value(2)),
-                    {{"devices", 1u}, {"restore_token", record_.nextToken()}});
+                    {{"devices", 1u}, {"restore_token", record_.nextToken()}},
+                    record_.startAnswer());
         } else if (member == QLatin1String("NotifyKeyboardKeysym")) {
             record_.notifyKey(
                 QStringLiteral("key %1 %2").arg(args.value(2).toInt()).arg(args.value(3).toUInt()),
@@ -140,13 +141,13 @@ private:
     }
     // Answers with the request's path, then grants the request through its Response signal.
     static void respond(const QDBusMessage& message, const QDBusConnection& bus,
-                        const QVariantMap& options, const QVariantMap& results) {
+                        const QVariantMap& options, const QVariantMap& results, uint answer = 0) {
         const QString request =
             pathFor(message, "request", options.value("handle_token").toString());
         bus.send(message.createReply(QVariant::fromValue(QDBusObjectPath(request))));
         QDBusMessage response =
             QDBusMessage::createSignal(request, "org.freedesktop.portal.Request", "Response");
-        response << 0u << results;
+        response << answer << (answer == 0 ? results : QVariantMap());
         bus.send(response);
     }
 
@@ -229,6 +230,16 @@ void PortalStandIn::notifyKey(const QString& key, const QDBusMessage& message,
         record(key);
         bus.send(message.createReply());
     });
+}
+
+void PortalStandIn::answerStartWith(uint answer) {
+    QMutexLocker lock(&mutex_);
+    startAnswer_ = answer;
+}
+
+uint PortalStandIn::startAnswer() const {
+    QMutexLocker lock(&mutex_);
+    return startAnswer_;
 }
 
 void PortalStandIn::refuseKey(int call) {

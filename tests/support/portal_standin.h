@@ -45,6 +45,9 @@ public:
     bool bindsShortcuts() const;
     // Emits KDE's global-accelerator signal for `action` of the component "glimmora".
     void pressKdeShortcut(const QString& action);
+    // The answer to Start from now on: 0 granted, 1 cancelled by the user, 2 refused.
+    void answerStartWith(uint answer);
+    uint startAnswer() const;
     // Refuses the key call with this number (1 is the first key of the run).
     void refuseKey(int call);
     void notifyKey(const QString& key, const QDBusMessage& message, QDBusConnection bus);
@@ -64,6 +67,7 @@ private:
     int tokens_ = 0;
     int keyCalls_ = 0;
     int refusedKey_ = 0;
+    uint startAnswer_ = 0;
     bool bindsShortcuts_ = true;
     QThreadPool keyThreads_;
 };

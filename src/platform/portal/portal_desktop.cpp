@@ -262,6 +262,7 @@ public:
         setup_.handBack();
     }
     bool hasInputFocus(Window) override { return ready_ && !setup_.ownFocus(); }
+    Typing typing() const override { return typing_; }
 
     std::unique_ptr<KeySink> createKeySink() override {
         if (!ready_)
@@ -283,6 +284,7 @@ private:
                  new PortalSessionWatch(bus_, session_, &context_, [this] {
                      ready_ = false;
                      session_.clear();
+                     typing_ = Typing::Withdrawn;
                  });
                  selectDevices();
              });
@@ -307,19 +309,23 @@ private:
     }
     void started(const QVariantMap& results) {
         ready_ = results.value(QStringLiteral("devices")).toUInt() & kKeyboardDevice;
+        typing_ = ready_ ? Typing::Allowed : Typing::Refused;
         // The token is good for one use: the portal hands out a new one each time.
         const QString token = results.value(QStringLiteral("restore_token")).toString();
         if (ready_ && !token.isEmpty() && !setup_.tokenFile.isEmpty() &&
             QDir().mkpath(QFileInfo(setup_.tokenFile).path()))
             WriteFileAtomic(setup_.tokenFile, token.toUtf8());
     }
-    // A refusal or cancellation ends the chain: insertion then says that nothing was typed.
+    // A refusal or cancellation ends the chain: insertion then says that nothing was typed. It
+    // is not asked again in this run, so the user is not asked at every click.
     void call(const char* method, const QVariantList& args,
               std::function<void(const QVariantMap&)> granted) {
         CallPortal(bus_, QLatin1String(kRemoteDesktop), QLatin1String(method), args, &context_,
-                   [granted](uint response, const QVariantMap& results) {
+                   [this, granted](uint response, const QVariantMap& results) {
                        if (response == 0)
                            granted(results);
+                       else
+                           typing_ = Typing::Refused;
                    });
     }
 
@@ -329,6 +335,7 @@ private:
     uint version_;
     QString session_;
     bool ready_ = false;
+    Typing typing_ = Typing::Asking;
     QList<QByteArray> names_;
 };
 
