@@ -253,7 +253,8 @@ const ShippedCatalogue& Shipped() {
 // What the main window does before the first search after a change of the catalogue.
 void BuildShippedIndex(PictureIndex& index) {
     const ShippedCatalogue& c = Shipped();
-    BuildCatalogueIndex(index, c.folders, ScratchPath("no-favourites/"), c.data, c.data, "01");
+    BuildCatalogueIndex(index, c.folders, ScratchPath("no-favourites/"), c.data, c.data, 1,
+                        QString());
 }
 
 void BM_BuildSearchIndexShipped(benchmark::State& state) {
