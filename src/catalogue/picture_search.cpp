@@ -9,6 +9,7 @@
 #include <QStringTokenizer>
 #include <algorithm>
 #include <climits>
+#include <tuple>
 
 namespace {
 
@@ -173,9 +174,14 @@ constexpr qsizetype kTypoWordLength = 4;
 // after the others.
 void SortByUse(std::vector<int>& pictures, const std::vector<int>& popularity,
                const std::vector<char>& closer) {
-    const auto key = [&](int p) { return std::pair(popularity[p], closer[p]); };
-    std::stable_sort(pictures.begin(), pictures.end(),
-                     [&](int a, int b) { return key(a) < key(b); });
+    // Most pictures of a large catalogue are the user's own, which the order does not know: they
+    // are only split, never sorted.
+    const auto unknown = std::stable_partition(pictures.begin(), pictures.end(),
+                                               [&](int p) { return popularity[p] != INT_MAX; });
+    std::sort(pictures.begin(), unknown, [&](int a, int b) {
+        return std::tie(popularity[a], closer[a], a) < std::tie(popularity[b], closer[b], b);
+    });
+    std::stable_partition(unknown, pictures.end(), [&](int p) { return closer[p] == 0; });
 }
 
 } // namespace
@@ -410,9 +416,6 @@ std::vector<int> PictureIndex::Find(const QString& text) const {
     // arrow"), first; the equal ones before the others where use does not tell them apart. Then
     // those that begin with the typed text, then the other matches, then the matches with a
     // typing error.
-    const QString equal = u'\n' + typedName + u'\n';
-    const QString wordsBegin = u'\n' + typedName + u' ';
-    const QString begins = u'\n' + typedName;
     std::vector<bool> shown(paths_.size(), false);
     for (int p : symbolic)
         shown[p] = true;
@@ -422,13 +425,25 @@ std::vector<int> PictureIndex::Find(const QString& text) const {
             continue;
         int tier = 3;
         if (exact[p] == round) {
-            const QString& phrases = phrases_[p];
-            if (phrases.contains(equal))
-                tier = 0;
-            else if (phrases.contains(wordsBegin))
-                tier = 0, closer[p] = 1;
-            else
-                tier = phrases.contains(begins) ? 1 : 2;
+            // One pass over the phrases: what follows the typed words in one that begins with
+            // them tells an equal phrase from one that goes on with a word or a letter.
+            const QStringView phrases(phrases_[p]);
+            tier = 2;
+            for (qsizetype at = 1; at < phrases.size();) {
+                const qsizetype end = phrases.indexOf(u'\n', at);
+                const QStringView phrase = phrases.mid(at, end - at);
+                at = end + 1;
+                if (!phrase.startsWith(typedName))
+                    continue;
+                if (phrase.size() == typedName.size()) {
+                    tier = 0, closer[p] = 0;
+                    break;
+                }
+                if (phrase.at(typedName.size()) == u' ')
+                    tier = 0, closer[p] = 1;
+                else if (tier == 2)
+                    tier = 1;
+            }
         }
         tiers[tier].push_back(p);
     }
