@@ -428,18 +428,18 @@ std::vector<int> PictureIndex::Find(const QString& text) const {
             // One pass over the phrases: what follows the typed words in one that begins with
             // them tells an equal phrase from one that goes on with a word or a letter.
             const QStringView phrases(phrases_[p]);
+            const qsizetype length = typedName.size();
             tier = 2;
-            for (qsizetype at = 1; at < phrases.size();) {
-                const qsizetype end = phrases.indexOf(u'\n', at);
-                const QStringView phrase = phrases.mid(at, end - at);
-                at = end + 1;
-                if (!phrase.startsWith(typedName))
+            // Each phrase starts after a line feed, and the last line feed ends the last one.
+            for (qsizetype at = 1; at + length < phrases.size(); ++at) {
+                if (phrases[at - 1] != u'\n' || phrases.mid(at, length) != typedName)
                     continue;
-                if (phrase.size() == typedName.size()) {
+                const QChar next = phrases[at + length];
+                if (next == u'\n') {
                     tier = 0, closer[p] = 0;
                     break;
                 }
-                if (phrase.at(typedName.size()) == u' ')
+                if (next == u' ')
                     tier = 0, closer[p] = 1;
                 else if (tier == 2)
                     tier = 1;

@@ -338,6 +338,9 @@ TEST(ShippedPageFiles, SourcesPageAndLicencesShipWithThePictures) {
     for (const char* name :
          {"twemoji-code-MIT.txt", "twemoji-svg-package-MIT.txt", "emojibase-data-MIT.txt"})
         EXPECT_TRUE(ReadAll(DataDir() + "licences/" + name).contains("MIT License")) << name;
+    // The order of use names its source and licence, which travels with it.
+    EXPECT_TRUE(ReadAll(DataDir() + "popularity.dat").contains("(CC BY-SA 4.0)"));
+    EXPECT_TRUE(ReadAll(DataDir() + "licences/emoji-sentiment-MIT.txt").contains("MIT license"));
 }
 
 TEST(ShippedFiles, OwnCategoryListIsEmptyAndSettingsChooseThunderbird) {
