@@ -300,6 +300,10 @@ TEST(Startup, AReadOnlyDataFolderStartsAndSaysSoOnce) {
     EXPECT_EQ(notice.size(), 1);
     Output("xdotool", {"windowfocus", "--sync", notice.first(), "key", "Return"});
     ASSERT_TRUE(WaitFor([&] { return DialogWindows(p).isEmpty(); }, 5000));
+    // The start category shows its pictures all the same: its page lies in the runtime folder.
+    EXPECT_TRUE(
+        WaitFor([&] { return ReadFile(home.runtimeDir() + "Glimmora-temp.htm").contains("<img "); },
+                30000));
 
     // Nothing more is said: no failed save at quitting holds the program up with a message.
     GlobalAtomAdd("Glimmora_CloseYourself");

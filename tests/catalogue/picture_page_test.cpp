@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -191,14 +192,27 @@ TEST_F(PicturePage, EmptyPageFillsThePlaceholders) {
               "<title>[TITLE]</title>[TEXT]\r\n<img src=\"[DATADIR]e.gif\">[BOTTOMTEXT][TITLE]\r\n"
               "[title]");
     WriteEmptyPage(page(), data, u"<b>Keine</b> Bilder – \"leer\" & 'x' [TEXT]"_qs);
-    const QByteArray title = "&lt;b&gt;Keine&lt;/b&gt; Bilder \xE2\x80\x93 &quot;leer&quot; &amp; "
-                             "&#39;x&#39; &#91;TEXT&#93;";
+    // In a directional isolate (U+2068 ... U+2069): a mark in the text cannot reorder the page.
+    const QByteArray title =
+        "\xE2\x81\xA8&lt;b&gt;Keine&lt;/b&gt; Bilder \xE2\x80\x93 &quot;leer&quot; "
+        "&amp; &#39;x&#39; &#91;TEXT&#93;\xE2\x81\xA9";
     EXPECT_EQ(ReadFile(page()), "\r<title>" + title + "</title>\r<img src=\"" + base().toUtf8() +
                                     "d%231%20%25/e.gif\">" + title + "\r[title]\r\n");
 
     // Without a template the page is empty but for its line end.
     WriteEmptyPage(page(), data + "none/", "T");
     EXPECT_EQ(ReadFile(page()), "\r\n");
+}
+
+// A direction override in a heading or a note reorders only its own text, not the page around it.
+TEST_F(PicturePage, TextsOfAFoundPageStandInIsolatesOfTheirOwn) {
+    WriteFoundPage(page(), {}, {u"Found \u2068\u202Eabc\u2069 here"_qs, u"note\u202E"_qs}, 3,
+                   base());
+    const QString text = QString::fromUtf8(ReadFile(page()));
+    EXPECT_TRUE(
+        text.contains(u"<h1 class=\"found\"><bdi>Found \u2068\u202Eabc\u2069 here</bdi></h1>"_qs))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(u"<div class=\"note\"><bdi>note\u202E</bdi></div>"_qs));
 }
 
 TEST_F(PicturePage, AnUnwritablePageIsReportedAndTheOldOneStays) {
@@ -226,6 +240,36 @@ TEST(CategoryPage, WritesThePicturePageOrTheEmptyPageIntoTheUserFolder) {
     WriteFile(folder + "read.txt", "x");
     WriteCategoryPage(folder);
     EXPECT_EQ(ReadFile(page), "\rempty " + PageDataFolder().toUtf8() + "\r\n");
+}
+
+// A data folder that takes nothing, read-only or full, still shows every category: the page goes
+// to the runtime folder, whose address is then the page's own; once the folder takes pages again,
+// they are back in their place.
+TEST(CategoryPage, ADataFolderThatTakesNothingStillGetsItsPage) {
+    for (const bool full : {false, true}) {
+        TempHome home;
+        const QString folder = home.home() + "pictures/";
+        WriteFile(folder + "cat.gif", "x");
+        SmallFileSystem disk(home.userData(), "256k");
+        if (!disk.mounted())
+            GTEST_SKIP() << kNoMountMessage;
+        QDir().mkpath(UserCatalogueFolder());
+        ASSERT_TRUE(full ? disk.fill() : disk.makeReadOnly());
+
+        const QString page = WriteCategoryPage(folder);
+        EXPECT_EQ(page, home.runtimeDir() + "Glimmora-temp.htm") << "full: " << full;
+        EXPECT_TRUE(ReadFile(page).contains(QUrl::fromLocalFile(folder + "cat.gif").toEncoded()));
+        EXPECT_EQ(ShownPagePath(), page);
+        EXPECT_EQ(ClassifyNavigation(QUrl::fromLocalFile(page), ShownPagePath()),
+                  NavigationKind::PageLoad);
+
+        disk.unmount();
+        EXPECT_EQ(WriteCategoryPage(folder), UserCatalogueFolder() + "temp.htm");
+        EXPECT_EQ(ShownPagePath(), UserCatalogueFolder() + "temp.htm");
+        RemovePageFiles();
+        EXPECT_FALSE(QFileInfo::exists(page));
+        EXPECT_FALSE(QFileInfo::exists(UserCatalogueFolder() + "temp.htm"));
+    }
 }
 
 TEST(Navigation, OnlyThePageItselfAndWebAddressesGoThrough) {
