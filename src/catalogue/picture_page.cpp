@@ -4,7 +4,6 @@
 #include "catalogue/picture_server.h"
 #include "catalogue/picture_sizes.h"
 #include "integration/data_folders.h"
-#include "integration/isolated_text.h"
 #include "integration/system_helpers.h"
 #include "integration/translation_table.h"
 #include "platform/file_system.h"
@@ -119,6 +118,11 @@ QString HtmlText(const QString& text) {
             out += c;
     }
     return out;
+}
+
+// A text of the page in an isolate of its own (see WriteEmptyPage); nothing for no text.
+QString InIsolate(const QString& html) {
+    return html.isEmpty() ? html : QStringLiteral("<bdi>") + html + QStringLiteral("</bdi>");
 }
 
 // The page's head: "base.dat" with white link colours in its first body tag.
@@ -261,10 +265,9 @@ void WriteFoundPage(const QString& pagePath, const QStringList& paths, const Fou
     page += kFoundPageStyle;
     // The heading closes the paragraph that the base opened; the grid is a paragraph of its own,
     // which the page's usual end closes.
-    // Each text in an isolate of its own: a directional mark in it cannot reorder the page.
-    page += "<h1 class=\"found\"><bdi>" + HtmlText(texts.heading).toUtf8() + "</bdi></h1>\r\n";
+    page += "<h1 class=\"found\">" + InIsolate(HtmlText(texts.heading)).toUtf8() + "</h1>\r\n";
     if (!texts.note.isEmpty())
-        page += "<div class=\"note\"><bdi>" + HtmlText(texts.note).toUtf8() + "</bdi></div>\r\n";
+        page += "<div class=\"note\">" + InIsolate(HtmlText(texts.note)).toUtf8() + "</div>\r\n";
     page += "<p class=\"found\" style=\"grid-template-columns: repeat(" +
             QByteArray::number(qMax(1, columns)) + ", auto)\">\r\n";
     for (qsizetype i = 0; i < paths.size(); ++i)
@@ -282,10 +285,13 @@ QString FoundPictureAnchor(int index) {
 void WriteEmptyPage(const QString& pagePath, const QString& pageDataFolder,
                     const QString& emptyTitle, const QString& text) {
     QString page = ReadPagePiece(pageDataFolder + QStringLiteral("template.tpl"));
-    // Isolated by marks rather than <bdi>: the title stands in the document's <title> as well,
-    // where markup shows as text.
-    page.replace(QStringLiteral("[TITLE]"), HtmlText(Isolated(emptyTitle)));
-    page.replace(QStringLiteral("[TEXT]"), HtmlText(Isolated(text)));
+    // Every text in a <bdi> of its own, so that a directional mark in it cannot reorder the page
+    // around it; only the document's title, where markup would show as text, takes it bare.
+    const QString title = HtmlText(emptyTitle);
+    page.replace(QStringLiteral("<title>[TITLE]</title>"),
+                 QStringLiteral("<title>") + title + QStringLiteral("</title>"));
+    page.replace(QStringLiteral("[TITLE]"), InIsolate(title));
+    page.replace(QStringLiteral("[TEXT]"), InIsolate(HtmlText(text)));
     // The folder stands in a file address ("file://[DATADIR]empty.png"). Encoded as an address
     // path it holds no character that markup could take up, and '#', '?' or '%' in a folder
     // name cannot cut the address.

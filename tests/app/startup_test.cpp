@@ -290,6 +290,9 @@ TEST(Startup, AReadOnlyDataFolderStartsAndSaysSoOnce) {
     if (!disk.mounted())
         GTEST_SKIP() << kNoMountMessage;
     PrepareQuietStart(home);
+    // A data folder that was in use: its catalogue is there.
+    WriteFile(home.userData() + "GlimmoraData/pics.full.def",
+              ReadFile(BuiltProgramDir() + "GlimmoraData/pics.full.def"));
     ASSERT_TRUE(disk.makeReadOnly());
     QProcess p;
     p.setProcessEnvironment(Environment(home));

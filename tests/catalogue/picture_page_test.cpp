@@ -192,27 +192,15 @@ TEST_F(PicturePage, EmptyPageFillsThePlaceholders) {
               "<title>[TITLE]</title>[TEXT]\r\n<img src=\"[DATADIR]e.gif\">[BOTTOMTEXT][TITLE]\r\n"
               "[title]");
     WriteEmptyPage(page(), data, u"<b>Keine</b> Bilder – \"leer\" & 'x' [TEXT]"_qs);
-    // In a directional isolate (U+2068 ... U+2069): a mark in the text cannot reorder the page.
-    const QByteArray title =
-        "\xE2\x81\xA8&lt;b&gt;Keine&lt;/b&gt; Bilder \xE2\x80\x93 &quot;leer&quot; "
-        "&amp; &#39;x&#39; &#91;TEXT&#93;\xE2\x81\xA9";
+    const QByteArray title = "&lt;b&gt;Keine&lt;/b&gt; Bilder \xE2\x80\x93 &quot;leer&quot; &amp; "
+                             "&#39;x&#39; &#91;TEXT&#93;";
+    // In the page a text stands in an isolate of its own, in the document's title as it is.
     EXPECT_EQ(ReadFile(page()), "\r<title>" + title + "</title>\r<img src=\"" + base().toUtf8() +
-                                    "d%231%20%25/e.gif\">" + title + "\r[title]\r\n");
+                                    "d%231%20%25/e.gif\"><bdi>" + title + "</bdi>\r[title]\r\n");
 
     // Without a template the page is empty but for its line end.
     WriteEmptyPage(page(), data + "none/", "T");
     EXPECT_EQ(ReadFile(page()), "\r\n");
-}
-
-// A direction override in a heading or a note reorders only its own text, not the page around it.
-TEST_F(PicturePage, TextsOfAFoundPageStandInIsolatesOfTheirOwn) {
-    WriteFoundPage(page(), {}, {u"Found \u2068\u202Eabc\u2069 here"_qs, u"note\u202E"_qs}, 3,
-                   base());
-    const QString text = QString::fromUtf8(ReadFile(page()));
-    EXPECT_TRUE(
-        text.contains(u"<h1 class=\"found\"><bdi>Found \u2068\u202Eabc\u2069 here</bdi></h1>"_qs))
-        << text.toStdString();
-    EXPECT_TRUE(text.contains(u"<div class=\"note\"><bdi>note\u202E</bdi></div>"_qs));
 }
 
 TEST_F(PicturePage, AnUnwritablePageIsReportedAndTheOldOneStays) {
