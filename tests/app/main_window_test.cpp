@@ -169,6 +169,32 @@ TEST_F(MainWindowTest, LargeCategoryLoadsOnlyThePicturesNearTheScreen) {
     EXPECT_EQ(RunJs(form->WebBrowser1, "window.scrollY").toInt(), scrolled);
 }
 
+// On a full data folder a category still shows every picture, those that the picture server hands
+// over too: the page lies in the runtime folder, under the same policy.
+TEST_F(MainWindowTest, AFullDataFolderStillShowsEveryPictureOfACategory) {
+    const QString folder = home.home() + "pictures/";
+    QDir().mkpath(folder);
+    QImage picture(40, 40, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    for (int i = 0; i < 300; ++i)
+        ASSERT_TRUE(picture.save(folder + QString("%1.png").arg(i, 3, 10, QChar('0'))));
+    SmallFileSystem disk(home.userData(), "256k");
+    if (!disk.mounted())
+        GTEST_SKIP() << kNoMountMessage;
+    ASSERT_TRUE(disk.fill());
+
+    form->ShowCategoryPage(folder);
+    ASSERT_TRUE(WaitFor([&] { return PageImages().size() == 300; }));
+    ASSERT_TRUE(WaitForPage());
+    EXPECT_EQ(form->WebBrowser1->url().toLocalFile(), home.runtimeDir() + "Glimmora-temp.htm");
+    RunJs(form->WebBrowser1, "window.scrollTo(0, document.body.scrollHeight)");
+    EXPECT_TRUE(WaitFor([&] {
+        return RunJs(form->WebBrowser1, "document.images[299].naturalWidth").toInt() == 40;
+    }));
+    EXPECT_TRUE(PageImages().at(299).startsWith("http://127.0.0.1:"))
+        << PageImages().at(299).toStdString();
+}
+
 TEST_F(MainWindowTest, MarkupInTheEmptyPageTitleShowsAsTextAndNoScriptRuns) {
     const QByteArray title = "<script>document.title='x'</script>"
                              "<img src=none onerror=\"document.title='y'\"> & more";
