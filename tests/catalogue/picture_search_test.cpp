@@ -222,11 +222,13 @@ TEST(FoundPage, HeadingIsEscapedAndEveryPictureGetsItsAnchor) {
     const QString page = home.userData() + "temp.htm";
     QDir().mkpath(home.userData());
     WriteFoundPage(page, {"/c/a b.png", "/c/x\".gif"},
-                   {QString::fromUtf16(u"<script>\"x\" & [TITLE] \u0007%"), "note"}, 3, base);
+                   {QString::fromUtf16(u"<script>\"x\" & [TITLE] \u0007%\u202E"), "note"}, 3, base);
     const QByteArray written = ReadFile(page);
-    EXPECT_TRUE(written.contains("<h1 class=\"found\">&lt;script&gt;&quot;x&quot; &amp; "
-                                 "&#91;TITLE&#93; \xEF\xBF\xBD%</h1>"))
+    // Each text in an isolate of its own: the direction override reorders only its own text.
+    EXPECT_TRUE(written.contains("<h1 class=\"found\"><bdi>&lt;script&gt;&quot;x&quot; &amp; "
+                                 "&#91;TITLE&#93; \xEF\xBF\xBD%\xE2\x80\xAE</bdi></h1>"))
         << written.toStdString();
+    EXPECT_TRUE(written.contains("<div class=\"note\"><bdi>note</bdi></div>"));
     EXPECT_FALSE(written.contains("<script>"));
     EXPECT_EQ(written.count("<a "), 2);
     EXPECT_TRUE(written.contains("<a id=\"p0\" href=\"file:///c/a%20b.png\">"));
