@@ -386,13 +386,16 @@ std::vector<int> PictureIndex::Find(const QString& text) const {
     // a word, and by that or a word one edit away.
     std::vector<int> exact(paths_.size(), 0), near(paths_.size(), 0);
     int round = 0;
+    bool any = false; // whether a picture has met the word of this round
     const auto meet = [&](size_t w, bool startsWithTyped) {
         for (int k = wordStarts_[w]; k < wordStarts_[w + 1]; ++k) {
             const int p = pictures_[k];
             if (startsWithTyped && exact[p] == round)
                 exact[p] = round + 1;
-            if (near[p] == round)
+            if (near[p] == round) {
                 near[p] = round + 1;
+                any = true;
+            }
         }
     };
     for (const QString& word : needed) {
@@ -408,6 +411,9 @@ std::vector<int> PictureIndex::Find(const QString& text) const {
                     meet(w, false);
             }
         }
+        if (!any)
+            return symbolic; // a pasted text stops at its first word that nothing has
+        any = false;
         ++round;
     }
 
