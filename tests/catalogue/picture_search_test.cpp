@@ -2,6 +2,7 @@
 #include "catalogue/picture_page.h"
 #include "catalogue/picture_search.h"
 #include "catalogue/recent_pictures.h"
+#include "platform/messages_locale.h"
 #include "support/test_env.h"
 
 #include <QCoreApplication>
@@ -127,6 +128,18 @@ TEST(PictureSearch, KeywordFilesOfTheDesktopLocaleAndTheProgramLanguage) {
     EXPECT_TRUE(KeywordLocales("POSIX").isEmpty());
     EXPECT_EQ(ProgramLanguageLocale(1), "de");
     EXPECT_EQ(ProgramLanguageLocale(10), QString());
+
+    // The desktop's locale for messages, as POSIX programs choose it.
+    const QByteArray saved[] = {qgetenv("LC_ALL"), qgetenv("LC_MESSAGES"), qgetenv("LANG")};
+    qputenv("LC_ALL", "");
+    qputenv("LC_MESSAGES", "it_IT.UTF-8");
+    qputenv("LANG", "de_DE.UTF-8");
+    EXPECT_EQ(MessagesLocale(), "it_IT.UTF-8");
+    qputenv("LC_ALL", "fr_FR.UTF-8");
+    EXPECT_EQ(MessagesLocale(), "fr_FR.UTF-8");
+    qputenv("LC_ALL", saved[0]);
+    qputenv("LC_MESSAGES", saved[1]);
+    qputenv("LANG", saved[2]);
 
     // A regional variant holds what differs; its language and English are searched with it.
     TempHome home;
