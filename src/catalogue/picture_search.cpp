@@ -519,8 +519,11 @@ void BuildCatalogueIndex(PictureIndex& index, const QStringList& categoryFolders
     codes << KeywordLocales(desktopLocale) << QStringLiteral("en");
     codes.removeDuplicates();
     std::vector<KeywordTable> tables;
-    for (const QString& code : codes)
-        tables.push_back(LoadKeywordFile(userCatalogueFolder, catalogueBaseFolder, code));
+    for (const QString& code : codes) {
+        KeywordTable table = LoadKeywordFile(userCatalogueFolder, catalogueBaseFolder, code);
+        if (!table.isEmpty()) // most regions have no file of their own
+            tables.push_back(std::move(table));
+    }
     std::vector<const KeywordTable*> searched;
     for (const KeywordTable& table : tables)
         searched.push_back(&table);
