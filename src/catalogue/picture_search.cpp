@@ -379,7 +379,11 @@ std::vector<int> PictureIndex::Find(const QString& text) const {
             continue;
         needed << typed.at(i);
     }
-    if (needed.isEmpty())
+    // Beside an emoticon, a letter or digit of its own (":D", "<3") would find almost every
+    // picture: such an emoticon shows only its pictures.
+    const bool singleCharacters = std::all_of(needed.cbegin(), needed.cend(),
+                                              [](const QString& word) { return word.size() == 1; });
+    if (needed.isEmpty() || (!symbolic.empty() && singleCharacters))
         return symbolic;
 
     // exact[p], near[p] = how many typed words picture p has met so far, in turn: by the start of
