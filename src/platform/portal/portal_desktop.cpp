@@ -3,6 +3,7 @@
 #include "platform/current_desktop.h"
 #include "platform/file_system.h"
 #include "platform/key_synth.h"
+#include "platform/portal/kde_layout.h"
 #include "platform/portal/portal_request.h"
 #include "platform/qt_clipboard.h"
 #include "platform/virtual_key_keysyms.h"
@@ -54,14 +55,30 @@ QDBusMessage PortalCall(const char* interface, const QString& method, const QVar
     return call;
 }
 
+// The Linux input code of each letter's key on a US keyboard, A to Z.
+constexpr std::uint8_t kLetterKeyCodes[26] = {30, 48, 46, 32, 18, 33, 34, 35, 23, 36, 37, 38, 50,
+                                              49, 24, 25, 16, 19, 31, 20, 22, 47, 17, 45, 21, 44};
+
+// One key through the portal, by keysym or by the position of its key, and the virtual key that
+// it stands for.
+struct PortalKey {
+    std::uint8_t code = 0;
+    bool byPosition = false;
+    std::uint32_t value = 0;
+};
+
 // Keys by keysym through the session: the compositor finds a key for each in the user's layout.
+// Where that layout types no Latin letters (Plasma's portal then drops them), the letter of a
+// shortcut (Ctrl or Alt held) goes by its key's position instead, as the user's own Ctrl+V does.
 // The portal handles every call on a thread of its own, so each key waits for the answer to the
 // one before; no event is processed meanwhile, so nothing can come between two keys. The first key
 // that fails (refused, unanswered, the session gone) ends the sequence.
 class PortalKeySink : public KeySink {
 public:
-    PortalKeySink(QDBusConnection bus, QString session, std::function<bool()> open)
-        : bus_(std::move(bus)), session_(std::move(session)), open_(std::move(open)) {}
+    PortalKeySink(QDBusConnection bus, QString session, std::function<bool()> open,
+                  bool lettersByPosition)
+        : bus_(std::move(bus)), session_(std::move(session)), open_(std::move(open)),
+          lettersByPosition_(lettersByPosition) {}
     ~PortalKeySink() override { endSequence(); }
 
     void endSequence() override {
@@ -80,26 +97,45 @@ private:
     // Once a key has failed, the releases that follow are tried without waiting that long.
     static constexpr int kReleaseAfterFailureMs = 250;
 
-    void press(std::uint8_t code, bool down) {
-        const std::uint32_t keysym = Keysym(code);
-        if (!keysym || (down && failed_))
-            return;
-        // A press that failed may still have arrived: it is released like the others.
-        if (down)
-            held_.append(keysym);
-        else if (!held_.removeOne(keysym))
-            return; // never pressed: nothing to release
-        notify(keysym, down);
+    bool shortcutHeld() const {
+        return std::any_of(held_.begin(), held_.end(), [](const PortalKey& key) {
+            return !key.byPosition && (key.value == XK_Control_L || key.value == XK_Alt_L);
+        });
     }
-    void notify(std::uint32_t keysym, bool down) {
+    PortalKey key(std::uint8_t code) const {
+        if (lettersByPosition_ && code >= 'A' && code <= 'Z' && shortcutHeld())
+            return {code, true, kLetterKeyCodes[code - 'A']};
+        return {code, false, Keysym(code)};
+    }
+    void press(std::uint8_t code, bool down) {
+        if (!Keysym(code) || (down && failed_))
+            return;
+        // A press that failed may still have arrived: it is released like the others, and the
+        // way it was pressed.
+        if (down) {
+            held_.append(key(code));
+            notify(held_.last(), true);
+            return;
+        }
+        const auto pressed = std::find_if(held_.begin(), held_.end(),
+                                          [code](const PortalKey& k) { return k.code == code; });
+        if (pressed == held_.end())
+            return; // never pressed: nothing to release
+        const PortalKey released = *pressed;
+        held_.erase(pressed);
+        notify(released, false);
+    }
+    void notify(const PortalKey& key, bool down) {
         if (!open_()) {
             failed_ = true;
             return;
         }
         const QDBusMessage reply =
-            bus_.call(PortalCall(kRemoteDesktop, QStringLiteral("NotifyKeyboardKeysym"),
+            bus_.call(PortalCall(kRemoteDesktop,
+                                 key.byPosition ? QStringLiteral("NotifyKeyboardKeycode")
+                                                : QStringLiteral("NotifyKeyboardKeysym"),
                                  {QVariant::fromValue(QDBusObjectPath(session_)), QVariantMap(),
-                                  int(keysym), uint(down ? 1 : 0)}),
+                                  int(key.value), uint(down ? 1 : 0)}),
                       QDBus::Block, failed_ ? kReleaseAfterFailureMs : kAnswerMs);
         if (reply.type() != QDBusMessage::ReplyMessage)
             failed_ = true;
@@ -108,7 +144,8 @@ private:
     QDBusConnection bus_;
     QString session_;
     std::function<bool()> open_; // false once the portal has closed the session
-    QList<std::uint32_t> held_;
+    bool lettersByPosition_;
+    QList<PortalKey> held_;
     bool failed_ = false;
 };
 
@@ -293,7 +330,8 @@ public:
     std::unique_ptr<KeySink> createKeySink() override {
         if (!ready_)
             return nullptr;
-        return std::make_unique<PortalKeySink>(bus_, session_, [this] { return ready_; });
+        return std::make_unique<PortalKeySink>(
+            bus_, session_, [this] { return ready_; }, OnKdePlasma() && !KdeLayoutTypesLatin(bus_));
     }
     bool setClipboard(QMimeData* data) override { return SetQtClipboard(data); }
     std::unique_ptr<DesktopHotKey> grabHotKey(QObject* parent) override {
