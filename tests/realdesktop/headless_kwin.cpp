@@ -48,10 +48,6 @@ QByteArray JsString(const QString& text) {
     return QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact).mid(1).chopped(1);
 }
 
-QByteArray KxkbConfig(const QString& layout) {
-    return "[Layout]\nLayoutList=" + layout.toUtf8() + "\nUse=true\nResetOldOptions=true\n";
-}
-
 } // namespace
 
 HeadlessKwin::HeadlessKwin(const Options& options) {
@@ -78,7 +74,7 @@ HeadlessKwin::HeadlessKwin(const Options& options) {
                "Exec=" +
                    fakeInputProgram().toUtf8() +
                    "\nX-KDE-Wayland-Interfaces=org_kde_kwin_fake_input\n") ||
-        !Write(folder + "/config/kxkbrc", KxkbConfig(options.layout))) {
+        !Write(folder + "/config/kxkbrc", kxkbrc(options.layout))) {
         error_ = "no configuration files";
         return;
     }
@@ -129,8 +125,12 @@ QString HeadlessKwin::fakeInputProgram() const {
     return session_.runtimeFolder() + "/fake_input";
 }
 
+QByteArray HeadlessKwin::kxkbrc(const QString& layout) {
+    return "[Layout]\nLayoutList=" + layout.toUtf8() + "\nUse=true\nResetOldOptions=true\n";
+}
+
 bool HeadlessKwin::setLayout(const QString& layout) {
-    if (!Write(session_.runtimeFolder() + "/config/kxkbrc", KxkbConfig(layout)))
+    if (!Write(session_.runtimeFolder() + "/config/kxkbrc", kxkbrc(layout)))
         return false;
     QDBusConnection bus =
         QDBusConnection::connectToBus(session_.busAddress(), "glimmora-kwin-scripts");

@@ -33,6 +33,8 @@ public:
     // What the desktop's programs have written so far, for failure messages.
     QString output() const { return session_.output(); }
 
+    // Plasma's keyboard settings (the file kxkbrc) with `layout` ("ru", or "ru,us") active.
+    static QByteArray kxkbrc(const QString& layout);
     // Switches the keyboard layout as Plasma's settings do: kxkbrc, then KWin's reload.
     bool setLayout(const QString& layout);
     // Unminimises and activates the topmost window of `appId`, as a click on its task bar entry

@@ -112,12 +112,23 @@ protected:
                                               ClientEnvironment());
     }
 
-    // Brings Glimmora's window up as a user does (a click on its task bar entry) and finds the
-    // picture on its page.
+    // Brings Glimmora's window up as a user does: a click on a part of it that the target leaves
+    // free, else on its task bar entry (KWin's scripting, which stops answering after a while
+    // on this KWin, so the clicks need it only once). Then finds the picture on its page.
     void showPage() {
         form->show();
-        ASSERT_TRUE(WaitFor([] { return g_kwin->activate("glimmora"); }));
+        if (!formRect.isEmpty() && !form->isActiveWindow()) {
+            const QPoint free(formRect.right() - 20, formRect.bottom() - 20);
+            if (!targetRect.contains(free))
+                input->write("click " + QByteArray::number(free.x()) + ' ' +
+                             QByteArray::number(free.y()));
+            WaitFor([this] { return form->isActiveWindow(); }, 2000);
+        }
+        if (!form->isActiveWindow())
+            ASSERT_TRUE(WaitFor([] { return g_kwin->activate("glimmora"); }));
         ASSERT_TRUE(WaitFor([this] { return form->isActiveWindow(); }));
+        if (formRect.isEmpty())
+            formRect = g_kwin->windowState("glimmora").content;
         if (pictureIndex < 0) {
             form->SelectStartCategory();
             ASSERT_TRUE(WaitForPageLoaded(form->WebBrowser1));
@@ -132,10 +143,9 @@ protected:
     // A real click on the picture; true once the target has pasted (`pastes` counts them).
     bool clickPicture(int pastes) {
         const std::optional<QPoint> centre = PictureCentre(form->WebBrowser1, pictureIndex);
-        const QRect content = g_kwin->windowState("glimmora").content;
-        if (!centre || content.isEmpty())
+        if (!centre || formRect.isEmpty())
             return false;
-        const QPoint point = content.topLeft() + form->WebBrowser1->mapTo(form, *centre);
+        const QPoint point = formRect.topLeft() + form->WebBrowser1->mapTo(form, *centre);
         const QByteArray at = QByteArray::number(point.x()) + ' ' + QByteArray::number(point.y());
         input->write("move " + at);
         if (!WaitFor([this] { return form->WebBrowser1->underMouse(); }, 5000))
@@ -173,6 +183,7 @@ protected:
     TForm1* form = nullptr;
     int pictureIndex = -1;
     QRect targetRect; // where KWin placed the target
+    QRect formRect;   // and Glimmora's window, which stays there
     std::unique_ptr<LineProcess> target;
     std::unique_ptr<LineProcess> input; // KWin's fake input
 };
@@ -182,6 +193,8 @@ class KdeInsertion : public KdeDesktop, public testing::WithParamInterface<const
 TEST_P(KdeInsertion, TwentyClicksLandTwentyPicturesWithNoKeyLeftHeld) {
     ASSERT_EQ(CurrentDesktop().name(), "portal");
     ASSERT_TRUE(g_kwin->setLayout(GetParam()));
+    // The desktop and Glimmora read one user's settings.
+    WriteFile(home.configHome() + "kxkbrc", HeadlessKwin::kxkbrc(GetParam()));
     startTarget();
     // The layout is in force: the key Q types its letter of that layout.
     const QString q = QString(GetParam()).startsWith("ru") ? "+6ca" : "+71";
@@ -211,29 +224,24 @@ TEST_P(KdeInsertion, TwentyClicksLandTwentyPicturesWithNoKeyLeftHeld) {
         << " landed; the target's last lines:\n"
         << target->lines().mid(target->lines().size() - 24).join('\n').toStdString();
 
-    // Alt+o, then Ctrl+v at every click, in this order, each key let go: keysyms o and v
-    // whatever the layout.
+    // Alt+o, then Ctrl+v at every click, in this order, each key let go. A Cyrillic layout types
+    // the keys where o and v are on a US keyboard, as the user's own shortcut does: щ and м.
+    const bool cyrillic = QString(GetParam()).startsWith("ru");
+    const QString o = cyrillic ? "6dd" : "6f", v = cyrillic ? "6cd" : "76";
+    const QStringList click = {"+ffe9", '+' + o, '-' + o, "-ffe9",
+                               "+ffe3", '+' + v, '-' + v, "-ffe3"};
     QStringList expected;
-    for (int click = 0; click < kClicks; ++click)
-        expected << "+ffe9"
-                 << "+6f"
-                 << "-6f"
-                 << "-ffe9"
-                 << "+ffe3"
-                 << "+76"
-                 << "-76"
-                 << "-ffe3";
+    for (int n = 0; n < kClicks; ++n)
+        expected += click;
     const QStringList typed = KeyRecord(target->lines()).mid(typedBefore);
     EXPECT_EQ(typed.join(' ').toStdString(), expected.join(' ').toStdString());
     const QStringList pasted = target->lines().filter("PASTE html ");
     EXPECT_EQ(pasted.size(), landed);
 }
 
-INSTANTIATE_TEST_SUITE_P(Layouts, KdeInsertion, testing::Values("us"));
-// Not yet mended: with a Cyrillic layout active (alone, or with us behind it) Plasma 5.27's portal
-// drops every key whose keysym that layout lacks, so Alt+o and Ctrl+v arrive as bare Alt and Ctrl
-// and nothing is pasted (0 of 20). Run with --gtest_also_run_disabled_tests.
-INSTANTIATE_TEST_SUITE_P(DISABLED_CyrillicLayouts, KdeInsertion, testing::Values("ru", "ru,us"));
+// Plasma 5.27's portal drops a keysym that the active layout lacks: with a Cyrillic layout active,
+// alone or with us behind it, Alt+o and Ctrl+v would arrive as bare Alt and Ctrl.
+INSTANTIATE_TEST_SUITE_P(Layouts, KdeInsertion, testing::Values("us", "ru", "ru,us"));
 
 // After an insertion Glimmora has stepped aside (into the tray, or minimised where there is
 // none); a later "glimmora /toggle", as a shortcut of the desktop runs it, shows it again.

@@ -64,7 +64,10 @@ protected:
             modifiers += 'S';
         std::printf("KEY %x %s\n", event->nativeVirtualKey(),
                     modifiers.isEmpty() ? "-" : modifiers.constData());
-        if (event->matches(QKeySequence::Paste))
+        // On a layout without Latin letters, programs take Ctrl and the key where V is on a US
+        // keyboard (XKB code 55) for Ctrl+V, as Qt's shortcuts, GTK and the browsers do.
+        if (event->matches(QKeySequence::Paste) ||
+            (event->modifiers() == Qt::ControlModifier && event->nativeScanCode() == 55))
             Paste();
         std::fflush(stdout);
     }
