@@ -124,8 +124,9 @@ protected:
                              QByteArray::number(free.y()));
             WaitFor([this] { return form->isActiveWindow(); }, 2000);
         }
-        if (!form->isActiveWindow())
+        if (!form->isActiveWindow()) {
             ASSERT_TRUE(WaitFor([] { return g_kwin->activate("glimmora"); }));
+        }
         ASSERT_TRUE(WaitFor([this] { return form->isActiveWindow(); }));
         if (formRect.isEmpty())
             formRect = g_kwin->windowState("glimmora").content;
