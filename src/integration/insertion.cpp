@@ -1,5 +1,6 @@
 #include "integration/insertion.h"
 
+#include "integration/dialog_keys.h"
 #include "integration/emoji_text.h"
 #include "integration/key_sequence.h"
 #include "integration/mail_defs.h"
@@ -104,17 +105,33 @@ void InsertPicture(Desktop& desktop, const QString& url, const InsertionReport& 
             report(GetText(refusal));
             return;
         }
-        if (ActivateTargetWindow(desktop) == TargetActivation::FocusRefused) {
+        const auto refusedFocus = [&] {
             // Keys now would land in whatever window has the focus (where the focus is handed
             // back, in Glimmora itself).
             report(GetText(desktop.raisesWindows() ? 260 : 300)
                        .replace(QLatin1String("%1"), DecodeBytes(GetChosenMailDef().Name)));
+        };
+        Desktop::Window target = 0;
+        if (ActivateTargetWindow(desktop, &target) == TargetActivation::FocusRefused) {
+            refusedFocus();
             return;
         }
-        bool typed = SendKeySequence(desktop, GetChosenMailDef().ToHtmlKeys);
-        if (typed) {
-            WaitMilliseconds(500);
-            typed = SendKeySequence(desktop, GetChosenMailDef().InsertKeys);
+        bool typed = true;
+        if (GetChosenMailDef().InsertIntoDialog) {
+            const MailDef def = GetChosenMailDef(); // a definition update may run meanwhile
+            const DialogKeysResult result =
+                SendDialogKeys(desktop, target, def.ToHtmlKeys, def.InsertKeys, def.NoDialogKeys);
+            if (result == DialogKeysResult::NoFocus) {
+                refusedFocus();
+                return;
+            }
+            typed = result == DialogKeysResult::Typed;
+        } else {
+            typed = SendKeySequence(desktop, GetChosenMailDef().ToHtmlKeys);
+            if (typed) {
+                WaitMilliseconds(500);
+                typed = SendKeySequence(desktop, GetChosenMailDef().InsertKeys);
+            }
         }
         if (!typed) {
             report(GetText(313).replace(QLatin1String("%1"), DecodeBytes(GetChosenMailDef().Name)));

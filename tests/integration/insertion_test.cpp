@@ -51,12 +51,12 @@ protected:
     }
 
     void UseDefinition(const QString& windowClass, const QByteArray& toHtml,
-                       const QByteArray& insert) {
+                       const QByteArray& insert, const QByteArray& more = {}) {
         const QString path = home.userData() + "glimmora.maildef.ini";
         WriteFile(path, "[Glimmora]\r\nmaildef_version=1\r\nvalid_for_Version_1=1\r\n[0]\r\n"
                         "name=Test mail\r\nlanguage=en\r\nwindowclass=" +
                             windowClass.toLatin1() + "\r\ntohtmlkeys=" + toHtml +
-                            "\r\ninsert=" + insert + "\r\n");
+                            "\r\ninsert=" + insert + "\r\n" + more);
         LoadMailDefs(path);
         ASSERT_EQ(MailDefList().size(), 1u);
     }
@@ -115,6 +115,24 @@ TEST_F(InsertionTest, TargetReceivesBothSequencesHalfASecondApartAndPastesThePic
     EXPECT_GE(firstInsert - lastToHtml, 499) << lastToHtml << " " << firstInsert;
     ExpectPictureWasPasted(client, QImage(picture), pictureBytes, "image/png");
     EXPECT_FALSE(InsertionRunning());
+}
+
+TEST_F(InsertionTest, DialogKeysWaitForTheDialogAndNeverReachTheDocument) {
+    // A word processor that ignores its first Ctrl+Shift+V, then opens Paste Special, where "h"
+    // and Enter choose HTML.
+    UseDefinition(kTargetClass, "|STRG|\xFAv\xFB|ESTRG|", "\"h\r\"",
+                  "dialog=1\r\nnodialog=|STRG|v|ESTRG|\r\n");
+    TargetClient client(kTargetClass, {"--dialog", "--ignore-first-dialog-key"});
+    ASSERT_TRUE(client.started());
+    InsertPicture(CurrentDesktop(), picture, kNoReport);
+    ASSERT_TRUE(client.waitForLine("DIALOG closed")) << client.lines().join('\n').toStdString();
+    QStringList document, dialog;
+    for (const QStringList& key : client.keys()) {
+        if (key[0] == "press")
+            (key.value(5) == "dialog" ? dialog : document).append(key[1]);
+    }
+    EXPECT_EQ(document, (QStringList{"Control_L", "Shift_L", "V", "Control_L", "Shift_L", "V"}));
+    EXPECT_EQ(dialog, (QStringList{"h", "Return"}));
 }
 
 class LayoutTest : public InsertionTest, public ::testing::WithParamInterface<const char*> {};
