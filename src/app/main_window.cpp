@@ -118,9 +118,18 @@ QLabel* MakePicture(QWidget* parent, const QRect& rect, const QString& resource)
 TForm1::TForm1(const QStringList& arguments, QWidget* parent)
     : QWidget(parent), arguments_(arguments) {
     FormCreate();
+    // A notice about the mail program stays open beside it, so that the next click still works.
+    SetInsertionNotice([this](int number, const QString& text) {
+        if (Settings().noticesShown.contains(number))
+            return;
+        StoreNoticeShown(number);
+        ShowNoticeBeside(text, this);
+    });
 }
 
-TForm1::~TForm1() = default; // FormDestroy: the hot key is released with `hotkey_`
+TForm1::~TForm1() { // FormDestroy: the hot key is released with `hotkey_`
+    SetInsertionNotice({});
+}
 
 bool TForm1::TrayAvailable() {
     return QSystemTrayIcon::isSystemTrayAvailable();

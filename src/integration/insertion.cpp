@@ -23,6 +23,11 @@ constexpr qint64 kPictureLoadLimitMs = 10000;
 
 bool g_insertionRunning = false;
 
+InsertionNotice& Notice() {
+    static InsertionNotice notice;
+    return notice;
+}
+
 // The picture document the insertion copies from; it keeps the last picture inserted.
 PictureClipboard& CopyBrowser1() {
     static PictureClipboard copy;
@@ -69,6 +74,10 @@ int TypingRefusalText(Desktop::Typing typing) {
 
 bool InsertionRunning() {
     return g_insertionRunning;
+}
+
+void SetInsertionNotice(InsertionNotice notice) {
+    Notice() = std::move(notice);
 }
 
 void InsertPicture(Desktop& desktop, const QString& url, const InsertionReport& report) {
@@ -137,7 +146,12 @@ void InsertPicture(Desktop& desktop, const QString& url, const InsertionReport& 
             report(GetText(313).replace(QLatin1String("%1"), DecodeBytes(GetChosenMailDef().Name)));
             return;
         }
-        TellOnce(report, GetChosenMailDef().NoticeText, GetChosenMailDef());
+        const MailDef& def = GetChosenMailDef();
+        if (def.NoticeText > 0 && Notice())
+            Notice()(def.NoticeText,
+                     GetText(def.NoticeText).replace(QLatin1String("%1"), DecodeBytes(def.Name)));
+        else
+            TellOnce(report, def.NoticeText, def);
     } catch (const std::out_of_range&) {
         // Nothing has been touched yet when the first look-up fails; the picture is on the
         // clipboard for the user to paste.

@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QScreen>
 #include <memory>
 #include <utility>
 
@@ -19,6 +20,36 @@ QString Caption() {
 void ShowInfo(const QString& text, QWidget* parent) {
     QMessageBox box(QMessageBox::Information, Caption(), text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+void ShowNoticeBeside(const QString& text, QWidget* parent) {
+    auto* box = new QMessageBox(QMessageBox::Information, Caption(), text, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setAttribute(Qt::WA_ShowWithoutActivating);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+    // In a corner of the screen that covers as little as there is of the parent, whose pictures
+    // the user goes on clicking.
+    const QScreen* screen = parent ? parent->screen() : box->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QRect covered = parent && parent->isVisible() ? parent->frameGeometry() : QRect();
+    const QSize size = box->frameGeometry().size();
+    QRect best;
+    for (const QPoint& corner :
+         {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()}) {
+        QRect place(QPoint(), size);
+        place.moveLeft(corner.x() == area.left() ? area.left() : area.right() - size.width() + 1);
+        place.moveTop(corner.y() == area.top() ? area.top() : area.bottom() - size.height() + 1);
+        const auto overlap = [&](const QRect& r) {
+            const QRect common = r.intersected(covered);
+            return common.isEmpty() ? 0 : common.width() * common.height();
+        };
+        if (best.isNull() || overlap(place) < overlap(best))
+            best = place;
+    }
+    box->move(best.topLeft());
 }
 
 bool AskSystemYesNo(const QString& text, QWidget* parent) {
