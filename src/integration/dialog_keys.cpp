@@ -10,7 +10,7 @@ namespace {
 
 // A program just started may take this long to open a dialog; one that takes longer has
 // ignored the keys.
-constexpr int kDialogLimitMs = 3000;
+constexpr int kDialogLimitMs = 2000;
 // The pause between the two sequences of every definition.
 constexpr int kSequencePauseMs = 500;
 

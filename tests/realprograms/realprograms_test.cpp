@@ -1,7 +1,9 @@
 // A real click on a picture of Glimmora's page puts that picture into real programs from Debian,
-// chosen by the shipped definitions, under the openbox window manager, with a US and a
-// Cyrillic-only keyboard layout; the result is read back from the program itself: the web
-// composer page reports what was pasted in its title, Thunderbird's composer is photographed.
+// chosen by the shipped definitions, under the openbox window manager (or none, with
+// GLIMMORA_REALPROGRAMS_DESKTOP=bare), with a US, a Cyrillic-only and a US + Cyrillic keyboard
+// layout, each set while the program runs; the result is read back from the program itself: the
+// web composer page reports what was pasted in its title, Thunderbird's composer and Writer's
+// document are photographed.
 #include "app/forms.h"
 #include "app/main_window.h"
 #include "app/main_window_support.h"
@@ -16,7 +18,9 @@
 #include "support/test_env.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
@@ -106,7 +110,8 @@ public:
         form_ = new TForm1(QStringList{"glimmora"});
         Form1 = form_;
         SettingsForm = new TSettingsForm(RecordSettingsStore());
-        for (size_t i = 0; i < MailDefList().size(); ++i) {
+        // The first of that name: the one for all languages.
+        for (size_t i = MailDefList().size(); i-- > 0;) {
             if (MailDefList()[i]->Name == name)
                 SettingsForm->ComboBox1->setCurrentIndex(static_cast<int>(i));
         }
@@ -153,7 +158,7 @@ int RedPixels(Desktop::Window window) {
     return count;
 }
 
-const QStringList kLayouts = {"us", "ru"};
+const QStringList kLayouts = {"us", "ru", "us,ru"};
 
 TEST(RealPrograms, ThunderbirdComposerTakesThePictureOnEachLayout) {
     if (QStandardPaths::findExecutable("thunderbird").isEmpty())
@@ -216,38 +221,28 @@ user_pref("mail.spellcheck.inline", false);
     SetKeyboardLayout("us");
 }
 
-TEST(RealPrograms, WebComposerInFirefoxTakesThePictureOnEachLayout) {
-    const QString firefox = QStandardPaths::findExecutable("firefox-esr").isEmpty()
-                                ? QStringLiteral("firefox")
-                                : QStringLiteral("firefox-esr");
-    if (QStandardPaths::findExecutable(firefox).isEmpty())
-        GTEST_SKIP() << "Firefox is not installed (Debian package firefox-esr)";
+// The composer page in a browser (`classes` its windows), Glimmora's definition `definition`
+// chosen: each click adds the picture and no text.
+void ExpectWebComposerTakesThePictureOnEachLayout(const QString& browser,
+                                                  const QStringList& arguments,
+                                                  const QByteArray& classes,
+                                                  const QByteArray& definition) {
     ASSERT_TRUE(SetKeyboardLayout("us"));
     TempHome home;
-    QTemporaryDir profile;
-    WriteFile(profile.filePath("user.js"), R"(user_pref("browser.shell.checkDefaultBrowser", false);
-user_pref("browser.startup.homepage_override.mstone", "ignore");
-user_pref("startup.homepage_welcome_url", "");
-user_pref("browser.aboutwelcome.enabled", false);
-user_pref("datareporting.policy.dataSubmissionEnabled", false);
-user_pref("toolkit.telemetry.reportingpolicy.firstRun", false);
-user_pref("browser.sessionstore.resume_from_crash", false);
-)");
-    RealProgram browser(firefox, {"--no-remote", "--new-instance", "--profile", profile.path(),
-                                  QUrl::fromLocalFile(GLIMMORA_COMPOSER_PAGE).toString()});
+    RealProgram program(browser, arguments);
     Desktop::Window window = 0;
     WaitUntil(
         [&] {
-            window = FindTargetWindow(CurrentDesktop(), "firefox,firefox-esr");
+            window = FindTargetWindow(CurrentDesktop(), classes);
             return window && WindowTitle(window).startsWith("composer ready");
         },
         90000);
-    if (!browser.started() || !window)
-        GTEST_SKIP() << "Firefox did not start: the composer page did not appear";
+    if (!program.started() || !window)
+        GTEST_SKIP() << browser.toStdString() << " did not start: the composer page did not appear";
 
-    GlimmoraWindow glimmora(home, "Firefox");
+    GlimmoraWindow glimmora(home, definition);
     ASSERT_TRUE(glimmora.ready());
-    ASSERT_EQ(glimmora.chosen(), "Firefox");
+    ASSERT_EQ(glimmora.chosen(), definition);
     QStringList pasted;
     for (const QString& layout : kLayouts) {
         SCOPED_TRACE(layout.toStdString());
@@ -267,9 +262,109 @@ user_pref("browser.sessionstore.resume_from_crash", false);
     SetKeyboardLayout("us");
 }
 
+TEST(RealPrograms, WebComposerInFirefoxTakesThePictureOnEachLayout) {
+    const QString firefox = QStandardPaths::findExecutable("firefox-esr").isEmpty()
+                                ? QStringLiteral("firefox")
+                                : QStringLiteral("firefox-esr");
+    if (QStandardPaths::findExecutable(firefox).isEmpty())
+        GTEST_SKIP() << "Firefox is not installed (Debian package firefox-esr)";
+    QTemporaryDir profile;
+    WriteFile(profile.filePath("user.js"), R"(user_pref("browser.shell.checkDefaultBrowser", false);
+user_pref("browser.startup.homepage_override.mstone", "ignore");
+user_pref("startup.homepage_welcome_url", "");
+user_pref("browser.aboutwelcome.enabled", false);
+user_pref("datareporting.policy.dataSubmissionEnabled", false);
+user_pref("toolkit.telemetry.reportingpolicy.firstRun", false);
+user_pref("browser.sessionstore.resume_from_crash", false);
+)");
+    ExpectWebComposerTakesThePictureOnEachLayout(
+        firefox,
+        {"--no-remote", "--new-instance", "--profile", profile.path(),
+         QUrl::fromLocalFile(GLIMMORA_COMPOSER_PAGE).toString()},
+        "firefox,firefox-esr", "Firefox");
+}
+
+// Chromium finds shortcuts by key position: Ctrl+V must come from the V key on every layout.
+TEST(RealPrograms, WebComposerInChromiumTakesThePictureOnEachLayout) {
+    if (QStandardPaths::findExecutable("chromium").isEmpty())
+        GTEST_SKIP() << "Chromium is not installed (Debian package chromium)";
+    QTemporaryDir profile;
+    ExpectWebComposerTakesThePictureOnEachLayout(
+        "chromium",
+        {"--no-sandbox", "--user-data-dir=" + profile.path(), "--no-first-run",
+         "--no-default-browser-check", "--password-store=basic", "--disable-gpu",
+         QUrl::fromLocalFile(GLIMMORA_COMPOSER_PAGE).toString()},
+        "Chromium", "Chromium");
+}
+
+// The text of the focused program's selection after Ctrl+A and Ctrl+C; empty when nothing came.
+QString CopyAllText(Desktop::Window window) {
+    QClipboard* clipboard = QApplication::clipboard();
+    clipboard->setText(QStringLiteral("\x01"));
+    if (!ActivateWindow(CurrentDesktop(), window))
+        return {};
+    SendKeySequence(CurrentDesktop(), "\xFC"
+                                      "a\xFD\xFC"
+                                      "c\xFD");
+    WaitUntil([&] { return clipboard->text() != QStringLiteral("\x01"); }, 10000);
+    const QString text = clipboard->text();
+    return text == QStringLiteral("\x01") ? QString() : text;
+}
+
+// Writer ignores its first Ctrl+Shift+V after a start, and its Paste Special dialog opens without
+// the focus where no window manager gives it: every click still adds the picture and no letter.
+TEST(RealPrograms, WriterFromAFreshStartTakesEveryPictureAndNoLetterOfTheRecipe) {
+    if (QStandardPaths::findExecutable("soffice").isEmpty())
+        GTEST_SKIP() << "LibreOffice Writer is not installed (Debian package libreoffice-writer)";
+    ASSERT_TRUE(SetKeyboardLayout("us"));
+    TempHome home;
+    QTemporaryDir profile;
+    QDir().mkpath(profile.filePath("user"));
+    // No tip of the day and no first-start notices.
+    WriteFile(profile.filePath("user/registrymodifications.xcu"),
+              R"(<?xml version="1.0" encoding="UTF-8"?>
+<oor:items xmlns:oor="http://openoffice.org/2001/registry" xmlns:xs="http://www.w3.org/2001/XMLSchema" xmlns:xsi="http://www.w3.org/2001/XMLSchema-instance">
+<item oor:path="/org.openoffice.Office.Common/Misc"><prop oor:name="ShowTipOfTheDay" oor:op="fuse"><value>false</value></prop></item>
+<item oor:path="/org.openoffice.Office.Common/Misc"><prop oor:name="FirstRun" oor:op="fuse"><value>false</value></prop></item>
+<item oor:path="/org.openoffice.Setup/Product"><prop oor:name="ooSetupLastVersion" oor:op="fuse"><value>7.4</value></prop></item>
+</oor:items>
+)");
+    RealProgram writer("soffice",
+                       {"--writer", "--norestore", "--nologo",
+                        "-env:UserInstallation=" + QUrl::fromLocalFile(profile.path()).toString()});
+    const Desktop::Window window = WaitForWindow("libreoffice-writer", 90000);
+    if (!writer.started() || !window)
+        GTEST_SKIP() << "Writer did not start: its window did not appear";
+    ASSERT_TRUE(WaitUntil([&] { return WindowTitle(window).contains("Writer"); }, 30000));
+    ASSERT_LT(RedPixels(window), 100);
+
+    GlimmoraWindow glimmora(home, "LibreOffice Writer");
+    ASSERT_TRUE(glimmora.ready());
+    ASSERT_EQ(glimmora.chosen(), "LibreOffice Writer");
+    int pictures = 0;
+    for (const QString& layout : kLayouts) {
+        SCOPED_TRACE(layout.toStdString());
+        ASSERT_TRUE(SetKeyboardLayout(layout));
+        ASSERT_TRUE(glimmora.ClickRedPicture());
+        ++pictures;
+        // The 40 x 30 picture, once more for every click (its edges may be blended).
+        EXPECT_TRUE(WaitUntil([&] { return RedPixels(window) >= pictures * 1000; }, 15000))
+            << RedPixels(window) << " red pixels in the document";
+    }
+    SetKeyboardLayout("us");
+    WaitMilliseconds(1000);
+    EXPECT_LT(RedPixels(window), (pictures + 1) * 1000) << "more pictures than clicks";
+    const QString text = CopyAllText(window);
+    EXPECT_FALSE(text.contains(QRegularExpression("[^\\s\\x{FFFC}]")))
+        << "letters in the document: " << text.toStdString();
+    EXPECT_FALSE(text.contains('\n')) << "a paragraph break in the document";
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    // Openbox manages the windows of the suite's X server, as on a real desktop.
-    return RunTestsOnPrivateXServer(argc, argv, PrivateDesktop::Kind::WindowManager);
+    // Openbox manages the windows of the suite's X server, as on a real desktop; or nothing does.
+    const bool bare = qgetenv("GLIMMORA_REALPROGRAMS_DESKTOP") == "bare";
+    return RunTestsOnPrivateXServer(
+        argc, argv, bare ? PrivateDesktop::Kind::Bare : PrivateDesktop::Kind::WindowManager);
 }
