@@ -4,6 +4,7 @@
 #include "integration/emoji_text.h"
 #include "integration/key_sequence.h"
 #include "integration/mail_defs.h"
+#include "integration/message_boxes.h"
 #include "integration/target_window.h"
 #include "integration/translation_table.h"
 #include "platform/picture_clipboard.h"
@@ -147,11 +148,15 @@ void InsertPicture(Desktop& desktop, const QString& url, const InsertionReport& 
             return;
         }
         const MailDef& def = GetChosenMailDef();
-        if (def.NoticeText > 0 && Notice())
-            Notice()(def.NoticeText,
-                     GetText(def.NoticeText).replace(QLatin1String("%1"), DecodeBytes(def.Name)));
-        else
+        if (def.NoticeText > 0 && Notice()) {
+            // A notice without words would say nothing: the default language's, else none.
+            QString notice = TextOrDefault(def.NoticeText);
+            if (!notice.isEmpty())
+                Notice()(def.NoticeText,
+                         notice.replace(QLatin1String("%1"), DecodeBytes(def.Name)));
+        } else {
             TellOnce(report, def.NoticeText, def);
+        }
     } catch (const std::out_of_range&) {
         // Nothing has been touched yet when the first look-up fails; the picture is on the
         // clipboard for the user to paste.

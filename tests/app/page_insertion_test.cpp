@@ -103,6 +103,10 @@ TEST_F(PageInsertion, ProgramNoticeStaysBesideOncePerInstallationAndClicksGoOn) 
     form->SelectStartCategory();
     ASSERT_TRUE(WaitForPageLoaded(form->WebBrowser1));
     ASSERT_TRUE(WaitFor([&] { return PageImageSources(form->WebBrowser1).size() == 2; }));
+    // The English texts, the notice among them.
+    WriteFile(home.userData() + "Glimmora.def", ReadFile(SourceDir() + "shipped/Glimmora.t00"));
+    CreateTranslationTable("Glimmora");
+    ASSERT_FALSE(GetText(262).isEmpty());
     ModalDialogCloser modal;
     const auto notices = [] {
         QList<QMessageBox*> boxes;

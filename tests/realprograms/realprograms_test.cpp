@@ -23,8 +23,10 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
@@ -65,9 +67,12 @@ void ClickAt(QPoint point) {
 // A program of the system, ended with the test; its windows appear on the suite's X server.
 class RealProgram {
 public:
-    RealProgram(const QString& program, const QStringList& arguments) {
+    RealProgram(const QString& program, const QStringList& arguments,
+                const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+        process_.setProcessEnvironment(environment);
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process_.setStandardOutputFile(QProcess::nullDevice());
+        if (!environment.contains("GLIMMORA_KEEP_OUTPUT"))
+            process_.setStandardOutputFile(QProcess::nullDevice());
         process_.start(program, arguments);
         started_ = process_.waitForStarted(10000);
     }
@@ -79,6 +84,11 @@ public:
         }
     }
     bool started() const { return started_; }
+    // The first line the program wrote on its standard output, waiting for it up to `ms`.
+    QString firstLine(int ms) {
+        WaitUntil([&] { return process_.canReadLine(); }, ms);
+        return QString::fromLocal8Bit(process_.readLine()).trimmed();
+    }
 
 private:
     QProcess process_;
@@ -295,6 +305,68 @@ TEST(RealPrograms, WebComposerInChromiumTakesThePictureOnEachLayout) {
          "--no-default-browser-check", "--password-store=basic", "--disable-gpu",
          QUrl::fromLocalFile(GLIMMORA_COMPOSER_PAGE).toString()},
         "Chromium", "Chromium");
+}
+
+// Evolution's composer in HTML mode, on a session bus of its own: the one-time notice about HTML
+// messages comes after the first click without a modal box, and three clicks land in a row.
+TEST(RealPrograms, EvolutionTakesThreeClicksInARowWithNoBoxBetween) {
+    if (QStandardPaths::findExecutable("evolution").isEmpty())
+        GTEST_SKIP() << "Evolution is not installed (Debian package evolution)";
+    ASSERT_TRUE(SetKeyboardLayout("us"));
+    TempHome home;
+    WriteFile(home.configHome() + "glib-2.0/settings/keyfile",
+              "[org/gnome/evolution/mail]\ncomposer-mode='html'\n");
+    QProcessEnvironment busEnvironment = QProcessEnvironment::systemEnvironment();
+    busEnvironment.insert("GLIMMORA_KEEP_OUTPUT", "1");
+    RealProgram bus("dbus-daemon", {"--session", "--nofork", "--print-address=1"}, busEnvironment);
+    const QString address = bus.firstLine(10000);
+    if (!bus.started() || address.isEmpty())
+        GTEST_SKIP() << "no session bus for Evolution (dbus-daemon)";
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DBUS_SESSION_BUS_ADDRESS", address);
+    environment.insert("GSETTINGS_BACKEND", "keyfile");
+    RealProgram evolution("evolution", {"mailto:someone@example.invalid"}, environment);
+    Desktop::Window composer = 0;
+    WaitUntil(
+        [&] {
+            composer = FindTargetWindow(CurrentDesktop(), "Evolution");
+            return composer && WindowTitle(composer) == "Compose Message";
+        },
+        90000);
+    if (!evolution.started() || !composer)
+        GTEST_SKIP() << "Evolution did not start: its composer did not appear";
+    WaitMilliseconds(2000);
+    const QRect area = WindowGeometry(composer);
+    // Into the message text, below the formatting bars.
+    ClickAt(area.topLeft() + QPoint(area.width() / 3, area.height() * 4 / 5));
+    WaitMilliseconds(500);
+    ASSERT_LT(RedPixels(composer), 100);
+
+    GlimmoraWindow glimmora(home, "Evolution");
+    ASSERT_TRUE(glimmora.ready());
+    ASSERT_EQ(glimmora.chosen(), "Evolution");
+    // The English texts, the notice among them.
+    WriteFile(home.userData() + "Glimmora.def", ReadFile(SourceDir() + "shipped/Glimmora.t00"));
+    CreateTranslationTable("Glimmora");
+    ASSERT_FALSE(GetText(262).isEmpty());
+    ModalDialogCloser modal;
+    int pictures = 0;
+    for (const QString& layout : kLayouts) {
+        SCOPED_TRACE(layout.toStdString());
+        ASSERT_TRUE(SetKeyboardLayout(layout));
+        ASSERT_TRUE(glimmora.ClickRedPicture());
+        ++pictures;
+        EXPECT_TRUE(WaitUntil([&] { return RedPixels(composer) >= pictures * 1000; }, 15000))
+            << RedPixels(composer) << " red pixels in the composer";
+    }
+    SetKeyboardLayout("us");
+    EXPECT_TRUE(modal.texts().isEmpty()) << modal.texts().join('\n').toStdString();
+    int notices = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QMessageBox*>(widget);
+        notices += box && box->isVisible() && box->icon() == QMessageBox::Information;
+    }
+    EXPECT_EQ(notices, 1);
 }
 
 // The text of the focused program's selection after Ctrl+A and Ctrl+C; empty when nothing came.
