@@ -2,6 +2,7 @@
 
 #include "integration/dialog_keys.h"
 #include "integration/emoji_text.h"
+#include "integration/isolated_text.h"
 #include "integration/key_sequence.h"
 #include "integration/mail_defs.h"
 #include "integration/message_boxes.h"
@@ -53,7 +54,7 @@ void TellOnce(const InsertionReport& report, int number, const MailDef& def) {
     if (number <= 0 || told.contains({number, def.Name}))
         return;
     told.insert({number, def.Name});
-    report(GetText(number).replace(QLatin1String("%1"), DecodeBytes(def.Name)));
+    report(GetText(number).replace(QLatin1String("%1"), Isolated(DecodeBytes(def.Name))));
 }
 
 // The text that says why the desktop lets nothing be typed; 0 when it does.
@@ -92,7 +93,7 @@ void InsertPicture(Desktop& desktop, const QString& url, const InsertionReport& 
     copy.Navigate(url);
     if (!WaitForPicture(copy)) {
         const bool failed = copy.state() == PictureClipboard::State::Failed;
-        report(GetText(failed ? 231 : 232).arg(url));
+        report(GetText(failed ? 231 : 232).arg(Isolated(url)));
         return;
     }
     WaitMilliseconds(500);
