@@ -170,6 +170,30 @@ int RedPixels(Desktop::Window window) {
 
 const QStringList kLayouts = {"us", "ru", "us,ru"};
 
+// A click into the composer's message text, at `heightShare` of its height, where nothing red is.
+void ClickIntoMessage(Desktop::Window composer, double heightShare) {
+    WaitMilliseconds(2000);
+    const QRect area = WindowGeometry(composer);
+    ClickAt(area.topLeft() + QPoint(area.width() / 3, int(area.height() * heightShare)));
+    WaitMilliseconds(500);
+    ASSERT_LT(RedPixels(composer), 100);
+}
+
+// One click on the red picture for each layout, set while the program runs: each adds the
+// 40 x 30 picture to `window` (its edges may be blended).
+void ClickOnEachLayoutAndSeeThePictureAdded(GlimmoraWindow& glimmora, Desktop::Window window) {
+    int pictures = 0;
+    for (const QString& layout : kLayouts) {
+        SCOPED_TRACE(layout.toStdString());
+        ASSERT_TRUE(SetKeyboardLayout(layout));
+        ASSERT_TRUE(glimmora.ClickRedPicture());
+        ++pictures;
+        EXPECT_TRUE(WaitUntil([&] { return RedPixels(window) >= pictures * 1000; }, 15000))
+            << RedPixels(window) << " red pixels after " << pictures << " clicks";
+    }
+    SetKeyboardLayout("us");
+}
+
 TEST(RealPrograms, ThunderbirdComposerTakesThePictureOnEachLayout) {
     if (QStandardPaths::findExecutable("thunderbird").isEmpty())
         GTEST_SKIP() << "Thunderbird is not installed (Debian package thunderbird)";
@@ -209,26 +233,12 @@ user_pref("mail.spellcheck.inline", false);
         composer = WaitForWindow("Msgcompose", 5000);
     }
     ASSERT_NE(composer, 0u) << "the composer did not open";
-    WaitMilliseconds(2000);
-    const QRect area = WindowGeometry(composer);
-    ClickAt(area.topLeft() + QPoint(area.width() / 3, area.height() * 2 / 3));
-    WaitMilliseconds(500);
-    ASSERT_LT(RedPixels(composer), 100);
+    ClickIntoMessage(composer, 2.0 / 3);
 
     GlimmoraWindow glimmora(home, "Thunderbird");
     ASSERT_TRUE(glimmora.ready());
     ASSERT_EQ(glimmora.chosen(), "Thunderbird");
-    int pictures = 0;
-    for (const QString& layout : kLayouts) {
-        SCOPED_TRACE(layout.toStdString());
-        ASSERT_TRUE(SetKeyboardLayout(layout));
-        ASSERT_TRUE(glimmora.ClickRedPicture());
-        ++pictures;
-        // The 40 x 30 picture, once more for every click.
-        EXPECT_TRUE(WaitUntil([&] { return RedPixels(composer) >= pictures * 1100; }, 15000))
-            << RedPixels(composer) << " red pixels in the composer";
-    }
-    SetKeyboardLayout("us");
+    ClickOnEachLayoutAndSeeThePictureAdded(glimmora, composer);
 }
 
 // The composer page in a browser (`classes` its windows), Glimmora's definition `definition`
@@ -335,12 +345,7 @@ TEST(RealPrograms, EvolutionTakesThreeClicksInARowWithNoBoxBetween) {
         90000);
     if (!evolution.started() || !composer)
         GTEST_SKIP() << "Evolution did not start: its composer did not appear";
-    WaitMilliseconds(2000);
-    const QRect area = WindowGeometry(composer);
-    // Into the message text, below the formatting bars.
-    ClickAt(area.topLeft() + QPoint(area.width() / 3, area.height() * 4 / 5));
-    WaitMilliseconds(500);
-    ASSERT_LT(RedPixels(composer), 100);
+    ClickIntoMessage(composer, 4.0 / 5); // below the formatting bars
 
     GlimmoraWindow glimmora(home, "Evolution");
     ASSERT_TRUE(glimmora.ready());
@@ -350,16 +355,7 @@ TEST(RealPrograms, EvolutionTakesThreeClicksInARowWithNoBoxBetween) {
     CreateTranslationTable("Glimmora");
     ASSERT_FALSE(GetText(262).isEmpty());
     ModalDialogCloser modal;
-    int pictures = 0;
-    for (const QString& layout : kLayouts) {
-        SCOPED_TRACE(layout.toStdString());
-        ASSERT_TRUE(SetKeyboardLayout(layout));
-        ASSERT_TRUE(glimmora.ClickRedPicture());
-        ++pictures;
-        EXPECT_TRUE(WaitUntil([&] { return RedPixels(composer) >= pictures * 1000; }, 15000))
-            << RedPixels(composer) << " red pixels in the composer";
-    }
-    SetKeyboardLayout("us");
+    ClickOnEachLayoutAndSeeThePictureAdded(glimmora, composer);
     EXPECT_TRUE(modal.texts().isEmpty()) << modal.texts().join('\n').toStdString();
     int notices = 0;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -413,19 +409,9 @@ TEST(RealPrograms, WriterFromAFreshStartTakesEveryPictureAndNoLetterOfTheRecipe)
     GlimmoraWindow glimmora(home, "LibreOffice Writer");
     ASSERT_TRUE(glimmora.ready());
     ASSERT_EQ(glimmora.chosen(), "LibreOffice Writer");
-    int pictures = 0;
-    for (const QString& layout : kLayouts) {
-        SCOPED_TRACE(layout.toStdString());
-        ASSERT_TRUE(SetKeyboardLayout(layout));
-        ASSERT_TRUE(glimmora.ClickRedPicture());
-        ++pictures;
-        // The 40 x 30 picture, once more for every click (its edges may be blended).
-        EXPECT_TRUE(WaitUntil([&] { return RedPixels(window) >= pictures * 1000; }, 15000))
-            << RedPixels(window) << " red pixels in the document";
-    }
-    SetKeyboardLayout("us");
+    ClickOnEachLayoutAndSeeThePictureAdded(glimmora, window);
     WaitMilliseconds(1000);
-    EXPECT_LT(RedPixels(window), (pictures + 1) * 1000) << "more pictures than clicks";
+    EXPECT_LT(RedPixels(window), (kLayouts.size() + 1) * 1000) << "more pictures than clicks";
     const QString text = CopyAllText(window);
     EXPECT_FALSE(text.contains(QRegularExpression("[^\\s\\x{FFFC}]")))
         << "letters in the document: " << text.toStdString();

@@ -320,6 +320,10 @@ private:
         if (letterKey) {
             bindings_.push_back({letterKey, lower, upper, true, false});
         } else {
+            while (nextSpare_ < spareKeys_.size() &&
+                   std::find(keysInUse_.begin(), keysInUse_.end(), spareKeys_[nextSpare_]) !=
+                       keysInUse_.end())
+                ++nextSpare_;
             if (nextSpare_ >= spareKeys_.size())
                 return std::nullopt;
             bindings_.push_back({spareKeys_[nextSpare_++], lower, upper, false, false});
@@ -391,8 +395,11 @@ private:
     // The letter key's own description, as read when the sequence began.
     void GiveBackLetterKey(KeyCode keycode) {
         const int groups = XkbKeyNumGroups(xkb_, keycode);
-        if (groups <= 0)
+        if (groups <= 0) {
+            KeySym none[2] = {NoSymbol, NoSymbol};
+            XChangeKeyboardMapping(display_, keycode, 2, none, 1);
             return;
+        }
         int types[XkbNumKbdGroups] = {};
         for (int group = 0; group < groups; ++group)
             types[group] = xkb_->map->key_sym_map[keycode].kt_index[group];
