@@ -20,9 +20,8 @@
 #include <QJsonDocument>
 #include <QMimeData>
 #include <QStandardPaths>
-#include <QSystemTrayIcon>
 #include <QThread>
-#include <QWindow>
+#include <QWidget>
 #include <X11/keysym.h>
 
 namespace {
@@ -96,21 +95,20 @@ bool OwnWindowFocused() {
            QGuiApplication::focusWindow();
 }
 
-// Main windows go to the tray where there is one: a Wayland client can show a hidden window
-// again, but not take its own window out of the minimised state. Dialogs are only minimised,
-// since hiding one would end it.
+// Main windows are hidden, with or without a tray: a Wayland client can show a hidden window
+// again (it is mapped anew, in front), but not take its own window out of the minimised state, so
+// a minimised one would stay there. Dialogs are only minimised, since hiding one would end it.
+// Widgets are hidden as widgets: hidden underneath, they would not show again.
 void StepAside() {
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
         return;
-    const bool tray = qobject_cast<QApplication*>(QCoreApplication::instance()) &&
-                      QSystemTrayIcon::isSystemTrayAvailable();
-    for (QWindow* window : QGuiApplication::topLevelWindows()) {
-        if (!window->isVisible())
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (!widget->isVisible())
             continue;
-        if (window->type() == Qt::Window && tray)
-            window->hide();
-        else if (window->type() == Qt::Window || window->type() == Qt::Dialog)
-            window->showMinimized();
+        if (widget->windowType() == Qt::Window)
+            widget->hide();
+        else if (widget->windowType() == Qt::Dialog)
+            widget->showMinimized();
     }
 }
 
