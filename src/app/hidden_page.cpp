@@ -15,6 +15,13 @@ using State = QWebEnginePage::LifecycleState;
 namespace {
 // The engine frees what a discarded page held over the next minute or so, not at once.
 constexpr int kReleaseAfterMs[] = {3000, 10000, 30000, 60000};
+// Pictures that could not be had (the picture server busy, a file away for a moment) are asked
+// for again. The page's own script is forbidden, so this runs in a world of its own; setting the
+// same source again starts a new load, and a lazy picture still waits until it comes near.
+constexpr char kReloadBrokenPictures[] =
+    "for (const picture of document.images)"
+    "  if (picture.complete && picture.naturalWidth === 0 && picture.src)"
+    "    picture.src = picture.src;";
 } // namespace
 
 HiddenPageKeeper::HiddenPageKeeper(QWebEngineView* view, QObject* parent)
@@ -79,8 +86,11 @@ void HiddenPageKeeper::WindowShown() {
     // The engine may have woken the page already, as its view was shown before the window.
     if (page_->lifecycleState() == State::Discarded)
         page_->setLifecycleState(State::Active);
-    // A discarded page loads again; the picture goes once it has.
-    if (!discarded_)
+    // A discarded page loads again, every picture with it; the last frame goes once it has.
+    if (!discarded_) {
         frame_->Uncover();
+        page_->runJavaScript(QString::fromLatin1(kReloadBrokenPictures),
+                             QWebEngineScript::ApplicationWorld);
+    }
     discarded_ = false;
 }

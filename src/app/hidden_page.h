@@ -12,6 +12,7 @@ class QWebEngineView;
 // let go at once and gives its memory back; a picture of the page's last frame stays over the
 // browser, so that the hot key shows the page at once while it loads again behind the picture.
 // During the first minute hidden, the memory that the engine has freed goes back to the system.
+// Shown again, the page asks once more for the pictures that it could not have.
 class HiddenPageKeeper : public QObject {
 public:
     HiddenPageKeeper(QWebEngineView* view, QObject* parent);

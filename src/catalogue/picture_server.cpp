@@ -16,10 +16,20 @@ PictureServer* active = nullptr;
 
 // A request head larger than this is not the engine's; its connection ends.
 constexpr qsizetype kLargestHead = 16 * 1024;
-// The engine opens six connections per host; more are not the engine's either.
-constexpr int kMostConnections = 32;
+// The engine sends a request head in one piece: a connection that has not sent a whole one this
+// long after it opened, or after the head began, is closed however it trickles on.
+constexpr int kHeadDueMs = 5000;
+// Connections that have not asked with the secret yet. The engine opens six per host and asks at
+// once; one more stranger than this takes the place of the oldest, never of the engine's.
+constexpr int kMostStrangers = 32;
 // A connection quiet this long is closed; the engine opens a new one when it needs it.
 constexpr int kIdleMs = 30000;
+// Answers waiting for their reader beyond this stop the reading of further requests until they
+// have gone out: a client that asks without reading costs no more than this.
+constexpr qint64 kMostQueued = qint64(1) << 20;
+// What a socket reads ahead of the requests being answered; the rest waits in the system, which
+// holds the sender back.
+constexpr qint64 kReadAhead = 64 * 1024;
 // No picture of a catalogue comes near this.
 constexpr qint64 kLargestPicture = qint64(64) << 20;
 
@@ -40,9 +50,10 @@ QByteArray ContentType(const QString& path) {
     return "application/octet-stream"; // the engine finds out what the picture is
 }
 
-QByteArray Response(const QByteArray& status, const QByteArray& type, qint64 length) {
+QByteArray Response(const QByteArray& status, const QByteArray& type, qint64 length, bool closing) {
     return "HTTP/1.1 " + status + "\r\nContent-Type: " + type +
            "\r\nContent-Length: " + QByteArray::number(length) +
+           (closing ? "\r\nConnection: close" : "") +
            // Pictures can change on disk under the same name; and a cache on disk would only
            // copy them.
            "\r\nCache-Control: no-store\r\n\r\n";
@@ -61,7 +72,6 @@ QByteArray HeaderValue(const QList<QByteArray>& lines, const QByteArray& name) {
 
 PictureServer::PictureServer(QObject* parent)
     : QObject(parent), server_(new QTcpServer(this)), prefix_('/' + Secret()) {
-    server_->setMaxPendingConnections(kMostConnections);
     connect(server_, &QTcpServer::newConnection, this, &PictureServer::Accept);
 }
 
@@ -107,72 +117,115 @@ void PictureServer::SetActive(PictureServer* server) {
 
 void PictureServer::Accept() {
     while (QTcpSocket* socket = server_->nextPendingConnection()) {
-        if (pending_.size() >= kMostConnections) {
-            socket->abort();
-            socket->deleteLater();
-            continue;
-        }
+        if (strangers_.size() >= kMostStrangers)
+            strangers_.takeFirst()->abort();
         // Each answer goes out at once, not held back to gather more.
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-        pending_.insert(socket, QByteArray());
-        auto* idle = new QTimer(socket);
-        idle->setSingleShot(true);
-        connect(idle, &QTimer::timeout, socket, &QTcpSocket::abort);
-        idle->start(kIdleMs);
-        connect(socket, &QTcpSocket::readyRead, this, [this, socket, idle] {
-            idle->start(kIdleMs);
-            Read(socket);
-        });
+        socket->setReadBufferSize(kReadAhead);
+        Connection connection{QByteArray(), new QTimer(socket), new QTimer(socket)};
+        for (QTimer* timer : {connection.idle, connection.headDue}) {
+            timer->setSingleShot(true);
+            connect(timer, &QTimer::timeout, socket, &QTcpSocket::abort);
+        }
+        connection.idle->start(kIdleMs);
+        connection.headDue->start(kHeadDueMs);
+        connections_.insert(socket, connection);
+        strangers_.append(socket);
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket] { Read(socket); });
+        // Answers going out make room for the next ones.
+        connect(socket, &QTcpSocket::bytesWritten, this, [this, socket] { Read(socket); });
         connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
-            pending_.remove(socket);
+            connections_.remove(socket);
+            strangers_.removeOne(socket);
             socket->deleteLater();
         });
     }
 }
 
 void PictureServer::Read(QTcpSocket* socket) {
-    QByteArray& buffer = pending_[socket];
-    buffer += socket->readAll();
-    qsizetype end;
-    while ((end = buffer.indexOf("\r\n\r\n")) >= 0) {
-        const QByteArray head = buffer.left(end);
-        buffer.remove(0, end + 4);
-        if (!Answer(socket, head)) {
-            socket->disconnectFromHost();
+    const auto found = connections_.find(socket);
+    if (found == connections_.end())
+        return; // ending: nothing more is read or answered
+    Connection& connection = *found;
+    connection.idle->start(kIdleMs);
+    while (socket->bytesToWrite() < kMostQueued) {
+        const qsizetype end = connection.head.indexOf("\r\n\r\n");
+        if (end >= 0) {
+            const QByteArray head = connection.head.left(end);
+            connection.head.remove(0, end + 4);
+            connection.headDue->stop();
+            if (!Answer(socket, head))
+                return;
+            continue;
+        }
+        if (connection.head.size() > kLargestHead) {
+            socket->abort();
             return;
         }
+        if (socket->bytesAvailable() == 0) {
+            if (!connection.head.isEmpty() && !connection.headDue->isActive())
+                connection.headDue->start(kHeadDueMs);
+            return;
+        }
+        connection.head += socket->read(kLargestHead);
     }
-    if (buffer.size() > kLargestHead)
-        socket->abort();
+    // Until the answers have gone out: the requests already here are not late, the reader is.
+    connection.headDue->stop();
 }
 
 bool PictureServer::Answer(QTcpSocket* socket, const QByteArray& head) {
     const QList<QByteArray> lines = head.split('\n');
     const QList<QByteArray> request = lines.value(0).trimmed().split(' ');
-    if (request.size() != 3 || !request.at(2).startsWith("HTTP/1.")) {
-        socket->write(Response("400 Bad Request", "text/plain", 0));
+    const QByteArray target = request.value(1);
+    // Nothing is answered, not even that a request is malformed, before it has shown the secret
+    // and this server's own host name (another would be a page that had its name point at this
+    // machine).
+    if (request.size() != 3 || !target.startsWith(prefix_ + '/') ||
+        HeaderValue(lines, "host") != Origin().mid(7)) {
+        Refuse(socket, "404 Not Found");
+        return false;
+    }
+    strangers_.removeOne(socket); // the engine's own, which no stranger can push out
+    if (!request.at(2).startsWith("HTTP/1.")) {
+        Refuse(socket, "400 Bad Request");
         return false;
     }
     const QByteArray& method = request.at(0);
+    if (method != "GET" && method != "HEAD") {
+        Refuse(socket, "405 Method Not Allowed");
+        return false;
+    }
+    const QString path = ServedPath(target);
+    if (path.isEmpty()) { // what no page names: not the engine's question
+        Refuse(socket, "404 Not Found");
+        return false;
+    }
     const bool keepAlive =
         request.at(2) == "HTTP/1.1" && HeaderValue(lines, "connection").toLower() != "close";
-    if (method != "GET" && method != "HEAD") {
-        socket->write(Response("405 Method Not Allowed", "text/plain", 0));
-        return keepAlive;
-    }
-    // Another host name would be a page that had its name point at this machine.
-    const bool ownHost = HeaderValue(lines, "host") == Origin().mid(7);
-    const QString path = ownHost ? ServedPath(request.at(1)) : QString();
     QFile file(path);
-    if (path.isEmpty() || file.size() > kLargestPicture || !file.open(QIODevice::ReadOnly)) {
-        socket->write(Response("404 Not Found", "text/plain", 0));
-        return keepAlive && !path.isEmpty(); // a stranger's connection ends here
+    if (file.size() > kLargestPicture || !file.open(QIODevice::ReadOnly)) {
+        socket->write(Response("404 Not Found", "text/plain", 0, !keepAlive));
+    } else {
+        const QByteArray content = file.readAll();
+        // In one piece: a head sent apart from its body waits for the engine's delayed ack.
+        socket->write(Response("200 OK", ContentType(path), content.size(), !keepAlive) +
+                      (method == "GET" ? content : QByteArray()));
     }
-    const QByteArray content = file.readAll();
-    // In one piece: a head sent apart from its body waits for the engine's delayed ack.
-    socket->write(Response("200 OK", ContentType(path), content.size()) +
-                  (method == "GET" ? content : QByteArray()));
+    if (!keepAlive)
+        End(socket);
     return keepAlive;
+}
+
+void PictureServer::Refuse(QTcpSocket* socket, const QByteArray& status) {
+    socket->write(Response(status, "text/plain", 0, true));
+    End(socket);
+}
+
+void PictureServer::End(QTcpSocket* socket) {
+    // Whatever else it has sent stays unread; the answers written still go out.
+    connections_.remove(socket);
+    strangers_.removeOne(socket);
+    socket->disconnectFromHost();
 }
 
 QString PictureServer::ServedPath(const QByteArray& target) const {

@@ -49,6 +49,21 @@ void TellOnce(const InsertionReport& report, int number, const MailDef& def) {
     report(GetText(number).replace(QLatin1String("%1"), DecodeBytes(def.Name)));
 }
 
+// The text that says why the desktop lets nothing be typed; 0 when it does.
+int TypingRefusalText(Desktop::Typing typing) {
+    switch (typing) {
+    case Desktop::Typing::Allowed:
+        return 0;
+    case Desktop::Typing::Asking:
+        return 310;
+    case Desktop::Typing::Refused:
+        return 311;
+    case Desktop::Typing::Withdrawn:
+        return 312;
+    }
+    return 0;
+}
+
 } // namespace
 
 bool InsertionRunning() {
@@ -84,6 +99,11 @@ void InsertPicture(Desktop& desktop, const QString& url, const InsertionReport& 
             TellOnce(report, 261, GetChosenMailDef());
             return;
         }
+        if (const int refusal = TypingRefusalText(desktop.typing())) {
+            // Glimmora stays in sight for the message; nothing could be typed anyway.
+            report(GetText(refusal));
+            return;
+        }
         if (ActivateTargetWindow(desktop) == TargetActivation::FocusRefused) {
             // Keys now would land in whatever window has the focus (where the focus is handed
             // back, in Glimmora itself).
@@ -91,9 +111,15 @@ void InsertPicture(Desktop& desktop, const QString& url, const InsertionReport& 
                        .replace(QLatin1String("%1"), DecodeBytes(GetChosenMailDef().Name)));
             return;
         }
-        SendKeySequence(desktop, GetChosenMailDef().ToHtmlKeys);
-        WaitMilliseconds(500);
-        SendKeySequence(desktop, GetChosenMailDef().InsertKeys);
+        bool typed = SendKeySequence(desktop, GetChosenMailDef().ToHtmlKeys);
+        if (typed) {
+            WaitMilliseconds(500);
+            typed = SendKeySequence(desktop, GetChosenMailDef().InsertKeys);
+        }
+        if (!typed) {
+            report(GetText(313).replace(QLatin1String("%1"), DecodeBytes(GetChosenMailDef().Name)));
+            return;
+        }
         TellOnce(report, GetChosenMailDef().NoticeText, GetChosenMailDef());
     } catch (const std::out_of_range&) {
         // Nothing has been touched yet when the first look-up fails; the picture is on the

@@ -35,9 +35,9 @@ void ProcessPendingEvents() {
         QCoreApplication::processEvents();
 }
 
-void SendKeySequence(const QByteArray& keys, KeySink& sink) {
+bool SendKeySequence(const QByteArray& keys, KeySink& sink) {
     if (keys.isEmpty())
-        return;
+        return true;
     SequenceScope scope(sink);
     std::vector<std::uint8_t> characters;
     for (char byte : keys) {
@@ -81,21 +81,24 @@ void SendKeySequence(const QByteArray& keys, KeySink& sink) {
             if (automaticShift)
                 sink.keyUp(vk::Shift, kShiftScan);
         }
+        if (sink.failed())
+            return false;
         ProcessPendingEvents();
     }
+    return true;
 }
 
-void SendKeySequence(Desktop& desktop, const QByteArray& keys) {
+bool SendKeySequence(Desktop& desktop, const QByteArray& keys) {
     if (keys.isEmpty())
-        return;
+        return true;
     std::unique_ptr<KeySink> sink = desktop.createKeySink();
     if (!sink) {
         // Nowhere to type: the events are still processed as the sequence would.
         for (qsizetype i = 0; i < keys.size(); ++i)
             ProcessPendingEvents();
-        return;
+        return false;
     }
-    SendKeySequence(keys, *sink);
+    return SendKeySequence(keys, *sink);
 }
 
 void WaitMilliseconds(std::int32_t ms) {

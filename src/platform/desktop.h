@@ -56,6 +56,16 @@ public:
     // True when the keyboard focus is on the window (or inside it).
     virtual bool hasInputFocus(Window window) = 0;
 
+    // Whether this desktop lets the program type now; where the desktop asks the user for that
+    // permission, why it does not.
+    enum class Typing {
+        Allowed,
+        Asking,   // the desktop has not answered yet (its dialog may be open)
+        Refused,  // the user or the desktop said no
+        Withdrawn // allowed, then ended by the desktop or the user
+    };
+    virtual Typing typing() const { return Typing::Allowed; }
+
     // Types into the focused window; null when this desktop cannot synthesise keys.
     virtual std::unique_ptr<KeySink> createKeySink() = 0;
 

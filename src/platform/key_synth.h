@@ -24,6 +24,9 @@ public:
     // Called after the last key of a sequence, also when it ends early: releases every key
     // and modifier that is still held and undoes any keyboard group switch.
     virtual void endSequence() {}
+    // True once a key did not reach the desktop (refused, unanswered, the session gone): the
+    // sequence stops there, and endSequence releases what it pressed.
+    virtual bool failed() const { return false; }
 
     virtual void keyDown(std::uint8_t vk, std::uint8_t scan) = 0;
     virtual void keyUp(std::uint8_t vk, std::uint8_t scan) = 0;

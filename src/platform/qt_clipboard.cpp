@@ -13,6 +13,12 @@ bool SetQtClipboard(QMimeData* data) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard)
         return false;
+    const QMimeData* ours = owned.get();
     clipboard->setMimeData(owned.release(), QClipboard::Clipboard);
-    return true;
+    // On Wayland the request waits in the connection's buffer until the event loop runs; a
+    // compositor that sees it only after the focus has moved (the hand-back, KWin's scripting)
+    // takes it from a client without focus and cancels it (KWin does). Sent now and answered,
+    // the clipboard is ours, or known not to be, before anything moves the focus.
+    QGuiApplication::sync();
+    return clipboard->mimeData(QClipboard::Clipboard) == ours;
 }

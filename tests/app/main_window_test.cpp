@@ -13,6 +13,7 @@
 #include "dialogs/window_test_support.h"
 #include "integration/data_folders.h"
 #include "integration/translation_table.h"
+#include "platform/portal/portal_desktop.h"
 #include "support/test_env.h"
 
 #include <QAction>
@@ -84,6 +85,20 @@ protected:
     bool WaitForPage() { return WaitForPageLoaded(form->WebBrowser1); }
     QStringList PageImages() { return PageImageSources(form->WebBrowser1); }
 
+    // Shows the page of a folder of `count` pictures, 40 pixels square; returns the folder.
+    QString ShowManyPictures(int count) {
+        const QString folder = home.home() + "many/";
+        QDir().mkpath(folder);
+        QImage picture(40, 40, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        EXPECT_TRUE(picture.save(folder + "0000.png"));
+        for (int i = 1; i < count; ++i)
+            QFile::copy(folder + "0000.png", folder + QString("%1.png").arg(i, 4, 10, QChar('0')));
+        form->ShowCategoryPage(folder);
+        EXPECT_TRUE(WaitFor([&] { return PageImages().size() == count; }));
+        return folder;
+    }
+
     TempHome home;
     RecordingForm* form = nullptr;
 };
@@ -135,16 +150,7 @@ TEST_F(MainWindowTest, RealClickOnPictureReportsExactPath) {
 }
 
 TEST_F(MainWindowTest, LargeCategoryLoadsOnlyThePicturesNearTheScreen) {
-    const QString folder = home.home() + "many/";
-    QDir().mkpath(folder);
-    QImage picture(40, 40, QImage::Format_RGB32);
-    picture.fill(Qt::red);
-    ASSERT_TRUE(picture.save(folder + "0000.png"));
-    for (int i = 1; i < 2000; ++i)
-        ASSERT_TRUE(
-            QFile::copy(folder + "0000.png", folder + QString("%1.png").arg(i, 4, 10, QChar('0'))));
-    form->ShowCategoryPage(folder);
-    ASSERT_TRUE(WaitFor([&] { return PageImages().size() == 2000; }));
+    ShowManyPictures(2000);
     ASSERT_TRUE(WaitForPage());
     const QString loaded = "Array.from(document.images).filter(i => i.naturalWidth > 0).length";
     // The first screen is there; the rest waits until scrolled near.
@@ -167,6 +173,28 @@ TEST_F(MainWindowTest, LargeCategoryLoadsOnlyThePicturesNearTheScreen) {
     form->show();
     ASSERT_TRUE(WaitFor([&] { return form->findChild<QLabel*>("LastFrame")->isHidden(); }));
     EXPECT_EQ(RunJs(form->WebBrowser1, "window.scrollY").toInt(), scrolled);
+}
+
+TEST_F(MainWindowTest, PictureThatFailedToLoadIsAskedForAgainWhenThePageIsShownAgain) {
+    // The pictures past the first two hundred come from the picture server, and the last one
+    // only once it is scrolled near.
+    const QString folder = ShowManyPictures(1000);
+    ASSERT_TRUE(QFile::rename(folder + "0999.png", folder + "away.png"));
+    RunJs(form->WebBrowser1, "window.scrollTo(0, document.body.scrollHeight)");
+    const QString last = "document.images[999]";
+    ASSERT_TRUE(WaitFor([&] { return RunJs(form->WebBrowser1, last + ".complete").toBool(); }));
+    ASSERT_EQ(RunJs(form->WebBrowser1, last + ".naturalWidth").toInt(), 0);
+
+    // Back in its place, the picture comes when the window is shown again, also when the page
+    // stayed as it was.
+    ASSERT_TRUE(QFile::rename(folder + "away.png", folder + "0999.png"));
+    int loads = 0;
+    QObject::connect(form->WebBrowser1, &QWebEngineView::loadStarted, [&] { ++loads; });
+    form->hide();
+    form->show();
+    EXPECT_TRUE(WaitFor(
+        [&] { return RunJs(form->WebBrowser1, last + ".naturalWidth").toInt() == 40; }, 5000));
+    EXPECT_EQ(loads, 0);
 }
 
 TEST_F(MainWindowTest, MarkupInTheEmptyPageTitleShowsAsTextAndNoScriptRuns) {
@@ -197,6 +225,13 @@ TEST_F(MainWindowTest, HotKeyTogglesAndCloseHides) {
     form->close();
     EXPECT_FALSE(form->QuitRequested);
     EXPECT_TRUE(WaitFor([&] { return SentAway(form); }, 5000));
+}
+
+TEST_F(MainWindowTest, HotKeyShowsTheWindowAgainAfterItSteppedAsideForAnInsertion) {
+    StepAside(); // as the portal desktop hands the focus back
+    ASSERT_TRUE(WaitFor([&] { return SentAway(form); }, 5000));
+    form->WMHotKey();
+    EXPECT_TRUE(WaitFor([&] { return form->isVisible() && !form->isMinimized(); }, 5000));
 }
 
 TEST_F(MainWindowTest, QuitQuestionsThirdAnswerSendsTheWindowAway) {

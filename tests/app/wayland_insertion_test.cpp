@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QImage>
+#include <QMimeData>
 #include <QProcess>
 #include <QWebEngineView>
 #include <gtest/gtest.h>
@@ -128,6 +129,39 @@ TEST_P(WaylandInsertion, ClickedPictureLandsInTheProgramOfTheAppId) {
     EXPECT_TRUE(target.waitForLine("PASTE html image/jpeg " + sha1.toHex()))
         << target.lines().join('\n').toStdString();
     EXPECT_FALSE(InsertionRunning());
+}
+
+using WaylandClipboard = WaylandInsertion;
+
+// Set, the clipboard is the compositor's at once, before anything can move the focus away (a
+// compositor may cancel a clipboard that a client without focus sets): another program finds it
+// while Glimmora has not yet returned to its event loop.
+TEST_F(WaylandClipboard, IsTheCompositorsWhenSettingItReturns) {
+    form->show();
+    QRect window;
+    ASSERT_TRUE(WaitFor([&] { return !(window = g_sway->contentRect("glimmora")).isNull(); }));
+    // Only a client that the user has just used may set the clipboard: a click first.
+    Client mouse(GLIMMORA_VIRTUAL_POINTER, {QString::number(HeadlessSway::kOutputWidth),
+                                            QString::number(HeadlessSway::kOutputHeight)});
+    const QPoint centre = window.center();
+    const QByteArray at = QByteArray::number(centre.x()) + ' ' + QByteArray::number(centre.y());
+    ASSERT_TRUE(WaitFor([&] {
+        mouse.write("move " + at);
+        WaitFor([] { return false; }, 100);
+        return form->underMouse();
+    }));
+    mouse.write("click " + at);
+    ASSERT_TRUE(mouse.waitForLine("CLICKED", 10000));
+
+    auto* data = new QMimeData;
+    data->setData("application/x-glimmora-test", "1");
+    ASSERT_TRUE(CurrentDesktop().setClipboard(data));
+    QProcess paste;
+    paste.setProcessEnvironment(
+        g_sway->clientEnvironment(QProcessEnvironment::systemEnvironment()));
+    paste.start("wl-paste", {"--list-types"});
+    ASSERT_TRUE(paste.waitForFinished(5000));
+    EXPECT_TRUE(paste.readAllStandardOutput().contains("application/x-glimmora-test"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, WaylandInsertion,

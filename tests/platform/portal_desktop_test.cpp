@@ -116,6 +116,28 @@ TEST_F(PortalDesktopTest, TypesTheDefinitionsKeysAfterTheFocusWentBack) {
     EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
 }
 
+TEST_F(PortalDesktopTest, AKeyRefusedHalfWayEndsTheSequenceReleasesWhatItPressedAndSaysSo) {
+    std::unique_ptr<Desktop> desktop = StartedDesktop();
+    portal.refuseKey(8); // the press of v
+    InsertWithDefinition(*desktop);
+    const QStringList expected = {Key(kAlt, 1), Key('o', 1), Key('o', 0), Key(kAlt, 0), Key('z', 1),
+                                  Key('z', 0), Key(kControl, 1),
+                                  // released, as it may have arrived
+                                  Key('v', 0), Key(kControl, 0)};
+    EXPECT_EQ(portal.callsStartingWith("key ").join(", "), expected.join(", "));
+    EXPECT_EQ(reports.join('\n'), GetText(313).replace("%1", "Test mail"));
+}
+
+TEST_F(PortalDesktopTest, PermissionRefusedIsToldAndNothingIsTyped) {
+    portal.answerStartWith(1); // the user cancelled the desktop's dialog
+    std::unique_ptr<Desktop> desktop = CreatePortalDesktop(setup);
+    ASSERT_TRUE(WaitFor([&] { return desktop->typing() == Desktop::Typing::Refused; }, 5000));
+    InsertWithDefinition(*desktop);
+    EXPECT_FALSE(handedBack) << "Glimmora stays in sight for the message";
+    EXPECT_EQ(reports.join('\n'), GetText(311));
+    EXPECT_EQ(portal.callsStartingWith("Start").size(), 1) << "asked once per run";
+}
+
 TEST_F(PortalDesktopTest, OnKdePlasmaKWinActivatesTheDefinitionsWindowFirst) {
     qputenv("XDG_CURRENT_DESKTOP", "KDE");
     std::unique_ptr<Desktop> desktop = StartedDesktop();
@@ -145,6 +167,9 @@ TEST_F(PortalDesktopTest, SessionClosedByTheDesktopTypesNoMore) {
     portal.closeRemoteSession();
     EXPECT_TRUE(WaitFor([&] { return !desktop->createKeySink(); }, 5000));
     EXPECT_FALSE(desktop->hasInputFocus(desktop->findWindowByClass("thunderbird")));
+    InsertWithDefinition(*desktop);
+    EXPECT_TRUE(portal.callsStartingWith("key ").isEmpty());
+    EXPECT_EQ(reports.join('\n'), GetText(312));
 }
 
 TEST_F(PortalDesktopTest, GlobalShortcutPressTogglesThroughTheHotKey) {
@@ -160,6 +185,18 @@ TEST_F(PortalDesktopTest, GlobalShortcutPressTogglesThroughTheHotKey) {
     portal.activate("something-else");
     WaitFor([] { return false; }, 100);
     EXPECT_EQ(pressed, 1);
+}
+
+TEST_F(PortalDesktopTest, PortalThatBindsNoKeyLeavesTheHotKeyToKdesGlobalAccelerators) {
+    portal.bindNoShortcuts(); // success, and an empty list
+    std::unique_ptr<Desktop> desktop = StartedDesktop();
+    std::unique_ptr<DesktopHotKey> hotKey = desktop->grabHotKey(nullptr);
+    ASSERT_TRUE(WaitFor([&] { return hotKey->registered(); }, 5000));
+    EXPECT_EQ(portal.callsStartingWith("setShortcut").size(), 2);
+    int pressed = 0;
+    QObject::connect(hotKey.get(), &DesktopHotKey::activated, [&] { ++pressed; });
+    portal.pressKdeShortcut("toggle");
+    EXPECT_TRUE(WaitFor([&] { return pressed == 1; }, 5000));
 }
 
 } // namespace

@@ -9,7 +9,29 @@
 #include <QDBusVirtualObject>
 #include <QEventLoop>
 #include <QMutexLocker>
+#include <QRandomGenerator>
 #include <QRegularExpression>
+
+// One shortcut of the answer to BindShortcuts: its id and properties, (sa{sv}).
+struct BoundShortcut {
+    QString id;
+    QVariantMap properties;
+};
+Q_DECLARE_METATYPE(BoundShortcut)
+
+QDBusArgument& operator<<(QDBusArgument& argument, const BoundShortcut& shortcut) {
+    argument.beginStructure();
+    argument << shortcut.id << shortcut.properties;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, BoundShortcut& shortcut) {
+    argument.beginStructure();
+    argument >> shortcut.id >> shortcut.properties;
+    argument.endStructure();
+    return argument;
+}
 
 namespace {
 
@@ -59,13 +81,15 @@ public:
         } else if (member == QLatin1String("Start")) {
             record_.record("Start");
             respond(message, bus, Options(args.value(2)),
-                    {{"devices", 1u}, {"restore_token", record_.nextToken()}});
+                    {{"devices", 1u}, {"restore_token", record_.nextToken()}},
+                    record_.startAnswer());
         } else if (member == QLatin1String("NotifyKeyboardKeysym")) {
-            record_.record(
-                QStringLiteral("key %1 %2").arg(args.value(2).toInt()).arg(args.value(3).toUInt()));
-            bus.send(message.createReply());
+            record_.notifyKey(
+                QStringLiteral("key %1 %2").arg(args.value(2).toInt()).arg(args.value(3).toUInt()),
+                message, bus);
         } else if (member == QLatin1String("BindShortcuts")) {
             const QDBusArgument shortcuts = args.value(1).value<QDBusArgument>();
+            QList<BoundShortcut> bound;
             shortcuts.beginArray();
             while (!shortcuts.atEnd()) {
                 QString id;
@@ -73,11 +97,27 @@ public:
                 shortcuts.beginStructure();
                 shortcuts >> id >> properties;
                 shortcuts.endStructure();
-                record_.record("BindShortcuts " + id + " " +
-                               properties.value("preferred_trigger").toString());
+                const QString trigger = properties.value("preferred_trigger").toString();
+                record_.record("BindShortcuts " + id + " " + trigger);
+                bound.append({id,
+                              {{"description", properties.value("description")},
+                               {"trigger_description", trigger}}});
             }
             shortcuts.endArray();
-            respond(message, bus, Options(args.value(3)), {});
+            if (!record_.bindsShortcuts())
+                bound.clear(); // as Plasma 5.27's portal answers
+            respond(message, bus, Options(args.value(3)),
+                    {{"shortcuts", QVariant::fromValue(bound)}});
+        } else if (member == QLatin1String("doRegister")) { // KDE's global accelerators
+            record_.record("doRegister " + args.value(0).toStringList().join(' '));
+            bus.send(message.createReply());
+        } else if (member == QLatin1String("setShortcut")) {
+            const QVariant keys = args.value(1);
+            const QList<int> wanted = keys.canConvert<QDBusArgument>()
+                                          ? qdbus_cast<QList<int>>(keys.value<QDBusArgument>())
+                                          : keys.value<QList<int>>();
+            record_.record(QStringLiteral("setShortcut %1").arg(args.value(2).toUInt()));
+            bus.send(message.createReply(QVariant::fromValue(wanted)));
         } else if (member == QLatin1String("loadScript")) { // KWin's scripting
             record_.record("loadScript " + args.value(0).toString());
             bus.send(message.createReply(1));
@@ -101,13 +141,13 @@ private:
     }
     // Answers with the request's path, then grants the request through its Response signal.
     static void respond(const QDBusMessage& message, const QDBusConnection& bus,
-                        const QVariantMap& options, const QVariantMap& results) {
+                        const QVariantMap& options, const QVariantMap& results, uint answer = 0) {
         const QString request =
             pathFor(message, "request", options.value("handle_token").toString());
         bus.send(message.createReply(QVariant::fromValue(QDBusObjectPath(request))));
         QDBusMessage response =
             QDBusMessage::createSignal(request, "org.freedesktop.portal.Request", "Response");
-        response << 0u << results;
+        response << answer << (answer == 0 ? results : QVariantMap());
         bus.send(response);
     }
 
@@ -117,6 +157,7 @@ private:
 } // namespace
 
 PortalStandIn::PortalStandIn() {
+    keyThreads_.setMaxThreadCount(8);
     daemon_.start(QStringLiteral("dbus-daemon"),
                   {QStringLiteral("--session"), QStringLiteral("--nofork"),
                    QStringLiteral("--print-address")});
@@ -144,6 +185,7 @@ PortalStandIn::PortalStandIn() {
 }
 
 PortalStandIn::~PortalStandIn() {
+    keyThreads_.waitForDone();
     quit();
     wait();
     QDBusConnection::disconnectFromBus(kClientConnection);
@@ -170,6 +212,41 @@ void PortalStandIn::record(const QString& call) {
     calls_.append(call);
 }
 
+void PortalStandIn::notifyKey(const QString& key, const QDBusMessage& message,
+                              QDBusConnection bus) {
+    bool refused = false;
+    {
+        QMutexLocker lock(&mutex_);
+        refused = ++keyCalls_ == refusedKey_ || remoteSession_.isEmpty();
+    }
+    // As xdg-desktop-portal does: each call on a thread of its own, which takes its time.
+    keyThreads_.start([this, key, message, bus, refused] {
+        QThread::msleep(QRandomGenerator::global()->bounded(6));
+        if (refused) {
+            record("refused " + key);
+            bus.send(message.createErrorReply(QDBusError::AccessDenied, "no such session"));
+            return;
+        }
+        record(key);
+        bus.send(message.createReply());
+    });
+}
+
+void PortalStandIn::answerStartWith(uint answer) {
+    QMutexLocker lock(&mutex_);
+    startAnswer_ = answer;
+}
+
+uint PortalStandIn::startAnswer() const {
+    QMutexLocker lock(&mutex_);
+    return startAnswer_;
+}
+
+void PortalStandIn::refuseKey(int call) {
+    QMutexLocker lock(&mutex_);
+    refusedKey_ = call;
+}
+
 QString PortalStandIn::nextToken() {
     QMutexLocker lock(&mutex_);
     return QStringLiteral("token-%1").arg(++tokens_);
@@ -191,6 +268,7 @@ void PortalStandIn::closeRemoteSession() {
         QDBusMessage::createSignal(remoteSession_, "org.freedesktop.portal.Session", "Closed");
     closed << QVariantMap();
     QDBusConnection(kStandInConnection).send(closed);
+    remoteSession_.clear();
 }
 
 void PortalStandIn::activate(const QString& id) {
@@ -204,12 +282,33 @@ void PortalStandIn::activate(const QString& id) {
     QDBusConnection(kStandInConnection).send(activated);
 }
 
+void PortalStandIn::bindNoShortcuts() {
+    QMutexLocker lock(&mutex_);
+    bindsShortcuts_ = false;
+}
+
+bool PortalStandIn::bindsShortcuts() const {
+    QMutexLocker lock(&mutex_);
+    return bindsShortcuts_;
+}
+
+void PortalStandIn::pressKdeShortcut(const QString& action) {
+    QDBusMessage pressed = QDBusMessage::createSignal(
+        "/component/glimmora", "org.kde.kglobalaccel.Component", "globalShortcutPressed");
+    pressed << QStringLiteral("glimmora") << action << qlonglong(0);
+    QDBusConnection(kStandInConnection).send(pressed);
+}
+
 void PortalStandIn::run() {
+    qDBusRegisterMetaType<BoundShortcut>();
+    qDBusRegisterMetaType<QList<BoundShortcut>>();
     QDBusConnection bus = QDBusConnection::connectToBus(address_, kStandInConnection);
     StandInObject object(*this);
     bus.registerVirtualObject(kPath, &object, QDBusConnection::SubPath);
     bus.registerVirtualObject("/Scripting", &object, QDBusConnection::SubPath);
+    bus.registerVirtualObject("/kglobalaccel", &object);
     bus.registerService("org.kde.KWin");
+    bus.registerService("org.kde.kglobalaccel");
     bus.registerService(kService);
     exec();
     bus.unregisterObject(kPath);

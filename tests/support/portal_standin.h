@@ -4,14 +4,18 @@
 #include <QProcess>
 #include <QStringList>
 #include <QThread>
+#include <QThreadPool>
 
 // A recording stand-in for the desktop portal (remote desktop and global shortcuts) on a private
 // session bus that it starts. It answers from a thread of its own, so the code under test may
-// call it synchronously, and grants every request at once. Calls are recorded as
+// call it synchronously, and grants every request at once. Keys are handled as the real portal
+// handles them, each on a thread of its own after a short random delay, so keys sent without
+// waiting for the answers arrive out of order. Calls are recorded as
 // "CreateSession RemoteDesktop", "SelectDevices types=1 persist_mode=2 restore_token=token-1",
-// "Start", "key <keysym> <state>", "CreateSession GlobalShortcuts",
-// "BindShortcuts toggle CTRL+ALT+s", "Close". It also stands in for KWin's scripting:
-// "loadScript <file>", "run <object>", "unloadScript /Scripting".
+// "Start", "key <keysym> <state>" ("refused key …" when answered with an error), "CreateSession
+// GlobalShortcuts", "BindShortcuts toggle CTRL+ALT+s", "Close". It also stands in for KWin's
+// scripting: "loadScript <file>", "run <object>", "unloadScript /Scripting", and for KDE's global
+// accelerators: "doRegister <action>", "setShortcut <flags>".
 class PortalStandIn : public QThread {
 public:
     PortalStandIn();
@@ -33,8 +37,20 @@ public:
     void activate(const QString& id);
     void setShortcutSession(const QString& session);
     void setRemoteSession(const QString& session);
-    // Ends the last remote-desktop session, as when the user withdraws the permission.
+    // Ends the last remote-desktop session, as when the user withdraws the permission; keys sent
+    // after it are refused.
     void closeRemoteSession();
+    // BindShortcuts from now on answers with an empty list, as Plasma 5.27's portal does.
+    void bindNoShortcuts();
+    bool bindsShortcuts() const;
+    // Emits KDE's global-accelerator signal for `action` of the component "glimmora".
+    void pressKdeShortcut(const QString& action);
+    // The answer to Start from now on: 0 granted, 1 cancelled by the user, 2 refused.
+    void answerStartWith(uint answer);
+    uint startAnswer() const;
+    // Refuses the key call with this number (1 is the first key of the run).
+    void refuseKey(int call);
+    void notifyKey(const QString& key, const QDBusMessage& message, QDBusConnection bus);
 
 protected:
     void run() override;
@@ -49,4 +65,9 @@ private:
     QString shortcutSession_;
     QString remoteSession_;
     int tokens_ = 0;
+    int keyCalls_ = 0;
+    int refusedKey_ = 0;
+    uint startAnswer_ = 0;
+    bool bindsShortcuts_ = true;
+    QThreadPool keyThreads_;
 };

@@ -22,6 +22,7 @@
 #include <QStandardPaths>
 #include <QThread>
 #include <QWidget>
+#include <QWindow>
 #include <X11/keysym.h>
 
 namespace {
@@ -52,26 +53,36 @@ QDBusMessage PortalCall(const char* interface, const QString& method, const QVar
 }
 
 // Keys by keysym through the session: the compositor finds a key for each in the user's layout.
+// The portal handles every call on a thread of its own, so each key waits for the answer to the
+// one before; no event is processed meanwhile, so nothing can come between two keys. The first key
+// that fails (refused, unanswered, the session gone) ends the sequence.
 class PortalKeySink : public KeySink {
 public:
-    PortalKeySink(QDBusConnection bus, QString session)
-        : bus_(std::move(bus)), session_(std::move(session)) {}
+    PortalKeySink(QDBusConnection bus, QString session, std::function<bool()> open)
+        : bus_(std::move(bus)), session_(std::move(session)), open_(std::move(open)) {}
     ~PortalKeySink() override { endSequence(); }
 
     void endSequence() override {
         while (!held_.isEmpty())
             notify(held_.takeLast(), false);
     }
+    bool failed() const override { return failed_; }
     void keyDown(std::uint8_t code, std::uint8_t) override { press(code, true); }
     void keyUp(std::uint8_t code, std::uint8_t) override { press(code, false); }
     KeyScanResult VkKeyScan(std::uint8_t c) override { return KeysymKeyScan(c); }
     std::uint8_t MapVirtualKey(std::uint8_t code) override { return Keysym(code) ? code : 0; }
 
 private:
+    // An answer takes a few milliseconds; one that takes this long is not coming.
+    static constexpr int kAnswerMs = 2000;
+    // Once a key has failed, the releases that follow are tried without waiting that long.
+    static constexpr int kReleaseAfterFailureMs = 250;
+
     void press(std::uint8_t code, bool down) {
         const std::uint32_t keysym = Keysym(code);
-        if (!keysym)
+        if (!keysym || (down && failed_))
             return;
+        // A press that failed may still have arrived: it is released like the others.
         if (down)
             held_.append(keysym);
         else if (!held_.removeOne(keysym))
@@ -79,15 +90,24 @@ private:
         notify(keysym, down);
     }
     void notify(std::uint32_t keysym, bool down) {
-        // One connection keeps the order; no need to wait for each answer.
-        bus_.send(PortalCall(kRemoteDesktop, QStringLiteral("NotifyKeyboardKeysym"),
-                             {QVariant::fromValue(QDBusObjectPath(session_)), QVariantMap(),
-                              int(keysym), uint(down ? 1 : 0)}));
+        if (!open_()) {
+            failed_ = true;
+            return;
+        }
+        const QDBusMessage reply =
+            bus_.call(PortalCall(kRemoteDesktop, QStringLiteral("NotifyKeyboardKeysym"),
+                                 {QVariant::fromValue(QDBusObjectPath(session_)), QVariantMap(),
+                                  int(keysym), uint(down ? 1 : 0)}),
+                      QDBus::Block, failed_ ? kReleaseAfterFailureMs : kAnswerMs);
+        if (reply.type() != QDBusMessage::ReplyMessage)
+            failed_ = true;
     }
 
     QDBusConnection bus_;
     QString session_;
+    std::function<bool()> open_; // false once the portal has closed the session
     QList<std::uint32_t> held_;
+    bool failed_ = false;
 };
 
 bool OwnWindowFocused() {
@@ -95,22 +115,41 @@ bool OwnWindowFocused() {
            QGuiApplication::focusWindow();
 }
 
-// Main windows are hidden, with or without a tray: a Wayland client can show a hidden window
-// again (it is mapped anew, in front), but not take its own window out of the minimised state, so
-// a minimised one would stay there. Dialogs are only minimised, since hiding one would end it.
-// Widgets are hidden as widgets: hidden underneath, they would not show again.
+// The widget whose window `window` is; null for a window without one.
+QWidget* WidgetOf(const QWindow* window) {
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->windowHandle() == window)
+            return widget;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 void StepAside() {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
         return;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (!widget->isVisible())
+    for (QWindow* window : QGuiApplication::topLevelWindows()) {
+        if (!window->isVisible() || (window->type() != Qt::Window && window->type() != Qt::Dialog))
             continue;
-        if (widget->windowType() == Qt::Window)
+        // A widget's window is hidden through the widget: hidden behind its back, the widget
+        // counts as neither shown nor hidden and a later show() does nothing.
+        QWidget* widget = WidgetOf(window);
+        const bool hide = window->type() == Qt::Window;
+        if (widget && hide)
             widget->hide();
-        else if (widget->windowType() == Qt::Dialog)
+        else if (widget)
             widget->showMinimized();
+        else if (hide)
+            window->hide();
+        else
+            window->showMinimized();
     }
 }
+
+namespace {
 
 // Waits up to `ms` for `done`, letting the focus change arrive meanwhile.
 bool WaitUntil(const std::function<bool()>& done, int ms) {
@@ -220,11 +259,12 @@ public:
         setup_.handBack();
     }
     bool hasInputFocus(Window) override { return ready_ && !setup_.ownFocus(); }
+    Typing typing() const override { return typing_; }
 
     std::unique_ptr<KeySink> createKeySink() override {
         if (!ready_)
             return nullptr;
-        return std::make_unique<PortalKeySink>(bus_, session_);
+        return std::make_unique<PortalKeySink>(bus_, session_, [this] { return ready_; });
     }
     bool setClipboard(QMimeData* data) override { return SetQtClipboard(data); }
     std::unique_ptr<DesktopHotKey> grabHotKey(QObject* parent) override {
@@ -241,6 +281,7 @@ private:
                  new PortalSessionWatch(bus_, session_, &context_, [this] {
                      ready_ = false;
                      session_.clear();
+                     typing_ = Typing::Withdrawn;
                  });
                  selectDevices();
              });
@@ -265,19 +306,23 @@ private:
     }
     void started(const QVariantMap& results) {
         ready_ = results.value(QStringLiteral("devices")).toUInt() & kKeyboardDevice;
+        typing_ = ready_ ? Typing::Allowed : Typing::Refused;
         // The token is good for one use: the portal hands out a new one each time.
         const QString token = results.value(QStringLiteral("restore_token")).toString();
         if (ready_ && !token.isEmpty() && !setup_.tokenFile.isEmpty() &&
             QDir().mkpath(QFileInfo(setup_.tokenFile).path()))
             WriteFileAtomic(setup_.tokenFile, token.toUtf8());
     }
-    // A refusal or cancellation ends the chain: insertion then says that nothing was typed.
+    // A refusal or cancellation ends the chain: insertion then says that nothing was typed. It
+    // is not asked again in this run, so the user is not asked at every click.
     void call(const char* method, const QVariantList& args,
               std::function<void(const QVariantMap&)> granted) {
         CallPortal(bus_, QLatin1String(kRemoteDesktop), QLatin1String(method), args, &context_,
-                   [granted](uint response, const QVariantMap& results) {
+                   [this, granted](uint response, const QVariantMap& results) {
                        if (response == 0)
                            granted(results);
+                       else
+                           typing_ = Typing::Refused;
                    });
     }
 
@@ -287,6 +332,7 @@ private:
     uint version_;
     QString session_;
     bool ready_ = false;
+    Typing typing_ = Typing::Asking;
     QList<QByteArray> names_;
 };
 

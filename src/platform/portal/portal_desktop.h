@@ -19,6 +19,12 @@ struct PortalDesktopSetup {
     std::function<void()> handBack;
 };
 
+// Lets the focus go back to the window the user was writing in: main windows are hidden, with or
+// without a tray (a Wayland client can show a hidden window again, mapped anew and in front, but
+// cannot take its own window out of the minimised state); dialogs, which hiding would end, are
+// minimised. The portal desktop's hand-back unless a setup names another.
+void StepAside();
+
 // The desktop of GNOME and KDE Plasma on Wayland. Keys go through the remote-desktop portal in a
 // keyboard-only session, which the portal's own dialog asks the user for once; where the portal
 // allows it the permission is kept (a restore token in the data folder) for later runs. No

@@ -12,6 +12,8 @@
 #include <QDBusObjectPath>
 #include <QDBusReply>
 
+#include <algorithm>
+
 namespace {
 
 constexpr char kGlobalShortcuts[] = "org.freedesktop.portal.GlobalShortcuts";
@@ -48,62 +50,17 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, PortalShortcut& s
 
 namespace {
 
+bool KdeAccelRunning(QDBusConnection bus) {
+    return bus.interface() && bus.interface()->isServiceRegistered(QLatin1String(kKdeAccel));
+}
+
 class NoServiceHotKey : public DesktopHotKey {
 public:
     using DesktopHotKey::DesktopHotKey;
     bool registered() const override { return false; }
 };
 
-// The global-shortcuts portal: a session of our own, the key bound in it (the desktop may ask
-// the user to confirm or change it), an Activated signal at each press.
-class PortalHotKey : public DesktopHotKey {
-    Q_OBJECT
-public:
-    PortalHotKey(QDBusConnection bus, QObject* parent) : DesktopHotKey(parent), bus_(bus) {
-        qDBusRegisterMetaType<PortalShortcut>();
-        qDBusRegisterMetaType<QList<PortalShortcut>>();
-        bus_.connect(QString(), QLatin1String(kPortalPath), QLatin1String(kGlobalShortcuts),
-                     QStringLiteral("Activated"), this,
-                     SLOT(onActivated(QDBusObjectPath, QString)));
-        CallPortal(bus_, QLatin1String(kGlobalShortcuts), QStringLiteral("CreateSession"),
-                   {QVariantMap{{"session_handle_token", NewPortalToken()}}}, this,
-                   [this](uint response, const QVariantMap& results) {
-                       if (response != 0)
-                           return;
-                       session_ = SessionHandle(results.value(QStringLiteral("session_handle")));
-                       bind();
-                   });
-    }
-    bool registered() const override { return registered_; }
-
-public slots:
-    void onActivated(const QDBusObjectPath& session, const QString& id) {
-        if (session.path() == session_ && id == QLatin1String(kShortcutId))
-            emit activated();
-    }
-
-private:
-    void bind() {
-        const QList<PortalShortcut> shortcuts = {
-            {QLatin1String(kShortcutId),
-             {{"description", ShortcutDescription()},
-              {"preferred_trigger", QStringLiteral("CTRL+ALT+s")}}}};
-        CallPortal(bus_, QLatin1String(kGlobalShortcuts), QStringLiteral("BindShortcuts"),
-                   {QVariant::fromValue(QDBusObjectPath(session_)), QVariant::fromValue(shortcuts),
-                    QString(), QVariantMap()},
-                   this, [this](uint response, const QVariantMap&) {
-                       registered_ = response == 0;
-                       if (registered_)
-                           NoteGlobalShortcutBound();
-                   });
-    }
-
-    QDBusConnection bus_;
-    QString session_;
-    bool registered_ = false;
-};
-
-// KDE's global accelerators, for Plasma versions before the global-shortcuts portal.
+// KDE's global accelerators, for Plasma versions whose global-shortcuts portal binds nothing.
 class KdeHotKey : public DesktopHotKey {
     Q_OBJECT
 public:
@@ -144,12 +101,86 @@ private:
     bool registered_ = false;
 };
 
+// True when the answer to BindShortcuts lists our shortcut, so that the desktop delivers it.
+bool ListsOurShortcut(const QVariantMap& results) {
+    const QVariant listed = results.value(QStringLiteral("shortcuts"));
+    const QList<PortalShortcut> shortcuts =
+        listed.canConvert<QDBusArgument>()
+            ? qdbus_cast<QList<PortalShortcut>>(listed.value<QDBusArgument>())
+            : listed.value<QList<PortalShortcut>>();
+    return std::any_of(shortcuts.begin(), shortcuts.end(), [](const PortalShortcut& shortcut) {
+        return shortcut.id == QLatin1String(kShortcutId);
+    });
+}
+
+// The global-shortcuts portal: a session of our own, the key bound in it (the desktop may ask
+// the user to confirm or change it), an Activated signal at each press. A portal may answer
+// "done" and bind nothing (Plasma 5.27's only opens its settings page); KDE's global accelerators
+// then take the key where they exist.
+class PortalHotKey : public DesktopHotKey {
+    Q_OBJECT
+public:
+    PortalHotKey(QDBusConnection bus, QObject* parent) : DesktopHotKey(parent), bus_(bus) {
+        qDBusRegisterMetaType<PortalShortcut>();
+        qDBusRegisterMetaType<QList<PortalShortcut>>();
+        bus_.connect(QString(), QLatin1String(kPortalPath), QLatin1String(kGlobalShortcuts),
+                     QStringLiteral("Activated"), this,
+                     SLOT(onActivated(QDBusObjectPath, QString)));
+        CallPortal(bus_, QLatin1String(kGlobalShortcuts), QStringLiteral("CreateSession"),
+                   {QVariantMap{{"session_handle_token", NewPortalToken()}}}, this,
+                   [this](uint response, const QVariantMap& results) {
+                       if (response != 0)
+                           return fallBackToKde();
+                       session_ = SessionHandle(results.value(QStringLiteral("session_handle")));
+                       bind();
+                   });
+    }
+    bool registered() const override {
+        return registered_ || (fallback_ && fallback_->registered());
+    }
+
+public slots:
+    void onActivated(const QDBusObjectPath& session, const QString& id) {
+        if (session.path() == session_ && id == QLatin1String(kShortcutId))
+            emit activated();
+    }
+
+private:
+    void bind() {
+        const QList<PortalShortcut> shortcuts = {
+            {QLatin1String(kShortcutId),
+             {{"description", ShortcutDescription()},
+              {"preferred_trigger", QStringLiteral("CTRL+ALT+s")}}}};
+        CallPortal(bus_, QLatin1String(kGlobalShortcuts), QStringLiteral("BindShortcuts"),
+                   {QVariant::fromValue(QDBusObjectPath(session_)), QVariant::fromValue(shortcuts),
+                    QString(), QVariantMap()},
+                   this, [this](uint response, const QVariantMap& results) {
+                       registered_ = response == 0 && ListsOurShortcut(results);
+                       if (registered_)
+                           NoteGlobalShortcutBound();
+                       else
+                           fallBackToKde();
+                   });
+    }
+    void fallBackToKde() {
+        if (!KdeAccelRunning(bus_))
+            return;
+        fallback_ = new KdeHotKey(bus_, this);
+        connect(fallback_, &DesktopHotKey::activated, this, &DesktopHotKey::activated);
+    }
+
+    QDBusConnection bus_;
+    QString session_;
+    bool registered_ = false;
+    DesktopHotKey* fallback_ = nullptr; // a child; KDE's key where the portal bound none
+};
+
 } // namespace
 
 std::unique_ptr<DesktopHotKey> CreateServiceHotKey(QDBusConnection bus, QObject* parent) {
     if (PortalVersion(bus, QLatin1String(kGlobalShortcuts)) > 0)
         return std::make_unique<PortalHotKey>(bus, parent);
-    if (bus.interface() && bus.interface()->isServiceRegistered(QLatin1String(kKdeAccel)))
+    if (KdeAccelRunning(bus))
         return std::make_unique<KdeHotKey>(bus, parent);
     return std::make_unique<NoServiceHotKey>(parent);
 }
