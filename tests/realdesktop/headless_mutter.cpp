@@ -27,9 +27,19 @@ HeadlessMutter::HeadlessMutter(const QString& layouts) {
         error_ = "no connection to the session bus";
         return;
     }
-    // Without the system's locale service mutter takes the keyboard library's default layout.
+    // Mutter asks the system bus for the layout; here that is the session's bus, where a
+    // stand-in answers for the locale service.
+    if (!session_.start({GLIMMORA_LOCALE_SERVICE, layouts}))
+        return;
+    const auto locale = [&] {
+        return bus_.interface()->isServiceRegistered("org.freedesktop.locale1").value();
+    };
+    if (!WaitFor(locale, 10000)) {
+        error_ = "the locale service did not start";
+        return;
+    }
     QProcessEnvironment extra;
-    extra.insert("XKB_DEFAULT_LAYOUT", layouts);
+    extra.insert("DBUS_SYSTEM_BUS_ADDRESS", session_.busAddress());
     mutter_ = session_.start({"mutter", "--headless", "--wayland", "--no-x11", "--sm-disable",
                               QStringLiteral("--virtual-monitor=%1x%2").arg(kWidth).arg(kHeight),
                               QStringLiteral("--wayland-display=") + kDisplay},
@@ -121,4 +131,9 @@ bool HeadlessMutter::typeKeys(const QList<quint32>& keysyms) {
             return false;
     }
     return true;
+}
+
+bool HeadlessMutter::typeKeycode(int evdevCode) {
+    return sessionCall("NotifyKeyboardKeycode", {uint(evdevCode), true}) &&
+           sessionCall("NotifyKeyboardKeycode", {uint(evdevCode), false});
 }

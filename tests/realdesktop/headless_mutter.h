@@ -11,7 +11,7 @@ class QProcess;
 
 // GNOME's compositor headless on a PrivateSession: mutter with one virtual monitor and no X11, the
 // GNOME portals started on demand on the session's bus. Its keyboard layout is the one that the
-// system's locale service names (mutter reads it once, as it starts); here the test answers for
+// system's locale service names (mutter reads it once, as it starts); here a stand-in answers for
 // that service, with `layouts` in GNOME's form: the chosen layout first, "us" after a non-Latin
 // one. The test's own pointer and keyboard are a remote-desktop session of mutter's own interface.
 class HeadlessMutter {
@@ -33,6 +33,9 @@ public:
     bool click();
     // Presses and releases each key in turn (X keysyms), as a user at the keyboard would.
     bool typeKeys(const QList<quint32>& keysyms);
+    // Presses and releases the key at a place of the keyboard (a Linux input code), whatever the
+    // layout makes of it.
+    bool typeKeycode(int evdevCode);
 
     static constexpr int kWidth = 1280, kHeight = 800;
 
