@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/settings.h"
 #include "app/splash_form.h"
+#include "app/typing_permission.h"
 #include "app/window_texts.h"
 #include "app/window_wiring.h"
 #include "balloon/balloon_form.h"
@@ -330,6 +331,7 @@ int RunGlimmora(int argc, char** argv) {
         if (!mutex->held())
             lockRetry.start(1000);
 
+        WaitForTypingPermission();
         CreateWindows(arguments);
         // A close request taken while starting ends the start-up too.
         const auto closing = [] {

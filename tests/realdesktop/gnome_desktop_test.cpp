@@ -6,12 +6,14 @@
 #include "app/main_window.h"
 #include "app/main_window_support.h"
 #include "app/settings.h"
+#include "app/startup.h"
 #include "dialogs/settings_form.h"
 #include "integration/insertion.h"
 #include "integration/mail_defs.h"
 #include "integration/translation_table.h"
 #include "platform/current_desktop.h"
 #include "platform/key_synth.h"
+#include "platform/runtime_lock.h"
 #include "realdesktop/headless_mutter.h"
 #include "support/line_process.h"
 #include "support/test_env.h"
@@ -45,6 +47,19 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 };
+
+// The desktop's consent dialog, as a user at the keyboard answers it (the switch "Allow remote
+// interaction" on, then "Share"), until `granted` holds.
+bool ApproveConsent(const std::function<bool()>& granted) {
+    return WaitFor(
+        [&] {
+            WaitFor([] { return false; }, 1500); // the dialog comes up
+            if (!granted())
+                g_mutter->typeKeys({XK_Tab, XK_space, XK_Tab, XK_Tab, XK_Return});
+            return WaitFor(granted, 5000);
+        },
+        60000);
+}
 
 class GnomeDesktop : public testing::Test {
 protected:
@@ -175,17 +190,66 @@ TEST_F(GnomeDesktop, TwentyClicksLandTwentyPicturesWithNoKeyHeld) {
     EXPECT_EQ(lines.filter(QRegularExpression("^KEY ")).size(), 4 * kClicks);
 }
 
-// The desktop's consent dialog, as a user at the keyboard answers it: the switch "Allow remote
-// interaction" on, then "Share".
-bool ApproveConsent() {
-    return WaitFor(
-        [] {
-            WaitFor([] { return false; }, 1500); // the dialog comes up
-            if (!CurrentDesktop().createKeySink())
-                g_mutter->typeKeys({XK_Tab, XK_space, XK_Tab, XK_Tab, XK_Return});
-            return WaitFor([] { return CurrentDesktop().createKeySink() != nullptr; }, 5000);
+TEST_F(GnomeDesktop, ToggleLaunchedAfterAnInsertionShowsTheWindowAgain) {
+    LineProcess target(GLIMMORA_WAYLAND_TARGET_CLIENT, {kAppId},
+                       g_mutter->clientEnvironment(QProcessEnvironment::systemEnvironment()));
+    ASSERT_TRUE(target.waitForLine("READY"));
+    ASSERT_TRUE(clickPicture());
+    ASSERT_TRUE(target.waitForLine("PASTE done", 15000)) << target.lines().join('\n').toStdString();
+    ASSERT_TRUE(WaitFor([] { return !InsertionRunning(); }));
+
+    // The running instance, as far as "/toggle" reaches it.
+    RuntimeLock running;
+    ASSERT_TRUE(running.held());
+    RequestWatcher watcher({"Glimmora_ShowOrHide"});
+    QProcess toggle;
+    toggle.setProcessEnvironment(
+        g_mutter->clientEnvironment(QProcessEnvironment::systemEnvironment()));
+    toggle.start(BuiltProgramDir() + "glimmora", {"/toggle"});
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            TakeToggleRequests();
+            return toggle.state() == QProcess::NotRunning;
         },
-        60000);
+        20000));
+    EXPECT_EQ(toggle.exitCode(), 0);
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            TakeToggleRequests();
+            return form->isVisible() && QGuiApplication::focusWindow() == form->windowHandle();
+        },
+        10000));
+}
+
+TEST_F(GnomeDesktop, ToggleOnACoveredWindowBringsItForward) {
+    form->show();
+    ASSERT_TRUE(WaitFor([&] { return QGuiApplication::focusWindow() == form->windowHandle(); }));
+    LineProcess target(GLIMMORA_WAYLAND_TARGET_CLIENT, {kAppId},
+                       g_mutter->clientEnvironment(QProcessEnvironment::systemEnvironment()));
+    ASSERT_TRUE(target.waitForLine("READY"));
+    ASSERT_TRUE(WaitFor([] { return QGuiApplication::focusWindow() == nullptr; }));
+
+    form->WMHotKey();
+    EXPECT_TRUE(WaitFor([&] {
+        return form->isVisible() && QGuiApplication::focusWindow() == form->windowHandle();
+    }));
+}
+
+// At the first start the desktop's consent dialog is where the user can answer it: Glimmora's
+// windows do not come up over it.
+TEST_F(GnomeDesktop, FirstStartAsksForConsentInSight) {
+    const QProcessEnvironment env =
+        g_mutter->clientEnvironment(QProcessEnvironment::systemEnvironment());
+    // The portal's answer to Start carries the devices granted.
+    LineProcess answers("dbus-monitor",
+                        {"--address", g_mutter->session().busAddress(),
+                         "type='signal',interface='org.freedesktop.portal.Request',"
+                         "member='Response'"},
+                        env);
+    ASSERT_TRUE(WaitFor([&] { return answers.lines().filter("NameAcquired").size() > 0; }));
+    LineProcess glimmora(BuiltProgramDir() + "glimmora", {}, env);
+    EXPECT_TRUE(ApproveConsent([&] { return !answers.lines().filter("\"devices\"").isEmpty(); }))
+        << answers.lines().join('\n').toStdString();
 }
 
 } // namespace
@@ -212,7 +276,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName("glimmora");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    if (!ApproveConsent()) {
+    if (!ApproveConsent([] { return CurrentDesktop().typing() == Desktop::Typing::Allowed; })) {
         std::fprintf(stderr, "the desktop (%s) did not grant the keyboard\n%s\n",
                      qPrintable(CurrentDesktop().name()), qPrintable(mutter.session().output()));
         return 1;

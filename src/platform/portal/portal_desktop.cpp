@@ -21,6 +21,7 @@
 #include <QMimeData>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <X11/keysym.h>
@@ -224,7 +225,9 @@ public:
             setup_.ownFocus = OwnWindowFocused;
         if (!setup_.handBack)
             setup_.handBack = StepAside;
-        startSession();
+        // Asked once events run: a window that must be up before the desktop's dialog (which
+        // would otherwise open behind it) can come first.
+        QTimer::singleShot(0, &context_, [this] { startSession(); });
     }
     ~PortalDesktop() override {
         if (!session_.isEmpty())

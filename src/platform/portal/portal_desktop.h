@@ -30,9 +30,9 @@ void StepAside();
 // allows it the permission is kept (a restore token in the data folder) for later runs. No
 // client may raise another program's window there, so the target is reached by handing the focus
 // back: our windows step aside and the keys go to the window that then has the focus (on KDE
-// Plasma, KWin's scripting first activates the definition's window). The session is asked for at
-// once; until the portal has granted it, insertion types nothing and says so. Null when the
-// session bus has no remote-desktop portal.
+// Plasma, KWin's scripting first activates the definition's window). The session is asked for as
+// soon as events run; until the portal has granted it, insertion types nothing and says so. Null
+// when the session bus has no remote-desktop portal.
 std::unique_ptr<Desktop> CreatePortalDesktop();
 std::unique_ptr<Desktop> CreatePortalDesktop(PortalDesktopSetup setup);
 
