@@ -441,8 +441,10 @@ void TForm1::TrayIcon1Click() {
 }
 
 void TForm1::WMHotKey(const QByteArray& activationToken) {
-    // A window in sight but under another one comes forward; only one in front goes away.
-    if (isVisible() && !isMinimized() && isActiveWindow()) {
+    // A window in sight but under another one comes forward; only one in front goes away. Where
+    // windows come forward by themselves (X11) a visible one counts as in front, as before.
+    const bool inFront = isActiveWindow() || WindowsComeForwardThemselves();
+    if (isVisible() && !isMinimized() && inFront) {
         SendToTray();
         return;
     }
