@@ -176,7 +176,12 @@ TEST_F(GnomeDesktop, TwentyClicksLandTwentyPicturesWithNoKeyHeld) {
     std::printf("%d of %d pictures landed\n", landed, kClicks);
     EXPECT_EQ(landed, kClicks) << lines.join('\n').toStdString();
 
-    // Every press released, and nothing typed but the definition's keys.
+    // Every press released, and nothing typed but the definition's keys: Alt+O and Ctrl+V, which
+    // under the Russian layout are the keys of O and V as a hand presses them (the program
+    // finds its shortcuts through the Latin layout beside it).
+    const QStringList definitionKeys = kLayouts.startsWith("ru")
+                                           ? QStringList{"ffe9", "ffe3", "6dd", "6cd"}
+                                           : QStringList{"ffe9", "ffe3", "6f", "76"};
     QMap<QString, int> held;
     QStringList strays;
     for (const QString& line : lines) {
@@ -187,7 +192,7 @@ TEST_F(GnomeDesktop, TwentyClicksLandTwentyPicturesWithNoKeyHeld) {
             --held[parts.value(1)];
         else
             continue;
-        if (!QStringList{"ffe9", "ffe3", "6f", "76"}.contains(parts.value(1)))
+        if (!definitionKeys.contains(parts.value(1)))
             strays << line;
     }
     for (auto it = held.begin(); it != held.end(); ++it)

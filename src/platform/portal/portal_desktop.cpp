@@ -6,6 +6,7 @@
 #include "platform/portal/portal_request.h"
 #include "platform/qt_clipboard.h"
 #include "platform/virtual_key_keysyms.h"
+#include "platform/wayland/keyboard_layout.h"
 
 #include <QApplication>
 #include <QDBusMessage>
@@ -95,10 +96,15 @@ private:
             failed_ = true;
             return;
         }
+        // Mutter types a keysym only through the layout in use: one that only another layout
+        // has (a Latin letter beside a Russian layout) goes by the key that types it there.
+        const std::optional<quint32> key = KeyFromOtherLayout(keysym);
         const QDBusMessage reply =
-            bus_.call(PortalCall(kRemoteDesktop, QStringLiteral("NotifyKeyboardKeysym"),
+            bus_.call(PortalCall(kRemoteDesktop,
+                                 key ? QStringLiteral("NotifyKeyboardKeycode")
+                                     : QStringLiteral("NotifyKeyboardKeysym"),
                                  {QVariant::fromValue(QDBusObjectPath(session_)), QVariantMap(),
-                                  int(keysym), uint(down ? 1 : 0)}),
+                                  key ? int(*key) : int(keysym), uint(down ? 1 : 0)}),
                       QDBus::Block, failed_ ? kReleaseAfterFailureMs : kAnswerMs);
         if (reply.type() != QDBusMessage::ReplyMessage)
             failed_ = true;
