@@ -263,6 +263,7 @@ void TForm1::BuildLeftPane() {
     TreeView1->setIndentation(19);
     TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TreeView1->setMouseTracking(true); // hot tracking
+    IsolateNodeTexts(TreeView1);
     TreeView1->setStyleSheet(
         "QTreeView { background: #D6DFF7; }"
         "QTreeView::item:hover { color: #215DC6; text-decoration: underline; }");
@@ -477,7 +478,7 @@ void TForm1::Timer4Timer() {
 
 void TForm1::QuitProgram() {
     QuitRequested = true;
-    QFile::remove(UserCatalogueFolder() + "temp.htm");
+    RemovePageFiles();
     SaveDialogSettings(RecordSettingsStore());
     close();
     // Every loop ends, a modal one of the start-up (the language chooser) too.
@@ -554,11 +555,11 @@ void TForm1::ShowCategoryPage(const QString& folder) {
 
 bool TForm1::IsOwnPageAddress(const QUrl& url) {
     return url.isLocalFile() &&
-           ClassifyNavigation(url, UserCatalogueFolder() + "temp.htm") == NavigationKind::PageLoad;
+           ClassifyNavigation(url, ShownPagePath()) == NavigationKind::PageLoad;
 }
 
 bool TForm1::WebBrowser1BeforeNavigate2(const QUrl& url) {
-    NavigationKind kind = ClassifyNavigation(url, UserCatalogueFolder() + "temp.htm");
+    NavigationKind kind = ClassifyNavigation(url, ShownPagePath());
     if (kind != NavigationKind::PictureClick)
         return false;
     // The click is handled once the browser has its answer: the handlers open modal windows and

@@ -14,6 +14,7 @@
 #include "dialogs/settings_form.h"
 #include "integration/data_folders.h"
 #include "integration/insertion.h"
+#include "integration/isolated_text.h"
 #include "integration/message_boxes.h"
 #include "integration/system_helpers.h"
 #include "integration/translation_table.h"
@@ -80,7 +81,7 @@ void TForm1::PerformPictureClick(const QString& picturePath) {
             InvalidateSearchIndex();
             if (!DeleteCataloguePicture(picturePath, Catalogue) &&
                 !IsCataloguePicture(picturePath, Catalogue))
-                ShowError(GetText(237).arg(picturePath), this);
+                ShowError(GetText(237).arg(Isolated(picturePath)), this);
         }
         int selected = SelectedIndex();
         if (selected >= 0 && selected < Catalogue.CategoryFolders.size()) {
@@ -105,7 +106,7 @@ void TForm1::SpeedButton10Click() {
     try {
         AddOwnCategory(name);
     } catch (const std::exception&) {
-        ShowError(GetText(200).arg(OwnCategoriesList()), this);
+        ShowError(GetText(200).arg(Isolated(OwnCategoriesList())), this);
         return;
     }
     LoadCatalogue();
@@ -124,7 +125,7 @@ void TForm1::TreeView1Click(const QModelIndex& index) {
         try {
             RemoveOwnCategory(Catalogue, selected);
         } catch (const std::exception&) {
-            ShowError(GetText(200).arg(OwnCategoriesList()), this);
+            ShowError(GetText(200).arg(Isolated(OwnCategoriesList())), this);
         }
         LoadCatalogue();
         QModelIndex top = CatalogueModel->index(0, 0);

@@ -6,8 +6,10 @@
 #include "catalogue/picture_page.h"
 #include "catalogue/recent_pictures.h"
 #include "integration/data_folders.h"
+#include "integration/isolated_text.h"
 #include "integration/translation_table.h"
 #include "localisation/language.h"
+#include "platform/messages_locale.h"
 
 #include <QAction>
 #include <QDir>
@@ -29,15 +31,11 @@ constexpr int kShownSearchText = 100;
 constexpr int kFoundCellWidth = 48 + 2 * 10 + 25;
 constexpr int kFoundPageMargins = 2 * 16 + 16 - 25;
 
-QString PagePath() {
-    return UserCatalogueFolder() + QStringLiteral("temp.htm");
-}
-
 // The page's address: a query of its own for every page written, so that the browser loads the
 // new file rather than taking it for the one shown; the fragment marks a picture, and moving the
 // mark changes only the fragment, which the browser follows without loading again.
 QUrl FoundPageUrl(int serial, int marked) {
-    QUrl url = QUrl::fromLocalFile(PagePath());
+    QUrl url = QUrl::fromLocalFile(ShownPagePath());
     url.setQuery(QStringLiteral("found=%1").arg(serial));
     if (marked >= 0)
         url.setFragment(FoundPictureAnchor(marked));
@@ -45,12 +43,12 @@ QUrl FoundPageUrl(int serial, int marked) {
 }
 
 // Fills a text's place-holder with the user's text last, so that a "%2" typed by the user stays
-// as typed.
+// as typed; isolated, so that a directional mark in it cannot reorder the heading around it.
 QString FillIn(const QString& text, const QString& typed) {
     QString shown = typed.simplified();
     if (shown.size() > kShownSearchText)
         shown = shown.left(kShownSearchText) + QChar(0x2026);
-    return QString(text).replace(QStringLiteral("%1"), shown);
+    return QString(text).replace(QStringLiteral("%1"), Isolated(shown));
 }
 
 } // namespace
@@ -108,8 +106,8 @@ void TForm1::SearchEditChange() {
     }
     if (searchIndexStale_) {
         BuildCatalogueIndex(searchIndex_, Catalogue.CategoryFolders, FavouritesFolder(),
-                            UserCatalogueFolder(), CatalogueBaseFolder(),
-                            QStringLiteral("0%1").arg(ReadLanguageNumber()));
+                            UserCatalogueFolder(), CatalogueBaseFolder(), ReadLanguageNumber(),
+                            MessagesLocale());
         searchIndexStale_ = false;
     }
     const std::vector<int> found = searchIndex_.Find(text);
@@ -129,20 +127,22 @@ int TForm1::FoundPageColumns() const {
 
 void TForm1::ShowFoundPage() {
     const QString text = SearchEdit->text();
-    QDir().mkpath(UserCatalogueFolder());
     const int columns = FoundPageColumns();
     try {
-        if (found_.isEmpty()) {
-            WriteEmptyPage(PagePath(), PageDataFolder(), FillIn(GetText(278), text), GetText(279));
-        } else {
+        WriteShownPage([&](const QString& pagePath) {
+            if (found_.isEmpty()) {
+                WriteEmptyPage(pagePath, PageDataFolder(), FillIn(GetText(278), text),
+                               GetText(279));
+                return;
+            }
             FoundPageTexts texts;
             texts.heading = FillIn(GetText(277), text);
             if (foundTotal_ > found_.size())
                 texts.note = QString(GetText(280))
                                  .replace(QStringLiteral("%1"), QString::number(found_.size()))
                                  .replace(QStringLiteral("%2"), QString::number(foundTotal_));
-            WriteFoundPage(PagePath(), found_, texts, columns, CatalogueBaseFolder());
-        }
+            WriteFoundPage(pagePath, found_, texts, columns, CatalogueBaseFolder());
+        });
     } catch (const std::exception&) {
         return; // the old page stays
     }
@@ -211,13 +211,14 @@ void TForm1::LeaveSearch() {
 void TForm1::RecentButtonClick() {
     LeaveSearch();
     const QStringList recent = ReadRecentPictures(RecentPicturesFile());
-    QDir().mkpath(UserCatalogueFolder());
     try {
-        if (recent.isEmpty())
-            WriteEmptyPage(PagePath(), PageDataFolder(), GetText(283), GetText(284));
-        else
-            WriteFoundPage(PagePath(), recent, {GetText(282), QString()}, FoundPageColumns(),
-                           CatalogueBaseFolder());
+        WriteShownPage([&](const QString& pagePath) {
+            if (recent.isEmpty())
+                WriteEmptyPage(pagePath, PageDataFolder(), GetText(283), GetText(284));
+            else
+                WriteFoundPage(pagePath, recent, {GetText(282), QString()}, FoundPageColumns(),
+                               CatalogueBaseFolder());
+        });
     } catch (const std::exception&) {
         return;
     }

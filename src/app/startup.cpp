@@ -20,6 +20,7 @@
 #include "dialogs/survey_form.h"
 #include "dialogs/welcome_form.h"
 #include "integration/data_folders.h"
+#include "integration/isolated_text.h"
 #include "integration/message_boxes.h"
 #include "integration/system_helpers.h"
 #include "integration/translation_table.h"
@@ -92,25 +93,36 @@ void CreateCatalogueFolders() {
     }
 }
 
-void PutLanguageFilesInPlace() {
+// Returns the translation file of the stored language, empty when it has none.
+QString PutLanguageFilesInPlace() {
     const QString data = UserDataPath();
     const QString n = QString::number(ReadLanguageNumber());
-    const QString translation = FindDataFile(kBaseName, "Glimmora.t0" + n);
+    QString translation = FindDataFile(kBaseName, "Glimmora.t0" + n);
     if (QFileInfo::exists(translation))
         CopyFileSilently(translation, data + "Glimmora.def");
+    else
+        translation.clear();
     const QString help = FindDataFile(kBaseName, "Glimmora.c0" + n);
     if (QFileInfo::exists(help))
         CopyFileSilently(help, data + "Glimmora.chm");
     CopyCatalogueTranslations("0" + n);
+    return translation;
 }
 
 // The single-instance hand-over. Returns the lock, held unless the running instance did not answer
-// (both then run side by side), or nullptr when other starts wait as well: one of them goes on,
-// this one is not needed. Every start queues until it holds the lock, so however starts
-// interleave, only the last holder finds itself alone.
+// (both then run side by side), or nullptr when other starts wait as well (one of them goes on,
+// this one is not needed) or when no lock can be had at all. Every start queues until it holds the
+// lock, so however starts interleave, only the last holder finds itself alone.
 std::unique_ptr<RuntimeLock> HandOver() {
     StartQueue queue(kStartQueue);
     auto lock = std::make_unique<RuntimeLock>(kMutexName);
+    if (!lock->held() && !lock->heldElsewhere()) {
+        // Without a lock nothing keeps a second instance away, and two would overwrite each
+        // other's settings and pages: not starting is the safer answer.
+        qWarning("Glimmora does not start: no private folder of this user's can hold its "
+                 "single-instance lock.");
+        return nullptr;
+    }
     if (!lock->held()) {
         const bool asked = GlobalAtomAdd(kCloseRequest);
         const QByteArray request = GlobalAtomIdentity(kCloseRequest);
@@ -287,6 +299,8 @@ int RunGlimmora(int argc, char** argv) {
         return 0;
     }
 
+    // Where the temporary folder is no place for the lock, every start finds it in the data folder.
+    SetRuntimeFallback(UserDataPath());
     if (first == "/toggle" && HandOverToggle())
         return 0;
 
@@ -305,7 +319,7 @@ int RunGlimmora(int argc, char** argv) {
         SetDesktopProgramInfo({UserDataPath(), [] { return GetText(305); }});
         CreateCatalogueFolders();
         CopyMissingFiles(kBaseName, kSeedingList);
-        PutLanguageFilesInPlace();
+        const QString translation = PutLanguageFilesInPlace();
         if (!uninstall && TakeCloseRequest(kCloseRequest))
             return 0; // nothing shown, nothing to save
 
@@ -315,7 +329,7 @@ int RunGlimmora(int argc, char** argv) {
         app.setQuitOnLastWindowClosed(false);
         UseInterfaceFonts();
 
-        CreateTranslationTable(kBaseName);
+        CreateTranslationTable(kBaseName, translation);
 
         if (uninstall)
             return UninstallRun(app);
@@ -345,7 +359,7 @@ int RunGlimmora(int argc, char** argv) {
             // Said once, here: later writes that fail for the same reason stay silent.
             const QString data = UserDataPath();
             if (!CanWriteInFolder(data))
-                ShowError(TextOrDefault(202).arg(data));
+                ShowError(TextOrDefault(202).arg(Isolated(data)));
             Form1->LoadCatalogue();
             Form1->SelectStartCategory();
             ShowRefusedFiles();

@@ -5,6 +5,7 @@
 #include "balloon/jpeg_writer.h"
 #include "integration/data_folders.h"
 #include "integration/insertion.h"
+#include "integration/isolated_text.h"
 #include "integration/message_boxes.h"
 #include "integration/translation_table.h"
 #include "integration/window_look.h"
@@ -235,7 +236,7 @@ void TBaloonForm::FormShow() {
 }
 
 void TBaloonForm::ReportUndecodablePicture(const QString& path) {
-    ShowError(GetText(234).arg(path), this);
+    ShowError(GetText(234).arg(Isolated(path)), this);
     reject();
 }
 
@@ -260,13 +261,13 @@ void TBaloonForm::SpeedButton1Click() {
     resultSize_ = result.resultSize;
     const QString path = ResultFilePath();
     if (result.image.isNull()) {
-        ShowError(GetText(235).arg(path), this);
+        ShowError(GetText(235).arg(Isolated(path)), this);
         return;
     }
     QDir().mkpath(UserCatalogueFolder());
     if (!WriteJpegFile(result.image, path, kJpegQuality, nullptr)) {
         // The balloon stays open with its text, so the user can try again once there is room.
-        ShowError(GetText(200).arg(path), this);
+        ShowError(GetText(200).arg(Isolated(path)), this);
         return;
     }
     // The insertion processes events while it waits; a second click must not start another.

@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogue_tree.h"
 #include "catalogue/own_categories.h"
+#include "integration/isolated_text.h"
 #include "integration/message_boxes.h"
 #include "integration/translation_table.h"
 #include "integration/window_look.h"
@@ -114,6 +115,7 @@ TAddImageForm::TAddImageForm(QWidget* parent) : QDialog(parent) {
     TreeView1->setHeaderHidden(true);
     TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TreeView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    IsolateNodeTexts(TreeView1);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
@@ -202,6 +204,9 @@ void TAddImageForm::RunTreeView1Click() {
         hooks_.closeProgress();
     done(QDialog::Accepted);
     // Pictures that could not be written (a full disk) are named, so none is taken for added.
+    // Each name apart: a line break does not end what a directional mark in a name starts.
+    for (QString& name : failed)
+        name = Isolated(name);
     const QString text =
         failed.isEmpty() ? GetText(63) : GetText(201).arg("\n" + failed.join(QLatin1Char('\n')));
     if (hooks_.showInfo)

@@ -1,8 +1,23 @@
 #include "catalogue/catalogue_tree.h"
 
+#include "integration/isolated_text.h"
+
 #include <QStandardItemModel>
+#include <QStyledItemDelegate>
 #include <QTreeView>
 #include <vector>
+
+namespace {
+
+class IsolatingDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QString displayText(const QVariant& value, const QLocale& locale) const override {
+        return Isolated(QStyledItemDelegate::displayText(value, locale));
+    }
+};
+
+} // namespace
 
 void FillCatalogueModel(QStandardItemModel& model, const CatalogueData& catalogue) {
     model.clear();
@@ -23,6 +38,10 @@ void FillCatalogueModel(QStandardItemModel& model, const CatalogueData& catalogu
         items.push_back(item);
     }
     model.invisibleRootItem()->appendRows(topLevel);
+}
+
+void IsolateNodeTexts(QTreeView* tree) {
+    tree->setItemDelegate(new IsolatingDelegate(tree));
 }
 
 namespace {

@@ -11,6 +11,11 @@ class QTreeView;
 // window's tree (each view keeps its own selection). Nodes carry only their text.
 void FillCatalogueModel(QStandardItemModel& model, const CatalogueData& catalogue);
 
+// Has `tree` show each node's name in a directional isolate, so that a directional mark in a name
+// cannot reorder what the view sets beside it. The model keeps the plain name, which the view's
+// type-ahead search matches.
+void IsolateNodeTexts(QTreeView* tree);
+
 // A node's absolute index: its position in a depth-first, parents-first walk of the whole model,
 // counted from 0; -1 for an invalid index.
 int AbsoluteIndexOf(const QModelIndex& index);

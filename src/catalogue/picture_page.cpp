@@ -7,8 +7,11 @@
 #include "integration/system_helpers.h"
 #include "integration/translation_table.h"
 #include "platform/file_system.h"
+#include "platform/runtime_lock.h"
 
 #include <QDir>
+#include <QFile>
+#include <utility>
 
 namespace {
 
@@ -117,6 +120,11 @@ QString HtmlText(const QString& text) {
     return out;
 }
 
+// A text of the page in an isolate of its own (see WriteEmptyPage); nothing for no text.
+QString InIsolate(const QString& html) {
+    return html.isEmpty() ? html : QStringLiteral("<bdi>") + html + QStringLiteral("</bdi>");
+}
+
 // The page's head: "base.dat" with white link colours in its first body tag.
 QByteArray PageHead(const QString& catalogueBaseFolder) {
     QByteArray head = ReadPagePiece(catalogueBaseFolder + QStringLiteral("base.dat")).toUtf8();
@@ -190,6 +198,22 @@ const char kFoundPageStyle[] =
     "box-shadow: 0 0 0 3px #3A6FD8, 0 2px 8px rgba(40, 60, 110, 0.5); }\r\n"
     "</style>\r\n";
 
+QString UsualPagePath() {
+    return UserCatalogueFolder() + QStringLiteral("temp.htm");
+}
+
+// The page's place when the data folder does not take it; empty when there is no runtime folder.
+QString SparePagePath() {
+    const QString runtime = RuntimeFolder();
+    return runtime.isEmpty() ? QString() : runtime + QStringLiteral("Glimmora-temp.htm");
+}
+
+// The usual path and the path that the last page went to.
+std::pair<QString, QString>& LastPage() {
+    static std::pair<QString, QString> last;
+    return last;
+}
+
 } // namespace
 
 bool IsPictureFileName(const QString& name) {
@@ -241,9 +265,9 @@ void WriteFoundPage(const QString& pagePath, const QStringList& paths, const Fou
     page += kFoundPageStyle;
     // The heading closes the paragraph that the base opened; the grid is a paragraph of its own,
     // which the page's usual end closes.
-    page += "<h1 class=\"found\">" + HtmlText(texts.heading).toUtf8() + "</h1>\r\n";
+    page += "<h1 class=\"found\">" + InIsolate(HtmlText(texts.heading)).toUtf8() + "</h1>\r\n";
     if (!texts.note.isEmpty())
-        page += "<div class=\"note\">" + HtmlText(texts.note).toUtf8() + "</div>\r\n";
+        page += "<div class=\"note\">" + InIsolate(HtmlText(texts.note)).toUtf8() + "</div>\r\n";
     page += "<p class=\"found\" style=\"grid-template-columns: repeat(" +
             QByteArray::number(qMax(1, columns)) + ", auto)\">\r\n";
     for (qsizetype i = 0; i < paths.size(); ++i)
@@ -261,8 +285,13 @@ QString FoundPictureAnchor(int index) {
 void WriteEmptyPage(const QString& pagePath, const QString& pageDataFolder,
                     const QString& emptyTitle, const QString& text) {
     QString page = ReadPagePiece(pageDataFolder + QStringLiteral("template.tpl"));
-    page.replace(QStringLiteral("[TITLE]"), HtmlText(emptyTitle));
-    page.replace(QStringLiteral("[TEXT]"), HtmlText(text));
+    // Every text in a <bdi> of its own, so that a directional mark in it cannot reorder the page
+    // around it; only the document's title, where markup would show as text, takes it bare.
+    const QString title = HtmlText(emptyTitle);
+    page.replace(QStringLiteral("<title>[TITLE]</title>"),
+                 QStringLiteral("<title>") + title + QStringLiteral("</title>"));
+    page.replace(QStringLiteral("[TITLE]"), InIsolate(title));
+    page.replace(QStringLiteral("[TEXT]"), InIsolate(HtmlText(text)));
     // The folder stands in a file address ("file://[DATADIR]empty.png"). Encoded as an address
     // path it holds no character that markup could take up, and '#', '?' or '%' in a folder
     // name cannot cut the address.
@@ -274,15 +303,43 @@ void WriteEmptyPage(const QString& pagePath, const QString& pageDataFolder,
         server->PageWritten();
 }
 
-QString WriteCategoryPage(const QString& folder) {
-    const QString pagePath = UserCatalogueFolder() + QStringLiteral("temp.htm");
+QString WriteShownPage(const std::function<void(const QString& pagePath)>& write) {
     QDir().mkpath(UserCatalogueFolder());
+    const QString usual = UsualPagePath();
+    QString written = usual;
+    try {
+        write(usual);
+    } catch (const IoError&) {
+        written = SparePagePath();
+        if (written.isEmpty())
+            throw;
+        write(written);
+    }
+    LastPage() = {usual, written};
+    return written;
+}
+
+QString ShownPagePath() {
+    // The page written last, as long as the data folder is the one it was written for.
+    const QString usual = UsualPagePath();
+    return LastPage().first == usual ? LastPage().second : usual;
+}
+
+void RemovePageFiles() {
+    QFile::remove(UsualPagePath());
+    const QString spare = SparePagePath();
+    if (!spare.isEmpty())
+        QFile::remove(spare);
+}
+
+QString WriteCategoryPage(const QString& folder) {
     const QStringList names = ListPictures(folder);
-    if (!names.isEmpty())
-        WritePicturePage(pagePath, folder, names, CatalogueBaseFolder());
-    else
-        WriteEmptyPage(pagePath, PageDataFolder(), GetText(62));
-    return pagePath;
+    return WriteShownPage([&](const QString& pagePath) {
+        if (!names.isEmpty())
+            WritePicturePage(pagePath, folder, names, CatalogueBaseFolder());
+        else
+            WriteEmptyPage(pagePath, PageDataFolder(), GetText(62));
+    });
 }
 
 NavigationKind ClassifyNavigation(const QUrl& url, const QString& pagePath) {

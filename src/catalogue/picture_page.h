@@ -2,6 +2,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <functional>
 
 // Sorted picture file names (names only) of a folder: *.gif, *.jpg, *.jpeg, *.png, *.gra,
 // case-insensitively; empty when the folder is missing.
@@ -33,6 +34,19 @@ struct FoundPageTexts {
 void WriteFoundPage(const QString& pagePath, const QStringList& paths, const FoundPageTexts& texts,
                     int columns, const QString& catalogueBaseFolder);
 QString FoundPictureAnchor(int index);
+
+// The page shown is written to "temp.htm" in the user's catalogue folder; while that folder does
+// not take it (read-only, a full disk), to "Glimmora-temp.htm" in the runtime folder, a folder of
+// the user's own that others cannot read. Pages are shown whether or not the data folder keeps
+// what the user changes.
+//
+// Runs `write` with the usual page path and, when it throws IoError, once more with the spare one.
+// Returns the path written; throws IoError when neither took the page.
+QString WriteShownPage(const std::function<void(const QString& pagePath)>& write);
+// The path of the page written last (the usual one before any was written).
+QString ShownPagePath();
+// Removes the page files, at the usual place and the spare one.
+void RemovePageFiles();
 
 // Lists the folder and writes the matching page; returns the page's path.
 QString WriteCategoryPage(const QString& folder);

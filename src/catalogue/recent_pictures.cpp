@@ -42,7 +42,8 @@ bool WriteRecentPictures(const QString& file, const QStringList& pictures) {
         if (!picture.contains(u'\n') && !picture.contains(u'\r'))
             text += picture.toUtf8() + "\r\n";
     }
-    return WriteFileAtomic(file, text);
+    // What the user inserted lately is nobody else's business.
+    return WriteFileAtomic(file, text, FileAccess::Private);
 }
 
 QString RecentPicturesFile() {

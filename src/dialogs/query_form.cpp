@@ -17,6 +17,8 @@ TQueryForm::TQueryForm(QWidget* parent) : QDialog(parent) {
     SetPixelSize(Edit1, 13);
 
     Label1 = new QLabel("Please enter the name of the new category:", this);
+    // The prompt is a translation text: shown as written, never read as markup.
+    Label1->setTextFormat(Qt::PlainText);
     Label1->setGeometry(8, 16, 299, 30);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setWordWrap(true);

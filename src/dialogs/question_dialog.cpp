@@ -15,6 +15,8 @@ TQuestionDialogForm::TQuestionDialogForm(QWidget* parent) : QDialog(parent) {
     Image1 = MakePicture(this, "question_strip.png", QRect(280, 0, 71, 173));
 
     Label1 = new QLabel(this);
+    // The question is a translation text: shown as written, never read as markup.
+    Label1->setTextFormat(Qt::PlainText);
     Label1->setGeometry(16, 24, 281, 34);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setWordWrap(true);

@@ -2,6 +2,7 @@
 
 #include "integration/data_folders.h"
 #include "integration/mail_defs.h"
+#include "integration/message_boxes.h"
 #include "integration/system_helpers.h"
 #include "integration/translation_table.h"
 #include "platform/file_system.h"
@@ -11,7 +12,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QMessageBox>
 #include <filesystem>
 #include <optional>
 
@@ -28,12 +28,8 @@ std::function<void(const QString&)>& NoticeHook() {
 }
 
 void ShowPlainNotice(const QString& text, bool failed) {
-    QString caption = GetText(1);
-    if (caption.isEmpty())
-        caption = QStringLiteral("Glimmora");
-    QMessageBox box(failed ? QMessageBox::Warning : QMessageBox::NoIcon, caption, text,
-                    QMessageBox::Ok, QApplication::activeWindow());
-    box.exec();
+    ShowMessageBox(failed ? QMessageBox::Warning : QMessageBox::NoIcon, text, QMessageBox::Ok,
+                   QApplication::activeWindow());
 }
 
 // Why an update installed nothing; the value is the number of the line that tells the user.

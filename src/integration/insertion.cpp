@@ -1,6 +1,7 @@
 #include "integration/insertion.h"
 
 #include "integration/emoji_text.h"
+#include "integration/isolated_text.h"
 #include "integration/key_sequence.h"
 #include "integration/mail_defs.h"
 #include "integration/target_window.h"
@@ -46,7 +47,7 @@ void TellOnce(const InsertionReport& report, int number, const MailDef& def) {
     if (number <= 0 || told.contains({number, def.Name}))
         return;
     told.insert({number, def.Name});
-    report(GetText(number).replace(QLatin1String("%1"), DecodeBytes(def.Name)));
+    report(GetText(number).replace(QLatin1String("%1"), Isolated(DecodeBytes(def.Name))));
 }
 
 // The text that says why the desktop lets nothing be typed; 0 when it does.
@@ -81,7 +82,7 @@ void InsertPicture(Desktop& desktop, const QString& url, const InsertionReport& 
     copy.Navigate(url);
     if (!WaitForPicture(copy)) {
         const bool failed = copy.state() == PictureClipboard::State::Failed;
-        report(GetText(failed ? 231 : 232).arg(url));
+        report(GetText(failed ? 231 : 232).arg(Isolated(url)));
         return;
     }
     WaitMilliseconds(500);

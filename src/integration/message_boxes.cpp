@@ -1,11 +1,11 @@
 #include "integration/message_boxes.h"
 
+#include "integration/isolated_text.h"
 #include "integration/system_helpers.h"
 #include "integration/translation_table.h"
 #include "platform/file_system.h"
 
 #include <QAbstractButton>
-#include <QMessageBox>
 #include <memory>
 #include <utility>
 
@@ -16,25 +16,31 @@ QString Caption() {
 }
 } // namespace
 
+QMessageBox::StandardButton ShowMessageBox(QMessageBox::Icon icon, const QString& text,
+                                           QMessageBox::StandardButtons buttons, QWidget* parent) {
+    QMessageBox box(icon, Caption(), text, buttons, parent);
+    // Names and paths come from files: taken as markup, a name could put a live link in the box.
+    box.setTextFormat(Qt::PlainText);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The answers in the interface's language, as the question dialog gives them.
+    for (auto [button, number] : {std::pair{QMessageBox::Yes, 11}, {QMessageBox::No, 12}}) {
+        if (box.button(button) && !GetText(number).isEmpty())
+            box.button(button)->setText(GetText(number));
+    }
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
 void ShowInfo(const QString& text, QWidget* parent) {
-    QMessageBox box(QMessageBox::Information, Caption(), text, QMessageBox::Ok, parent);
-    box.exec();
+    ShowMessageBox(QMessageBox::Information, text, QMessageBox::Ok, parent);
 }
 
 bool AskSystemYesNo(const QString& text, QWidget* parent) {
-    QMessageBox box(QMessageBox::Question, Caption(), text, QMessageBox::Yes | QMessageBox::No,
-                    parent);
-    // The answers in the interface's language, as the question dialog gives them.
-    for (auto [button, number] : {std::pair{QMessageBox::Yes, 11}, {QMessageBox::No, 12}}) {
-        if (!GetText(number).isEmpty())
-            box.button(button)->setText(GetText(number));
-    }
-    return box.exec() == QMessageBox::Yes;
+    return ShowMessageBox(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No,
+                          parent) == QMessageBox::Yes;
 }
 
 void ShowError(const QString& text, QWidget* parent) {
-    QMessageBox box(QMessageBox::Critical, Caption(), text, QMessageBox::Ok, parent);
-    box.exec();
+    ShowMessageBox(QMessageBox::Critical, text, QMessageBox::Ok, parent);
 }
 
 QString TextOrDefault(int number) {
@@ -52,7 +58,8 @@ QString TextOrDefault(int number) {
 void ShowRefusedFiles(QWidget* parent) {
     QStringList lines;
     for (const RefusedFile& file : TakeNewRefusedFiles())
-        lines << TextOrDefault(file.reason == Refusal::TooLarge ? 203 : 204).arg(file.path);
+        lines
+            << TextOrDefault(file.reason == Refusal::TooLarge ? 203 : 204).arg(Isolated(file.path));
     if (!lines.isEmpty())
         ShowError(lines.join(QStringLiteral("\n\n")), parent);
 }

@@ -1,7 +1,15 @@
 #pragma once
+#include <QMessageBox>
 #include <QString>
 
 class QWidget;
+
+// Every message box of the program is made here. Its text is plain text whatever it holds (a file
+// name with markup shows as written, and no box holds a link); the caption is the program's title
+// (text 1). Returns the button chosen.
+QMessageBox::StandardButton ShowMessageBox(QMessageBox::Icon icon, const QString& text,
+                                           QMessageBox::StandardButtons buttons,
+                                           QWidget* parent = nullptr);
 
 // The standard information box: the program's title (text 1) as caption, one OK button.
 void ShowInfo(const QString& text, QWidget* parent = nullptr);

@@ -122,10 +122,11 @@ QByteArray AbTrans2::text(int number) const {
     return texts_[number];
 }
 
-void CreateTranslationTable(const QString& name) {
+void CreateTranslationTable(const QString& name, const QString& file) {
     CurrentTable() = std::make_unique<AbTrans2>();
     BaseName() = name;
-    CurrentTable()->LoadFromFile(FindDataFile(QString::fromLatin1(kProductWord), name + ".def"));
+    CurrentTable()->LoadFromFile(
+        file.isEmpty() ? FindDataFile(QString::fromLatin1(kProductWord), name + ".def") : file);
 }
 
 QByteArray GetTextBytes(int number) {

@@ -27,8 +27,10 @@ private:
     QByteArray first_;
 };
 
-// Makes a new table current and loads name + ".def" found by FindDataFile.
-void CreateTranslationTable(const QString& name);
+// Makes a new table current and loads name + ".def" found by FindDataFile, or `file`, the language
+// file just put in place as name + ".def": read from where it lies, the language comes also when
+// the data folder would not take the copy (read-only, full).
+void CreateTranslationTable(const QString& name, const QString& file = QString());
 QString GetText(int number);         // decoded for display (UTF-8, else Windows-1252)
 QByteArray GetTextBytes(int number); // as stored
 QString GetFirstText();

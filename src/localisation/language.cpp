@@ -73,7 +73,8 @@ void SetMemoText(QPlainTextEdit* memo, const QString& text) {
 void SwitchLanguage(const QString& name) {
     const QString data = UserDataPath();
     const QString code = LanguageCodeOf(name);
-    ReplaceWith(FindDataFile(kBaseName, "Glimmora.t" + code), data + "Glimmora.def");
+    const QString translation = FindDataFile(kBaseName, "Glimmora.t" + code);
+    ReplaceWith(translation, data + "Glimmora.def");
     QString help = FindDataFile(kBaseName, "Glimmora.c" + code);
     if (!FileExists(help))
         help = FindDataFile(kBaseName, "Glimmora.c00");
@@ -83,7 +84,8 @@ void SwitchLanguage(const QString& name) {
     emit LanguageSwitches().chosen(code.toInt());
 
     try {
-        CreateTranslationTable(kBaseName);
+        // Without a file of the language the table is what is left: the program folder's.
+        CreateTranslationTable(kBaseName, FileExists(translation) ? translation : QString());
     } catch (const IoError&) {
         // An unreadable translation file leaves the new table empty; the switch goes on with it
         // rather than leaving windows and catalogue half switched.

@@ -338,10 +338,30 @@ bool CommitSaveFile(QSaveFile& file) {
     return file.commit();
 }
 
-bool WriteFileAtomic(const QString& path, const QByteArray& data) {
+namespace {
+
+// The mode of a private file: that of the file it replaces without any access of group and others,
+// or read and write for the owner alone. (The "User" flags describe the running user's access, not
+// the file's mode, and are left out.)
+QFile::Permissions PrivateMode(const QString& path) {
+    constexpr QFile::Permissions kOwnerOnly =
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    if (QFileInfo::exists(path))
+        return QFile::permissions(path) & kOwnerOnly;
+    return QFile::ReadOwner | QFile::WriteOwner;
+}
+
+} // namespace
+
+bool WriteFileAtomic(const QString& path, const QByteArray& data, FileAccess access) {
     QSaveFile f(ResolvePath(path));
     if (!f.open(QIODevice::WriteOnly))
         return false;
+    // Closed to others before a byte is written: the file takes the old one's place only so.
+    if (access == FileAccess::Private && !f.setPermissions(PrivateMode(f.fileName()))) {
+        f.cancelWriting();
+        return false;
+    }
     if (f.write(data) != data.size()) {
         f.cancelWriting();
         return false;

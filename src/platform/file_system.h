@@ -68,10 +68,16 @@ void NoteRefusedFile(const QString& path, Refusal reason);
 // The refusals noted since the last call, leaving out any path reported before in this run.
 QList<RefusedFile> TakeNewRefusedFiles();
 
+// Who may read a file that the program writes. Shared: a new file gets the usual mode (the
+// umask's), a replaced one keeps its mode. Private, for what only this user's program needs
+// (settings, tokens): a new file is 0600, and a replaced one loses any access of group and others.
+enum class FileAccess { Shared, Private };
+
 // Replaces `path` atomically: writes a temporary file in the same folder, makes it reach the disk
 // and renames it over the old file. A failure (a full disk, a read-only folder) leaves the old
 // file whole. Returns false on failure.
-bool WriteFileAtomic(const QString& path, const QByteArray& data);
+bool WriteFileAtomic(const QString& path, const QByteArray& data,
+                     FileAccess access = FileAccess::Shared);
 // Copies `source` over `target` the same way. Returns false on failure.
 bool CopyFileAtomic(const QString& source, const QString& target);
 // True when a file can be created and written in `folder` (not read-only, not full).

@@ -252,7 +252,8 @@ bool WriteProfileStrings(const QString& file, const QByteArray& section,
     QByteArray out = bom;
     for (const QByteArray& line : lines)
         out += line + eol;
-    return WriteFileAtomic(path, out);
+    // Settings and definitions are this user's alone.
+    return WriteFileAtomic(path, out, FileAccess::Private);
 }
 
 bool WriteProfileString(const QString& file, const QByteArray& section, const QByteArray& key,

@@ -1,6 +1,7 @@
 #include "platform/runtime_lock.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 
 #include <atomic>
@@ -24,12 +25,28 @@ QByteArray Encoded(const QString& path) {
     return QFile::encodeName(path);
 }
 
-// A folder we may keep the lock in: a real folder (no link), owned by us, closed to others.
+// A folder that the runtime files may live in: a real folder (no link), ours, closed to others.
+// Anything else another user could have made, or could have put files into, to hold or fake our
+// lock and requests.
+bool IsPrivateFolder(const struct stat& st) {
+    return S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && (st.st_mode & 0077) == 0;
+}
+
 bool IsPrivateFolder(const QString& path) {
     struct stat st;
-    if (::lstat(Encoded(path).constData(), &st) != 0)
+    return ::lstat(Encoded(path).constData(), &st) == 0 && IsPrivateFolder(st);
+}
+
+// Makes the folder when missing; true when it is (now) a private folder.
+bool MakePrivateFolder(const QString& path) {
+    if (::mkdir(Encoded(path).constData(), 0700) != 0 && errno != EEXIST)
         return false;
-    return S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && (st.st_mode & 0077) == 0;
+    return IsPrivateFolder(path);
+}
+
+QString& FallbackParent() {
+    static QString folder;
+    return folder;
 }
 
 QString EntryPath(const QString& name) {
@@ -79,20 +96,35 @@ bool TakeRequest(const QString& name) {
 
 } // namespace
 
+void SetRuntimeFallback(const QString& folder) {
+    FallbackParent() = folder;
+}
+
 QString RuntimeFolder() {
     QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     while (runtime.size() > 1 && runtime.endsWith('/'))
         runtime.chop(1);
+    // The session's folder may be reached through a link; what counts is the folder itself.
     struct stat st;
     if (runtime.startsWith('/') && ::stat(Encoded(runtime).constData(), &st) == 0 &&
-        S_ISDIR(st.st_mode))
+        IsPrivateFolder(st))
         return runtime + '/';
-    // /tmp is shared with everyone: the folder must be ours alone or another user could hold
-    // or fake our lock.
-    const QString own = QStringLiteral("/tmp/glimmora-%1").arg(::getuid());
-    if (::mkdir(Encoded(own).constData(), 0700) != 0 && errno != EEXIST)
-        return QString();
-    return IsPrivateFolder(own) ? own + '/' : QString();
+    // Once one start had to take the fallback, every later one finds it first: the shared name
+    // coming free again must not split the instances between two locks.
+    QString fallback = FallbackParent();
+    if (!fallback.isEmpty() && !fallback.endsWith('/'))
+        fallback += '/';
+    if (!fallback.isEmpty())
+        fallback += QStringLiteral("runtime");
+    if (!fallback.isEmpty() && IsPrivateFolder(fallback))
+        return fallback + '/';
+    // The temporary folder is shared with everyone: the name may be taken by another user.
+    const QString own = QDir::tempPath() + QStringLiteral("/glimmora-%1").arg(::getuid());
+    if (MakePrivateFolder(own))
+        return own + '/';
+    if (!fallback.isEmpty() && QDir().mkpath(FallbackParent()) && MakePrivateFolder(fallback))
+        return fallback + '/';
+    return QString();
 }
 
 RuntimeLock::RuntimeLock(const QString& name) {

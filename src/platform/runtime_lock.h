@@ -5,9 +5,15 @@
 #include <memory>
 
 // The per-user runtime folder that holds the single-instance lock and the close request:
-// $XDG_RUNTIME_DIR, else /tmp/glimmora-<uid>/ (created private to the user). Ends with '/';
-// empty when no safe folder is available.
+// $XDG_RUNTIME_DIR, else glimmora-<uid>/ in the temporary folder ($TMPDIR, else /tmp), made
+// private to the user. When another user holds that name, or it is open to others or a link, the
+// folder "runtime" in the fallback folder (see SetRuntimeFallback) takes its place, then and in
+// every later start. Every folder must be a real folder of the user's, closed to others. Ends
+// with '/'; empty when no such folder can be had.
 QString RuntimeFolder();
+// The folder of the user's own (the data folder) that holds the runtime folder when the shared
+// temporary folder cannot. Set before the first lock is taken.
+void SetRuntimeFallback(const QString& folder);
 
 // The single-instance marker: an exclusive lock on the file `name` in the runtime folder, held for
 // the object's lifetime. The kernel drops it when the process dies, so a crashed instance never

@@ -175,6 +175,25 @@ TEST_F(MainWindowTest, LargeCategoryLoadsOnlyThePicturesNearTheScreen) {
     EXPECT_EQ(RunJs(form->WebBrowser1, "window.scrollY").toInt(), scrolled);
 }
 
+// On a full data folder a category still shows every picture, those that the picture server hands
+// over too: the page lies in the runtime folder, under the same policy.
+TEST_F(MainWindowTest, AFullDataFolderStillShowsEveryPictureOfACategory) {
+    SmallFileSystem disk(home.userData(), "256k");
+    if (!disk.mounted())
+        GTEST_SKIP() << kNoMountMessage;
+    ASSERT_TRUE(disk.fill());
+
+    ShowManyPictures(300);
+    ASSERT_TRUE(WaitForPage());
+    EXPECT_EQ(form->WebBrowser1->url().toLocalFile(), home.runtimeDir() + "Glimmora-temp.htm");
+    RunJs(form->WebBrowser1, "window.scrollTo(0, document.body.scrollHeight)");
+    EXPECT_TRUE(WaitFor([&] {
+        return RunJs(form->WebBrowser1, "document.images[299].naturalWidth").toInt() == 40;
+    }));
+    EXPECT_TRUE(PageImages().at(299).startsWith("http://127.0.0.1:"))
+        << PageImages().at(299).toStdString();
+}
+
 TEST_F(MainWindowTest, PictureThatFailedToLoadIsAskedForAgainWhenThePageIsShownAgain) {
     // The pictures past the first two hundred come from the picture server, and the last one
     // only once it is scrolled near.

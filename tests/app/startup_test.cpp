@@ -12,11 +12,15 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -75,6 +79,13 @@ bool ProgramWindowShown() {
                 return true;
     }
     return false;
+}
+
+// How many of the started instances still run.
+long Running(const std::vector<std::unique_ptr<QProcess>>& starts) {
+    return std::count_if(starts.begin(), starts.end(), [](const auto& p) {
+        return p->state() != QProcess::NotRunning && !p->waitForFinished(1);
+    });
 }
 
 } // namespace
@@ -170,16 +181,43 @@ TEST(Startup, TwentyRapidStartsLeaveExactlyOneRunningInstance) {
         starts.back()->start(Executable(), {"/minime"});
         QThread::msleep(random.bounded(201));
     }
-    const auto running = [&] {
-        return std::count_if(starts.begin(), starts.end(), [](const auto& p) {
-            return p->state() != QProcess::NotRunning && !p->waitForFinished(1);
-        });
-    };
+    const auto running = [&] { return Running(starts); };
     EXPECT_TRUE(WaitFor([&] { return running() <= 1; }, 120000)) << running() << " still run";
     QThread::msleep(3000); // nobody else is still on the way up
     EXPECT_EQ(running(), 1);
     RuntimeLock probe;
     EXPECT_TRUE(probe.heldElsewhere()) << "the survivor does not hold the lock";
+    for (auto& p : starts) {
+        p->kill();
+        p->waitForFinished();
+    }
+}
+
+// With no session folder and the temporary folder's name for ours taken by another user, the guard
+// still holds: of three starts one instance runs, its lock in a folder of the user's own.
+TEST(Startup, TheGuardHoldsWhenAnotherUserTookTheSharedFolderName) {
+    TempHome home;
+    PrepareQuietStart(home);
+    QTemporaryDir tmp;
+    const QByteArray taken =
+        QFile::encodeName(tmp.path() + QStringLiteral("/glimmora-%1").arg(::getuid()));
+    ASSERT_EQ(::mkdir(taken.constData(), 0700), 0);
+    ASSERT_EQ(::chown(taken.constData(), 65534, 65534), 0);
+    QProcessEnvironment env = Environment(home);
+    env.remove("XDG_RUNTIME_DIR");
+    env.insert("TMPDIR", tmp.path());
+    std::vector<std::unique_ptr<QProcess>> starts;
+    for (int i = 0; i < 3; ++i) {
+        starts.push_back(std::make_unique<QProcess>());
+        starts.back()->setProcessEnvironment(env);
+        starts.back()->start(Executable(), {"/minime"});
+        ASSERT_TRUE(starts.back()->waitForStarted());
+        QThread::msleep(1500);
+    }
+    EXPECT_TRUE(WaitFor([&] { return Running(starts) <= 1; }, 60000)) << Running(starts);
+    QThread::msleep(3000); // nobody else is still on the way up
+    EXPECT_EQ(Running(starts), 1);
+    EXPECT_TRUE(QFileInfo::exists(home.userData() + "runtime/GlimmoraMutex"));
     for (auto& p : starts) {
         p->kill();
         p->waitForFinished();
@@ -290,6 +328,9 @@ TEST(Startup, AReadOnlyDataFolderStartsAndSaysSoOnce) {
     if (!disk.mounted())
         GTEST_SKIP() << kNoMountMessage;
     PrepareQuietStart(home);
+    // A data folder that was in use: its catalogue is there.
+    WriteFile(home.userData() + "GlimmoraData/pics.full.def",
+              ReadFile(BuiltProgramDir() + "GlimmoraData/pics.full.def"));
     ASSERT_TRUE(disk.makeReadOnly());
     QProcess p;
     p.setProcessEnvironment(Environment(home));
@@ -300,6 +341,10 @@ TEST(Startup, AReadOnlyDataFolderStartsAndSaysSoOnce) {
     EXPECT_EQ(notice.size(), 1);
     Output("xdotool", {"windowfocus", "--sync", notice.first(), "key", "Return"});
     ASSERT_TRUE(WaitFor([&] { return DialogWindows(p).isEmpty(); }, 5000));
+    // The start category shows its pictures all the same: its page lies in the runtime folder.
+    EXPECT_TRUE(
+        WaitFor([&] { return ReadFile(home.runtimeDir() + "Glimmora-temp.htm").contains("<img "); },
+                30000));
 
     // Nothing more is said: no failed save at quitting holds the program up with a message.
     GlobalAtomAdd("Glimmora_CloseYourself");

@@ -5,6 +5,7 @@
 #include "balloon/balloon_state.h"
 #include "dialogs/window_test_support.h"
 #include "integration/data_folders.h"
+#include "integration/isolated_text.h"
 #include "integration/translation_table.h"
 #include "support/test_env.h"
 
@@ -181,7 +182,7 @@ TEST_F(BalloonFormTest, UndecodablePictureIsReportedAndTheDesignerCloses) {
     QTimer::singleShot(15000, form.get(), [&] { form->done(42); }); // never hang the suite
     EXPECT_EQ(form->exec(), QDialog::Rejected);
     ASSERT_EQ(answerer.texts.size(), 1);
-    EXPECT_EQ(answerer.texts[0], GetText(234).arg(picturePath));
+    EXPECT_EQ(answerer.texts[0], GetText(234).arg(Isolated(picturePath)));
     EXPECT_FALSE(QFileInfo::exists(TBaloonForm::ResultFilePath()));
 
     // A missing picture too.
@@ -202,7 +203,7 @@ TEST_F(BalloonFormTest, WriteFailureIsReportedAndTheDesignerStaysOpen) {
     MessageBoxAnswerer answerer;
     QTest::mouseClick(form->SpeedButton1, Qt::LeftButton);
     ASSERT_TRUE(WaitFor([&] { return !answerer.texts.isEmpty(); }));
-    EXPECT_EQ(answerer.texts[0], GetText(200).arg(path));
+    EXPECT_EQ(answerer.texts[0], GetText(200).arg(Isolated(path)));
     QTest::qWait(100);
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(answerer.texts.size(), 1) << "nothing was handed to the insertion";

@@ -14,6 +14,7 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QStandardItemModel>
+#include <QStyledItemDelegate>
 #include <QThread>
 #include <QTimer>
 #include <QTreeView>
@@ -89,6 +90,21 @@ TEST(CatalogueTree, ModelHoldsTheNodesInAbsoluteOrderAndEachViewItsOwnSelection)
     EXPECT_TRUE(form.TreeView1->isExpanded(ModelIndexAt(model, 1)));
     FillCatalogueModel(model, data); // a reload keeps every node expanded
     EXPECT_TRUE(form.TreeView1->isExpanded(ModelIndexAt(model, 1)));
+}
+
+// A category named with a direction override is drawn in an isolate of its own, so it cannot
+// reorder what the view sets beside it; the model keeps the name as it is.
+TEST(CatalogueTree, ANameWithADirectionOverrideIsDrawnIsolated) {
+    QStandardItemModel model;
+    const QString name = u"Tiere\u202Eevil"_qs;
+    model.appendRow(new QStandardItem(name));
+    TAddImageForm form;
+    form.setCatalogueModel(&model);
+    auto* delegate = qobject_cast<QStyledItemDelegate*>(form.TreeView1->itemDelegate());
+    ASSERT_NE(delegate, nullptr);
+    EXPECT_EQ(delegate->displayText(model.index(0, 0).data(), QLocale()),
+              QChar(0x2068) + name + QChar(0x2069));
+    EXPECT_EQ(model.index(0, 0).data().toString(), name);
 }
 
 TEST(AddImageForm, IsAFixedWhiteWindowOfItsOwnSize) {

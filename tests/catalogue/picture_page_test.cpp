@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -193,8 +194,9 @@ TEST_F(PicturePage, EmptyPageFillsThePlaceholders) {
     WriteEmptyPage(page(), data, u"<b>Keine</b> Bilder – \"leer\" & 'x' [TEXT]"_qs);
     const QByteArray title = "&lt;b&gt;Keine&lt;/b&gt; Bilder \xE2\x80\x93 &quot;leer&quot; &amp; "
                              "&#39;x&#39; &#91;TEXT&#93;";
+    // In the page a text stands in an isolate of its own, in the document's title as it is.
     EXPECT_EQ(ReadFile(page()), "\r<title>" + title + "</title>\r<img src=\"" + base().toUtf8() +
-                                    "d%231%20%25/e.gif\">" + title + "\r[title]\r\n");
+                                    "d%231%20%25/e.gif\"><bdi>" + title + "</bdi>\r[title]\r\n");
 
     // Without a template the page is empty but for its line end.
     WriteEmptyPage(page(), data + "none/", "T");
@@ -226,6 +228,36 @@ TEST(CategoryPage, WritesThePicturePageOrTheEmptyPageIntoTheUserFolder) {
     WriteFile(folder + "read.txt", "x");
     WriteCategoryPage(folder);
     EXPECT_EQ(ReadFile(page), "\rempty " + PageDataFolder().toUtf8() + "\r\n");
+}
+
+// A data folder that takes nothing, read-only or full, still shows every category: the page goes
+// to the runtime folder, whose address is then the page's own; once the folder takes pages again,
+// they are back in their place.
+TEST(CategoryPage, ADataFolderThatTakesNothingStillGetsItsPage) {
+    for (const bool full : {false, true}) {
+        TempHome home;
+        const QString folder = home.home() + "pictures/";
+        WriteFile(folder + "cat.gif", "x");
+        SmallFileSystem disk(home.userData(), "256k");
+        if (!disk.mounted())
+            GTEST_SKIP() << kNoMountMessage;
+        QDir().mkpath(UserCatalogueFolder());
+        ASSERT_TRUE(full ? disk.fill() : disk.makeReadOnly());
+
+        const QString page = WriteCategoryPage(folder);
+        EXPECT_EQ(page, home.runtimeDir() + "Glimmora-temp.htm") << "full: " << full;
+        EXPECT_TRUE(ReadFile(page).contains(QUrl::fromLocalFile(folder + "cat.gif").toEncoded()));
+        EXPECT_EQ(ShownPagePath(), page);
+        EXPECT_EQ(ClassifyNavigation(QUrl::fromLocalFile(page), ShownPagePath()),
+                  NavigationKind::PageLoad);
+
+        disk.unmount();
+        EXPECT_EQ(WriteCategoryPage(folder), UserCatalogueFolder() + "temp.htm");
+        EXPECT_EQ(ShownPagePath(), UserCatalogueFolder() + "temp.htm");
+        RemovePageFiles();
+        EXPECT_FALSE(QFileInfo::exists(page));
+        EXPECT_FALSE(QFileInfo::exists(UserCatalogueFolder() + "temp.htm"));
+    }
 }
 
 TEST(Navigation, OnlyThePageItselfAndWebAddressesGoThrough) {

@@ -5,11 +5,14 @@
 #include "dialogs/question_dialog.h"
 #include "dialogs/welcome_form.h"
 #include "dialogs/window_test_support.h"
+#include "integration/message_boxes.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -150,6 +153,45 @@ TEST(DialogsWithoutWindowsTest, ReturnTheDefaultsInsteadOfCrashing) {
     EXPECT_TRUE(AskYesNo("?", true));
     EXPECT_FALSE(AskYesNoOrTaskbar("?", false));
     EXPECT_EQ(ShowQuery("?"), "");
+}
+
+// A name from a picture folder, with markup in it: every box shows it as written, and nothing in a
+// box is a link that a click would open.
+TEST(MessageBoxes, ANameWithMarkupShowsAsWrittenAndNothingIsALink) {
+    const QString text = QStringLiteral(
+        "The picture cannot be opened: <a href=mailto:x@evil.example>CLICK ME<img src=x>.png");
+    const std::function<void()> boxes[] = {[&] { ShowInfo(text); }, [&] { ShowError(text); },
+                                           [&] { AskSystemYesNo(text); }};
+    for (const auto& show : boxes) {
+        QLabel* label = nullptr;
+        QString shown;
+        Qt::TextFormat format = Qt::AutoText;
+        Qt::TextInteractionFlags interaction;
+        auto* poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, [&, poll] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            poll->deleteLater();
+            poll->stop();
+            label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            if (label) {
+                shown = label->text();
+                format = label->textFormat();
+                interaction = label->textInteractionFlags();
+            }
+            box->buttons().first()->click();
+        });
+        poll->start(10);
+        show();
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(shown, text);
+        EXPECT_EQ(format, Qt::PlainText);
+        EXPECT_FALSE(interaction & (Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard));
+    }
+    // The program's own question and query dialogs show their texts the same way.
+    EXPECT_EQ(TQuestionDialogForm().Label1->textFormat(), Qt::PlainText);
+    EXPECT_EQ(TQueryForm().Label1->textFormat(), Qt::PlainText);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -137,6 +138,30 @@ TEST(IniWrite, ReplacesTheFileAtomically) {
     EXPECT_EQ(ReadFile(env.home() + "before.ini"), QByteArray("[S]\na=1\n"));
     EXPECT_EQ(ReadFile(file), QByteArray("[S]\na=2\n"));
     EXPECT_EQ(QDir(env.home()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+// Settings are the user's alone: a new file is closed to others whatever the umask, and a file
+// that was open to them (as a copy of the shipped one is) is closed when it is written again.
+TEST(IniWrite, SettingsAreClosedToOthers) {
+    TempHome env;
+    const mode_t umaskBefore = ::umask(022);
+    const auto mode = [](const QString& path) {
+        struct stat st = {};
+        ::stat(QFile::encodeName(path).constData(), &st);
+        return st.st_mode & 0777;
+    };
+    const QString fresh = env.home() + "fresh.ini";
+    ASSERT_TRUE(WriteProfileString(fresh, "S", "a", "1"));
+    EXPECT_EQ(mode(fresh), 0600u);
+    const QString seeded = env.home() + "seeded.ini";
+    WriteFile(seeded, "[S]\na=1\n");
+    ::chmod(QFile::encodeName(seeded).constData(), 0644);
+    ASSERT_TRUE(WriteProfileString(seeded, "S", "a", "2"));
+    EXPECT_EQ(mode(seeded), 0600u);
+    ::chmod(QFile::encodeName(seeded).constData(), 0400); // a tighter mode stays
+    ASSERT_TRUE(WriteProfileString(seeded, "S", "a", "3"));
+    EXPECT_EQ(mode(seeded), 0400u);
+    ::umask(umaskBefore);
 }
 
 // Whatever the file held before, a written key reads back and no other key changes.

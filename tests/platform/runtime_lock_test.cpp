@@ -7,10 +7,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <functional>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -81,24 +83,64 @@ TEST(RuntimeLock, ReleasedWhenTheHolderDies) {
     ::close(ready[1]);
 }
 
-TEST(RuntimeLock, FallbackFolderIsPrivate) {
+// Without a session folder the lock lives in the temporary folder, under a name that another user
+// may have taken first (or made open to others, or a link): it then lives in a folder of the
+// user's own, every start finds it there, and the guard holds.
+TEST(RuntimeLock, ASharedFolderNameTakenByOthersMovesTheLockToThePrivateFallback) {
     TempHome env;
     qunsetenv("XDG_RUNTIME_DIR");
-    const QString own = QStringLiteral("/tmp/glimmora-%1/").arg(::getuid());
-    const bool existed = QFileInfo::exists(own);
-    EXPECT_EQ(RuntimeFolder(), own);
-    struct stat st;
-    ASSERT_EQ(::lstat(QFile::encodeName(own).constData(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0700u);
-    if (existed)
-        return;
-    // A folder others may write to is not trusted with the lock.
-    ::chmod(QFile::encodeName(own).constData(), 0777);
-    EXPECT_TRUE(RuntimeFolder().isEmpty());
-    RuntimeLock lock;
-    EXPECT_FALSE(lock.held());
-    EXPECT_FALSE(lock.heldElsewhere());
-    QDir().rmdir(own);
+    QTemporaryDir tmp;
+    const QByteArray tmpBefore = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(tmp.path()));
+    SetRuntimeFallback(env.userData());
+    const QString shared = tmp.path() + QStringLiteral("/glimmora-%1").arg(::getuid());
+    const QByteArray sharedName = QFile::encodeName(shared);
+    const QString fallback = env.userData() + "runtime/";
+    const auto mode = [](const QString& path) {
+        struct stat st = {};
+        ::lstat(QFile::encodeName(path).constData(), &st);
+        return st.st_mode & 07777;
+    };
+
+    EXPECT_EQ(RuntimeFolder(), shared + '/');
+    EXPECT_EQ(mode(shared), 0700u);
+    ASSERT_TRUE(QDir(shared).removeRecursively());
+
+    const std::function<void()> takeTheName[] = {
+        [&] { // another user's folder
+            ::mkdir(sharedName.constData(), 0700);
+            ASSERT_EQ(::chown(sharedName.constData(), 65534, 65534), 0);
+        },
+        [&] { // ours, but anyone may put files into it
+            ::mkdir(sharedName.constData(), 0700);
+            ::chmod(sharedName.constData(), 0777);
+        },
+        [&] { // a link, which whoever made it may turn elsewhere
+            QDir().mkpath(env.home() + "elsewhere");
+            ::chmod(QFile::encodeName(env.home() + "elsewhere").constData(), 0700);
+            ASSERT_EQ(::symlink(QFile::encodeName(env.home() + "elsewhere").constData(),
+                                sharedName.constData()),
+                      0);
+        }};
+    for (const auto& take : takeTheName) {
+        take();
+        EXPECT_EQ(RuntimeFolder(), fallback);
+        EXPECT_EQ(mode(fallback), 0700u);
+        {
+            RuntimeLock lock;
+            EXPECT_TRUE(lock.held());
+            EXPECT_EQ(ProbeInChild(), kBusy);
+        }
+        // The name coming free again changes nothing: a start now must find the same lock.
+        ::unlink(sharedName.constData());
+        QDir(shared).removeRecursively();
+        EXPECT_EQ(RuntimeFolder(), fallback);
+        ASSERT_TRUE(QDir(fallback).removeRecursively());
+    }
+    SetRuntimeFallback(QString());
+    qputenv("TMPDIR", tmpBefore);
+    if (tmpBefore.isEmpty())
+        qunsetenv("TMPDIR");
 }
 
 TEST(GlobalAtom, AddFindDelete) {

@@ -320,7 +320,7 @@ private:
         const QString token = results.value(QStringLiteral("restore_token")).toString();
         if (ready_ && !token.isEmpty() && !setup_.tokenFile.isEmpty() &&
             QDir().mkpath(QFileInfo(setup_.tokenFile).path()))
-            WriteFileAtomic(setup_.tokenFile, token.toUtf8());
+            WriteFileAtomic(setup_.tokenFile, token.toUtf8(), FileAccess::Private);
     }
     // A refusal or cancellation ends the chain: insertion then says that nothing was typed. It
     // is not asked again in this run, so the user is not asked at every click.
