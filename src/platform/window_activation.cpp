@@ -2,7 +2,10 @@
 
 #include "platform/wayland/xdg_activation.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QThread>
 #include <QWindow>
 
 namespace {
@@ -29,6 +32,13 @@ bool MinimisedWindowsComeBack() {
 void ActivateOwnWindow(QWindow* window, const QByteArray& token) {
     if (!window)
         return;
+    // A window just shown is not on the screen yet; the token is spent on the one that is.
+    QElapsedTimer waited;
+    waited.start();
+    while (!token.isEmpty() && OnWayland() && !window->isExposed() && waited.elapsed() < 1000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
     window->raise();
     if (!ActivateWithToken(window, token))
         window->requestActivate();
