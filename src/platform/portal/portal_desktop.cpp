@@ -136,7 +136,7 @@ QWidget* WidgetOf(const QWindow* window) {
 } // namespace
 
 void StepAside() {
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return;
     for (QWindow* window : QGuiApplication::topLevelWindows()) {
         if (!window->isVisible() || (window->type() != Qt::Window && window->type() != Qt::Dialog))
