@@ -20,6 +20,7 @@
 #include "integration/window_look.h"
 #include "platform/current_desktop.h"
 #include "platform/runtime_lock.h"
+#include "platform/window_activation.h"
 
 #include <QAction>
 #include <QApplication>
@@ -189,7 +190,7 @@ void TForm1::FormCreate() {
 
     // Step 1: the hot key; a key held by another program is no reason to stop.
     hotkey_ = CurrentDesktop().grabHotKey(this).release(); // owned as a child
-    connect(hotkey_, &DesktopHotKey::activated, this, &TForm1::WMHotKey);
+    connect(hotkey_, &DesktopHotKey::activated, this, [this] { WMHotKey(); });
 
     // Out of sight until the first timer tick places the window.
     QRect desktop = VirtualDesktop();
@@ -428,26 +429,36 @@ void TForm1::SendToTray() {
     }
 }
 
-void TForm1::ShowMainWindow() {
+void TForm1::ShowMainWindow(const QByteArray& activationToken) {
     settler_->CancelMinimise();
+    // Where the program can neither restore a minimised window nor bring a covered one forward,
+    // the window is shown anew: that comes up in front.
+    const bool anew =
+        isVisible() && (isMinimized() ? !MinimisedWindowsComeBack()
+                                      : !isActiveWindow() && activationToken.isEmpty() &&
+                                            !WindowsComeForwardThemselves());
+    if (anew)
+        hide();
     if (isMinimized())
         showNormal();
     else
         show();
-    raise();
-    activateWindow();
+    ActivateOwnWindow(windowHandle(), activationToken);
 }
 
 void TForm1::TrayIcon1Click() {
     ShowMainWindow();
 }
 
-void TForm1::WMHotKey() {
-    if (isVisible() && !isMinimized()) {
+void TForm1::WMHotKey(const QByteArray& activationToken) {
+    // A window in sight but under another one comes forward; only one in front goes away. Where
+    // windows come forward by themselves (X11) a visible one counts as in front, as before.
+    const bool inFront = isActiveWindow() || WindowsComeForwardThemselves();
+    if (isVisible() && !isMinimized() && inFront) {
         SendToTray();
         return;
     }
-    ShowMainWindow();
+    ShowMainWindow(activationToken);
     if (QWidget* modal = QApplication::activeModalWidget()) {
         modal->raise();
         modal->activateWindow();
