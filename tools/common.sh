@@ -12,8 +12,10 @@ GLIMMORA_PACKAGES=(
   fonts-dejavu-core fp-utils desktop-file-utils appstream
   openssl openbox trayer thunderbird firefox-esr
   sway qt6-wayland libwayland-dev libwayland-bin wl-clipboard
-  dbus-daemon
-  kwin-wayland xdg-desktop-portal xdg-desktop-portal-kde qtwayland5 pipewire wireplumber
+  dbus-daemon dbus-bin
+  qt6-base-private-dev libxkbcommon-dev
+  mutter xdg-desktop-portal xdg-desktop-portal-gnome pipewire wireplumber
+  kwin-wayland xdg-desktop-portal-kde qtwayland5
 )
 
 # Installs the Debian packages that are missing (as root, or through sudo).

@@ -143,7 +143,9 @@ public:
     void Timer1Timer();
     void Timer3Timer();
     void Timer4Timer();
-    void WMHotKey();
+    // Shows a hidden, minimised or covered window, hides one that is in front; `activationToken`
+    // is the desktop's permission to take the focus, where one came with the request.
+    void WMHotKey(const QByteArray& activationToken = {});
 
     // Whether closing the window hides it (a tray exists) or minimises it.
     static bool TrayAvailable();
@@ -185,7 +187,7 @@ private:
     int FoundPageColumns() const;
     void LeaveSearch();
     void LayoutBrowser();
-    void ShowMainWindow();
+    void ShowMainWindow(const QByteArray& activationToken = {});
 
     QStringList arguments_;
     DesktopHotKey* hotkey_ = nullptr;

@@ -2,6 +2,7 @@
 #include "dialogs/settings_store.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QRect>
 
 // The settings record, filled by LoadSettings from "glimmora.ini" in the user's data folder. This
@@ -16,6 +17,9 @@ struct SettingsRecord {
     // The chosen mail-client definition; the settings dialog keeps it in step with its list.
     int chosenMailDef = 0;
     bool hideAfterInsert = false; // hide the main window after each insertion
+    // The numbers of the notices about mail programs that the user has seen (key "NoticesShown",
+    // separated by commas): each is shown once per installation.
+    QList<int> noticesShown;
 };
 
 SettingsRecord& Settings();
@@ -36,6 +40,9 @@ SettingsStore& RecordSettingsStore();
 
 // Sets hideAfterInsert and stores it in the settings file at once (key "HideAfterInsert").
 void StoreHideAfterInsert(bool on);
+
+// Adds `number` to noticesShown and stores the list in the settings file at once.
+void StoreNoticeShown(int number);
 
 // The interface language's number (key "language"): read from the user's settings file, else the
 // program folder's; 0 unless it is 0 to 100.

@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/settings.h"
 #include "app/splash_form.h"
+#include "app/typing_permission.h"
 #include "app/window_texts.h"
 #include "app/window_wiring.h"
 #include "balloon/balloon_form.h"
@@ -30,6 +31,7 @@
 #include "platform/program_folder.h"
 #include "platform/runtime_lock.h"
 #include "platform/session.h"
+#include "platform/window_activation.h"
 #include <QLabel>
 #include <QProgressBar>
 #include <QStandardItemModel>
@@ -149,7 +151,9 @@ std::unique_ptr<RuntimeLock> HandOver() {
 // Hands "/toggle" to a running instance; false when none runs or it did not answer, and this start
 // then goes on as a normal one.
 bool HandOverToggle() {
-    if (!RuntimeLock(kMutexName).heldElsewhere() || !GlobalAtomAdd(kToggleRequest))
+    // The desktop's token goes along: with it the running instance may come to the front.
+    if (!RuntimeLock(kMutexName).heldElsewhere() ||
+        !GlobalAtomAddText(kToggleRequest, LaunchActivationToken()))
         return false;
     const QByteArray request = GlobalAtomIdentity(kToggleRequest);
     QElapsedTimer waited;
@@ -258,11 +262,13 @@ void DestroyWindows() {
 
 } // namespace
 
-void AnswerToggleRequests() {
-    if (Form1->FirstShowPending)
+void TakeToggleRequests() {
+    if (!Form1 || Form1->FirstShowPending)
         return;
-    for (int n = TakeRequests(kToggleRequest); n > 0; --n)
-        Form1->WMHotKey();
+    int n = TakeRequests(kToggleRequest);
+    const QByteArray token = TakeRequestText(kToggleRequest);
+    for (; n > 0; --n)
+        Form1->WMHotKey(n == 1 ? token : QByteArray());
 }
 
 void PrepareEnvironment() {
@@ -336,6 +342,7 @@ int RunGlimmora(int argc, char** argv) {
         if (!mutex->held())
             lockRetry.start(1000);
 
+        WaitForTypingPermission();
         CreateWindows(arguments);
         // A close request taken while starting ends the start-up too.
         const auto closing = [] {
@@ -356,7 +363,7 @@ int RunGlimmora(int argc, char** argv) {
             Form1->show();
         }
         QTimer toggle;
-        QObject::connect(&toggle, &QTimer::timeout, AnswerToggleRequests);
+        QObject::connect(&toggle, &QTimer::timeout, [] { TakeToggleRequests(); });
         toggle.start(4 * kPollMs);
         if (!closing())
             result = app.exec();

@@ -7,11 +7,12 @@ int RunGlimmora(int argc, char** argv);
 // Settings that must be made before the application object exists.
 void PrepareEnvironment();
 
-// The request that a "/toggle" start leaves for the running instance, which takes it at once
-// (a RequestWatcher for this name runs from its start on).
+// "/toggle" asks the running instance to show or hide its main window (the hot key where the
+// desktop gives programs no global keys): a request of this name, which the running instance's
+// RequestWatcher takes at once.
 inline constexpr char kToggleRequest[] = "Glimmora_ShowOrHide";
 
-// Shows or hides the main window once for each "/toggle" request that came since the last call;
-// those that came while it was not yet placed wait, as the start settings would show it again.
-// Called every 100 ms.
-void AnswerToggleRequests();
+// Answers the "/toggle" requests of instances started since the last call: each shows or hides
+// the main window once, the last with the activation token that its instance was launched with.
+// Nothing while the start settings have not placed the window yet (they would show it again).
+void TakeToggleRequests();

@@ -254,7 +254,7 @@ TEST_F(KdeDesktop, ToggleShowsTheWindowAgainAfterAnInsertion) {
     RuntimeLock running;
     RequestWatcher requests({kToggleRequest});
     QTimer toggles;
-    QObject::connect(&toggles, &QTimer::timeout, AnswerToggleRequests);
+    QObject::connect(&toggles, &QTimer::timeout, [] { TakeToggleRequests(); });
     toggles.start(100);
     startTarget();
     showPage();

@@ -60,8 +60,8 @@ bool PrivateSession::BecomeSessionUser(QString* error) {
         *error = "could not become the desktop's user";
         return false;
     }
-    // After the change of user the kernel hides the process from its own user's programs; the
-    // portals look into it to know who calls.
+    // A change of user makes the process undumpable, which closes its /proc entries to the user,
+    // and the portals look there to know who calls.
     ::prctl(PR_SET_DUMPABLE, 1);
     qputenv("USER", kUser);
     return true;

@@ -7,6 +7,7 @@
 #include "platform/portal/portal_request.h"
 #include "platform/qt_clipboard.h"
 #include "platform/virtual_key_keysyms.h"
+#include "platform/wayland/keyboard_layout.h"
 
 #include <QApplication>
 #include <QDBusMessage>
@@ -21,8 +22,8 @@
 #include <QJsonDocument>
 #include <QMimeData>
 #include <QStandardPaths>
-#include <QSystemTrayIcon>
 #include <QThread>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <X11/keysym.h>
@@ -130,12 +131,16 @@ private:
             failed_ = true;
             return;
         }
+        // Mutter types a keysym only through the layout in use: one that only another layout
+        // has (a Latin letter beside a Russian layout) goes by the key that types it there.
+        const std::optional<quint32> code =
+            key.byPosition ? std::optional<quint32>(key.value) : KeyFromOtherLayout(key.value);
         const QDBusMessage reply =
             bus_.call(PortalCall(kRemoteDesktop,
-                                 key.byPosition ? QStringLiteral("NotifyKeyboardKeycode")
-                                                : QStringLiteral("NotifyKeyboardKeysym"),
+                                 code ? QStringLiteral("NotifyKeyboardKeycode")
+                                      : QStringLiteral("NotifyKeyboardKeysym"),
                                  {QVariant::fromValue(QDBusObjectPath(session_)), QVariantMap(),
-                                  int(key.value), uint(down ? 1 : 0)}),
+                                  int(code ? *code : key.value), uint(down ? 1 : 0)}),
                       QDBus::Block, failed_ ? kReleaseAfterFailureMs : kAnswerMs);
         if (reply.type() != QDBusMessage::ReplyMessage)
             failed_ = true;
@@ -170,15 +175,13 @@ QWidget* WidgetOf(const QWindow* window) {
 void StepAside() {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return;
-    const bool tray = qobject_cast<QApplication*>(QCoreApplication::instance()) &&
-                      QSystemTrayIcon::isSystemTrayAvailable();
     for (QWindow* window : QGuiApplication::topLevelWindows()) {
         if (!window->isVisible() || (window->type() != Qt::Window && window->type() != Qt::Dialog))
             continue;
         // A widget's window is hidden through the widget: hidden behind its back, the widget
         // counts as neither shown nor hidden and a later show() does nothing.
         QWidget* widget = WidgetOf(window);
-        const bool hide = window->type() == Qt::Window && tray;
+        const bool hide = window->type() == Qt::Window;
         if (widget && hide)
             widget->hide();
         else if (widget)
@@ -274,7 +277,9 @@ public:
             setup_.ownFocus = OwnWindowFocused;
         if (!setup_.handBack)
             setup_.handBack = StepAside;
-        startSession();
+        // Asked once events run: a window that must be up before the desktop's dialog (which
+        // would otherwise open behind it) can come first.
+        QTimer::singleShot(0, &context_, [this] { startSession(); });
     }
     ~PortalDesktop() override {
         if (!session_.isEmpty())

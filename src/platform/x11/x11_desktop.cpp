@@ -4,7 +4,6 @@
 #include "platform/x11/global_hotkey.h"
 #include "platform/x11/x11_windows.h"
 
-
 QString X11Desktop::name() const {
     return QStringLiteral("x11");
 }
@@ -27,6 +26,10 @@ void X11Desktop::bringToFront(Window window) {
 
 bool X11Desktop::hasInputFocus(Window window) {
     return WindowHasInputFocus(window);
+}
+
+QList<Desktop::Window> X11Desktop::programWindows(Window window) {
+    return WindowsOfSameProgram(window);
 }
 
 std::unique_ptr<KeySink> X11Desktop::createKeySink() {
