@@ -444,9 +444,6 @@ void TForm1::ShowMainWindow(const QByteArray& activationToken) {
     else
         show();
     ActivateOwnWindow(windowHandle(), activationToken);
-    // Without a token KDE Plasma still brings the window forward, through KWin.
-    if (activationToken.isEmpty())
-        CurrentDesktop().bringOwnWindowForward();
 }
 
 void TForm1::TrayIcon1Click() {

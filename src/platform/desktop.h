@@ -92,9 +92,4 @@ public:
     virtual void requestBounds(Window, const QPoint& /*frameTopLeft*/, const QSize& /*size*/) {}
     // Asks for the window to be minimised.
     virtual void minimise(Window) {}
-    // Brings the program's own window forward with the keyboard focus where a program cannot do
-    // that itself (a Wayland window may neither take the focus nor leave the minimised state on
-    // its own, and the desktop gave no activation token). False where the desktop offers no way;
-    // Qt's own raise and activation then stand.
-    virtual bool bringOwnWindowForward() { return false; }
 };

@@ -258,15 +258,6 @@ void ActivateInKWin(QDBusConnection bus, const QByteArray& name) {
     }
 }
 
-// The app id of our windows, as Qt's Wayland platform names them: the desktop file's name, else the
-// executable's.
-QByteArray OwnAppId() {
-    const QString name = QGuiApplication::desktopFileName();
-    return (name.isEmpty() ? QFileInfo(QCoreApplication::applicationFilePath()).baseName()
-                           : name.chopped(name.endsWith(".desktop") ? 8 : 0))
-        .toUtf8();
-}
-
 class PortalDesktop : public Desktop {
 public:
     PortalDesktop(PortalDesktopSetup setup, QDBusConnection bus, uint version)
@@ -312,22 +303,6 @@ public:
                 return;
         }
         setup_.handBack();
-    }
-    // KWin raises and unminimises our window for us; elsewhere Qt's own activation stands.
-    bool bringOwnWindowForward() override {
-        if (!OnKdePlasma())
-            return false;
-        // A window shown anew is KWin's to activate only once it is on the screen.
-        WaitUntil(
-            [] {
-                const QWindowList windows = QGuiApplication::topLevelWindows();
-                return std::any_of(windows.begin(), windows.end(), [](QWindow* window) {
-                    return window->isVisible() && window->isExposed();
-                });
-            },
-            1000);
-        ActivateInKWin(bus_, OwnAppId());
-        return true;
     }
     bool hasInputFocus(Window) override { return ready_ && !setup_.ownFocus(); }
     Typing typing() const override { return typing_; }
