@@ -48,6 +48,14 @@ QByteArray JsString(const QString& text) {
     return QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact).mid(1).chopped(1);
 }
 
+// Script lines that put the topmost window of `appId` in `w`, or end the script.
+QByteArray FindWindow(const QString& appId) {
+    return "var wanted = " + JsString(appId.toLower()) +
+           ";\nvar list = workspace.clientList(), w = null;\n"
+           "for (var i = list.length - 1; i >= 0 && !w; --i)\n"
+           "  if (String(list[i].resourceClass).toLowerCase() === wanted) w = list[i];\n"
+           "if (!w) return;\n";
+}
 } // namespace
 
 HeadlessKwin::HeadlessKwin(const Options& options) {
@@ -174,17 +182,6 @@ QStringList HeadlessKwin::runScript(const QByteArray& body) {
     QFile::remove(path);
     return lines;
 }
-
-namespace {
-// Finds the topmost window of the app id `wanted` in `w`, or returns.
-QByteArray FindWindow(const QString& appId) {
-    return "var wanted = " + JsString(appId.toLower()) +
-           ";\nvar list = workspace.clientList(), w = null;\n"
-           "for (var i = list.length - 1; i >= 0 && !w; --i)\n"
-           "  if (String(list[i].resourceClass).toLowerCase() === wanted) w = list[i];\n"
-           "if (!w) return;\n";
-}
-} // namespace
 
 bool HeadlessKwin::activate(const QString& appId) {
     return runScript(FindWindow(appId) + "w.minimized = false;\nworkspace.activeClient = w;\n"
