@@ -18,6 +18,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -95,6 +96,22 @@ TEST_F(StartPlacementTest, StoredPlaceAndSizeAreAppliedAndMinimeGoesToTheTray) {
             return w.listed && w.wmState == 3;
         }));
     }
+}
+
+// At every scale (the suite runs again with QT_SCALE_FACTOR=2) the stored size is the size that Qt
+// counts, and the X server's window is that many of its own pixels.
+TEST_F(StartPlacementTest, StoredSizeHoldsInQtsPixelsAtEveryScale) {
+    Store(60, 40, false);
+    ApplyStartSettings("");
+    ASSERT_TRUE(WaitFor([] { return !Form1->SavedBounds().isEmpty() && Form1->isVisible(); }));
+    // Until the window manager has it there, and a while longer for a request repeated wrongly.
+    QTest::qWait(1500);
+    EXPECT_EQ(Form1->size(), QSize(640, 420));
+    const qreal ratio = Form1->devicePixelRatio();
+    const QSize native = DescribeWindow(Form1->winId()).frame.size();
+    EXPECT_GE(native.width(), qRound(640 * ratio));
+    EXPECT_GE(native.height(), qRound(420 * ratio));
+    EXPECT_EQ(Form1->SavedBounds(), QRect(60, 40, 640, 420));
 }
 
 TEST_F(StartPlacementTest, MinimeThenHotKeyShowsTheWholeWindowAtItsPlace) {
