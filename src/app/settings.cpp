@@ -45,6 +45,20 @@ void LoadSettings() {
     s.welcomeScreen = profile.intValue(kSection, "WelcomeScreen", s.welcomeScreen ? 1 : 0) != 0;
     s.chosenMailDef = profile.intValue(kSection, "chosenMailDef", s.chosenMailDef);
     s.hideAfterInsert = profile.intValue(kSection, "HideAfterInsert", 0) != 0;
+    s.appearance = ReadAppearance();
+}
+
+int ReadAppearance() {
+    const QString file = SettingsFilePath();
+    if (!FileExists(file))
+        return 0;
+    const int appearance = ProfileText::FromFile(file).intValue(kSection, "Appearance", 0);
+    return appearance >= 0 && appearance <= 2 ? appearance : 0;
+}
+
+void StoreAppearance(int appearance) {
+    Settings().appearance = appearance;
+    WriteProfileString(SettingsFilePath(), kSection, "Appearance", QByteArray::number(appearance));
 }
 
 void StoreHideAfterInsert(bool on) {
@@ -92,6 +106,8 @@ SettingsStore& RecordSettingsStore() {
         bool hideAfterInsert() const override { return Settings().hideAfterInsert; }
         void storeHideAfterInsert(bool on) override { StoreHideAfterInsert(on); }
         void setWelcomeScreen(bool on) override { Settings().welcomeScreen = on; }
+        int appearance() const override { return Settings().appearance; }
+        void storeAppearance(int value) override { StoreAppearance(value); }
         void save() override { SaveSettings(); }
     };
     static RecordStore store;

@@ -16,6 +16,7 @@ struct SettingsRecord {
     // The chosen mail-client definition; the settings dialog keeps it in step with its list.
     int chosenMailDef = 0;
     bool hideAfterInsert = false; // hide the main window after each insertion
+    int appearance = 0;           // key "Appearance": 0 as the desktop prefers, 1 light, 2 dark
 };
 
 SettingsRecord& Settings();
@@ -36,6 +37,11 @@ SettingsStore& RecordSettingsStore();
 
 // Sets hideAfterInsert and stores it in the settings file at once (key "HideAfterInsert").
 void StoreHideAfterInsert(bool on);
+
+// Sets the appearance and stores it in the settings file at once (key "Appearance").
+void StoreAppearance(int appearance);
+// The stored appearance, read before any window exists; 0 unless it is 0 to 2.
+int ReadAppearance();
 
 // The interface language's number (key "language"): read from the user's settings file, else the
 // program folder's; 0 unless it is 0 to 100.

@@ -63,9 +63,9 @@ QTableWidget* MakeGrid(QWidget* parent, const QRect& geometry, int columnWidth) 
     grid->setEnabled(false);
     // Disabled, but readable like an enabled grid.
     QPalette palette = grid->palette();
-    palette.setColor(QPalette::Disabled, QPalette::Text, Qt::black);
-    palette.setColor(QPalette::Disabled, QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Disabled, QPalette::Window, Qt::white);
+    palette.setColor(QPalette::Disabled, QPalette::Text, Look().text);
+    palette.setColor(QPalette::Disabled, QPalette::Base, Look().window);
+    palette.setColor(QPalette::Disabled, QPalette::Window, Look().window);
     grid->setPalette(palette);
     return grid;
 }
@@ -139,7 +139,7 @@ TAboutForm::TAboutForm(QWidget* parent)
 
     GroupBox3 = new QGroupBox("Supportinformationen: ", AboutPanel);
     GroupBox3->setGeometry(25, 381, 368, 81);
-    SetPixelSize(GroupBox3, 13);
+    SetDesignTextSize(GroupBox3, 13);
     Image9 = MakePicture(GroupBox3, "home.png", QRect(24, 33, 16, 16));
     Label9 = new ClickableLabel("Unsere Homepage", GroupBox3);
     Label9->setGeometry(45, 33, 150, 17);

@@ -112,6 +112,15 @@ TEST_F(StartPlacementTest, StoredSizeHoldsInQtsPixelsAtEveryScale) {
     EXPECT_GE(native.width(), qRound(640 * ratio));
     EXPECT_GE(native.height(), qRound(420 * ratio));
     EXPECT_EQ(Form1->SavedBounds(), QRect(60, 40, 640, 420));
+
+    // Stored on a larger screen, or before the desktop was scaled up: no larger than the screen.
+    Store(0, 0, false);
+    Settings().width = 4000;
+    Settings().height = 3000;
+    ApplyStartSettings("/minime");
+    const QSize room = QGuiApplication::primaryScreen()->availableVirtualGeometry().size();
+    EXPECT_LE(Form1->SavedBounds().width(), room.width());
+    EXPECT_LE(Form1->SavedBounds().height(), room.height());
 }
 
 TEST_F(StartPlacementTest, MinimeThenHotKeyShowsTheWholeWindowAtItsPlace) {

@@ -32,10 +32,13 @@ public:
     bool hideAfterInsert() const override { return hide; }
     void storeHideAfterInsert(bool on) override { hide = on; }
     void setWelcomeScreen(bool) override {}
+    int appearance() const override { return look; }
+    void storeAppearance(int value) override { look = value; }
     void save() override { ++saves; }
 
     int chosen = 0;
     bool hide = false;
+    int look = 0;
     int saves = 0;
 };
 
@@ -288,7 +291,7 @@ TEST_F(SettingsFormTest, TextsFitTheirComponentsAlsoWhenTranslated) {
     TSettingsForm* form = Create();
     form->show();
     ExpectTextsFit(form);
-    EXPECT_EQ(form->BitBtn3->geometry(), QRect(469, 283, 78, 23));
+    EXPECT_EQ(form->BitBtn3->geometry(), QRect(469, 309, 78, 23));
     EXPECT_EQ(form->Image1->pixmap().size(), QSize(38, 145));
     EXPECT_FALSE(form->BitBtn3->icon().isNull());
     form->hide();

@@ -20,6 +20,7 @@
 #include "support/test_env.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFontInfo>
@@ -31,6 +32,7 @@
 #include <QStandardItemModel>
 #include <QTableWidget>
 #include <QToolButton>
+#include <QTreeView>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -342,6 +344,22 @@ TEST_F(ApplyTextsTest, EveryWindowWritesInTheShippedFonts) {
     }
 }
 
+// Texts follow the desktop's text scaling: the suite runs again with a font DPI of 144 and Qt's
+// own scaling off, where a text drawn 11 pixels high must be 16.5 high, not stay at 11.
+TEST_F(ApplyTextsTest, TextSizesFollowTheDesktopsFontDpi) {
+    const double scale = Form1->logicalDpiY() / 96.0;
+    const std::pair<QWidget*, int> drawn[] = {{Form1, 11},
+                                              {Form1->SpeedButton3, 11},
+                                              {Form1->TreeView1, 13},
+                                              {Form1->SearchEdit, 13},
+                                              {SettingsForm->Memo1, 11},
+                                              {QuestionDialogForm->Label1, 13},
+                                              {BaloonForm->Memo1, 13}};
+    for (const auto& [widget, pixels] : drawn)
+        EXPECT_NEAR(QFontInfo(widget->font()).pixelSize(), pixels * scale, 1.0)
+            << widget->objectName().toStdString() << " at " << Form1->logicalDpiY() << " dpi";
+}
+
 TEST_F(ApplyTextsTest, ShippedLanguagesFitTheirWindows) {
     const QStringList languages = {"Glimmora.t00", "Glimmora.t01", "Glimmora.t02", "Glimmora.t03"};
     for (const QString& language : languages) {
@@ -374,6 +392,14 @@ TEST_F(ApplyTextsTest, ShippedLanguagesFitTheirWindows) {
         EXPECT_GT(s->HideAfterInsertBox->x(),
                   s->Label1->x() + TextWidth(s->Label1, s->Label1->text()));
         ExpectMemoFits(s->Memo1, "SettingsForm.Memo1");
+        ExpectInsideParent(s->AppearanceBox, "SettingsForm.AppearanceBox");
+        EXPECT_GT(s->AppearanceBox->x(),
+                  s->AppearanceLabel->x() +
+                      TextWidth(s->AppearanceLabel, s->AppearanceLabel->text()));
+        for (int i = 0; i < s->AppearanceBox->count(); ++i)
+            EXPECT_LE(TextWidth(s->AppearanceBox, s->AppearanceBox->itemText(i)) + 30,
+                      s->AppearanceBox->width())
+                << s->AppearanceBox->itemText(i).toStdString();
 
         TWelcomeForm* w = WelcomeForm;
         ExpectButtonFits(w->BitBtn3, "WelcomeForm.BitBtn3");
