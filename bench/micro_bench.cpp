@@ -234,7 +234,8 @@ BENCHMARK(BM_WriteCategoryPageFirstVisitBaseline)->Unit(benchmark::kMillisecond)
 // ---- search: the shipped catalogue and a synthetic one of 100,000 pictures ---------------------
 
 // The shipped catalogue as the main window sees it: categories in tree order, keyword files of
-// German (the user's language) and English.
+// German (the program's language), Italian (the desktop's) and English, shortcodes and the order
+// of use.
 struct ShippedCatalogue {
     QString data;
     QStringList folders;
@@ -251,21 +252,33 @@ const ShippedCatalogue& Shipped() {
 }
 
 // What the main window does before the first search after a change of the catalogue.
-void BuildShippedIndex(PictureIndex& index) {
+void BuildShippedIndex(PictureIndex& index, const QString& desktopLocale = "it_IT.UTF-8") {
     const ShippedCatalogue& c = Shipped();
-    BuildCatalogueIndex(index, c.folders, ScratchPath("no-favourites/"), c.data, c.data, "01");
+    BuildCatalogueIndex(index, c.folders, ScratchPath("no-favourites/"), c.data, c.data, 1,
+                        desktopLocale);
 }
 
-void BM_BuildSearchIndexShipped(benchmark::State& state) {
+void BuildSearchIndexShipped(benchmark::State& state, const QString& desktopLocale) {
     PictureIndex index;
     for (auto _ : state) {
-        BuildShippedIndex(index);
+        BuildShippedIndex(index, desktopLocale);
         if (index.Count() < 1000)
             state.SkipWithError("the shipped catalogue was not found");
     }
     state.counters["pictures"] = index.Count();
 }
+
+void BM_BuildSearchIndexShipped(benchmark::State& state) {
+    BuildSearchIndexShipped(state, "it_IT.UTF-8");
+}
 BENCHMARK(BM_BuildSearchIndexShipped)->Unit(benchmark::kMillisecond);
+
+// A desktop in Chinese (traditional script): the keyword files whose letters lie beyond the
+// alphabets that folding keeps in a table.
+void BM_BuildSearchIndexShippedChinese(benchmark::State& state) {
+    BuildSearchIndexShipped(state, "zh_TW.UTF-8");
+}
+BENCHMARK(BM_BuildSearchIndexShippedChinese)->Unit(benchmark::kMillisecond);
 
 // Reads the folder names of the same categories: the least a search over them has to do.
 void BM_BuildSearchIndexShippedBaseline(benchmark::State& state) {
@@ -306,6 +319,10 @@ const SyntheticCatalogue& Synthetic() {
             "hero",   "face-off", "cattle", "dogma"};
         const int vocabulary = sizeof(words) / sizeof(words[0]);
         SyntheticCatalogue c;
+        // Every tenth picture is counted in the order of use and has a shortcode, as emoji
+        // among own pictures are.
+        PopularityTable use;
+        ShortcodeTable shortcodes;
         for (int i = 0; i < 100000; ++i) {
             const int k = (i * 7919) % 100003;
             const QString stem = QStringLiteral("%1-%2-%3")
@@ -317,18 +334,29 @@ const SyntheticCatalogue& Synthetic() {
                                                                  words[(k / 11) % vocabulary]),
                                      QStringLiteral("%1\t%2").arg(words[(k / 13) % vocabulary],
                                                                   words[(k / 17) % vocabulary])});
+            if (i % 10 == 0) {
+                use.insert(stem, k);
+                shortcodes.insert(stem,
+                                  {QStringLiteral(":%1_%2:").arg(words[(k / 19) % vocabulary],
+                                                                 words[(k / 23) % vocabulary]),
+                                   QStringLiteral(":)")});
+            }
         }
-        c.index.Build(c.paths, {&c.keywords});
+        c.index.Build(c.paths, {&c.keywords}, shortcodes, use);
         return c;
     }();
     return synthetic;
 }
 
 const QStringList kKeystrokes = {"h", "he", "hea", "hear", "heart"};
+// Texts with typing errors, emoticons and shortcodes: each word of four letters or more is also
+// compared with every word of the index.
+const QStringList kTypedWithErrors = {"hert", "pizzza", "smilling", "rocet", ":)", ":+1:"};
 constexpr int kFoundPageLimit = 1000; // as the main window shows at most
 
 // One keystroke: find, then write the result page (loading it is the browser's start of work).
-template <typename Find> void TypeHeart(benchmark::State& state, const Find& find) {
+template <typename Find>
+void Type(benchmark::State& state, const QStringList& keystrokes, const Find& find) {
     const QString page = ScratchPath("search/temp.htm");
     QDir().mkpath(ScratchPath("search"));
     const QString base = QStringLiteral(GLIMMORA_SHIPPED_DIR "GlimmoraData/");
@@ -336,7 +364,7 @@ template <typename Find> void TypeHeart(benchmark::State& state, const Find& fin
     size_t key = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        const QString& typed = kKeystrokes.at(static_cast<qsizetype>(key++ % kKeystrokes.size()));
+        const QString& typed = keystrokes.at(static_cast<qsizetype>(key++ % keystrokes.size()));
         const QStringList found = find(typed);
         WriteFoundPage(page, found, {typed, QString()}, 7, base);
         slowest = std::max(slowest, std::chrono::duration<double, std::milli>(
@@ -370,29 +398,58 @@ QStringList ScanNames(const QStringList& paths, const QString& typed) {
 
 void BM_SearchKeystrokeShipped(benchmark::State& state) {
     const PictureIndex& index = ShippedIndex();
-    TypeHeart(state, [&](const QString& typed) { return FirstFound(index, typed); });
+    Type(state, kKeystrokes, [&](const QString& typed) { return FirstFound(index, typed); });
 }
 BENCHMARK(BM_SearchKeystrokeShipped)->Unit(benchmark::kMillisecond);
 
-void BM_SearchKeystrokeShippedBaseline(benchmark::State& state) {
+QStringList ShippedPaths() {
     QStringList paths;
     for (int i = 0; i < ShippedIndex().Count(); ++i)
         paths << ShippedIndex().Path(i);
-    TypeHeart(state, [&](const QString& typed) { return ScanNames(paths, typed); });
+    return paths;
+}
+
+void BM_SearchKeystrokeShippedBaseline(benchmark::State& state) {
+    const QStringList paths = ShippedPaths();
+    Type(state, kKeystrokes, [&](const QString& typed) { return ScanNames(paths, typed); });
 }
 BENCHMARK(BM_SearchKeystrokeShippedBaseline)->Unit(benchmark::kMillisecond);
 
+void BM_SearchTypingErrorsShipped(benchmark::State& state) {
+    const PictureIndex& index = ShippedIndex();
+    Type(state, kTypedWithErrors, [&](const QString& typed) { return FirstFound(index, typed); });
+}
+BENCHMARK(BM_SearchTypingErrorsShipped)->Unit(benchmark::kMillisecond);
+
+void BM_SearchTypingErrorsShippedBaseline(benchmark::State& state) {
+    const QStringList paths = ShippedPaths();
+    Type(state, kTypedWithErrors, [&](const QString& typed) { return ScanNames(paths, typed); });
+}
+BENCHMARK(BM_SearchTypingErrorsShippedBaseline)->Unit(benchmark::kMillisecond);
+
 void BM_SearchKeystroke100k(benchmark::State& state) {
     const PictureIndex& index = Synthetic().index;
-    TypeHeart(state, [&](const QString& typed) { return FirstFound(index, typed); });
+    Type(state, kKeystrokes, [&](const QString& typed) { return FirstFound(index, typed); });
 }
 BENCHMARK(BM_SearchKeystroke100k)->Unit(benchmark::kMillisecond);
 
 void BM_SearchKeystroke100kBaseline(benchmark::State& state) {
     const QStringList& paths = Synthetic().paths;
-    TypeHeart(state, [&](const QString& typed) { return ScanNames(paths, typed); });
+    Type(state, kKeystrokes, [&](const QString& typed) { return ScanNames(paths, typed); });
 }
 BENCHMARK(BM_SearchKeystroke100kBaseline)->Unit(benchmark::kMillisecond);
+
+void BM_SearchTypingErrors100k(benchmark::State& state) {
+    const PictureIndex& index = Synthetic().index;
+    Type(state, kTypedWithErrors, [&](const QString& typed) { return FirstFound(index, typed); });
+}
+BENCHMARK(BM_SearchTypingErrors100k)->Unit(benchmark::kMillisecond);
+
+void BM_SearchTypingErrors100kBaseline(benchmark::State& state) {
+    const QStringList& paths = Synthetic().paths;
+    Type(state, kTypedWithErrors, [&](const QString& typed) { return ScanNames(paths, typed); });
+}
+BENCHMARK(BM_SearchTypingErrors100kBaseline)->Unit(benchmark::kMillisecond);
 
 // ---- translation table: 10,001 entries ---------------------------------------------------------
 
@@ -630,10 +687,16 @@ int main(int argc, char** argv) {
                         "BM_ComposeBalloonBaseline");
     reporter.PrintRatio("Search index, shipped catalogue / list its folders",
                         "BM_BuildSearchIndexShipped", "BM_BuildSearchIndexShippedBaseline");
+    reporter.PrintRatio("Search index, shipped, Chinese desktop / list its folders",
+                        "BM_BuildSearchIndexShippedChinese", "BM_BuildSearchIndexShippedBaseline");
     reporter.PrintRatio("Search keystroke + page, shipped / substring scan + page",
                         "BM_SearchKeystrokeShipped", "BM_SearchKeystrokeShippedBaseline");
+    reporter.PrintRatio("Search typing errors + page, shipped / substring scan + page",
+                        "BM_SearchTypingErrorsShipped", "BM_SearchTypingErrorsShippedBaseline");
     reporter.PrintRatio("Search keystroke + page, 100,000 / substring scan + page",
                         "BM_SearchKeystroke100k", "BM_SearchKeystroke100kBaseline");
+    reporter.PrintRatio("Search typing errors + page, 100,000 / substring scan + page",
+                        "BM_SearchTypingErrors100k", "BM_SearchTypingErrors100kBaseline");
     benchmark::Shutdown();
     return 0;
 }

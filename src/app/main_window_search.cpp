@@ -10,6 +10,7 @@
 #include "integration/translation_table.h"
 #include "integration/window_look.h"
 #include "localisation/language.h"
+#include "platform/messages_locale.h"
 
 #include <QAction>
 #include <QDir>
@@ -108,8 +109,8 @@ void TForm1::SearchEditChange() {
     }
     if (searchIndexStale_) {
         BuildCatalogueIndex(searchIndex_, Catalogue.CategoryFolders, FavouritesFolder(),
-                            UserCatalogueFolder(), CatalogueBaseFolder(),
-                            QStringLiteral("0%1").arg(ReadLanguageNumber()));
+                            UserCatalogueFolder(), CatalogueBaseFolder(), ReadLanguageNumber(),
+                            MessagesLocale());
         searchIndexStale_ = false;
     }
     const std::vector<int> found = searchIndex_.Find(text);

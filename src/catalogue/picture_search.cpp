@@ -4,8 +4,12 @@
 #include "platform/file_system.h"
 
 #include <QFileInfo>
+#include <QLocale>
 #include <QSet>
+#include <QStringTokenizer>
 #include <algorithm>
+#include <climits>
+#include <tuple>
 
 namespace {
 
@@ -123,6 +127,63 @@ QString StemOf(const QString& path) {
     return dot > 0 ? name.left(dot) : name;
 }
 
+// A search data file from the user's catalogue folder, else the program's; none when neither can
+// be read (an unreadable file is as good as none: the pictures are still found by their names).
+QByteArray ReadSearchFile(const QString& userCatalogueFolder, const QString& catalogueBaseFolder,
+                          const QString& name) {
+    for (const QString& folder : {userCatalogueFolder, catalogueBaseFolder}) {
+        const QString path = ResolvePath(folder + name);
+        if (!FileExists(path))
+            continue;
+        return ReadFileBytes(path).value_or(QByteArray());
+    }
+    return QByteArray();
+}
+
+// The lines of a search data file that are neither empty nor comments.
+QList<QByteArray> DataLines(const QByteArray& content) {
+    QList<QByteArray> lines = SplitTextLines(WithoutByteOrderMark(content));
+    lines.removeIf([](const QByteArray& line) { return line.isEmpty() || line.startsWith('#'); });
+    return lines;
+}
+
+// Whether one letter left out, added or wrong, or two neighbours swapped, turn `a` into `b`.
+bool OneEditApart(QStringView a, QStringView b) {
+    const qsizetype la = a.size(), lb = b.size();
+    if (la - lb > 1 || lb - la > 1)
+        return false;
+    qsizetype i = 0;
+    while (i < la && i < lb && a[i] == b[i])
+        ++i;
+    if (la == lb) {
+        if (i == la)
+            return false; // equal
+        if (a.mid(i + 1) == b.mid(i + 1))
+            return true; // wrong letter
+        return i + 1 < la && a[i] == b[i + 1] && a[i + 1] == b[i] && a.mid(i + 2) == b.mid(i + 2);
+    }
+    return la < lb ? a.mid(i) == b.mid(i + 1) : a.mid(i + 1) == b.mid(i);
+}
+
+// Typing errors are looked for only in words this long: in shorter ones one edit makes too many
+// other words.
+constexpr qsizetype kTypoWordLength = 4;
+
+// Orders pictures by their place in the order of use, then by `closer` (lower first), then in
+// catalogue order (the order they come in); pictures that the order of use does not know come
+// after the others.
+void SortByUse(std::vector<int>& pictures, const std::vector<int>& popularity,
+               const std::vector<char>& closer) {
+    // Most pictures of a large catalogue are the user's own, which the order does not know: they
+    // are only split, never sorted.
+    const auto unknown = std::stable_partition(pictures.begin(), pictures.end(),
+                                               [&](int p) { return popularity[p] != INT_MAX; });
+    std::sort(pictures.begin(), unknown, [&](int a, int b) {
+        return std::tie(popularity[a], closer[a], a) < std::tie(popularity[b], closer[b], b);
+    });
+    std::stable_partition(unknown, pictures.end(), [&](int p) { return closer[p] == 0; });
+}
+
 } // namespace
 
 KeywordTable ParseKeywordFile(const QByteArray& content) {
@@ -145,16 +206,54 @@ KeywordTable ParseKeywordFile(const QByteArray& content) {
 
 KeywordTable LoadKeywordFile(const QString& userCatalogueFolder, const QString& catalogueBaseFolder,
                              const QString& code) {
-    const QString name = QStringLiteral("keywords.t") + code;
-    for (const QString& folder : {userCatalogueFolder, catalogueBaseFolder}) {
-        const QString path = ResolvePath(folder + name);
-        if (!FileExists(path))
-            continue;
-        // An unreadable file is as good as none: the pictures are still found by their names.
-        const std::optional<QByteArray> content = ReadFileBytes(path);
-        return content ? ParseKeywordFile(*content) : KeywordTable();
+    return ParseKeywordFile(ReadSearchFile(userCatalogueFolder, catalogueBaseFolder,
+                                           QStringLiteral("keywords.") + code));
+}
+
+QStringList KeywordLocales(const QString& locale) {
+    QString name = locale.section(u'.', 0, 0).section(u'@', 0, 0).trimmed();
+    if (name.isEmpty() || name == u"C" || name == u"POSIX")
+        return {};
+    name = name.toLower().replace(u'_', u'-');
+    QString language = name.section(u'-', 0, 0);
+    if (language == u"no")
+        language = QStringLiteral("nb"); // Norwegian is written in Bokmål where unsaid
+    QStringList codes;
+    if (language == u"zh") {
+        // Chinese keywords differ by script, which the region implies ("zh_TW": traditional).
+        if (QLocale(name).script() == QLocale::TraditionalHanScript)
+            codes << QStringLiteral("zh-hant");
+    } else if (name != language) {
+        codes << name;
     }
-    return KeywordTable();
+    return codes << language;
+}
+
+QString ProgramLanguageLocale(int languageNumber) {
+    static const QStringList locales = {"en", "de", "fr", "es"};
+    return locales.value(languageNumber);
+}
+
+ShortcodeTable ParseShortcodeFile(const QByteArray& content) {
+    ShortcodeTable table;
+    for (const QByteArray& line : DataLines(content)) {
+        QStringList fields = QString::fromUtf8(line).split(u'\t', Qt::SkipEmptyParts);
+        if (fields.size() < 2)
+            continue;
+        const QString stem = fields.takeFirst().toLower();
+        table[stem] += fields;
+    }
+    return table;
+}
+
+PopularityTable ParsePopularityFile(const QByteArray& content) {
+    PopularityTable table;
+    for (const QByteArray& line : DataLines(content)) {
+        const QString stem = QString::fromUtf8(line).trimmed().toLower();
+        if (!stem.isEmpty() && !table.contains(stem))
+            table.insert(stem, static_cast<int>(table.size()));
+    }
+    return table;
 }
 
 QString FoldForSearch(const QString& text) {
@@ -182,16 +281,20 @@ QStringList SearchWords(const QString& text) {
 
 void PictureIndex::Clear() {
     paths_.clear();
-    names_.clear();
+    phrases_.clear();
+    popularity_.clear();
     words_.clear();
     wordStarts_.clear();
     pictures_.clear();
+    symbols_.clear();
 }
 
-void PictureIndex::Build(const QStringList& paths, const std::vector<const KeywordTable*>& tables) {
+void PictureIndex::Build(const QStringList& paths, const std::vector<const KeywordTable*>& tables,
+                         const ShortcodeTable& shortcodes, const PopularityTable& popularity) {
     Clear();
     paths_ = paths;
-    names_.resize(paths.size());
+    phrases_.resize(paths.size());
+    popularity_.assign(paths.size(), INT_MAX);
 
     // Every word of every picture with the picture's number, then sorted: a sort costs less than a
     // hash of every word, and leaves each word's pictures in catalogue order.
@@ -200,10 +303,20 @@ void PictureIndex::Build(const QStringList& paths, const std::vector<const Keywo
     std::vector<QString> words;
     for (qsizetype picture = 0; picture < paths.size(); ++picture) {
         const QString stem = StemOf(paths.at(picture));
-        QStringList& names = names_[picture];
+        QString& phrases = phrases_[picture];
+        phrases = u'\n';
+        // The words of one name, keyword or shortcode, appended to the picture's words and as
+        // one more phrase.
+        const auto addPhrase = [&](QStringView folded) {
+            const size_t start = words.size();
+            AppendWords(folded.toString(), words);
+            if (words.size() == start)
+                return;
+            phrases += Joined(words.cbegin() + static_cast<qsizetype>(start), words.cend());
+            phrases += u'\n';
+        };
         words.clear();
-        AppendWords(FoldForSearch(stem), words);
-        names << Joined(words.cbegin(), words.cend());
+        addPhrase(FoldForSearch(stem));
         words.clear();
         AppendFileNameWords(stem, words);
         const QString key = stem.toLower();
@@ -211,11 +324,21 @@ void PictureIndex::Build(const QStringList& paths, const std::vector<const Keywo
             const auto found = table->constFind(key);
             if (found == table->cend())
                 continue;
-            const size_t nameStart = words.size();
-            AppendWords(FoldForSearch(found->name), words);
-            names << Joined(words.cbegin() + static_cast<qsizetype>(nameStart), words.cend());
-            AppendWords(FoldForSearch(found->keywords), words);
+            addPhrase(FoldForSearch(found->name));
+            const QString keywords = FoldForSearch(found->keywords);
+            for (const QStringView keyword : QStringTokenizer(keywords, u'\t'))
+                addPhrase(keyword);
         }
+        for (const QString& symbol : shortcodes.value(key)) {
+            const QString folded = FoldForSearch(symbol);
+            std::vector<int>& pictures = symbols_[folded];
+            if (pictures.empty() || pictures.back() != picture)
+                pictures.push_back(static_cast<int>(picture));
+            // A shortcode's words are keywords too: ":heart_eyes:" is found by "heart eyes".
+            if (folded.size() > 2 && folded.startsWith(u':') && folded.endsWith(u':'))
+                addPhrase(QStringView(folded).mid(1, folded.size() - 2));
+        }
+        popularity_[picture] = popularity.value(key, INT_MAX);
         for (QString& word : words)
             entries.emplace_back(std::move(word), static_cast<int>(picture));
     }
@@ -238,7 +361,15 @@ void PictureIndex::Build(const QStringList& paths, const std::vector<const Keywo
 }
 
 std::vector<int> PictureIndex::Find(const QString& text) const {
+    if (paths_.isEmpty())
+        return {};
+    // An emoticon or a shortcode typed whole: its pictures before any other.
+    std::vector<char> closer(paths_.size(), 0);
+    std::vector<int> symbolic = symbols_.value(FoldForSearch(text.trimmed()));
+    SortByUse(symbolic, popularity_, closer);
+
     QStringList typed = SearchWords(text);
+    const QString typedName = typed.join(u' ');
     // A typed word that starts another typed word asks nothing more of a picture; dropping it
     // (and repeats) keeps a long pasted text from costing a pass per word.
     std::sort(typed.begin(), typed.end());
@@ -248,51 +379,89 @@ std::vector<int> PictureIndex::Find(const QString& text) const {
             continue;
         needed << typed.at(i);
     }
-    if (needed.isEmpty() || paths_.isEmpty())
-        return {};
+    // Beside an emoticon, a letter or digit of its own (":D", "<3") would find almost every
+    // picture: such an emoticon shows only its pictures.
+    const bool singleCharacters = std::all_of(needed.cbegin(), needed.cend(),
+                                              [](const QString& word) { return word.size() == 1; });
+    if (needed.isEmpty() || (!symbolic.empty() && singleCharacters))
+        return symbolic;
 
-    // met[p] = how many typed words picture p has met so far, in turn.
-    std::vector<int> met(paths_.size(), 0);
+    // exact[p], near[p] = how many typed words picture p has met so far, in turn: by the start of
+    // a word, and by that or a word one edit away.
+    std::vector<int> exact(paths_.size(), 0), near(paths_.size(), 0);
     int round = 0;
+    bool any = false; // whether a picture has met the word of this round
+    const auto meet = [&](size_t w, bool startsWithTyped) {
+        for (int k = wordStarts_[w]; k < wordStarts_[w + 1]; ++k) {
+            const int p = pictures_[k];
+            if (startsWithTyped && exact[p] == round)
+                exact[p] = round + 1;
+            if (near[p] == round) {
+                near[p] = round + 1;
+                any = true;
+            }
+        }
+    };
     for (const QString& word : needed) {
-        bool any = false;
-        auto it = std::lower_bound(words_.begin(), words_.end(), word);
-        for (; it != words_.end() && it->startsWith(word); ++it) {
-            const size_t w = static_cast<size_t>(it - words_.begin());
-            for (int k = wordStarts_[w]; k < wordStarts_[w + 1]; ++k) {
-                int& count = met[pictures_[k]];
-                if (count == round) {
-                    count = round + 1;
-                    any = true;
-                }
+        const auto first = std::lower_bound(words_.begin(), words_.end(), word);
+        auto it = first;
+        for (; it != words_.end() && it->startsWith(word); ++it)
+            meet(static_cast<size_t>(it - words_.begin()), true);
+        if (word.size() >= kTypoWordLength) {
+            for (size_t w = 0; w < words_.size(); ++w) {
+                const bool inPrefixRange = w >= static_cast<size_t>(first - words_.begin()) &&
+                                           w < static_cast<size_t>(it - words_.begin());
+                if (!inPrefixRange && OneEditApart(word, words_[w]))
+                    meet(w, false);
             }
         }
         if (!any)
-            return {};
+            return symbolic; // a pasted text stops at its first word that nothing has
+        any = false;
         ++round;
     }
 
-    // Names equal to the typed words first, then names that begin with them ("heart" finds the
-    // hearts named "heart with arrow" before the faces with heart eyes), then the others.
-    const QString typedName = SearchWords(text).join(u' ');
-    std::vector<int> tiers[3];
-    for (int p = 0; p < static_cast<int>(met.size()); ++p) {
-        if (met[p] != round)
+    // Names, keywords or shortcodes equal to the typed words, or that begin with them and go on
+    // with another word ("heart" finds "red heart" with its keyword "heart", and "heart with
+    // arrow"), first; the equal ones before the others where use does not tell them apart. Then
+    // those that begin with the typed text, then the other matches, then the matches with a
+    // typing error.
+    std::vector<bool> shown(paths_.size(), false);
+    for (int p : symbolic)
+        shown[p] = true;
+    std::vector<int> tiers[4];
+    for (int p = 0; p < static_cast<int>(near.size()); ++p) {
+        if (near[p] != round || shown[p])
             continue;
-        int tier = 2;
-        for (const QString& name : names_[p]) {
-            if (name == typedName) {
-                tier = 0;
-                break;
+        int tier = 3;
+        if (exact[p] == round) {
+            // One pass over the phrases: what follows the typed words in one that begins with
+            // them tells an equal phrase from one that goes on with a word or a letter.
+            const QStringView phrases(phrases_[p]);
+            const qsizetype length = typedName.size();
+            tier = 2;
+            // Each phrase starts after a line feed, and the last line feed ends the last one.
+            for (qsizetype at = 1; at + length < phrases.size(); ++at) {
+                if (phrases[at - 1] != u'\n' || phrases.mid(at, length) != typedName)
+                    continue;
+                const QChar next = phrases[at + length];
+                if (next == u'\n') {
+                    tier = 0, closer[p] = 0;
+                    break;
+                }
+                if (next == u' ')
+                    tier = 0, closer[p] = 1;
+                else if (tier == 2)
+                    tier = 1;
             }
-            if (name.startsWith(typedName))
-                tier = 1;
         }
         tiers[tier].push_back(p);
     }
-    std::vector<int> found = std::move(tiers[0]);
-    found.insert(found.end(), tiers[1].begin(), tiers[1].end());
-    found.insert(found.end(), tiers[2].begin(), tiers[2].end());
+    std::vector<int> found = std::move(symbolic);
+    for (std::vector<int>& tier : tiers) {
+        SortByUse(tier, popularity_, closer);
+        found.insert(found.end(), tier.begin(), tier.end());
+    }
     return found;
 }
 
@@ -348,11 +517,23 @@ QStringList ListCataloguePictures(const QStringList& categoryFolders,
 
 void BuildCatalogueIndex(PictureIndex& index, const QStringList& categoryFolders,
                          const QString& favouritesFolder, const QString& userCatalogueFolder,
-                         const QString& catalogueBaseFolder, const QString& code) {
-    const QString english = QStringLiteral("00");
-    const KeywordTable own = LoadKeywordFile(userCatalogueFolder, catalogueBaseFolder, code);
-    const KeywordTable other =
-        code == english ? KeywordTable()
-                        : LoadKeywordFile(userCatalogueFolder, catalogueBaseFolder, english);
-    index.Build(ListCataloguePictures(categoryFolders, favouritesFolder), {&own, &other});
+                         const QString& catalogueBaseFolder, int programLanguage,
+                         const QString& desktopLocale) {
+    QStringList codes = KeywordLocales(ProgramLanguageLocale(programLanguage));
+    codes << KeywordLocales(desktopLocale) << QStringLiteral("en");
+    codes.removeDuplicates();
+    std::vector<KeywordTable> tables;
+    for (const QString& code : codes) {
+        KeywordTable table = LoadKeywordFile(userCatalogueFolder, catalogueBaseFolder, code);
+        if (!table.isEmpty()) // most regions have no file of their own
+            tables.push_back(std::move(table));
+    }
+    std::vector<const KeywordTable*> searched;
+    for (const KeywordTable& table : tables)
+        searched.push_back(&table);
+    index.Build(ListCataloguePictures(categoryFolders, favouritesFolder), searched,
+                ParseShortcodeFile(ReadSearchFile(userCatalogueFolder, catalogueBaseFolder,
+                                                  QStringLiteral("shortcodes.dat"))),
+                ParsePopularityFile(ReadSearchFile(userCatalogueFolder, catalogueBaseFolder,
+                                                   QStringLiteral("popularity.dat"))));
 }

@@ -2,6 +2,7 @@
 #include "catalogue/picture_page.h"
 #include "catalogue/picture_search.h"
 #include "catalogue/recent_pictures.h"
+#include "platform/messages_locale.h"
 #include "support/test_env.h"
 
 #include <QCoreApplication>
@@ -61,6 +62,101 @@ TEST(PictureSearch, ExactNamesFirstThenNamesThatBeginSoThenCatalogueOrder) {
     EXPECT_EQ(Found(index, "cat"),
               (QStringList{"cat.png", "cat-face.png", "black-cat.png", "smiling-cat.png"}));
     EXPECT_EQ(Found(index, "Cat Face"), (QStringList{"cat-face.png"}));
+}
+
+TEST(PictureSearch, EqualWordsFirstThenBeginningsThenOthersThenTypingErrorsEachByUse) {
+    const KeywordTable words =
+        ParseKeywordFile("Glimmora keywords 1\r\n"
+                         "red-heart\tred heart\tlove\r\n"
+                         "heart-suit\theart suit\tcard\r\n"
+                         "heart-eyes\tsmiling face with heart eyes\theart\r\n"
+                         "hearth\thearth\tfire\r\n"
+                         "face-with-tears-of-joy\ttears of joy\tlol\r\n"
+                         "pizza\tpizza\r\n");
+    // The order of use: the red heart is used most, the pizza and the hearth are not counted.
+    const PopularityTable use = ParsePopularityFile("# comment\r\nface-with-tears-of-joy\r\n"
+                                                    "red-heart\r\nheart-eyes\r\n"
+                                                    "heart-suit\r\n");
+    PictureIndex index;
+    index.Build({"/c/hearth.png", "/c/heart-eyes.png", "/c/heart-suit.png", "/c/red-heart.png",
+                 "/c/face-with-tears-of-joy.png", "/c/pizza.png", "/c/own/heart.png"},
+                {&words}, {}, use);
+    // Equal ("heart" as the own picture's name and a keyword) and names going on with another
+    // word ("heart suit") by use, the unused own picture after them; a longer word after that.
+    EXPECT_EQ(Found(index, "heart"), (QStringList{"heart-eyes.png", "heart-suit.png", "heart.png",
+                                                  "hearth.png", "red-heart.png"}));
+    EXPECT_EQ(Found(index, "hea").mid(0, 2), (QStringList{"heart-eyes.png", "heart-suit.png"}));
+    EXPECT_EQ(Found(index, "lol"), QStringList{"face-with-tears-of-joy.png"});
+    // One letter left out, doubled, swapped or wrong, after every match without an error.
+    EXPECT_EQ(Found(index, "pizzza"), QStringList{"pizza.png"});
+    EXPECT_EQ(Found(index, "piza"), QStringList{"pizza.png"});
+    EXPECT_EQ(Found(index, "pizaz"), QStringList{"pizza.png"});
+    EXPECT_EQ(Found(index, "hert").mid(0, 2), (QStringList{"red-heart.png", "heart-eyes.png"}));
+    EXPECT_EQ(Found(index, "hearth").first(), "hearth.png"); // the match without an error first
+    EXPECT_TRUE(Found(index, "pizzzza").isEmpty());          // two edits
+    EXPECT_TRUE(Found(index, "lpl").isEmpty());              // three letters: no typing errors
+}
+
+TEST(PictureSearch, EmoticonsAndShortcodesFindTheirPictureFirst) {
+    const ShortcodeTable symbols = ParseShortcodeFile(u"# emoticons\r\n"
+                                                      "red-heart\t<3\t:heart:\r\n"
+                                                      "slightly-smiling-face\t:)\t:-)\r\n"
+                                                      "thumbs-up\t:+1:\t:thumbsup:\r\n"
+                                                      "grinning-face\t:D\r\n"
+                                                      "damaged line without a tab\r\n"_qs.toUtf8());
+    PictureIndex index;
+    index.Build({"/c/1st-place-medal.png", "/c/3rd-place-medal.png", "/c/red-heart.png",
+                 "/c/slightly-smiling-face.png", "/c/thumbs-up.png", "/c/grinning-face.png"},
+                {}, symbols);
+    EXPECT_EQ(Found(index, " :) "), QStringList{"slightly-smiling-face.png"});
+    EXPECT_EQ(Found(index, ":-)"), QStringList{"slightly-smiling-face.png"});
+    // Only the emoticon's picture: its "3" or "d" alone would find every picture with such a word.
+    EXPECT_EQ(Found(index, "<3"), QStringList{"red-heart.png"});
+    EXPECT_EQ(Found(index, ":d"), QStringList{"grinning-face.png"}); // case folded
+    EXPECT_EQ(Found(index, ":+1:").first(), "thumbs-up.png");
+    EXPECT_EQ(Found(index, "thumbsup"), QStringList{"thumbs-up.png"}); // without colons
+    EXPECT_EQ(Found(index, "heart"), QStringList{"red-heart.png"});
+    EXPECT_TRUE(Found(index, ":(").isEmpty());
+}
+
+TEST(PictureSearch, KeywordFilesOfTheDesktopLocaleAndTheProgramLanguage) {
+    EXPECT_EQ(KeywordLocales("it_IT.UTF-8"), (QStringList{"it-it", "it"}));
+    EXPECT_EQ(KeywordLocales("en_GB.utf8@euro"), (QStringList{"en-gb", "en"}));
+    EXPECT_EQ(KeywordLocales("zh_TW.UTF-8"), (QStringList{"zh-hant", "zh"}));
+    EXPECT_EQ(KeywordLocales("zh_CN"), QStringList{"zh"});
+    EXPECT_EQ(KeywordLocales("de"), QStringList{"de"});
+    EXPECT_TRUE(KeywordLocales("C.UTF-8").isEmpty());
+    EXPECT_TRUE(KeywordLocales("POSIX").isEmpty());
+    EXPECT_EQ(ProgramLanguageLocale(1), "de");
+    EXPECT_EQ(ProgramLanguageLocale(10), QString());
+
+    // The desktop's locale for messages, as POSIX programs choose it.
+    const QByteArray saved[] = {qgetenv("LC_ALL"), qgetenv("LC_MESSAGES"), qgetenv("LANG")};
+    qputenv("LC_ALL", "");
+    qputenv("LC_MESSAGES", "it_IT.UTF-8");
+    qputenv("LANG", "de_DE.UTF-8");
+    EXPECT_EQ(MessagesLocale(), "it_IT.UTF-8");
+    qputenv("LC_ALL", "fr_FR.UTF-8");
+    EXPECT_EQ(MessagesLocale(), "fr_FR.UTF-8");
+    qputenv("LC_ALL", saved[0]);
+    qputenv("LC_MESSAGES", saved[1]);
+    qputenv("LANG", saved[2]);
+
+    // A regional variant holds what differs; its language and English are searched with it.
+    TempHome home;
+    const QString base = home.programDir();
+    WriteFile(base + "pics/red-heart.png", "x");
+    WriteFile(base + "keywords.en", "Glimmora keywords 1\r\nred-heart\tred heart\r\n");
+    WriteFile(base + "keywords.de", "Glimmora keywords 1\r\nred-heart\trotes Herz\r\n");
+    WriteFile(base + "keywords.pt", "Glimmora keywords 1\r\nred-heart\tcoração vermelho\r\n");
+    WriteFile(base + "keywords.pt-br", "Glimmora keywords 1\r\nred-heart\tcoração\tamor\r\n");
+    PictureIndex index;
+    BuildCatalogueIndex(index, {base + "pics/"}, QString(), home.userData(), base, 1,
+                        "pt_BR.UTF-8");
+    for (const char* typed : {"red", "herz", "vermelho", "amor"})
+        EXPECT_EQ(Found(index, typed), QStringList{"red-heart.png"}) << typed;
+    BuildCatalogueIndex(index, {base + "pics/"}, QString(), home.userData(), base, 0, "C");
+    EXPECT_TRUE(Found(index, "herz").isEmpty());
 }
 
 TEST(PictureSearch, AnyTextIsSafeAndADamagedKeywordFileLeavesTheNames) {

@@ -154,17 +154,72 @@ TEST(ShippedCatalogue, EmojiTextListsExactlyTheEmojiPictures) {
     SetProgramFolder(QString());
 }
 
-// The search finds every shipped picture by its name in each shipped language.
+// The search finds every shipped picture by its name in each of the program's languages, and a
+// keyword file of any other locale names only shipped pictures.
 TEST(ShippedCatalogue, KeywordFilesNameEveryPictureInEveryLanguage) {
     const CatalogueData data = LoadShipped();
-    for (const QString& code : kLanguageCodes) {
-        SCOPED_TRACE(code.toStdString());
+    QSet<QString> stems;
+    for (const QString& picture : ListCataloguePictures(data.CategoryFolders, QString()))
+        stems.insert(QFileInfo(picture).completeBaseName());
+    const QStringList files = QDir(DataDir()).entryList({"keywords.*"}, QDir::Files);
+    EXPECT_GE(files.size(), 25);
+    for (const QString& file : files) {
+        SCOPED_TRACE(file.toStdString());
+        const QString code = file.section(u'.', 1);
         const KeywordTable table = LoadKeywordFile(DataDir(), DataDir(), code);
-        for (const QString& picture : ListCataloguePictures(data.CategoryFolders, QString())) {
-            const QString stem = QFileInfo(picture).completeBaseName();
+        EXPECT_FALSE(table.isEmpty());
+        for (auto it = table.cbegin(); it != table.cend(); ++it)
+            EXPECT_TRUE(stems.contains(it.key())) << it.key().toStdString();
+        if (!QStringList{"en", "de", "fr", "es"}.contains(code))
+            continue;
+        for (const QString& stem : stems)
             EXPECT_FALSE(table.value(stem).name.isEmpty()) << stem.toStdString();
-        }
     }
+}
+
+// What users type first: the obvious picture in each language, emoticons and shortcodes, everyday
+// words and typing errors, with the shipped keyword files, shortcodes and order of use.
+TEST(ShippedCatalogue, SearchShowsTheObviousPictureFirst) {
+    const CatalogueData data = LoadShipped();
+    const auto first = [&](int language, const QString& locale, const QString& typed) {
+        PictureIndex index;
+        BuildCatalogueIndex(index, data.CategoryFolders, QString(), DataDir(), DataDir(), language,
+                            locale);
+        const std::vector<int> found = index.Find(typed);
+        return found.empty()
+                   ? std::string()
+                   : QFileInfo(index.Path(found.front())).completeBaseName().toStdString();
+    };
+    const struct {
+        int language;
+        const char* locale;
+        const char* typed;
+        const char* picture;
+    } cases[] = {
+        {0, "", "heart", "red-heart"},
+        {1, "", "Herz", "red-heart"},
+        {2, "", "coeur", "red-heart"},
+        {3, "", "corazón", "red-heart"},
+        {0, "", "happy", "smiling-face-with-smiling-eyes"},
+        {0, "", ":)", "slightly-smiling-face"},
+        {0, "", ":-)", "slightly-smiling-face"},
+        {0, "", ";)", "winking-face"},
+        {0, "", "<3", "red-heart"},
+        {0, "", ":+1:", "thumbs-up"},
+        {0, "", ":tada:", "party-popper"},
+        {0, "", "thumbsup", "thumbs-up"},
+        {0, "", "hert", "red-heart"},
+        {0, "", "pizzza", "pizza"},
+        {0, "", "lol", "face-with-tears-of-joy"},
+        {2, "", "merci", "folded-hands"},
+        {0, "", "hello", "waving-hand"},
+        {0, "it_IT.UTF-8", "cuore", "red-heart"},
+        {0, "zh_TW.UTF-8", "愛心", "red-heart"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(first(c.language, c.locale, QString::fromUtf8(c.typed)), c.picture)
+            << c.typed << " " << c.locale;
+    EXPECT_EQ(first(0, "", "cuore"), ""); // Italian only where the desktop speaks it
 }
 
 TEST(ShippedCatalogue, DefinitionFilesAreUtf8WithCrLfLines) {
@@ -283,6 +338,9 @@ TEST(ShippedPageFiles, SourcesPageAndLicencesShipWithThePictures) {
     for (const char* name :
          {"twemoji-code-MIT.txt", "twemoji-svg-package-MIT.txt", "emojibase-data-MIT.txt"})
         EXPECT_TRUE(ReadAll(DataDir() + "licences/" + name).contains("MIT License")) << name;
+    // The order of use names its source and licence, which travels with it.
+    EXPECT_TRUE(ReadAll(DataDir() + "popularity.dat").contains("(CC BY-SA 4.0)"));
+    EXPECT_TRUE(ReadAll(DataDir() + "licences/emoji-sentiment-MIT.txt").contains("MIT license"));
 }
 
 TEST(ShippedFiles, OwnCategoryListIsEmptyAndSettingsChooseThunderbird) {

@@ -86,7 +86,7 @@ bikini	bikini	baño	playa	ropa
 billed-cap	gorra con visera	béisbol	gorra	visera
 biohazard	riesgo biológico	peligro	señal
 bird	pájaro	ave	pajarillo
-birthday-cake	tarta de cumpleaños	celebración	cumpleaños	tarta
+birthday-cake	tarta de cumpleaños	celebración	cumpleaños	tarta	feliz cumpleaños
 bison	bisonte	búfalo	cíbolo
 biting-lip	labio mordido	ansioso	incómodo	ligar	miedo	nervioso	preocupado
 black-bird	pájaro negro	cuervo	grajo	mirlo	negro	pájaro
@@ -364,7 +364,7 @@ face-with-rolling-eyes	cara con ojos en blanco	cara	frustración	ojos	vueltos
 face-with-spiral-eyes	cara con ojos en espiral	espiral	hipnotizado	indispuesto	mareado	mareo	problema
 face-with-steam-from-nose	cara resoplando	cabreo	cara	enfado
 face-with-symbols-on-mouth	cara con símbolos en la boca	maldecir	palabrota	símbolo
-face-with-tears-of-joy	cara llorando de risa	cara	felicidad	lágrima	risa
+face-with-tears-of-joy	cara llorando de risa	cara	felicidad	lágrima	risa	jaja
 face-with-thermometer	cara con termómetro	cara	enfermo	malo	termómetro
 face-with-tongue	cara sacando la lengua	cara	lengua
 face-without-mouth	cara sin boca	boca	callado	cara	silencio
@@ -829,7 +829,7 @@ paperclip	clip
 parachute	paracaídas	ala delta	paracaidismo	paravela	volar
 parrot	loro	ave	hablar	papagayo	pirata
 part-alternation-mark	marca de alternancia	alternancia	marca
-party-popper	cañón de confeti	celebración	confeti	fiesta
+party-popper	cañón de confeti	celebración	confeti	fiesta	felicidades	enhorabuena
 partying-face	cara de fiesta	capirote	celebración	fiesta	gorro	matasuegras
 passenger-ship	barco de pasajeros	barco	pasajeros	vehículo
 passport-control	control de pasaportes	control	pasaportes
@@ -933,7 +933,7 @@ recycling-symbol	símbolo de reciclaje	reciclaje	reciclar	señal	símbolo univer
 red-apple	manzana roja	fruta	manzana	poma	roja
 red-circle	círculo rojo	círculo	geometría	rojo
 red-envelope	sobre rojo	buena suerte	hóngbāo	lai see	regalo
-red-heart	corazón rojo	corazón	emoción	rojo
+red-heart	corazón rojo	corazón	emoción	rojo	amor
 red-paper-lantern	lámpara japonesa	izakaya	linterna izakaya	linterna japonesa	lámpara roja	restaurante
 red-square	cuadrado rojo	cuadrado	rojo
 red-triangle-pointed-down	triángulo rojo hacia abajo	geometría	rojo	triángulo	triángulo hacia abajo rojo
@@ -1044,7 +1044,7 @@ smiling-face-with-heart-eyes	cara sonriendo con ojos de corazón	amor	cara	coraz
 smiling-face-with-hearts	cara sonriendo con corazones	adorar	amor	corazones	enamorada	enamorado
 smiling-face-with-horns	cara sonriendo con cuernos	cara	cuernos	demonio	sonrisa
 smiling-face-with-open-hands	cara con manos abrazando	abrazo	cara	sonrisa
-smiling-face-with-smiling-eyes	cara feliz con ojos sonrientes	cara	ojo	rubor	sonrisa
+smiling-face-with-smiling-eyes	cara feliz con ojos sonrientes	cara	ojo	rubor	sonrisa	feliz
 smiling-face-with-sunglasses	cara sonriendo con gafas de sol	cara	gafas	guay	sol
 smiling-face-with-tear	cara sonriente con lágrima	agradecido	aliviado	emocionado	lágrima	orgulloso	sonrisa
 smirking-face	cara sonriendo con superioridad	cara	listillo	superioridad
@@ -1214,7 +1214,7 @@ water-closet	aseos	lavabo	servicios	wc
 water-pistol	pistola de agua	agua	juguete	pistola	verano
 water-wave	ola de mar	mar	océano	ola
 watermelon	sandía	fruta
-waving-hand	mano saludando	agitar	mano	saludar	saludo
+waving-hand	mano saludando	agitar	mano	saludar	saludo	hola	adiós
 waxing-crescent-moon	luna creciente	creciente	cuarto	espacio	luna
 waxing-gibbous-moon	luna gibosa creciente	creciente	gibosa	luna
 weary-cat	gato asustado	cara	gato	preocupación	pánico	sorpresa
