@@ -175,6 +175,7 @@ void ApplyToWelcomeWindow(TWelcomeForm* f) {
     SetCaption(f->GroupBox1, 57);
     SetCaption(f->GroupBox2, 58);
     SetCaption(f->Label1, 59);
+    f->CheckBox2->setAccessibleName(f->Label1->text()); // the label beside it ticks it
     SetCaption(f->BitBtn3, 43);
     SetLines(f->Memo1, 60);
     SetLines(f->Memo2, 61);

@@ -19,6 +19,8 @@
 #include "integration/translation_table.h"
 #include "support/test_env.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
@@ -358,6 +360,29 @@ TEST_F(ApplyTextsTest, TextSizesFollowTheDesktopsFontDpi) {
     for (const auto& [widget, pixels] : drawn)
         EXPECT_NEAR(QFontInfo(widget->font()).pixelSize(), pixels * scale, 1.0)
             << widget->objectName().toStdString() << " at " << Form1->logicalDpiY() << " dpi";
+}
+
+// A screen reader can say what every control of every window is: a button, list, box or field
+// shows a text of its own or is named by the caption that stands for it.
+TEST_F(ApplyTextsTest, EveryControlHasAName) {
+    UseTranslation(ReadFile(SourceDir() + "shipped/Glimmora.t00"));
+    ApplyTexts();
+    SettingsForm->FormShow();
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{Form1, SettingsForm, WelcomeForm, QuestionDialogForm,
+                                         AboutForm, AddImageForm, BaloonForm}) {
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
+                                 qobject_cast<QLineEdit*>(w);
+            if (!control || !w->isVisibleTo(window) || w->objectName().startsWith("qt_"))
+                continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            ASSERT_NE(a, nullptr);
+            EXPECT_FALSE(a->text(QAccessible::Name).trimmed().isEmpty())
+                << window->objectName().toStdString() << " " << w->metaObject()->className() << " "
+                << w->objectName().toStdString();
+        }
+    }
 }
 
 TEST_F(ApplyTextsTest, ShippedLanguagesFitTheirWindows) {
