@@ -30,6 +30,14 @@ QPixmap LoadArtwork(const QString& name, const QSize& size) {
     return pixmap;
 }
 
+QPixmap Tinted(const QPixmap& picture, const QColor& colour) {
+    QPixmap tinted = picture;
+    QPainter painter(&tinted);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(tinted.rect(), colour);
+    return tinted;
+}
+
 QPixmap DarkHeaderArtwork(const QSize& size, qreal pixelRatio) {
     QPixmap pixmap(size * pixelRatio);
     pixmap.setDevicePixelRatio(pixelRatio);

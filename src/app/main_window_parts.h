@@ -12,6 +12,9 @@ class QWidget;
 // picture is missing so that a window never shows a hole.
 QPixmap LoadArtwork(const QString& name, const QSize& size);
 
+// The picture's shape in one colour.
+QPixmap Tinted(const QPixmap& picture, const QColor& colour);
+
 // The dark look's pane header, drawn: a rounded band in the dark pane's blues.
 QPixmap DarkHeaderArtwork(const QSize& size, qreal pixelRatio);
 

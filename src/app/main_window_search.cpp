@@ -59,8 +59,10 @@ void TForm1::BuildSearch() {
     SearchEdit->setObjectName("SearchEdit");
     SearchEdit->setGeometry(8, 6, 223, 24);
     SearchEdit->setClearButtonEnabled(true);
-    SearchEdit->addAction(QIcon(LoadArtwork("main/search.png", QSize(16, 16))),
-                          QLineEdit::LeadingPosition);
+    QPixmap glass = LoadArtwork("main/search.png", QSize(16, 16));
+    if (DarkLook())
+        glass = Tinted(glass, Look().fieldText); // the dark blue glass would vanish in the field
+    SearchEdit->addAction(QIcon(glass), QLineEdit::LeadingPosition);
     QFont font = SearchEdit->font();
     SetDesignTextSize(font, 13);
     SearchEdit->setFont(font);
