@@ -162,6 +162,8 @@ void ApplyToSettingsDialog(TSettingsForm* f) {
     f->CheckBox1->setAccessibleName(f->Label1->text());
     f->HideAfterInsertBox->setAccessibleName(f->HideAfterInsertLabel->text());
     f->AppearanceBox->setAccessibleName(f->AppearanceLabel->text());
+    f->AppearanceBox->setToolTip(ShownText(GetText(337)));
+    f->AppearanceBox->setAccessibleDescription(f->AppearanceBox->toolTip());
     for (int i = 0; i < 3; ++i)
         f->AppearanceBox->setItemText(i, ShownText(GetText(331 + i)));
     const int insertionWay = InsertionWayText(CurrentDesktop().name());

@@ -255,8 +255,13 @@ void TSettingsForm::CreateComponents() {
     // The list's selection is the chosen definition.
     connect(ComboBox1, &QComboBox::currentIndexChanged, this,
             [this](int index) { store_.setChosenMailDef(index); });
-    connect(AppearanceBox, &QComboBox::activated, this,
-            [this](int index) { store_.storeAppearance(index); });
+    connect(AppearanceBox, &QComboBox::activated, this, [this](int index) {
+        if (index == store_.appearance())
+            return;
+        store_.storeAppearance(index);
+        // The windows keep the look they were made with: say when the new one comes.
+        ShowInfo(TextOrDefault(337), this);
+    });
     // Only the user's picks: selecting from the program must not switch the language.
     connect(ComboBox2, &QComboBox::activated, this, [this] { ComboBox2Change(); });
 }

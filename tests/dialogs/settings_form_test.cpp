@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
@@ -285,6 +286,29 @@ TEST_F(SettingsFormTest, WelcomeButtonOpensTheWelcomeWindowFromTheSettings) {
     TSettingsForm* form = Create();
     form->BitBtn2->click();
     EXPECT_EQ(welcomeRequests, 1);
+}
+
+// A new appearance is stored at once, and the user learns that the windows take it at the next
+// start; picking the one in force says nothing.
+TEST_F(SettingsFormTest, ChosenAppearanceIsStoredAndItsTimeSaid) {
+    WriteFile(home.userData() + "Glimmora.def",
+              "[0]\r\nEnglish\r\n[1]\r\nGlimmora\r\n[337]\r\nNext start.\r\n[END]\r\n");
+    CreateTranslationTable("Glimmora");
+    TSettingsForm* form = Create();
+    form->FormShow();
+    QStringList said;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            said << box->text();
+            box->accept();
+        }
+    });
+    answer.start(10);
+    emit form->AppearanceBox->activated(2);
+    EXPECT_EQ(store.look, 2);
+    emit form->AppearanceBox->activated(2);
+    EXPECT_EQ(said, QStringList{"Next start."});
 }
 
 TEST_F(SettingsFormTest, TextsFitTheirComponentsAlsoWhenTranslated) {
