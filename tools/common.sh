@@ -12,7 +12,9 @@ GLIMMORA_PACKAGES=(
   fonts-dejavu-core fp-utils desktop-file-utils appstream
   openssl openbox trayer thunderbird firefox-esr
   sway qt6-wayland libwayland-dev libwayland-bin wl-clipboard
-  dbus-daemon
+  dbus-daemon dbus-bin
+  qt6-base-private-dev libxkbcommon-dev
+  mutter xdg-desktop-portal xdg-desktop-portal-gnome pipewire wireplumber
 )
 
 # Installs the Debian packages that are missing (as root, or through sudo).

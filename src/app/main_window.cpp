@@ -21,6 +21,7 @@
 #include "integration/window_look.h"
 #include "platform/current_desktop.h"
 #include "platform/runtime_lock.h"
+#include "platform/window_activation.h"
 
 #include <QAction>
 #include <QApplication>
@@ -134,9 +135,18 @@ QLabel* MakeHeader(QWidget* parent, const QRect& rect) {
 TForm1::TForm1(const QStringList& arguments, QWidget* parent)
     : QWidget(parent), arguments_(arguments) {
     FormCreate();
+    // A notice about the mail program stays open beside it, so that the next click still works.
+    SetInsertionNotice([this](int number, const QString& text) {
+        if (Settings().noticesShown.contains(number))
+            return;
+        StoreNoticeShown(number);
+        ShowNoticeBeside(text, this);
+    });
 }
 
-TForm1::~TForm1() = default; // FormDestroy: the hot key is released with `hotkey_`
+TForm1::~TForm1() { // FormDestroy: the hot key is released with `hotkey_`
+    SetInsertionNotice({});
+}
 
 bool TForm1::TrayAvailable() {
     return QSystemTrayIcon::isSystemTrayAvailable();
@@ -196,7 +206,7 @@ void TForm1::FormCreate() {
 
     // Step 1: the hot key; a key held by another program is no reason to stop.
     hotkey_ = CurrentDesktop().grabHotKey(this).release(); // owned as a child
-    connect(hotkey_, &DesktopHotKey::activated, this, &TForm1::WMHotKey);
+    connect(hotkey_, &DesktopHotKey::activated, this, [this] { WMHotKey(); });
 
     // Out of sight until the first timer tick places the window.
     QRect desktop = VirtualDesktop();
@@ -483,26 +493,36 @@ void TForm1::SendToTray() {
     }
 }
 
-void TForm1::ShowMainWindow() {
+void TForm1::ShowMainWindow(const QByteArray& activationToken) {
     settler_->CancelMinimise();
+    // Where the program can neither restore a minimised window nor bring a covered one forward,
+    // the window is shown anew: that comes up in front.
+    const bool anew =
+        isVisible() && (isMinimized() ? !MinimisedWindowsComeBack()
+                                      : !isActiveWindow() && activationToken.isEmpty() &&
+                                            !WindowsComeForwardThemselves());
+    if (anew)
+        hide();
     if (isMinimized())
         showNormal();
     else
         show();
-    raise();
-    activateWindow();
+    ActivateOwnWindow(windowHandle(), activationToken);
 }
 
 void TForm1::TrayIcon1Click() {
     ShowMainWindow();
 }
 
-void TForm1::WMHotKey() {
-    if (isVisible() && !isMinimized()) {
+void TForm1::WMHotKey(const QByteArray& activationToken) {
+    // A window in sight but under another one comes forward; only one in front goes away. Where
+    // windows come forward by themselves (X11) a visible one counts as in front, as before.
+    const bool inFront = isActiveWindow() || WindowsComeForwardThemselves();
+    if (isVisible() && !isMinimized() && inFront) {
         SendToTray();
         return;
     }
-    ShowMainWindow();
+    ShowMainWindow(activationToken);
     if (QWidget* modal = QApplication::activeModalWidget()) {
         modal->raise();
         modal->activateWindow();

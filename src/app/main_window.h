@@ -147,7 +147,9 @@ public:
     void Timer1Timer();
     void Timer3Timer();
     void Timer4Timer();
-    void WMHotKey();
+    // Shows a hidden, minimised or covered window, hides one that is in front; `activationToken`
+    // is the desktop's permission to take the focus, where one came with the request.
+    void WMHotKey(const QByteArray& activationToken = {});
 
     // Whether closing the window hides it (a tray exists) or minimises it.
     static bool TrayAvailable();
@@ -190,7 +192,7 @@ private:
     void LeaveSearch();
     void LayOutToolBar();
     void LayOutLeftPane();
-    void ShowMainWindow();
+    void ShowMainWindow(const QByteArray& activationToken = {});
 
     QStringList arguments_;
     // The tool buttons in their order with their design places, and the pane's controls below the

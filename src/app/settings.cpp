@@ -45,6 +45,12 @@ void LoadSettings() {
     s.welcomeScreen = profile.intValue(kSection, "WelcomeScreen", s.welcomeScreen ? 1 : 0) != 0;
     s.chosenMailDef = profile.intValue(kSection, "chosenMailDef", s.chosenMailDef);
     s.hideAfterInsert = profile.intValue(kSection, "HideAfterInsert", 0) != 0;
+    for (const QByteArray& item : profile.value(kSection, "NoticesShown", "").split(',')) {
+        bool ok = false;
+        const int number = item.trimmed().toInt(&ok);
+        if (ok && !s.noticesShown.contains(number))
+            s.noticesShown.append(number);
+    }
     s.appearance = ReadAppearance();
 }
 
@@ -65,6 +71,18 @@ void StoreHideAfterInsert(bool on) {
     Settings().hideAfterInsert = on;
     // Failures are not reported: the setting holds for this run.
     WriteProfileString(SettingsFilePath(), kSection, "HideAfterInsert", on ? "1" : "0");
+}
+
+void StoreNoticeShown(int number) {
+    QList<int>& shown = Settings().noticesShown;
+    if (shown.contains(number))
+        return;
+    shown.append(number);
+    QByteArrayList items;
+    for (int n : shown)
+        items.append(QByteArray::number(n));
+    // Failures are not reported: the notice is not repeated in this run.
+    WriteProfileString(SettingsFilePath(), kSection, "NoticesShown", items.join(','));
 }
 
 void SaveSettingsValues(const QRect& windowBounds, const QSize& desktop, int chosenMailDef) {

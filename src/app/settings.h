@@ -2,6 +2,7 @@
 #include "dialogs/settings_store.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QRect>
 
 // The settings record, filled by LoadSettings from "glimmora.ini" in the user's data folder. This
@@ -17,6 +18,9 @@ struct SettingsRecord {
     int chosenMailDef = 0;
     bool hideAfterInsert = false; // hide the main window after each insertion
     int appearance = 0;           // key "Appearance": 0 as the desktop prefers, 1 light, 2 dark
+    // The numbers of the notices about mail programs that the user has seen (key "NoticesShown",
+    // separated by commas): each is shown once per installation.
+    QList<int> noticesShown;
 };
 
 SettingsRecord& Settings();
@@ -42,6 +46,8 @@ void StoreHideAfterInsert(bool on);
 void StoreAppearance(int appearance);
 // The stored appearance, read before any window exists; 0 unless it is 0 to 2.
 int ReadAppearance();
+// Adds `number` to noticesShown and stores the list in the settings file at once.
+void StoreNoticeShown(int number);
 
 // The interface language's number (key "language"): read from the user's settings file, else the
 // program folder's; 0 unless it is 0 to 100.

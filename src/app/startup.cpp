@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/settings.h"
 #include "app/splash_form.h"
+#include "app/typing_permission.h"
 #include "app/window_texts.h"
 #include "app/window_wiring.h"
 #include "balloon/balloon_form.h"
@@ -31,6 +32,7 @@
 #include "platform/program_folder.h"
 #include "platform/runtime_lock.h"
 #include "platform/session.h"
+#include "platform/window_activation.h"
 #include <QLabel>
 #include <QProgressBar>
 #include <QStandardItemModel>
@@ -153,7 +155,9 @@ std::unique_ptr<RuntimeLock> HandOver() {
 // Hands "/toggle" to a running instance; false when none runs or it did not answer, and this start
 // then goes on as a normal one.
 bool HandOverToggle() {
-    if (!RuntimeLock(kMutexName).heldElsewhere() || !GlobalAtomAdd(kToggleRequest))
+    // The desktop's token goes along: with it the running instance may come to the front.
+    if (!RuntimeLock(kMutexName).heldElsewhere() ||
+        !GlobalAtomAddText(kToggleRequest, LaunchActivationToken()))
         return false;
     const QByteArray request = GlobalAtomIdentity(kToggleRequest);
     QElapsedTimer waited;
@@ -262,6 +266,15 @@ void DestroyWindows() {
 
 } // namespace
 
+void TakeToggleRequests() {
+    if (!Form1 || Form1->FirstShowPending)
+        return;
+    int n = TakeRequests(kToggleRequest);
+    const QByteArray token = TakeRequestText(kToggleRequest);
+    for (; n > 0; --n)
+        Form1->WMHotKey(n == 1 ? token : QByteArray());
+}
+
 void PrepareEnvironment() {
     // The browser's sandbox cannot run for root; the program then switches it off itself.
     if (RunningAsRoot() && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
@@ -334,6 +347,7 @@ int RunGlimmora(int argc, char** argv) {
         if (!mutex->held())
             lockRetry.start(1000);
 
+        WaitForTypingPermission();
         CreateWindows(arguments);
         // A close request taken while starting ends the start-up too.
         const auto closing = [] {
@@ -353,15 +367,8 @@ int RunGlimmora(int argc, char** argv) {
             ShowRefusedFiles();
             Form1->show();
         }
-        // Each request toggles once; those taken during the start-up act on the shown window, once
-        // the start settings have placed it (they would show it again).
         QTimer toggle;
-        QObject::connect(&toggle, &QTimer::timeout, [] {
-            if (Form1->FirstShowPending)
-                return;
-            for (int n = TakeRequests(kToggleRequest); n > 0; --n)
-                Form1->WMHotKey();
-        });
+        QObject::connect(&toggle, &QTimer::timeout, [] { TakeToggleRequests(); });
         toggle.start(4 * kPollMs);
         if (!closing())
             result = app.exec();

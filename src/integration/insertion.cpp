@@ -1,9 +1,11 @@
 #include "integration/insertion.h"
 
+#include "integration/dialog_keys.h"
 #include "integration/emoji_text.h"
 #include "integration/isolated_text.h"
 #include "integration/key_sequence.h"
 #include "integration/mail_defs.h"
+#include "integration/message_boxes.h"
 #include "integration/target_window.h"
 #include "integration/translation_table.h"
 #include "platform/picture_clipboard.h"
@@ -22,6 +24,11 @@ namespace {
 constexpr qint64 kPictureLoadLimitMs = 10000;
 
 bool g_insertionRunning = false;
+
+InsertionNotice& Notice() {
+    static InsertionNotice notice;
+    return notice;
+}
 
 // The picture document the insertion copies from; it keeps the last picture inserted.
 PictureClipboard& CopyBrowser1() {
@@ -71,6 +78,10 @@ bool InsertionRunning() {
     return g_insertionRunning;
 }
 
+void SetInsertionNotice(InsertionNotice notice) {
+    Notice() = std::move(notice);
+}
+
 void InsertPicture(Desktop& desktop, const QString& url, const InsertionReport& report) {
     // Every wait below processes events, so a second click could start a second insertion in
     // the middle of this one and mix both key sequences.
@@ -105,23 +116,48 @@ void InsertPicture(Desktop& desktop, const QString& url, const InsertionReport& 
             report(GetText(refusal));
             return;
         }
-        if (ActivateTargetWindow(desktop) == TargetActivation::FocusRefused) {
+        const auto refusedFocus = [&] {
             // Keys now would land in whatever window has the focus (where the focus is handed
             // back, in Glimmora itself).
             report(GetText(desktop.raisesWindows() ? 260 : 300)
                        .replace(QLatin1String("%1"), DecodeBytes(GetChosenMailDef().Name)));
+        };
+        Desktop::Window target = 0;
+        if (ActivateTargetWindow(desktop, &target) == TargetActivation::FocusRefused) {
+            refusedFocus();
             return;
         }
-        bool typed = SendKeySequence(desktop, GetChosenMailDef().ToHtmlKeys);
-        if (typed) {
-            WaitMilliseconds(500);
-            typed = SendKeySequence(desktop, GetChosenMailDef().InsertKeys);
+        bool typed = true;
+        if (GetChosenMailDef().InsertIntoDialog) {
+            const MailDef def = GetChosenMailDef(); // a definition update may run meanwhile
+            const DialogKeysResult result =
+                SendDialogKeys(desktop, target, def.ToHtmlKeys, def.InsertKeys, def.NoDialogKeys);
+            if (result == DialogKeysResult::NoFocus) {
+                refusedFocus();
+                return;
+            }
+            typed = result == DialogKeysResult::Typed;
+        } else {
+            typed = SendKeySequence(desktop, GetChosenMailDef().ToHtmlKeys);
+            if (typed) {
+                WaitMilliseconds(500);
+                typed = SendKeySequence(desktop, GetChosenMailDef().InsertKeys);
+            }
         }
         if (!typed) {
             report(GetText(313).replace(QLatin1String("%1"), DecodeBytes(GetChosenMailDef().Name)));
             return;
         }
-        TellOnce(report, GetChosenMailDef().NoticeText, GetChosenMailDef());
+        const MailDef& def = GetChosenMailDef();
+        if (def.NoticeText > 0 && Notice()) {
+            // A notice without words would say nothing: the default language's, else none.
+            QString notice = TextOrDefault(def.NoticeText);
+            if (!notice.isEmpty())
+                Notice()(def.NoticeText,
+                         notice.replace(QLatin1String("%1"), DecodeBytes(def.Name)));
+        } else {
+            TellOnce(report, def.NoticeText, def);
+        }
     } catch (const std::out_of_range&) {
         // Nothing has been touched yet when the first look-up fails; the picture is on the
         // clipboard for the user to paste.

@@ -14,3 +14,9 @@ void InsertPicture(Desktop& desktop, const QString& url, const InsertionReport& 
 
 // True while an insertion is running.
 bool InsertionRunning();
+
+// Shows a definition's notice (text `number`: what to switch in the mail program) after an
+// insertion; the main window installs it. Without one, the insertion's report shows the notice,
+// once per run.
+using InsertionNotice = std::function<void(int number, const QString& text)>;
+void SetInsertionNotice(InsertionNotice notice);

@@ -177,6 +177,8 @@ void LoadMailDefs(const QString& path) {
             def->InsertKeys = DecodeKeyTokens(profile.value(section, "insert", ""));
             def->ToHtmlKeys = DecodeKeyTokens(profile.value(section, "tohtmlkeys", ""));
             def->TakesPictures = ParseProfileFlag(profile.value(section, "pictures", ""), true);
+            def->InsertIntoDialog = ParseProfileFlag(profile.value(section, "dialog", ""), false);
+            def->NoDialogKeys = DecodeKeyTokens(profile.value(section, "nodialog", ""));
             bool noticeOk = false;
             const qint32 notice = ParseProfileInt(profile.value(section, "notice", ""), &noticeOk);
             def->NoticeText = noticeOk && notice > 0 && notice <= 10000 ? notice : 0;

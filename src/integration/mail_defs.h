@@ -20,6 +20,11 @@ struct MailDef {
     QByteArray ToHtmlKeys; // decoded key sequence
     // Key "pictures": false for programs that take only text (an emoji still arrives as text).
     bool TakesPictures = true;
+    // Key "dialog": the "insert" keys go into a dialog that the "tohtmlkeys" open, and are typed
+    // only once it is there (a new window of the target program) with the focus.
+    bool InsertIntoDialog = false;
+    // Key "nodialog": typed into the target instead when that dialog does not come (decoded).
+    QByteArray NoDialogKeys;
     // Key "notice": the number of a text that the user is shown once per run when the definition
     // is used (what to switch in the program); 0 for none.
     int NoticeText = 0;

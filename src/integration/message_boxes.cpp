@@ -6,6 +6,7 @@
 #include "platform/file_system.h"
 
 #include <QAbstractButton>
+#include <QScreen>
 #include <memory>
 #include <utility>
 
@@ -32,6 +33,37 @@ QMessageBox::StandardButton ShowMessageBox(QMessageBox::Icon icon, const QString
 
 void ShowInfo(const QString& text, QWidget* parent) {
     ShowMessageBox(QMessageBox::Information, text, QMessageBox::Ok, parent);
+}
+
+void ShowNoticeBeside(const QString& text, QWidget* parent) {
+    auto* box = new QMessageBox(QMessageBox::Information, Caption(), text, QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText); // it names the definition, which comes from a file
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setAttribute(Qt::WA_ShowWithoutActivating);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+    // In a corner of the screen that covers as little as there is of the parent, whose pictures
+    // the user goes on clicking.
+    const QScreen* screen = parent ? parent->screen() : box->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QRect covered = parent && parent->isVisible() ? parent->frameGeometry() : QRect();
+    const QSize size = box->frameGeometry().size();
+    QRect best;
+    for (const QPoint& corner :
+         {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()}) {
+        QRect place(QPoint(), size);
+        place.moveLeft(corner.x() == area.left() ? area.left() : area.right() - size.width() + 1);
+        place.moveTop(corner.y() == area.top() ? area.top() : area.bottom() - size.height() + 1);
+        const auto overlap = [&](const QRect& r) {
+            const QRect common = r.intersected(covered);
+            return common.isEmpty() ? 0 : common.width() * common.height();
+        };
+        if (best.isNull() || overlap(place) < overlap(best))
+            best = place;
+    }
+    box->move(best.topLeft());
 }
 
 bool AskSystemYesNo(const QString& text, QWidget* parent) {

@@ -14,6 +14,10 @@ QMessageBox::StandardButton ShowMessageBox(QMessageBox::Icon icon, const QString
 // The standard information box: the program's title (text 1) as caption, one OK button.
 void ShowInfo(const QString& text, QWidget* parent = nullptr);
 
+// The information box without its modality: it stays open beside the program the user works in,
+// which keeps the keyboard focus, until OK or its closing.
+void ShowNoticeBeside(const QString& text, QWidget* parent = nullptr);
+
 // The system-style question with Yes and No (caption text 1, question icon). True for Yes.
 bool AskSystemYesNo(const QString& text, QWidget* parent = nullptr);
 

@@ -31,7 +31,7 @@ Desktop::Window FindTargetWindow(Desktop& desktop, const QByteArray& windowClass
     return 0;
 }
 
-TargetActivation ActivateTargetWindow(Desktop& desktop) {
+TargetActivation ActivateTargetWindow(Desktop& desktop, Desktop::Window* found) {
     const MailDef& def = GetChosenMailDef();
     Desktop::Window window = 0;
     if (desktop.namesWindowsByAppId()) {
@@ -42,6 +42,8 @@ TargetActivation ActivateTargetWindow(Desktop& desktop) {
     } else {
         window = FindTargetWindow(desktop, def.WindowClass);
     }
+    if (found)
+        *found = window;
     if (!window)
         return TargetActivation::NoWindow;
     return ActivateWindow(desktop, window) ? TargetActivation::Focused

@@ -17,6 +17,6 @@ enum class TargetActivation {
 };
 
 // Activates the window of the chosen mail-client definition, found by its app ids where the
-// desktop knows windows by those, else by its window classes. Throws std::out_of_range when no
-// definition is chosen.
-TargetActivation ActivateTargetWindow(Desktop& desktop);
+// desktop knows windows by those, else by its window classes; `found` receives it (0 for none).
+// Throws std::out_of_range when no definition is chosen.
+TargetActivation ActivateTargetWindow(Desktop& desktop, Desktop::Window* found = nullptr);

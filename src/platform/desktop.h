@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QList>
 #include <QMargins>
 #include <QObject>
 #include <QRect>
@@ -55,6 +56,10 @@ public:
     virtual void bringToFront(Window window) = 0;
     // True when the keyboard focus is on the window (or inside it).
     virtual bool hasInputFocus(Window window) = 0;
+    // The shown top-level windows of the program that owns `window`, itself among them (its
+    // dialogs are the others); empty where the desktop cannot tell, so that a dialog the program
+    // opens is never seen there.
+    virtual QList<Window> programWindows(Window) { return {}; }
 
     // Whether this desktop lets the program type now; where the desktop asks the user for that
     // permission, why it does not.

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <atomic>
+
 #include <cerrno>
 #include <fcntl.h>
 #include <map>
@@ -58,9 +60,39 @@ int OpenEntry(const QString& path) {
     return ::open(Encoded(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
 }
 
-// The requests the watcher took, by name; read (and cleared) by TakeRequests.
+// The requests the watcher took, by name, and the text of the latest; read (and cleared) by
+// TakeRequests and TakeRequestText.
 std::mutex takenLock;
 std::map<QString, int> taken;
+std::map<QString, QByteArray> takenText;
+
+constexpr qint64 kMaxRequestText = 4096;
+
+// Takes one request of that name: moved out of the way first, so that one arriving meanwhile
+// stays for the next look, then read and removed. False when there was none.
+bool TakeRequest(const QString& name) {
+    const QString path = EntryPath(name);
+    if (path.isEmpty())
+        return false;
+    static std::atomic<int> takes{0};
+    const QString taking = path + QStringLiteral(".taken.%1.%2").arg(::getpid()).arg(++takes);
+    if (::rename(Encoded(path).constData(), Encoded(taking).constData()) != 0)
+        return false;
+    QByteArray text;
+    const int fd = ::open(Encoded(taking).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd >= 0) {
+        text.resize(kMaxRequestText);
+        const ssize_t got = ::read(fd, text.data(), size_t(text.size()));
+        text.resize(got > 0 ? qsizetype(got) : 0);
+        ::close(fd);
+    }
+    ::unlink(Encoded(taking).constData());
+    const std::lock_guard<std::mutex> guard(takenLock);
+    ++taken[name];
+    if (!text.isEmpty())
+        takenText[name] = text;
+    return true;
+}
 
 } // namespace
 
@@ -133,6 +165,25 @@ bool GlobalAtomAdd(const QString& name) {
     return true;
 }
 
+bool GlobalAtomAddText(const QString& name, const QByteArray& text) {
+    const QString path = EntryPath(name);
+    if (path.isEmpty() || text.size() > kMaxRequestText)
+        return false;
+    // Written beside it and renamed into place, so that a watcher never reads half of it.
+    const QString writing = path + QStringLiteral(".%1.new").arg(::getpid());
+    const int fd = ::open(Encoded(writing).constData(),
+                          O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0)
+        return false;
+    const bool written = ::write(fd, text.constData(), size_t(text.size())) == text.size();
+    ::close(fd);
+    if (!written || ::rename(Encoded(writing).constData(), Encoded(path).constData()) != 0) {
+        ::unlink(Encoded(writing).constData());
+        return false;
+    }
+    return true;
+}
+
 bool GlobalAtomExists(const QString& name) {
     const QString path = EntryPath(name);
     struct stat st;
@@ -199,12 +250,8 @@ struct RequestWatcher::State {
             ::inotify_add_watch(notify, folder.constData(), IN_CREATE | IN_MOVED_TO) >= 0;
         for (;;) {
             // Every request is taken, a later one too: a waiting start must see its own answered.
-            for (const QString& name : names) {
-                if (GlobalAtomDelete(name)) {
-                    const std::lock_guard<std::mutex> guard(takenLock);
-                    ++taken[name];
-                }
-            }
+            for (const QString& name : names)
+                TakeRequest(name);
             pollfd fds[2] = {{stop, POLLIN, 0}, {notify, POLLIN, 0}};
             // Without inotify the folder is looked at ten times a second.
             if (::poll(fds, watching ? 2 : 1, watching ? -1 : 100) < 0 && errno != EINTR)
@@ -238,12 +285,14 @@ RequestWatcher::~RequestWatcher() {
 }
 
 int TakeRequests(const QString& name) {
-    int count = 0;
-    {
-        const std::lock_guard<std::mutex> guard(takenLock);
-        count = std::exchange(taken[name], 0);
-    }
-    return count + (GlobalAtomDelete(name) ? 1 : 0); // whoever deletes it has taken it
+    TakeRequest(name); // one present now; whoever moves it away has taken it
+    const std::lock_guard<std::mutex> guard(takenLock);
+    return std::exchange(taken[name], 0);
+}
+
+QByteArray TakeRequestText(const QString& name) {
+    const std::lock_guard<std::mutex> guard(takenLock);
+    return std::exchange(takenText[name], QByteArray());
 }
 
 bool TakeCloseRequest(const QString& name) {

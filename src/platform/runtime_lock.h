@@ -57,6 +57,8 @@ private:
 // The close request between instances: a file of that name in the runtime folder.
 // Add creates it, Exists tests for it, Delete removes it; each reports success.
 bool GlobalAtomAdd(const QString& name);
+// Adds the request with `text` in it (at most 4 KiB), whole or not at all, for TakeRequestText.
+bool GlobalAtomAddText(const QString& name, const QByteArray& text);
 bool GlobalAtomExists(const QString& name);
 bool GlobalAtomDelete(const QString& name);
 // Tells one request from a later one of the same name (changes when the file is deleted and made
@@ -81,6 +83,10 @@ private:
 // How many requests of that name have come since the last call: those the running watcher took,
 // and one present now (then it is taken here).
 int TakeRequests(const QString& name);
+
+// The text of the latest request of that name taken since the last call (see GlobalAtomAddText);
+// empty when none carried one.
+QByteArray TakeRequestText(const QString& name);
 
 // Whether a close request for this process has come. True once per request.
 bool TakeCloseRequest(const QString& name);

@@ -335,7 +335,8 @@ TEST_F(MainWindowTest, HotKeyTogglesAndCloseHides) {
 
 TEST_F(MainWindowTest, HotKeyShowsTheWindowAgainAfterItSteppedAsideForAnInsertion) {
     StepAside(); // as the portal desktop hands the focus back
-    ASSERT_TRUE(WaitFor([&] { return SentAway(form); }, 5000));
+    // Hidden, tray or not: a Wayland client could not take it out of the minimised state.
+    ASSERT_TRUE(WaitFor([&] { return !form->isVisible(); }, 5000));
     form->WMHotKey();
     EXPECT_TRUE(WaitFor([&] { return form->isVisible() && !form->isMinimized(); }, 5000));
 }

@@ -8,15 +8,18 @@
 #include "dialogs/settings_form.h"
 #include "dialogs/window_test_support.h"
 #include "integration/insertion.h"
+#include "integration/key_sequence.h"
 #include "integration/mail_defs.h"
 #include "integration/translation_table.h"
 #include "integration/x11_test_env.h"
+#include "platform/current_desktop.h"
 #include "support/test_env.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QImage>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QWebEngineView>
 #include <gtest/gtest.h>
@@ -90,6 +93,51 @@ TEST_F(PageInsertion, ClickedPictureReachesTheTargetWindow) {
     EXPECT_EQ(client.lineStartingWith("PASTE png "), QStringLiteral("PASTE png 40x30"));
     EXPECT_EQ(client.lineStartingWith("PASTE html "), PastedHtmlOf(picture));
     EXPECT_FALSE(InsertionRunning());
+}
+
+TEST_F(PageInsertion, ProgramNoticeStaysBesideOncePerInstallationAndClicksGoOn) {
+    const QString definitions = home.userData() + "glimmora.maildef.ini";
+    WriteFile(definitions, ReadFile(definitions) + "notice=262\r\n");
+    LoadMailDefs(definitions);
+    form->show();
+    form->SelectStartCategory();
+    ASSERT_TRUE(WaitForPageLoaded(form->WebBrowser1));
+    ASSERT_TRUE(WaitFor([&] { return PageImageSources(form->WebBrowser1).size() == 2; }));
+    // The English texts, the notice among them.
+    WriteFile(home.userData() + "Glimmora.def", ReadFile(SourceDir() + "shipped/Glimmora.t00"));
+    CreateTranslationTable("Glimmora");
+    ASSERT_FALSE(GetText(262).isEmpty());
+    ModalDialogCloser modal;
+    const auto notices = [] {
+        QList<QMessageBox*> boxes;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
+                boxes.append(box);
+        }
+        return boxes;
+    };
+    for (int click = 1; click <= 3; ++click) {
+        ASSERT_TRUE(ClickPicture(form->WebBrowser1, 1));
+        ASSERT_TRUE(WaitFor([&] { return client.lines().count("PASTE done") == click; }, 20000))
+            << "click " << click << ": " << client.lines().join('\n').toStdString();
+        ASSERT_TRUE(WaitFor([&] { return !InsertionRunning(); }));
+        ASSERT_EQ(notices().size(), 1);
+        WaitMilliseconds(300);
+        EXPECT_TRUE(CurrentDesktop().hasInputFocus(client.window())) << "click " << click;
+    }
+    EXPECT_TRUE(modal.texts().isEmpty()) << modal.texts().join('\n').toStdString();
+    QMessageBox* notice = notices().value(0);
+    ASSERT_TRUE(notice);
+    EXPECT_EQ(notice->icon(), QMessageBox::Information);
+    EXPECT_EQ(notice->text(), GetText(262));
+    notice->close();
+    // The next start knows it was shown.
+    LoadSettings();
+    EXPECT_EQ(Settings().noticesShown, QList<int>{262});
+    ASSERT_TRUE(ClickPicture(form->WebBrowser1, 1));
+    ASSERT_TRUE(WaitFor([&] { return client.lines().count("PASTE done") == 4; }, 20000));
+    ASSERT_TRUE(WaitFor([&] { return !InsertionRunning(); }));
+    EXPECT_TRUE(notices().isEmpty());
 }
 
 // Without the mouse: the hot key shows the window with the search field focused, the typed word

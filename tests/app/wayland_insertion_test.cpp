@@ -12,6 +12,7 @@
 #include "platform/current_desktop.h"
 #include "platform/key_synth.h"
 #include "support/headless_sway.h"
+#include "support/line_process.h"
 #include "support/test_env.h"
 #include "support/wait.h"
 
@@ -28,31 +29,12 @@ namespace {
 const HeadlessSway* g_sway = nullptr;
 const QString kAppId = QStringLiteral("org.example.Mail");
 
-// A Wayland process of the test's own whose output is read line by line.
-class Client {
+// A Wayland process of the test's own.
+class Client : public LineProcess {
 public:
-    Client(const QString& program, const QStringList& arguments) {
-        process_.setProcessEnvironment(
-            g_sway->clientEnvironment(QProcessEnvironment::systemEnvironment()));
-        process_.start(program, arguments);
-    }
-    ~Client() {
-        process_.closeWriteChannel();
-        process_.kill();
-        process_.waitForFinished();
-    }
-    bool waitForLine(const QString& line, int ms = 20000) {
-        return WaitFor([&] { return lines().contains(line); }, ms);
-    }
-    QStringList lines() {
-        output_ += process_.readAllStandardOutput();
-        return QString::fromUtf8(output_).split('\n');
-    }
-    void write(const QByteArray& line) { process_.write(line + '\n'); }
-
-private:
-    QProcess process_;
-    QByteArray output_;
+    Client(const QString& program, const QStringList& arguments)
+        : LineProcess(program, arguments,
+                      g_sway->clientEnvironment(QProcessEnvironment::systemEnvironment())) {}
 };
 
 struct Case {

@@ -164,6 +164,16 @@ TEST_F(InsertionDesktopTest, TextOnlyProgramGetsTheEmojiAsTextAndNoKeysForOwnPic
     EXPECT_EQ(reports.size(), 1);
 }
 
+TEST_F(InsertionDesktopTest, DialogKeysAreNeverTypedWhereNoDialogCanBeSeen) {
+    UseDefinition("GlimmoraTestMail", "|ALT|o|EALT|", "z",
+                  "dialog=1\r\nnodialog=|STRG|V|ESTRG|\r\n");
+    desktop.addWindow("GlimmoraTestMail", kTarget);
+    InsertPicture(desktop, picture, report);
+    // This desktop shows no windows of the program: the keys for no dialog alone.
+    EXPECT_EQ(Keys(), kExpectedKeys.mid(8));
+    EXPECT_TRUE(reports.isEmpty());
+}
+
 TEST_F(InsertionDesktopTest, ModifierLeftPressedByTheDefinitionEndsItsSequence) {
     UseDefinition("GlimmoraTestMail", "|STRG||ALT|x", "");
     desktop.addWindow("GlimmoraTestMail", kTarget);

@@ -1,5 +1,6 @@
 #include "platform/x11/x11_windows.h"
 
+#include "integration/dialog_keys.h"
 #include "integration/key_sequence.h"
 #include "integration/target_window.h"
 #include "integration/x11_test_env.h"
@@ -119,6 +120,24 @@ TEST(WithWindowManager, StackingListDecidesAndActivationGoesThroughTheManager) {
     // A manager that has gone leaves its announcement behind: the X stacking order counts again
     // (the activation raised `upper` there too).
     EXPECT_TRUE(WaitUntil([&] { return FindTopLevelWindowByClass("managed") == upper.window(); }));
+}
+
+TEST(DialogKeys, DialogThatOpensWithoutTheFocusGetsItBeforeItsKeys) {
+    // Without a window manager nobody gives a new dialog the focus.
+    TargetClient client(QStringLiteral("DialogWriter"), {"--dialog"});
+    ASSERT_TRUE(client.started());
+    ASSERT_TRUE(ActivateWindow(desktop, client.window()));
+    EXPECT_EQ(SendDialogKeys(desktop, client.window(), "\xFC\xFAv\xFB\xFD", "h\r", "\xFCv\xFD"),
+              DialogKeysResult::Typed);
+    ASSERT_TRUE(client.waitForLine("DIALOG closed")) << client.lines().join('\n').toStdString();
+    QStringList dialogKeys;
+    for (const QStringList& key : client.keys()) {
+        if (key.value(5) != "dialog")
+            EXPECT_NE(key[1], "h") << "typed into the document";
+        else if (key[0] == "press")
+            dialogKeys.append(key[1]);
+    }
+    EXPECT_EQ(dialogKeys, (QStringList{"h", "Return"}));
 }
 
 TEST(GlobalHotKey, CtrlAltSActivatesAlsoWithCapsLock) {

@@ -86,7 +86,7 @@ TEST_F(PortalDesktopTest, ChosenInAWaylandSessionWhereTheCompositorOffersNoProto
         qputenv("DBUS_SESSION_BUS_ADDRESS", sessionBus);
     ASSERT_TRUE(desktop);
     EXPECT_EQ(desktop->name(), "portal");
-    EXPECT_EQ(portal.callsStartingWith("CreateSession").size(), 1);
+    EXPECT_TRUE(WaitFor([&] { return portal.callsStartingWith("CreateSession").size() == 1; }));
 }
 
 TEST_F(PortalDesktopTest, AsksOnceForAKeyboardSessionAndKeepsThePermission) {

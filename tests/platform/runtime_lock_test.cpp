@@ -2,6 +2,7 @@
 #include "platform/tick_count.h"
 
 #include "support/test_env.h"
+#include "support/wait.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -155,6 +156,27 @@ TEST(GlobalAtom, AddFindDelete) {
     EXPECT_FALSE(GlobalAtomExists(atom));
     EXPECT_FALSE(GlobalAtomAdd(QStringLiteral("../escape")));
     EXPECT_FALSE(QFileInfo::exists(env.home() + "escape"));
+}
+
+// A launched "/toggle" brings the desktop's activation token to the running instance.
+TEST(GlobalAtom, RequestsBringTheirTextWhoeverTakesThem) {
+    TempHome env;
+    const QString name = QStringLiteral("Glimmora_ShowOrHide");
+    {
+        RequestWatcher watcher({name});
+        for (const QByteArray token : {"first-token", "second-token"}) {
+            ASSERT_TRUE(GlobalAtomAddText(name, token));
+            ASSERT_TRUE(WaitFor([&] { return !GlobalAtomExists(name); }, 5000));
+        }
+    }
+    EXPECT_EQ(TakeRequests(name), 2);
+    EXPECT_EQ(TakeRequestText(name), "second-token");
+    EXPECT_EQ(TakeRequestText(name), "");
+    // Without a watcher, the one who asks takes it.
+    ASSERT_TRUE(GlobalAtomAddText(name, "third-token"));
+    EXPECT_EQ(TakeRequests(name), 1);
+    EXPECT_EQ(TakeRequestText(name), "third-token");
+    EXPECT_TRUE(QDir(env.runtimeDir()).entryList(QDir::Files).filter(name).isEmpty());
 }
 
 TEST(TickCount, FollowsTheClockAndCanBeReplaced) {

@@ -10,10 +10,17 @@
 //   PASTE html <img count> <data type> <sha1 of the decoded data> <file url 0|1>
 //   PASTE gif <sha1> | PASTE gif none
 //   PASTE done
+//   DIALOG shown 0x<window> | DIALOG closed
+//
+// With --dialog, Ctrl+Shift+V opens a dialog, as a word processor's Paste Special does: a second
+// window of the same class, transient for the first, that never takes the focus itself (a window
+// manager may give it); its keys are reported with " dialog" at the end of their KEY line, and
+// Enter or Escape close it. --ignore-first-dialog-key leaves the first Ctrl+Shift+V unanswered,
+// as a program does that is not ready for it yet.
 //
 // Usage: glimmora_target_client --class NAME [--instance NAME] [--iconic | --withdrawn]
 //                               [--hidden-state] [--grab-ctrl-alt-s] [--refuse-focus]
-//                               [--lifetime SECONDS]
+//                               [--dialog [--ignore-first-dialog-key]] [--lifetime SECONDS]
 // With --iconic the window starts minimised; without a window manager the client keeps its own
 // WM_STATE, as the missing manager would. --withdrawn never maps the window (a program's hidden
 // window). --hidden-state marks the shown window _NET_WM_STATE_HIDDEN, as a window manager marks
@@ -196,9 +203,54 @@ int RunStandInWindowManager(Display* display, const std::string& windows) {
 
 } // namespace
 
+// The dialog that Ctrl+Shift+V opens with --dialog.
+class PasteSpecialDialog {
+public:
+    PasteSpecialDialog(Display* display, Window owner, XClassHint hint)
+        : display_(display), owner_(owner), hint_(hint) {}
+
+    bool isOpen() const { return window_ != None; }
+    bool owns(Window window) const { return window_ != None && window == window_; }
+
+    void open() {
+        if (window_ != None)
+            return;
+        const int screen = DefaultScreen(display_);
+        window_ = XCreateSimpleWindow(display_, RootWindow(display_, screen), 120, 120, 200, 100, 1,
+                                      BlackPixel(display_, screen), WhitePixel(display_, screen));
+        XSetClassHint(display_, window_, &hint_);
+        XStoreName(display_, window_, "Paste Special");
+        XSetTransientForHint(display_, window_, owner_);
+        XSelectInput(display_, window_, KeyPressMask | KeyReleaseMask | FocusChangeMask);
+        XMapWindow(display_, window_);
+        XSync(display_, False);
+        char id[32];
+        std::snprintf(id, sizeof id, "0x%lx", window_);
+        Say(std::string("DIALOG shown ") + id);
+    }
+
+    void close() {
+        if (window_ == None)
+            return;
+        XDestroyWindow(display_, window_);
+        window_ = None;
+        // Back to the document, as the program does when its dialog ends.
+        XSetInputFocus(display_, owner_, RevertToParent, CurrentTime);
+        XSync(display_, False);
+        Say("DIALOG closed");
+    }
+
+private:
+    Display* display_;
+    Window owner_;
+    XClassHint hint_;
+    Window window_ = None;
+};
+
 int main(int argc, char** argv) {
     std::string className = "GlimmoraTarget", instance;
     bool iconic = false, withdrawn = false, grab = false, hiddenState = false, refuseFocus = false;
+    bool dialog = false, ignoreFirstDialogKey = false;
     std::string standInWm;
     unsigned lifetime = 120;
     for (int i = 1; i < argc; ++i) {
@@ -217,6 +269,10 @@ int main(int argc, char** argv) {
             grab = true;
         else if (arg == "--refuse-focus")
             refuseFocus = true;
+        else if (arg == "--dialog")
+            dialog = true;
+        else if (arg == "--ignore-first-dialog-key")
+            ignoreFirstDialogKey = true;
         else if (arg == "--stand-in-wm" && i + 1 < argc)
             standInWm = argv[++i];
         else if (arg == "--lifetime" && i + 1 < argc)
@@ -286,9 +342,11 @@ int main(int argc, char** argv) {
         Say("GRABBED");
     }
 
+    PasteSpecialDialog pasteSpecial(display, window, hint);
     for (;;) {
         XEvent event;
         XNextEvent(display, &event);
+        const bool inDialog = pasteSpecial.owns(event.xany.window);
         switch (event.type) {
         case MapNotify:
             if (!managed)
@@ -299,10 +357,10 @@ int main(int argc, char** argv) {
             Say("UNMAPPED");
             break;
         case FocusIn:
-            Say("FOCUS in");
+            Say(inDialog ? "FOCUS in dialog" : "FOCUS in");
             break;
         case FocusOut:
-            Say("FOCUS out");
+            Say(inDialog ? "FOCUS out dialog" : "FOCUS out");
             break;
         case KeyPress:
         case KeyRelease: {
@@ -316,10 +374,24 @@ int main(int argc, char** argv) {
             const std::string key = KeyName(names, event.xkey.keycode);
             Say(std::string("KEY ") + (event.type == KeyPress ? "press " : "release ") +
                 (name ? name : "NoSymbol") + " " + state + " " + key + " " +
-                std::to_string(event.xkey.time));
-            if (event.type == KeyPress && (event.xkey.state & ControlMask) &&
-                (keysym == XK_v || keysym == XK_V))
+                std::to_string(event.xkey.time) + (inDialog ? " dialog" : ""));
+            if (event.type != KeyPress)
+                break;
+            if (inDialog) {
+                if (keysym == XK_Return || keysym == XK_Escape)
+                    pasteSpecial.close();
+                break;
+            }
+            const bool pasteKey =
+                (event.xkey.state & ControlMask) && (keysym == XK_v || keysym == XK_V);
+            if (pasteKey && dialog && (event.xkey.state & ShiftMask)) {
+                if (ignoreFirstDialogKey)
+                    ignoreFirstDialogKey = false;
+                else
+                    pasteSpecial.open();
+            } else if (pasteKey) {
                 ReportPaste();
+            }
             break;
         }
         case MappingNotify:

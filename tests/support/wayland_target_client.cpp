@@ -1,6 +1,7 @@
 // A native Wayland window that stands in for a mail program in the Wayland desktop tests. Its app
 // id is the first argument. Prints READY once shown, then "KEY <keysym in hex> <modifiers>" for
-// every key pressed (modifiers: C Control, A Alt, S Shift, - none). Ctrl+V pastes:
+// every key pressed (modifiers: C Control, A Alt, S Shift, - none; a repeat of a held key is a
+// press of its own) and "UP <keysym in hex>" for every key released. Ctrl+V pastes:
 //   PASTE types <t1,t2,...>       what the clipboard offers
 //   PASTE text <text>
 //   PASTE png <w>x<h> | PASTE png none
@@ -65,6 +66,10 @@ protected:
                     modifiers.isEmpty() ? "-" : modifiers.constData());
         if (event->matches(QKeySequence::Paste))
             Paste();
+        std::fflush(stdout);
+    }
+    void keyReleaseEvent(QKeyEvent* event) override {
+        std::printf("UP %x\n", event->nativeVirtualKey());
         std::fflush(stdout);
     }
 

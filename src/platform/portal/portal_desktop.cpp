@@ -6,6 +6,7 @@
 #include "platform/portal/portal_request.h"
 #include "platform/qt_clipboard.h"
 #include "platform/virtual_key_keysyms.h"
+#include "platform/wayland/keyboard_layout.h"
 
 #include <QApplication>
 #include <QDBusMessage>
@@ -20,8 +21,8 @@
 #include <QJsonDocument>
 #include <QMimeData>
 #include <QStandardPaths>
-#include <QSystemTrayIcon>
 #include <QThread>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <X11/keysym.h>
@@ -95,10 +96,15 @@ private:
             failed_ = true;
             return;
         }
+        // Mutter types a keysym only through the layout in use: one that only another layout
+        // has (a Latin letter beside a Russian layout) goes by the key that types it there.
+        const std::optional<quint32> key = KeyFromOtherLayout(keysym);
         const QDBusMessage reply =
-            bus_.call(PortalCall(kRemoteDesktop, QStringLiteral("NotifyKeyboardKeysym"),
+            bus_.call(PortalCall(kRemoteDesktop,
+                                 key ? QStringLiteral("NotifyKeyboardKeycode")
+                                     : QStringLiteral("NotifyKeyboardKeysym"),
                                  {QVariant::fromValue(QDBusObjectPath(session_)), QVariantMap(),
-                                  int(keysym), uint(down ? 1 : 0)}),
+                                  key ? int(*key) : int(keysym), uint(down ? 1 : 0)}),
                       QDBus::Block, failed_ ? kReleaseAfterFailureMs : kAnswerMs);
         if (reply.type() != QDBusMessage::ReplyMessage)
             failed_ = true;
@@ -132,15 +138,13 @@ QWidget* WidgetOf(const QWindow* window) {
 void StepAside() {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return;
-    const bool tray = qobject_cast<QApplication*>(QCoreApplication::instance()) &&
-                      QSystemTrayIcon::isSystemTrayAvailable();
     for (QWindow* window : QGuiApplication::topLevelWindows()) {
         if (!window->isVisible() || (window->type() != Qt::Window && window->type() != Qt::Dialog))
             continue;
         // A widget's window is hidden through the widget: hidden behind its back, the widget
         // counts as neither shown nor hidden and a later show() does nothing.
         QWidget* widget = WidgetOf(window);
-        const bool hide = window->type() == Qt::Window && tray;
+        const bool hide = window->type() == Qt::Window;
         if (widget && hide)
             widget->hide();
         else if (widget)
@@ -227,7 +231,9 @@ public:
             setup_.ownFocus = OwnWindowFocused;
         if (!setup_.handBack)
             setup_.handBack = StepAside;
-        startSession();
+        // Asked once events run: a window that must be up before the desktop's dialog (which
+        // would otherwise open behind it) can come first.
+        QTimer::singleShot(0, &context_, [this] { startSession(); });
     }
     ~PortalDesktop() override {
         if (!session_.isEmpty())

@@ -19,9 +19,9 @@ struct PortalDesktopSetup {
     std::function<void()> handBack;
 };
 
-// Lets the focus go back to the window the user was writing in: main windows go to the tray where
-// there is one (a Wayland client can show a hidden window again, but cannot take its own window
-// out of the minimised state); without one, and for dialogs, which hiding would end, they are
+// Lets the focus go back to the window the user was writing in: main windows are hidden, with or
+// without a tray (a Wayland client can show a hidden window again, mapped anew and in front, but
+// cannot take its own window out of the minimised state); dialogs, which hiding would end, are
 // minimised. The portal desktop's hand-back unless a setup names another.
 void StepAside();
 
@@ -30,9 +30,9 @@ void StepAside();
 // allows it the permission is kept (a restore token in the data folder) for later runs. No
 // client may raise another program's window there, so the target is reached by handing the focus
 // back: our windows step aside and the keys go to the window that then has the focus (on KDE
-// Plasma, KWin's scripting first activates the definition's window). The session is asked for at
-// once; until the portal has granted it, insertion types nothing and says so. Null when the
-// session bus has no remote-desktop portal.
+// Plasma, KWin's scripting first activates the definition's window). The session is asked for as
+// soon as events run; until the portal has granted it, insertion types nothing and says so. Null
+// when the session bus has no remote-desktop portal.
 std::unique_ptr<Desktop> CreatePortalDesktop();
 std::unique_ptr<Desktop> CreatePortalDesktop(PortalDesktopSetup setup);
 

@@ -67,12 +67,16 @@ struct KeyPlace {
     int binding = -1;
 };
 
-// A keysym the map lacks, lent a key that has no symbols: its lower and upper case on the first
-// two levels, so that Shift selects the upper case as on any letter key.
+// A keysym the map lacks, lent a key for the sequence: its lower and upper case on the first two
+// levels, so that Shift selects the upper case as on any letter key. A Latin letter gets the key
+// that carries it on a US keyboard, whose own symbols are given back afterwards: programs that
+// match shortcuts by key position (Chromium) then see the letter's key, those that match by
+// keysym (GTK, Firefox, LibreOffice) its keysym. Anything else gets a key without symbols.
 struct SpareBinding {
     KeyCode keycode = 0;
     KeySym lower = NoSymbol;
     KeySym upper = NoSymbol;
+    bool letterKey = false;
     bool active = false;
 };
 
@@ -88,6 +92,8 @@ public:
         // The user may switch layouts between two insertions: read the map every time.
         xkb_ = XkbGetMap(display_, XkbKeyTypesMask | XkbKeySymsMask | XkbModifierMapMask,
                          XkbUseCoreKbd);
+        if (xkb_)
+            XkbGetNames(display_, XkbKeyNamesMask, xkb_);
         FindSpareKeys();
         XkbStateRec state{};
         if (XkbGetState(display_, XkbUseCoreKbd, &state) == Success) {
@@ -157,6 +163,13 @@ public:
     void prepareCharacters(const std::vector<std::uint8_t>& characters) override {
         if (!display_)
             return;
+        // The keys that type characters of the sequence are never lent to others.
+        for (std::uint8_t character : characters) {
+            if (HasKeysym(character)) {
+                if (auto place = FindInAnyGroup(character))
+                    keysInUse_.push_back(place->keycode);
+            }
+        }
         for (std::uint8_t character : characters) {
             if (HasKeysym(character))
                 FindKeysym(character);
@@ -267,7 +280,7 @@ private:
     }
 
     // The active group first; a keysym it lacks is taken from the first group that has it.
-    std::optional<KeyPlace> FindKeysym(KeySym keysym) {
+    std::optional<KeyPlace> FindInAnyGroup(KeySym keysym) const {
         if (!xkb_ || !xkb_->map)
             return std::nullopt;
         if (auto place = FindInGroup(keysym, activeGroup_))
@@ -278,12 +291,19 @@ private:
             if (auto place = FindInGroup(keysym, group))
                 return place;
         }
-        // No group has it (a Latin letter on a Cyrillic-only map): programs match shortcuts by
-        // keysym, so the character is lent a spare key rather than sent where a US keyboard has it.
-        return SparePlace(keysym);
+        return std::nullopt;
     }
 
-    std::optional<KeyPlace> SparePlace(KeySym keysym) {
+    // No group has it (a Latin letter on a Cyrillic-only map): the keysym is lent a key.
+    std::optional<KeyPlace> FindKeysym(KeySym keysym) {
+        if (auto place = FindInAnyGroup(keysym))
+            return place;
+        if (!xkb_ || !xkb_->map)
+            return std::nullopt;
+        return LentPlace(keysym);
+    }
+
+    std::optional<KeyPlace> LentPlace(KeySym keysym) {
         KeySym lower = NoSymbol, upper = NoSymbol;
         XConvertCase(keysym, &lower, &upper);
         const unsigned int mods = keysym != lower ? ShiftMask : 0u;
@@ -291,9 +311,24 @@ private:
             if (bindings_[i].lower == lower)
                 return KeyPlace{bindings_[i].keycode, activeGroup_, mods, static_cast<int>(i)};
         }
-        if (bindings_.size() >= spareKeys_.size())
-            return std::nullopt;
-        bindings_.push_back({spareKeys_[bindings_.size()], lower, upper, false});
+        KeyCode letterKey = 0;
+        if (lower >= XK_a && lower <= XK_z) {
+            letterKey = KeycodeOfUsLetterIn(xkb_, static_cast<char>(lower));
+            if (std::find(keysInUse_.begin(), keysInUse_.end(), letterKey) != keysInUse_.end())
+                letterKey = 0;
+        }
+        if (letterKey) {
+            bindings_.push_back({letterKey, lower, upper, true, false});
+        } else {
+            while (nextSpare_ < spareKeys_.size() &&
+                   std::find(keysInUse_.begin(), keysInUse_.end(), spareKeys_[nextSpare_]) !=
+                       keysInUse_.end())
+                ++nextSpare_;
+            if (nextSpare_ >= spareKeys_.size())
+                return std::nullopt;
+            bindings_.push_back({spareKeys_[nextSpare_++], lower, upper, false, false});
+        }
+        keysInUse_.push_back(bindings_.back().keycode);
         return KeyPlace{bindings_.back().keycode, activeGroup_, mods,
                         static_cast<int>(bindings_.size() - 1)};
     }
@@ -303,6 +338,8 @@ private:
     void FindSpareKeys() {
         spareKeys_.clear();
         bindings_.clear();
+        keysInUse_.clear();
+        nextSpare_ = 0;
         if (!xkb_ || !xkb_->map)
             return;
         for (int code = xkb_->max_key_code; code >= xkb_->min_key_code && code > 8; --code) {
@@ -318,8 +355,56 @@ private:
             return;
         KeySym symbols[2] = {binding.lower,
                              binding.upper != binding.lower ? binding.upper : NoSymbol};
-        XChangeKeyboardMapping(display_, binding.keycode, 2, symbols, 1);
-        binding.active = true;
+        if (binding.letterKey) {
+            int type = XkbAlphabeticIndex;
+            binding.active = SendKeySymbols(binding.keycode, 1, &type, symbols, 2, 1);
+        } else {
+            XChangeKeyboardMapping(display_, binding.keycode, 2, symbols, 1);
+            binding.active = true;
+        }
+    }
+
+    // Gives `keycode` the key types and symbols (width per group) through XKB, which keeps
+    // the rest of the key's description as it is, so that its own can be given back exactly.
+    bool SendKeySymbols(KeyCode keycode, int groups, int* types, const KeySym* symbols, int width,
+                        unsigned char groupInfo) {
+        XkbDescPtr map = XkbGetMap(display_, XkbKeyTypesMask | XkbKeySymsMask, XkbUseCoreKbd);
+        if (!map)
+            return false;
+        XkbMapChangesRec changes{};
+        bool sent = false;
+        if (XkbChangeTypesOfKey(map, keycode, groups, (1u << groups) - 1, types, &changes) ==
+            Success) {
+            const int newWidth = XkbKeyGroupsWidth(map, keycode);
+            KeySym* target = XkbKeySymsPtr(map, keycode);
+            std::fill(target, target + newWidth * groups, NoSymbol);
+            for (int group = 0; group < groups; ++group) {
+                for (int level = 0; level < std::min(width, newWidth); ++level)
+                    target[group * newWidth + level] = symbols[group * width + level];
+            }
+            map->map->key_sym_map[keycode].group_info = groupInfo;
+            changes.changed |= XkbKeySymsMask;
+            changes.first_key_sym = keycode;
+            changes.num_key_syms = 1;
+            sent = XkbChangeMap(display_, map, &changes);
+        }
+        XkbFreeKeyboard(map, 0, True);
+        return sent;
+    }
+
+    // The letter key's own description, as read when the sequence began.
+    void GiveBackLetterKey(KeyCode keycode) {
+        const int groups = XkbKeyNumGroups(xkb_, keycode);
+        if (groups <= 0) {
+            KeySym none[2] = {NoSymbol, NoSymbol};
+            XChangeKeyboardMapping(display_, keycode, 2, none, 1);
+            return;
+        }
+        int types[XkbNumKbdGroups] = {};
+        for (int group = 0; group < groups; ++group)
+            types[group] = xkb_->map->key_sym_map[keycode].kt_index[group];
+        SendKeySymbols(keycode, groups, types, XkbKeySymsPtr(xkb_, keycode),
+                       XkbKeyGroupsWidth(xkb_, keycode), XkbKeyGroupInfo(xkb_, keycode));
     }
 
     // Gives every lent key back its empty map, also when the sequence ended early.
@@ -334,8 +419,12 @@ private:
             for (SpareBinding& binding : bindings_) {
                 if (!binding.active)
                     continue;
-                KeySym none[2] = {NoSymbol, NoSymbol};
-                XChangeKeyboardMapping(display_, binding.keycode, 2, none, 1);
+                if (binding.letterKey) {
+                    GiveBackLetterKey(binding.keycode);
+                } else {
+                    KeySym none[2] = {NoSymbol, NoSymbol};
+                    XChangeKeyboardMapping(display_, binding.keycode, 2, none, 1);
+                }
                 binding.active = false;
             }
             XFlush(display_);
@@ -405,6 +494,8 @@ private:
     std::array<std::optional<KeyPlace>, 256> characterKeys_{};
     std::size_t nextPoolIndex_ = 0;
     std::vector<KeyCode> spareKeys_;
+    std::size_t nextSpare_ = 0;
+    std::vector<KeyCode> keysInUse_;
     std::vector<SpareBinding> bindings_;
 };
 

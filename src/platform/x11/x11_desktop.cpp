@@ -29,6 +29,10 @@ bool X11Desktop::hasInputFocus(Window window) {
     return WindowHasInputFocus(window);
 }
 
+QList<Desktop::Window> X11Desktop::programWindows(Window window) {
+    return WindowsOfSameProgram(window);
+}
+
 std::unique_ptr<KeySink> X11Desktop::createKeySink() {
     return CreateX11KeySink();
 }

@@ -14,6 +14,7 @@ public:
     void restore(Window window) override;
     void bringToFront(Window window) override;
     bool hasInputFocus(Window window) override;
+    QList<Window> programWindows(Window window) override;
     std::unique_ptr<KeySink> createKeySink() override;
     bool setClipboard(QMimeData* data) override;
     std::unique_ptr<DesktopHotKey> grabHotKey(QObject* parent = nullptr) override;

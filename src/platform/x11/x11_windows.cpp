@@ -185,6 +185,30 @@ std::vector<Window> ClientsInStackingOrder(Display* display) {
     return result;
 }
 
+// The WM_CLASS class name; empty when the window has none.
+QByteArray ClassOf(Display* display, Window window) {
+    XClassHint hint{nullptr, nullptr};
+    if (!XGetClassHint(display, window, &hint))
+        return {};
+    QByteArray name = hint.res_class ? QByteArray(hint.res_class) : QByteArray();
+    if (hint.res_name)
+        XFree(hint.res_name);
+    if (hint.res_class)
+        XFree(hint.res_class);
+    return name;
+}
+
+unsigned long ProcessOf(Display* display, Window window) {
+    auto pid = ReadCardinalList(display, window, AtomOf(display, "_NET_WM_PID"), XA_CARDINAL);
+    return pid.empty() ? 0 : pid[0];
+}
+
+bool Viewable(Display* display, Window window) {
+    XWindowAttributes attributes;
+    return XGetWindowAttributes(display, window, &attributes) &&
+           attributes.map_state == IsViewable && !attributes.override_redirect;
+}
+
 bool ClassMatches(Display* display, Window window, const QString& wanted) {
     XClassHint hint{nullptr, nullptr};
     if (!XGetClassHint(display, window, &hint))
@@ -356,6 +380,30 @@ bool WindowHasInputFocus(NativeWindow window) {
         focus = parent;
     }
     return false;
+}
+
+QList<NativeWindow> WindowsOfSameProgram(NativeWindow window) {
+    Display* display = X11Display();
+    QList<NativeWindow> windows;
+    if (!display || !window)
+        return windows;
+    X11ErrorGuard guard(display);
+    const unsigned long process = ProcessOf(display, window);
+    const QByteArray windowClass = ClassOf(display, window);
+    if (!Viewable(display, window) && windowClass.isEmpty())
+        return windows;
+    for (Window client : ClientsInStackingOrder(display)) {
+        if (!Viewable(display, client))
+            continue;
+        Window owner = 0;
+        const bool same = client == window ||
+                          (XGetTransientForHint(display, client, &owner) && owner == window) ||
+                          (process != 0 && ProcessOf(display, client) == process) ||
+                          (!windowClass.isEmpty() && ClassOf(display, client) == windowClass);
+        if (same)
+            windows.append(client);
+    }
+    return windows;
 }
 
 bool WaitForFocusedProgram(int limitMs) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QList>
 #include <QMargins>
 #include <QRect>
 #include <QtGlobal>
@@ -30,6 +31,10 @@ void BringTopLevelWindowToTop(NativeWindow window);
 
 // True when the keyboard focus is on the window or on one of its descendants.
 bool WindowHasInputFocus(NativeWindow window);
+
+// The viewable top-level windows of the program that owns `window`, itself included: those of
+// its process (_NET_WM_PID), of its window class, or transient for it. Empty when it is gone.
+QList<NativeWindow> WindowsOfSameProgram(NativeWindow window);
 
 // The outer rectangle of a top-level window on the screen: its window manager's frame around it,
 // or the window itself without one. Empty when the window is gone.

@@ -1,0 +1,297 @@
+// On a headless mutter with GNOME's own portals, Glimmora as a native Wayland client: real clicks
+// on its page put pictures into the native Wayland program that the chosen definition names by
+// its app id, one after another, with the layout of the run (GLIMMORA_TEST_LAYOUTS, "us" unless
+// set), and the window comes back each time it is asked for.
+#include "app/forms.h"
+#include "app/main_window.h"
+#include "app/main_window_support.h"
+#include "app/settings.h"
+#include "app/startup.h"
+#include "dialogs/settings_form.h"
+#include "integration/insertion.h"
+#include "integration/mail_defs.h"
+#include "integration/translation_table.h"
+#include "platform/current_desktop.h"
+#include "platform/key_synth.h"
+#include "platform/runtime_lock.h"
+#include "realdesktop/headless_mutter.h"
+#include "support/line_process.h"
+#include "support/test_env.h"
+#include "support/wait.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QRegularExpression>
+#include <QWebEngineView>
+#include <QWindow>
+#include <X11/keysym.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+HeadlessMutter* g_mutter = nullptr;
+const QString kAppId = QStringLiteral("org.example.Mail");
+const QString kLayouts = qEnvironmentVariable("GLIMMORA_TEST_LAYOUTS", "us");
+
+// Where the pointer last was inside a window, in the window's own coordinates: a Wayland client
+// is not told where its window is, the compositor places it.
+class PointerWatch : public QObject {
+public:
+    std::optional<QPointF> seen;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter)
+            seen = static_cast<QSinglePointEvent*>(event)->position();
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// The desktop's consent dialog, as a user at the keyboard answers it (the switch "Allow remote
+// interaction" on, then "Share"), until `granted` holds.
+bool ApproveConsent(const std::function<bool()>& granted) {
+    return WaitFor(
+        [&] {
+            WaitFor([] { return false; }, 1500); // the dialog comes up
+            if (!granted())
+                g_mutter->typeKeys({XK_Tab, XK_space, XK_Tab, XK_Tab, XK_Return});
+            return WaitFor(granted, 5000);
+        },
+        60000);
+}
+
+class GnomeDesktop : public testing::Test {
+protected:
+    void SetUp() override {
+        WriteSampleCatalogue(home);
+        QImage photo(40, 30, QImage::Format_RGB32);
+        photo.fill(Qt::blue);
+        ASSERT_TRUE(photo.save(picture, "JPG"));
+        WriteFile(home.userData() + "glimmora.maildef.ini",
+                  "[Glimmora]\r\nmaildef_version=1\r\nvalid_for_Version_1=1\r\n[0]\r\n"
+                  "name=Target\r\nlanguage=en\r\nwindowclass=NoSuchClass\r\nappid=" +
+                      kAppId.toLatin1() +
+                      "\r\ntohtmlkeys=|ALT|o|EALT|\r\ninsert=|STRG|v|ESTRG|\r\n");
+        CreateTranslationTable("Glimmora");
+        form = new TForm1(QStringList{"glimmora"});
+        Form1 = form;
+        SettingsForm = new TSettingsForm(RecordSettingsStore());
+        form->FirstShowPending = false;
+        form->LoadCatalogue();
+    }
+    void TearDown() override {
+        delete SettingsForm;
+        SettingsForm = nullptr;
+        delete form;
+        Form1 = nullptr;
+    }
+
+    // Puts the pointer on point `local` of the main window. A Wayland client is not told where
+    // its window is, and mutter may still move a window that has just come up: the pointer goes
+    // where the window's last report puts that point until the window reports it there.
+    bool pointAt(const QPoint& local) {
+        PointerWatch watch;
+        form->windowHandle()->installEventFilter(&watch);
+        // The monitor's centre lies in any window that fills more than a quarter of it.
+        const QPoint centre(HeadlessMutter::kWidth / 2, HeadlessMutter::kHeight / 2);
+        QPoint screen = centre;
+        bool there = false;
+        for (int tries = 0; tries < 30 && !there; ++tries) {
+            watch.seen.reset();
+            g_mutter->movePointer(screen);
+            WaitFor([&] { return watch.seen.has_value(); }, 300);
+            if (!watch.seen) {
+                screen = centre;
+                continue;
+            }
+            const QPoint off = local - watch.seen->toPoint();
+            there = off.manhattanLength() <= 1;
+            screen += off;
+        }
+        form->windowHandle()->removeEventFilter(&watch);
+        return there;
+    }
+
+    // Brings the window up as the hot key does, then clicks the picture on its page.
+    ::testing::AssertionResult clickPicture() {
+        if (!form->isVisible() || form->isMinimized() || !form->windowHandle()->isExposed())
+            form->WMHotKey();
+        if (!WaitFor([&] { return form->windowHandle()->isExposed(); }, 10000))
+            return ::testing::AssertionFailure() << "the window did not come back";
+        form->SelectStartCategory();
+        if (!WaitForPageLoaded(form->WebBrowser1))
+            return ::testing::AssertionFailure() << "the page did not load";
+        int index = -1;
+        if (!WaitFor([&] {
+                index = int(PageImageSources(form->WebBrowser1)
+                                .indexOf(QUrl::fromLocalFile(picture).toString()));
+                return index >= 0;
+            }))
+            return ::testing::AssertionFailure() << "the picture is not on the page";
+        const std::optional<QPoint> centre = PictureCentre(form->WebBrowser1, index);
+        if (!centre)
+            return ::testing::AssertionFailure() << "the picture is not on the page's screen";
+        // As a hand does: onto the picture first, then the click.
+        if (!pointAt(form->WebBrowser1->mapTo(form, *centre)) || !g_mutter->click())
+            return ::testing::AssertionFailure() << "the pointer did not reach the picture";
+        return ::testing::AssertionSuccess();
+    }
+
+    TempHome home;
+    const QString picture = home.programDir() + "GlimmoraData/faces/happy/grin/c.jpg";
+    TForm1* form = nullptr;
+};
+
+TEST_F(GnomeDesktop, TwentyClicksLandTwentyPicturesWithNoKeyHeld) {
+    ASSERT_EQ(CurrentDesktop().name(), "portal");
+    LineProcess target(GLIMMORA_WAYLAND_TARGET_CLIENT, {kAppId},
+                       g_mutter->clientEnvironment(QProcessEnvironment::systemEnvironment()));
+    ASSERT_TRUE(target.waitForLine("READY"));
+    // The layout is in force: the key of V gives the Cyrillic em under the Russian one. (Typed
+    // again until the target, just up, has the keyboard.)
+    constexpr int kKeyV = 47;
+    const QString expected = kLayouts.startsWith("ru") ? "UP 6cd" : "UP 76";
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            g_mutter->typeKeycode(kKeyV);
+            return target.waitForLine(expected, 500);
+        },
+        10000))
+        << target.lines().join('\n').toStdString();
+    const int typedBefore = int(target.lines().size()) - 1; // the last is the line to come
+
+    constexpr int kClicks = 20;
+    int landed = 0;
+    for (int click = 0; click < kClicks; ++click) {
+        ASSERT_TRUE(clickPicture()) << "click " << click + 1;
+        if (!WaitFor([&] { return target.lines().count("PASTE png 40x30") > landed; }, 15000))
+            break;
+        landed = int(target.lines().count("PASTE png 40x30"));
+        ASSERT_TRUE(WaitFor([] { return !InsertionRunning(); }));
+    }
+    // Keys that were still coming arrive now.
+    WaitFor([] { return false; }, 1000);
+    const QStringList lines = target.lines().mid(typedBefore);
+    std::printf("%d of %d pictures landed\n", landed, kClicks);
+    EXPECT_EQ(landed, kClicks) << lines.join('\n').toStdString();
+
+    // Every press released, and nothing typed but the definition's keys: Alt+O and Ctrl+V, which
+    // under the Russian layout are the keys of O and V as a hand presses them (the program
+    // finds its shortcuts through the Latin layout beside it).
+    const QStringList definitionKeys = kLayouts.startsWith("ru")
+                                           ? QStringList{"ffe9", "ffe3", "6dd", "6cd"}
+                                           : QStringList{"ffe9", "ffe3", "6f", "76"};
+    QMap<QString, int> held;
+    QStringList strays;
+    for (const QString& line : lines) {
+        const QStringList parts = line.split(' ');
+        if (parts.value(0) == "KEY")
+            ++held[parts.value(1)];
+        else if (parts.value(0) == "UP")
+            --held[parts.value(1)];
+        else
+            continue;
+        if (!definitionKeys.contains(parts.value(1)))
+            strays << line;
+    }
+    for (auto it = held.begin(); it != held.end(); ++it)
+        EXPECT_EQ(it.value(), 0) << "key " << it.key().toStdString() << " left held";
+    EXPECT_TRUE(strays.isEmpty()) << strays.join('\n').toStdString();
+    EXPECT_EQ(lines.filter(QRegularExpression("^KEY ")).size(), 4 * kClicks);
+}
+
+TEST_F(GnomeDesktop, ToggleLaunchedAfterAnInsertionShowsTheWindowAgain) {
+    LineProcess target(GLIMMORA_WAYLAND_TARGET_CLIENT, {kAppId},
+                       g_mutter->clientEnvironment(QProcessEnvironment::systemEnvironment()));
+    ASSERT_TRUE(target.waitForLine("READY"));
+    ASSERT_TRUE(clickPicture());
+    ASSERT_TRUE(target.waitForLine("PASTE done", 15000)) << target.lines().join('\n').toStdString();
+    ASSERT_TRUE(WaitFor([] { return !InsertionRunning(); }));
+
+    // The running instance, as far as "/toggle" reaches it.
+    RuntimeLock running;
+    ASSERT_TRUE(running.held());
+    RequestWatcher watcher({"Glimmora_ShowOrHide"});
+    QProcess toggle;
+    toggle.setProcessEnvironment(
+        g_mutter->clientEnvironment(QProcessEnvironment::systemEnvironment()));
+    toggle.start(BuiltProgramDir() + "glimmora", {"/toggle"});
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            TakeToggleRequests();
+            return toggle.state() == QProcess::NotRunning;
+        },
+        20000));
+    EXPECT_EQ(toggle.exitCode(), 0);
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            TakeToggleRequests();
+            return form->isVisible() && QGuiApplication::focusWindow() == form->windowHandle();
+        },
+        10000));
+}
+
+TEST_F(GnomeDesktop, ToggleOnACoveredWindowBringsItForward) {
+    form->show();
+    ASSERT_TRUE(WaitFor([&] { return QGuiApplication::focusWindow() == form->windowHandle(); }));
+    LineProcess target(GLIMMORA_WAYLAND_TARGET_CLIENT, {kAppId},
+                       g_mutter->clientEnvironment(QProcessEnvironment::systemEnvironment()));
+    ASSERT_TRUE(target.waitForLine("READY"));
+    ASSERT_TRUE(WaitFor([] { return QGuiApplication::focusWindow() == nullptr; }));
+
+    form->WMHotKey();
+    EXPECT_TRUE(WaitFor([&] {
+        return form->isVisible() && QGuiApplication::focusWindow() == form->windowHandle();
+    }));
+}
+
+// At the first start the desktop's consent dialog is where the user can answer it: Glimmora's
+// windows do not come up over it.
+TEST_F(GnomeDesktop, FirstStartAsksForConsentInSight) {
+    const QProcessEnvironment env =
+        g_mutter->clientEnvironment(QProcessEnvironment::systemEnvironment());
+    // The portal's answer to Start carries the devices granted.
+    LineProcess answers("dbus-monitor",
+                        {"--address", g_mutter->session().busAddress(),
+                         "type='signal',interface='org.freedesktop.portal.Request',"
+                         "member='Response'"},
+                        env);
+    ASSERT_TRUE(WaitFor([&] { return answers.lines().filter("NameAcquired").size() > 0; }));
+    LineProcess glimmora(BuiltProgramDir() + "glimmora", {}, env);
+    EXPECT_TRUE(ApproveConsent([&] { return !answers.lines().filter("\"devices\"").isEmpty(); }))
+        << answers.lines().join('\n').toStdString();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QString error;
+    if (!PrivateSession::BecomeSessionUser(&error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    // The desktop comes first: the application connects to it as it starts.
+    HeadlessMutter mutter(kLayouts);
+    if (!mutter.ok()) {
+        std::fprintf(stderr, "%s\n", qPrintable(mutter.error()));
+        return 1;
+    }
+    g_mutter = &mutter;
+    const QProcessEnvironment env =
+        mutter.clientEnvironment(QProcessEnvironment::systemEnvironment());
+    for (const QString& name : env.keys())
+        qputenv(name.toLocal8Bit().constData(), env.value(name).toLocal8Bit());
+    qunsetenv("DISPLAY");
+    qputenv("QT_QUICK_BACKEND", "software");
+    QGuiApplication::setDesktopFileName("glimmora");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    if (!ApproveConsent([] { return CurrentDesktop().typing() == Desktop::Typing::Allowed; })) {
+        std::fprintf(stderr, "the desktop (%s) did not grant the keyboard\n%s\n",
+                     qPrintable(CurrentDesktop().name()), qPrintable(mutter.session().output()));
+        return 1;
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

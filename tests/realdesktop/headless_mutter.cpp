@@ -1,0 +1,139 @@
+#include "realdesktop/headless_mutter.h"
+
+#include "support/wait.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusReply>
+#include <QFile>
+#include <QProcess>
+
+namespace {
+
+const char kDisplay[] = "wayland-mutter";
+const char kMutterService[] = "org.gnome.Mutter.RemoteDesktop";
+const char kScreenCastService[] = "org.gnome.Mutter.ScreenCast";
+constexpr int kLeftButton = 0x110; // BTN_LEFT
+
+} // namespace
+
+HeadlessMutter::HeadlessMutter(const QString& layouts) {
+    if (!session_.ok())
+        return;
+    bus_ =
+        QDBusConnection::connectToBus(session_.busAddress(), QStringLiteral("realdesktop-mutter"));
+    if (!bus_.isConnected()) {
+        error_ = "no connection to the session bus";
+        return;
+    }
+    // Mutter asks the system bus for the layout; here that is the session's bus, where a
+    // stand-in answers for the locale service.
+    if (!session_.start({GLIMMORA_LOCALE_SERVICE, layouts}))
+        return;
+    const auto locale = [&] {
+        return bus_.interface()->isServiceRegistered("org.freedesktop.locale1").value();
+    };
+    if (!WaitFor(locale, 10000)) {
+        error_ = "the locale service did not start";
+        return;
+    }
+    QProcessEnvironment extra;
+    extra.insert("DBUS_SYSTEM_BUS_ADDRESS", session_.busAddress());
+    mutter_ = session_.start({"mutter", "--headless", "--wayland", "--no-x11", "--sm-disable",
+                              QStringLiteral("--virtual-monitor=%1x%2").arg(kWidth).arg(kHeight),
+                              QStringLiteral("--wayland-display=") + kDisplay},
+                             extra);
+    if (!mutter_)
+        return;
+    socket_ = session_.runtimeFolder() + '/' + kDisplay;
+    const auto up = [&] {
+        return QFile::exists(socket_) &&
+               bus_.interface()->isServiceRegistered(QLatin1String(kMutterService)).value();
+    };
+    if (!WaitFor(up, 20000)) {
+        error_ = "mutter did not start: " + session_.output();
+        return;
+    }
+    // The portals, started later by the bus, draw their dialogs on this compositor.
+    if (!session_.setActivationEnvironment({{"WAYLAND_DISPLAY", socket_}})) {
+        error_ = "the bus did not take the display";
+        return;
+    }
+    const QDBusReply<QDBusObjectPath> created = bus_.call(QDBusMessage::createMethodCall(
+        kMutterService, "/org/gnome/Mutter/RemoteDesktop", kMutterService, "CreateSession"));
+    if (!created.isValid()) {
+        error_ = "no remote-desktop session: " + created.error().message();
+        return;
+    }
+    remote_ = created.value().path();
+    // A pointer placed by monitor coordinates needs a screen cast of that monitor to name them.
+    const QDBusReply<QVariant> id = bus_.call([&] {
+        QDBusMessage get = QDBusMessage::createMethodCall(kMutterService, remote_,
+                                                          "org.freedesktop.DBus.Properties", "Get");
+        get.setArguments({QStringLiteral("org.gnome.Mutter.RemoteDesktop.Session"),
+                          QStringLiteral("SessionId")});
+        return get;
+    }());
+    QDBusMessage cast = QDBusMessage::createMethodCall(
+        kScreenCastService, "/org/gnome/Mutter/ScreenCast", kScreenCastService, "CreateSession");
+    cast.setArguments({QVariantMap{{"remote-desktop-session-id", id.value().toString()}}});
+    const QDBusReply<QDBusObjectPath> castSession = bus_.call(cast);
+    QDBusMessage record =
+        QDBusMessage::createMethodCall(kScreenCastService, castSession.value().path(),
+                                       "org.gnome.Mutter.ScreenCast.Session", "RecordMonitor");
+    record.setArguments({QString(), QVariantMap()}); // the primary monitor
+    const QDBusReply<QDBusObjectPath> stream = bus_.call(record);
+    if (!id.isValid() || !castSession.isValid() || !stream.isValid()) {
+        error_ = "no screen cast for the pointer";
+        return;
+    }
+    stream_ = stream.value().path();
+    if (!sessionCall("Start", {}))
+        error_ = "the remote-desktop session did not start";
+}
+
+HeadlessMutter::~HeadlessMutter() {
+    if (!remote_.isEmpty())
+        sessionCall("Stop", {});
+    QDBusConnection::disconnectFromBus(QStringLiteral("realdesktop-mutter"));
+}
+
+QProcessEnvironment HeadlessMutter::clientEnvironment(QProcessEnvironment base) const {
+    base = session_.clientEnvironment(std::move(base));
+    base.insert("WAYLAND_DISPLAY", socket_);
+    base.insert("QT_QPA_PLATFORM", "wayland");
+    return base;
+}
+
+bool HeadlessMutter::sessionCall(const QString& method, const QVariantList& arguments) {
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        kMutterService, remote_, QStringLiteral("org.gnome.Mutter.RemoteDesktop.Session"), method);
+    call.setArguments(arguments);
+    // Each waits for its answer: the compositor then has the event, in order.
+    return bus_.call(call).type() == QDBusMessage::ReplyMessage;
+}
+
+bool HeadlessMutter::movePointer(const QPoint& point) {
+    return sessionCall("NotifyPointerMotionAbsolute",
+                       {stream_, double(point.x()), double(point.y())});
+}
+
+bool HeadlessMutter::click() {
+    return sessionCall("NotifyPointerButton", {kLeftButton, true}) &&
+           sessionCall("NotifyPointerButton", {kLeftButton, false});
+}
+
+bool HeadlessMutter::typeKeys(const QList<quint32>& keysyms) {
+    for (const quint32 keysym : keysyms) {
+        if (!sessionCall("NotifyKeyboardKeysym", {keysym, true}) ||
+            !sessionCall("NotifyKeyboardKeysym", {keysym, false}))
+            return false;
+    }
+    return true;
+}
+
+bool HeadlessMutter::typeKeycode(int evdevCode) {
+    return sessionCall("NotifyKeyboardKeycode", {uint(evdevCode), true}) &&
+           sessionCall("NotifyKeyboardKeycode", {uint(evdevCode), false});
+}

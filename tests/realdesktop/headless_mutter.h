@@ -1,0 +1,52 @@
+#pragma once
+#include "realdesktop/private_session.h"
+
+#include <QDBusConnection>
+#include <QPoint>
+#include <QProcessEnvironment>
+#include <QString>
+#include <memory>
+
+class QProcess;
+
+// GNOME's compositor headless on a PrivateSession: mutter with one virtual monitor and no X11, the
+// GNOME portals started on demand on the session's bus. Its keyboard layout is the one that the
+// system's locale service names (mutter reads it once, as it starts); here a stand-in answers for
+// that service, with `layouts` in GNOME's form: the chosen layout first, "us" after a non-Latin
+// one. The test's own pointer and keyboard are a remote-desktop session of mutter's own interface.
+class HeadlessMutter {
+public:
+    explicit HeadlessMutter(const QString& layouts = QStringLiteral("us"));
+    ~HeadlessMutter();
+    HeadlessMutter(const HeadlessMutter&) = delete;
+    HeadlessMutter& operator=(const HeadlessMutter&) = delete;
+
+    bool ok() const { return error_.isEmpty() && session_.ok(); }
+    QString error() const { return error_.isEmpty() ? session_.error() : error_; }
+    PrivateSession& session() { return session_; }
+
+    // `base` with the compositor's socket, Qt's Wayland platform and the session's bus.
+    QProcessEnvironment clientEnvironment(QProcessEnvironment base) const;
+
+    // The pointer: moved to a point of the monitor, and a left click where it is.
+    bool movePointer(const QPoint& point);
+    bool click();
+    // Presses and releases each key in turn (X keysyms), as a user at the keyboard would.
+    bool typeKeys(const QList<quint32>& keysyms);
+    // Presses and releases the key at a place of the keyboard (a Linux input code), whatever the
+    // layout makes of it.
+    bool typeKeycode(int evdevCode);
+
+    static constexpr int kWidth = 1280, kHeight = 800;
+
+private:
+    bool sessionCall(const QString& method, const QVariantList& arguments);
+
+    PrivateSession session_{QStringLiteral("GNOME")};
+    QDBusConnection bus_{QString()};
+    QProcess* mutter_ = nullptr;
+    QString socket_;
+    QString remote_; // the remote-desktop session's object path
+    QString stream_; // the screen cast of the monitor, which names the pointer's coordinates
+    QString error_;
+};
