@@ -8,8 +8,9 @@
 class QToolButton;
 class QWidget;
 
-// Artwork from the program's resources (":/<name>"), scaled to `size`; a neutral tile when the
-// picture is missing so that a window never shows a hole.
+// Artwork from the program's resources (":/<name>"), scaled to `size` for the screen's device
+// pixels (from the drawing twice as large where there is one); a neutral tile when the picture is
+// missing so that a window never shows a hole.
 QPixmap LoadArtwork(const QString& name, const QSize& size);
 
 // The picture's shape in one colour.

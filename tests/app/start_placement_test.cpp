@@ -15,10 +15,13 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QToolButton>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -121,6 +124,20 @@ TEST_F(StartPlacementTest, StoredSizeHoldsInQtsPixelsAtEveryScale) {
     const QSize room = QGuiApplication::primaryScreen()->availableVirtualGeometry().size();
     EXPECT_LE(Form1->SavedBounds().width(), room.width());
     EXPECT_LE(Form1->SavedBounds().height(), room.height());
+}
+
+// The window's pictures carry as many device pixels as the screen shows: at 200 % none is a small
+// picture blown up.
+TEST_F(StartPlacementTest, ArtworkHasTheScreensDevicePixelsAtEveryScale) {
+    const qreal ratio = qApp->devicePixelRatio();
+    const QPixmap header = Form1->Image3->pixmap();
+    EXPECT_EQ(header.devicePixelRatio(), ratio);
+    EXPECT_EQ(header.size(), (QSizeF(Form1->Image3->size()) * ratio).toSize());
+    const QIcon glyph = Form1->SpeedButton2->icon();
+    EXPECT_EQ(glyph.pixmap(Form1->SpeedButton2->iconSize(), ratio).deviceIndependentSize().toSize(),
+              Form1->SpeedButton2->iconSize());
+    EXPECT_EQ(glyph.pixmap(Form1->SpeedButton2->iconSize(), ratio).size(),
+              (QSizeF(Form1->SpeedButton2->iconSize()) * ratio).toSize());
 }
 
 TEST_F(StartPlacementTest, MinimeThenHotKeyShowsTheWholeWindowAtItsPlace) {
