@@ -5,6 +5,7 @@
 #include "app/main_window_parts.h"
 #include "app/settings.h"
 #include "app/start_placement.h"
+#include "app/tool_bar_layout.h"
 #include "app/window_settler.h"
 #include "catalogue/add_image_form.h"
 #include "catalogue/catalogue_tree.h"
@@ -44,11 +45,16 @@
 
 namespace {
 
-const QColor kPaneBlue(0x71, 0x90, 0xE0);
-const QColor kLabelBlue(0x21, 0x5D, 0xC6);
-const QColor kTreeBlue(0xD6, 0xDF, 0xF7);
 constexpr int kToolBarHeight = 62;
+constexpr int kToolButtonHeight = 55;
 constexpr int kPaneWidth = 241;
+// The tree's design height, and the least it keeps in a low window.
+constexpr int kTreeFrameHeight = 216;
+constexpr int kLeastTreeFrameHeight = 90;
+// The window's design height, for which the pane's controls were placed.
+constexpr int kDesignHeight = 491;
+// The least page beside the pane: two columns of picture cells.
+constexpr int kLeastPageWidth = 220;
 // The search field's band at the top of the left pane; everything below it keeps its place
 // relative to the others, this much further down.
 constexpr int kSearchBand = 30;
@@ -95,11 +101,11 @@ QFrame* MakePanel(QWidget* parent, const QRect& rect, const QColor& colour) {
 QLabel* MakePaneLabel(QWidget* parent, int x, int y, const QString& text) {
     auto* label = new QLabel(text, parent);
     QFont font = label->font();
-    font.setPixelSize(11);
+    SetDesignTextSize(font, 11);
     font.setBold(true);
     label->setFont(font);
     QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, kLabelBlue);
+    pal.setColor(QPalette::WindowText, Look().paneLabel);
     label->setPalette(pal);
     label->setAttribute(Qt::WA_TranslucentBackground);
     label->move(x, y);
@@ -111,6 +117,16 @@ QLabel* MakePicture(QWidget* parent, const QRect& rect, const QString& resource)
     auto* label = new QLabel(parent);
     label->setGeometry(rect);
     label->setPixmap(LoadArtwork(resource, rect.size()));
+    return label;
+}
+
+// A pane header: the drawn light header, or in the dark look a dark one of the same shape.
+QLabel* MakeHeader(QWidget* parent, const QRect& rect) {
+    if (!DarkLook())
+        return MakePicture(parent, rect, "main/header.png");
+    auto* label = new QLabel(parent);
+    label->setGeometry(rect);
+    label->setPixmap(DarkHeaderArtwork(rect.size(), label->devicePixelRatioF()));
     return label;
 }
 
@@ -139,10 +155,10 @@ bool TForm1::TrayAvailable() {
 void TForm1::FormCreate() {
     setObjectName("Form1");
     setWindowTitle("Glimmora");
-    resize(775, 491);
+    resize(775, kDesignHeight);
     MakeWhite(this);
     QFont font = this->font();
-    font.setPixelSize(11);
+    SetDesignTextSize(font, 11);
     setFont(font);
 
     Image2 = QIcon(LoadArtwork("icons/glimmora.png", QSize(32, 32)));
@@ -158,7 +174,7 @@ void TForm1::FormCreate() {
     WebBrowser1 = new QWebEngineView(this);
     WebBrowser1->setPage(new PicturePage(this, WebBrowser1));
     hiddenPage_ = new HiddenPageKeeper(WebBrowser1, this);
-    LayoutBrowser();
+    LayOutControls();
     // Start-up measurements wait for this line; nothing is printed otherwise.
     if (qEnvironmentVariableIsSet("GLIMMORA_REPORT_PAGE_LOAD"))
         connect(WebBrowser1, &QWebEngineView::loadFinished, this, [](bool ok) {
@@ -206,9 +222,11 @@ void TForm1::BuildToolBar() {
     CoolBar1 = new QFrame(this);
     CoolBar1->setObjectName("CoolBar1");
     CoolBar1->setFrameShape(QFrame::StyledPanel);
-    CoolBar1->setStyleSheet("#CoolBar1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
-                            "stop:0 #fbfcff, stop:1 #dfe6f7); border: none; "
-                            "border-bottom: 1px solid #b9c6e6; }");
+    CoolBar1->setStyleSheet(
+        QStringLiteral("#CoolBar1 { background: qlineargradient(x1:0, y1:0, "
+                       "x2:0, y2:1, stop:0 %1, stop:1 %2); border: none; "
+                       "border-bottom: 1px solid %3; }")
+            .arg(Look().toolBarTop.name(), Look().toolBarBottom.name(), Look().toolBarLine.name()));
     CoolBarBand = new QLabel("Glimmora", CoolBar1);
     CoolBarBand->hide(); // the band's text is kept for the texts; the band shows the buttons
     Panel2 = new QWidget(CoolBar1);
@@ -233,8 +251,10 @@ void TForm1::BuildToolBar() {
     };
     for (const ButtonDesign& s : designs) {
         QToolButton* b = MakeLinkButton(Panel2, s.caption, s.glyph, Qt::ToolButtonTextUnderIcon);
-        b->setGeometry(s.x, 0, s.width, 55);
+        b->setGeometry(s.x, 0, s.width, kToolButtonHeight);
         *s.button = b;
+        if (s.button != &SpeedButton8)
+            toolButtons_.append({b, b->geometry()});
     }
     SpeedButton8->hide();
 
@@ -249,21 +269,21 @@ void TForm1::BuildToolBar() {
 }
 
 void TForm1::BuildLeftPane() {
-    Panel4 =
-        MakePanel(this, QRect(0, kToolBarHeight, kPaneWidth, height() - kToolBarHeight), kPaneBlue);
+    Panel4 = MakePanel(this, QRect(0, kToolBarHeight, kPaneWidth, height() - kToolBarHeight),
+                       Look().pane);
     Panel4->setObjectName("Panel4");
     BuildSearch();
     const int y = kSearchBand;
 
-    Image3 = MakePicture(Panel4, QRect(8, y + 9, 223, 25), "main/header.png");
+    Image3 = MakeHeader(Panel4, QRect(8, y + 9, 223, 25));
     Gruppenlabel1 = MakePaneLabel(Panel4, 23, y + 15, "Kategorien");
     Image1 = MakePicture(Panel4, QRect(207, y + 10, 19, 25), "main/info.png");
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->setToolTip("Info");
     Image1->installEventFilter(this);
 
-    WhitePanel1 = MakePanel(Panel4, QRect(8, y + 34, 223, 216), Qt::white);
-    BluePanel1 = MakePanel(WhitePanel1, QRect(2, 0, 219, 214), kTreeBlue);
+    WhitePanel1 = MakePanel(Panel4, QRect(8, y + 34, 223, 216), Look().window);
+    BluePanel1 = MakePanel(WhitePanel1, QRect(2, 0, 219, 214), Look().tree);
     TreeView1 = new QTreeView(BluePanel1);
     TreeView1->setObjectName("TreeView1");
     TreeView1->setGeometry(0, 0, 219, 214);
@@ -274,24 +294,25 @@ void TForm1::BuildLeftPane() {
     TreeView1->setMouseTracking(true); // hot tracking
     IsolateNodeTexts(TreeView1);
     TreeView1->setStyleSheet(
-        "QTreeView { background: #D6DFF7; }"
-        "QTreeView::item:hover { color: #215DC6; text-decoration: underline; }");
+        QStringLiteral("QTreeView { background: %1; color: %2; }"
+                       "QTreeView::item:hover { color: %3; text-decoration: underline; }")
+            .arg(Look().tree.name(), Look().text.name(), Look().hover.name()));
     QFont treeFont = TreeView1->font();
-    treeFont.setPixelSize(13);
+    SetDesignTextSize(treeFont, 13);
     TreeView1->setFont(treeFont);
 
-    Image5 = MakePicture(Panel4, QRect(8, y + 255, 223, 25), "main/header.png");
+    Image5 = MakeHeader(Panel4, QRect(8, y + 255, 223, 25));
     Label1 = MakePaneLabel(Panel4, 23, y + 261, "Glimmora");
-    Panel1 = MakePanel(Panel4, QRect(8, y + 280, 223, 40), Qt::white);
-    Panel3 = MakePanel(Panel1, QRect(2, 1, 219, 38), kTreeBlue);
+    Panel1 = MakePanel(Panel4, QRect(8, y + 280, 223, 40), Look().window);
+    Panel3 = MakePanel(Panel1, QRect(2, 1, 219, 38), Look().tree);
     SpeedButton4 = MakeLinkButton(Panel3, "Design a baloon-Smiley", "main/balloon.png",
                                   Qt::ToolButtonTextBesideIcon);
     SpeedButton4->setGeometry(4, 1, 210, 35);
 
-    Image6 = MakePicture(Panel4, QRect(8, y + 325, 223, 25), "main/header.png");
+    Image6 = MakeHeader(Panel4, QRect(8, y + 325, 223, 25));
     Label3 = MakePaneLabel(Panel4, 23, y + 331, "Glimmora");
-    Panel5 = MakePanel(Panel4, QRect(8, y + 350, 223, 40), Qt::white);
-    Panel6 = MakePanel(Panel5, QRect(2, 1, 219, 38), kTreeBlue);
+    Panel5 = MakePanel(Panel4, QRect(8, y + 350, 223, 40), Look().window);
+    Panel6 = MakePanel(Panel5, QRect(2, 1, 219, 38), Look().tree);
     SpeedButton5 = MakeLinkButton(Panel6, "Favorite Smilies", "main/favourites.png",
                                   Qt::ToolButtonTextBesideIcon);
     SpeedButton5->setGeometry(4, 1, 141, 35);
@@ -306,6 +327,10 @@ void TForm1::BuildLeftPane() {
     RecentButton->setIconSize(QSize(16, 16));
     RecentButton->setGeometry(131, y + 327, 98, 21);
     connect(RecentButton, &QToolButton::clicked, this, &TForm1::RecentButtonClick);
+
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{Image5, Label1, Panel1, Image6, Label3, Panel5})
+        belowTree_.append({w, w->geometry()});
 
     connect(SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
     connect(SpeedButton5, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
@@ -336,19 +361,58 @@ void TForm1::BuildTray() {
     TrayIcon1->show();
 }
 
-void TForm1::LayoutBrowser() {
-    if (CoolBar1)
-        CoolBar1->setGeometry(0, 0, width(), kToolBarHeight);
-    if (Panel4)
-        Panel4->setGeometry(0, kToolBarHeight, kPaneWidth, height() - kToolBarHeight);
+void TForm1::LayOutControls() {
+    LayOutToolBar();
+    LayOutLeftPane();
     if (WebBrowser1)
-        WebBrowser1->setGeometry(kPaneWidth, kToolBarHeight, qMax(0, width() - kPaneWidth),
-                                 qMax(0, height() - kToolBarHeight));
+        WebBrowser1->setGeometry(kPaneWidth, toolBarHeight_, qMax(0, width() - kPaneWidth),
+                                 qMax(0, height() - toolBarHeight_));
+    // Below this the pane's controls and the captions of the tool bar would no longer fit.
+    int leastToolBar = 0;
+    for (const auto& [button, design] : toolButtons_)
+        leastToolBar = qMax(leastToolBar, LeastLinkButtonWidth(button, design.width()));
+    setMinimumSize(qMax(kPaneWidth + kLeastPageWidth, 8 + leastToolBar),
+                   kDesignHeight - (kTreeFrameHeight - kLeastTreeFrameHeight) +
+                       (toolBarHeight_ - kToolBarHeight));
+}
+
+void TForm1::LayOutToolBar() {
+    if (!CoolBar1)
+        return;
+    QList<ToolButtonDesign> designs;
+    for (const auto& [button, design] : toolButtons_)
+        designs.append({design.x(), design.width(), LeastLinkButtonWidth(button, design.width())});
+    const QList<QRect> places = LayOutToolButtons(designs, width() - 8, kToolButtonHeight);
+    int bottom = kToolButtonHeight;
+    for (qsizetype i = 0; i < places.size(); ++i) {
+        toolButtons_[i].first->setGeometry(places[i]);
+        bottom = qMax(bottom, places[i].bottom() + 1);
+    }
+    toolBarHeight_ = kToolBarHeight + bottom - kToolButtonHeight;
+    Panel2->setGeometry(4, 3, width() - 8, bottom + 3);
+    CoolBar1->setGeometry(0, 0, width(), toolBarHeight_);
+}
+
+void TForm1::LayOutLeftPane() {
+    if (!Panel4)
+        return;
+    const int paneHeight = height() - toolBarHeight_;
+    Panel4->setGeometry(0, toolBarHeight_, kPaneWidth, paneHeight);
+    // The tree takes what the pane has more or less than it was drawn with.
+    const int grow = qMax(kLeastTreeFrameHeight - kTreeFrameHeight,
+                          paneHeight - (kDesignHeight - kToolBarHeight));
+    const QRect frame = WhitePanel1->geometry();
+    WhitePanel1->resize(frame.width(), kTreeFrameHeight + grow);
+    BluePanel1->resize(BluePanel1->width(), kTreeFrameHeight - 2 + grow);
+    TreeView1->resize(TreeView1->width(), BluePanel1->height());
+    for (const auto& [widget, design] : belowTree_)
+        widget->move(design.topLeft() + QPoint(0, grow));
+    FitRecentButton();
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    LayoutBrowser();
+    LayOutControls();
     // The grid of found pictures follows the browser's width.
     if ((recentShown_ || !found_.isEmpty()) && FoundPageColumns() != foundColumns_) {
         if (recentShown_)
@@ -516,6 +580,9 @@ void TForm1::SpeedButton8Click() {
 
 void TForm1::LoadCatalogue() {
     Catalogue = ReadCatalogue(UserCatalogueFolder(), CatalogueBaseFolder(), OwnCategoriesFolder());
+    // Loaded again at each change of language, and so are the pictures' names on the pages.
+    SetPictureNames(LoadKeywordFile(UserCatalogueFolder(), CatalogueBaseFolder(),
+                                    QStringLiteral("0%1").arg(ReadLanguageNumber())));
     InvalidateSearchIndex();
     {
         // Rebuilding the model clears the selection; that must not show a page.

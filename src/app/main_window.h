@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QUrl>
 #include <QWidget>
+#include <utility>
 
 class QFrame;
 class QLabel;
@@ -118,6 +119,9 @@ public:
     void FocusSearch();
     // Places the recently-used link after its caption changed.
     void FitRecentButton();
+    // Lays the controls out for the window's size and the captions' needs: the tool bar keeps
+    // every button reachable, the tree takes the pane's height, the page what is left.
+    void LayOutControls();
 
     // Handlers.
     void SpeedButton2Click();
@@ -186,10 +190,16 @@ private:
     void MarkFoundPicture(int index);
     int FoundPageColumns() const;
     void LeaveSearch();
-    void LayoutBrowser();
+    void LayOutToolBar();
+    void LayOutLeftPane();
     void ShowMainWindow(const QByteArray& activationToken = {});
 
     QStringList arguments_;
+    // The tool buttons in their order with their design places, and the pane's controls below the
+    // tree with theirs (they move down as the tree grows).
+    QList<std::pair<QToolButton*, QRect>> toolButtons_;
+    QList<std::pair<QWidget*, QRect>> belowTree_;
+    int toolBarHeight_ = 62;
     DesktopHotKey* hotkey_ = nullptr;
     HiddenPageKeeper* hiddenPage_ = nullptr;
     QString pendingPicture_;

@@ -1,7 +1,9 @@
 #include "app/main_window_parts.h"
 
+#include "integration/window_look.h"
 #include "platform/qt_resources.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -18,14 +20,47 @@ static void InitMainResources() {
 
 QPixmap LoadArtwork(const QString& name, const QSize& size) {
     InitMainResources();
-    QPixmap pixmap(":/" + name);
-    if (pixmap.isNull()) {
-        pixmap = QPixmap(size);
-        pixmap.fill(Qt::transparent);
-        return pixmap;
+    // Each picture is drawn twice as large beside it ("name@2x.png") for scaled screens.
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    QString file = QStringLiteral(":/") + name;
+    if (ratio > 1) {
+        QString large = file;
+        large.insert(large.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+        if (QFile::exists(large))
+            file = large;
     }
-    if (pixmap.size() != size)
-        pixmap = pixmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QPixmap pixmap(file);
+    const QSize device = (QSizeF(size) * ratio).toSize();
+    if (pixmap.isNull()) {
+        pixmap = QPixmap(device);
+        pixmap.fill(Qt::transparent);
+    } else if (pixmap.size() != device) {
+        pixmap = pixmap.scaled(device, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
+QPixmap Tinted(const QPixmap& picture, const QColor& colour) {
+    QPixmap tinted = picture;
+    QPainter painter(&tinted);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(tinted.rect(), colour);
+    return tinted;
+}
+
+QPixmap DarkHeaderArtwork(const QSize& size, qreal pixelRatio) {
+    QPixmap pixmap(size * pixelRatio);
+    pixmap.setDevicePixelRatio(pixelRatio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient gradient(0, 0, size.width(), 0);
+    gradient.setColorAt(0, Look().toolBarTop.lighter(125));
+    gradient.setColorAt(1, Look().tree);
+    painter.setPen(QPen(Look().toolBarLine, 1));
+    painter.setBrush(gradient);
+    painter.drawRoundedRect(QRectF(0.5, 0.5, size.width() - 1, size.height() + 4), 4, 4);
     return pixmap;
 }
 
@@ -80,18 +115,38 @@ QToolButton* MakeLinkButton(QWidget* parent, const QString& caption, const QStri
     button->setIcon(QIcon(pixmap));
     button->setIconSize(QSize(glyphSize, glyphSize));
     QFont font = button->font();
-    font.setPixelSize(11);
+    SetDesignTextSize(font, 11);
     font.setUnderline(true);
     button->setFont(font);
     QPalette pal = button->palette();
-    pal.setColor(QPalette::ButtonText, QColor(0, 0, 255));
+    pal.setColor(QPalette::ButtonText, Look().link);
     button->setPalette(pal);
-    button->setStyleSheet("QToolButton { color: #0000FF; border: 1px solid transparent; "
-                          "border-radius: 3px; background: transparent; }"
-                          "QToolButton:hover { background: rgba(255,255,255,0.45); }"
-                          "QToolButton[raisedMode=\"true\"] { background: #ffffff; "
-                          "border: 1px solid #7f9bd6; border-bottom: 2px solid #4d6fb8; }");
+    button->setStyleSheet(QStringLiteral("QToolButton { color: %1; border: 1px solid transparent; "
+                                         "border-radius: 3px; background: transparent; }"
+                                         "QToolButton:hover { background: %2; }"
+                                         "QToolButton[raisedMode=\"true\"] { background: %3; "
+                                         "border: 1px solid #7f9bd6; "
+                                         "border-bottom: 2px solid #4d6fb8; }")
+                              .arg(Look().link.name(),
+                                   DarkLook() ? "rgba(255,255,255,0.10)" : "rgba(255,255,255,0.45)",
+                                   Look().window.name()));
     return button;
+}
+
+int LeastLinkButtonWidth(const QToolButton* button, int designWidth) {
+    // The painting above: two pixels of margin on each side, the caption below glyph and gap.
+    const QFontMetrics metrics = button->fontMetrics();
+    const int room = button->height() - 4 - button->iconSize().height() - 2 + 1;
+    int width = button->iconSize().width() + 4;
+    for (const QString& word : button->text().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        width = qMax(width, metrics.horizontalAdvance(word) + 4);
+    for (; width < designWidth; ++width) {
+        const QRect used =
+            metrics.boundingRect(QRect(0, 0, width - 4, 1000), Qt::TextWordWrap, button->text());
+        if (used.width() <= width - 4 && used.height() <= room)
+            return width;
+    }
+    return designWidth;
 }
 
 void SetModeLook(QToolButton* button, bool on) {

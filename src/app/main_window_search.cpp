@@ -8,6 +8,7 @@
 #include "integration/data_folders.h"
 #include "integration/isolated_text.h"
 #include "integration/translation_table.h"
+#include "integration/window_look.h"
 #include "localisation/language.h"
 #include "platform/messages_locale.h"
 
@@ -58,15 +59,19 @@ void TForm1::BuildSearch() {
     SearchEdit->setObjectName("SearchEdit");
     SearchEdit->setGeometry(8, 6, 223, 24);
     SearchEdit->setClearButtonEnabled(true);
-    SearchEdit->addAction(QIcon(LoadArtwork("main/search.png", QSize(16, 16))),
-                          QLineEdit::LeadingPosition);
+    QPixmap glass = LoadArtwork("main/search.png", QSize(16, 16));
+    if (DarkLook())
+        glass = Tinted(glass, Look().fieldText); // the dark blue glass would vanish in the field
+    SearchEdit->addAction(QIcon(glass), QLineEdit::LeadingPosition);
     QFont font = SearchEdit->font();
-    font.setPixelSize(13);
+    SetDesignTextSize(font, 13);
     SearchEdit->setFont(font);
-    SearchEdit->setStyleSheet("QLineEdit { background: #FFFFFF; color: #24304A; "
-                              "border: 1px solid #3A5BB0; border-radius: 4px; padding: 0 2px; "
-                              "selection-background-color: #3A6FD8; }"
-                              "QLineEdit:focus { border: 2px solid #FFD45C; padding: 0 1px; }");
+    SearchEdit->setStyleSheet(
+        QStringLiteral("QLineEdit { background: %1; color: %2; "
+                       "border: 1px solid %3; border-radius: 4px; padding: 0 2px; "
+                       "selection-background-color: #3A6FD8; }"
+                       "QLineEdit:focus { border: 2px solid #FFD45C; padding: 0 1px; }")
+            .arg(Look().field.name(), Look().fieldText.name(), Look().fieldBorder.name()));
     SearchEdit->installEventFilter(this);
     connect(SearchEdit, &QLineEdit::textChanged, this, &TForm1::SearchEditChange);
 }

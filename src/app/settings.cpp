@@ -51,6 +51,20 @@ void LoadSettings() {
         if (ok && !s.noticesShown.contains(number))
             s.noticesShown.append(number);
     }
+    s.appearance = ReadAppearance();
+}
+
+int ReadAppearance() {
+    const QString file = SettingsFilePath();
+    if (!FileExists(file))
+        return 0;
+    const int appearance = ProfileText::FromFile(file).intValue(kSection, "Appearance", 0);
+    return appearance >= 0 && appearance <= 2 ? appearance : 0;
+}
+
+void StoreAppearance(int appearance) {
+    Settings().appearance = appearance;
+    WriteProfileString(SettingsFilePath(), kSection, "Appearance", QByteArray::number(appearance));
 }
 
 void StoreHideAfterInsert(bool on) {
@@ -110,6 +124,8 @@ SettingsStore& RecordSettingsStore() {
         bool hideAfterInsert() const override { return Settings().hideAfterInsert; }
         void storeHideAfterInsert(bool on) override { StoreHideAfterInsert(on); }
         void setWelcomeScreen(bool on) override { Settings().welcomeScreen = on; }
+        int appearance() const override { return Settings().appearance; }
+        void storeAppearance(int value) override { StoreAppearance(value); }
         void save() override { SaveSettings(); }
     };
     static RecordStore store;

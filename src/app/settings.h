@@ -17,6 +17,7 @@ struct SettingsRecord {
     // The chosen mail-client definition; the settings dialog keeps it in step with its list.
     int chosenMailDef = 0;
     bool hideAfterInsert = false; // hide the main window after each insertion
+    int appearance = 0;           // key "Appearance": 0 as the desktop prefers, 1 light, 2 dark
     // The numbers of the notices about mail programs that the user has seen (key "NoticesShown",
     // separated by commas): each is shown once per installation.
     QList<int> noticesShown;
@@ -41,6 +42,10 @@ SettingsStore& RecordSettingsStore();
 // Sets hideAfterInsert and stores it in the settings file at once (key "HideAfterInsert").
 void StoreHideAfterInsert(bool on);
 
+// Sets the appearance and stores it in the settings file at once (key "Appearance").
+void StoreAppearance(int appearance);
+// The stored appearance, read before any window exists; 0 unless it is 0 to 2.
+int ReadAppearance();
 // Adds `number` to noticesShown and stores the list in the settings file at once.
 void StoreNoticeShown(int number);
 

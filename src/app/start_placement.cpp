@@ -26,6 +26,13 @@ void ApplyStartSettings(const QString& argument) {
         s.xpos = 10;
     if (s.ypos > desktop.height() - 20)
         s.ypos = 10;
+    // A size stored on a larger screen, or before the desktop was scaled up, would reach past the
+    // screen with the title bar and the quit button out of reach.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize room = screen->availableVirtualGeometry().size();
+        s.width = qMin(s.width, room.width());
+        s.height = qMin(s.height, room.height());
+    }
     Form1->PlaceAt(QRect(s.xpos, s.ypos, s.width, s.height));
 
     if (welcome)

@@ -24,6 +24,7 @@
 #include "integration/message_boxes.h"
 #include "integration/system_helpers.h"
 #include "integration/translation_table.h"
+#include "integration/window_look.h"
 #include "localisation/language.h"
 #include "platform/current_desktop.h"
 #include "platform/file_system.h"
@@ -325,6 +326,7 @@ int RunGlimmora(int argc, char** argv) {
         app.setOrganizationName("Orvandeck");
         app.setQuitOnLastWindowClosed(false);
         UseInterfaceFonts();
+        UseAppearance(Appearance(ReadAppearance()));
 
         CreateTranslationTable(kBaseName, translation);
 

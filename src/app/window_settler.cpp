@@ -93,7 +93,13 @@ void WindowSettler::Check() {
     if (bounds_) {
         const QRect client = desktop.windowGeometry(id);
         const QSize size = client.isEmpty() ? window_->size() : client.size();
-        if (FramePosition() == bounds_->topLeft() && size == bounds_->size()) {
+        // At a fractional scale a logical pixel has no exact native size: one off is there.
+        const qreal ratio = window_->devicePixelRatioF();
+        const int slack = qFuzzyCompare(ratio, qreal(qRound(ratio))) ? 0 : 1;
+        const QPoint moved = FramePosition() - bounds_->topLeft();
+        const QSize grown = size - bounds_->size();
+        if (qAbs(moved.x()) <= slack && qAbs(moved.y()) <= slack && qAbs(grown.width()) <= slack &&
+            qAbs(grown.height()) <= slack) {
             bounds_.reset();
         } else if (DueForRequest()) {
             // Past Qt, which skips bounds that it believes the window has already.

@@ -16,12 +16,17 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <QTreeView>
+#include <QWebEngineView>
 
 namespace {
 
@@ -102,7 +107,20 @@ void ApplyToMainWindow(TForm1* f) {
     f->SearchEdit->setToolTip(ShownText(GetText(276)));
     SetCaption(f->RecentButton, 281);
     f->RecentButton->setToolTip(ShownText(GetText(282)));
-    f->FitRecentButton();
+    // Names for screen readers where a control shows no text of its own.
+    f->CoolBar1->setAccessibleName(ShownText(GetText(335)));
+    f->Panel4->setAccessibleName(ShownText(GetText(336)));
+    f->TreeView1->setAccessibleName(ShownText(GetText(6)));
+    f->WebBrowser1->setAccessibleName(ShownText(GetText(334)));
+    f->SearchEdit->setAccessibleName(f->SearchEdit->placeholderText());
+    f->SearchEdit->setAccessibleDescription(f->SearchEdit->toolTip());
+    // The magnifier in the field is a button of its own (Qt's clear button keeps its own name).
+    for (QAction* action : f->SearchEdit->actions()) {
+        if (!action->objectName().startsWith(QLatin1String("_q_")))
+            action->setText(f->SearchEdit->placeholderText());
+    }
+    f->Image1->setAccessibleName(f->Image1->toolTip());
+    f->LayOutControls();
 }
 
 void ApplyToAboutWindow(TAboutForm* f) {
@@ -137,6 +155,17 @@ void ApplyToSettingsDialog(TSettingsForm* f) {
     SetCaption(f->BitBtn3, 43);
     SetCaption(f->Label1, 49);
     SetCaption(f->HideAfterInsertLabel, 285);
+    SetCaption(f->AppearanceLabel, 330);
+    // The lists and boxes are named by the captions that stand for them.
+    f->ComboBox1->setAccessibleName(f->GroupBox1->title().trimmed());
+    f->ComboBox2->setAccessibleName(f->GroupBox3->title().trimmed());
+    f->CheckBox1->setAccessibleName(f->Label1->text());
+    f->HideAfterInsertBox->setAccessibleName(f->HideAfterInsertLabel->text());
+    f->AppearanceBox->setAccessibleName(f->AppearanceLabel->text());
+    f->AppearanceBox->setToolTip(ShownText(GetText(337)));
+    f->AppearanceBox->setAccessibleDescription(f->AppearanceBox->toolTip());
+    for (int i = 0; i < 3; ++i)
+        f->AppearanceBox->setItemText(i, ShownText(GetText(331 + i)));
     const int insertionWay = InsertionWayText(CurrentDesktop().name());
     SetCaption(f->InsertionWayLabel, insertionWay ? GetText(insertionWay) : QString());
     SetCaption(f->GnomeShortcutButton, 304);
@@ -148,6 +177,7 @@ void ApplyToWelcomeWindow(TWelcomeForm* f) {
     SetCaption(f->GroupBox1, 57);
     SetCaption(f->GroupBox2, 58);
     SetCaption(f->Label1, 59);
+    f->CheckBox2->setAccessibleName(f->Label1->text()); // the label beside it ticks it
     SetCaption(f->BitBtn3, 43);
     SetLines(f->Memo1, 60);
     SetLines(f->Memo2, 61);

@@ -114,7 +114,7 @@ TBaloonForm::TBaloonForm(QWidget* parent) : QDialog(parent) {
     setFixedSize(kClientSize);
     MakeWhite(this);
     QFont windowFont = font();
-    windowFont.setPixelSize(11);
+    SetDesignTextSize(windowFont, 11);
     setFont(windowFont);
 
     // Created first so that it lies behind the label and the memo it frames.
@@ -125,17 +125,17 @@ TBaloonForm::TBaloonForm(QWidget* parent) : QDialog(parent) {
     SpeedButton1 = new GlyphButton(this, QStringLiteral("insert picture"),
                                    QStringLiteral(":/balloon/glyphs/insert.png"), kInsertButton);
     QFont linkFont = SpeedButton1->font();
-    linkFont.setPixelSize(13);
+    SetDesignTextSize(linkFont, 13);
     linkFont.setUnderline(true);
     SpeedButton1->setFont(linkFont);
     QPalette linkPalette = SpeedButton1->palette();
-    linkPalette.setColor(QPalette::ButtonText, Qt::blue);
+    linkPalette.setColor(QPalette::ButtonText, Look().link);
     SpeedButton1->setPalette(linkPalette);
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setGeometry(48, 34, 161, 72);
     QFont memoFont = Memo1->font();
-    memoFont.setPixelSize(13);
+    SetDesignTextSize(memoFont, 13);
     Memo1->setFont(memoFont);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Without scroll bars the wrapping width never changes with the amount of text.
@@ -206,7 +206,7 @@ void TBaloonForm::FitTexts() {
     SpeedButton1->setGeometry(kInsertButton.x(), kInsertButton.y(), insert, kInsertButton.height());
     QFont labelFont = Label2->font();
     for (int size = kLabelPixels; size >= kLabelMinPixels; --size) {
-        labelFont.setPixelSize(size);
+        SetDesignTextSize(labelFont, size);
         Label2->setFont(labelFont);
         if (Label2->sizeHint().width() <= Label2->width())
             break;

@@ -6,11 +6,13 @@
 #include "integration/data_folders.h"
 #include "integration/system_helpers.h"
 #include "integration/translation_table.h"
+#include "integration/window_look.h"
 #include "platform/file_system.h"
 #include "platform/runtime_lock.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <utility>
 
 namespace {
@@ -140,6 +142,25 @@ QByteArray PageHead(const QString& catalogueBaseFolder) {
 // is laid out.
 constexpr int kPicturesLoadedAtOnce = 200;
 
+KeywordTable& PictureNames() {
+    static KeywordTable table;
+    return table;
+}
+
+// What a picture is shown and read out by: its name in the interface's language, else its file
+// name without the extension.
+QByteArray PictureNameAttributes(const QString& path) {
+    const QString base = QFileInfo(path).completeBaseName();
+    const auto named = PictureNames().constFind(base.toLower());
+    const QString name =
+        named != PictureNames().cend() && !named->name.isEmpty() ? named->name : base;
+    // Characters beyond ASCII as references: the page's lines stay plain ASCII, whatever the name.
+    QByteArray text;
+    for (const char32_t c : HtmlText(name).toUcs4())
+        text += c < 128 ? QByteArray(1, char(c)) : "&#" + QByteArray::number(uint(c)) + ";";
+    return " alt=\"" + text + "\" title=\"" + text + "\"";
+}
+
 // The link of picture number `index` of its page. The encoded file address is plain ASCII:
 // whatever the name holds, the browser reports exactly this file when the picture is clicked.
 QByteArray PictureLink(const QString& path, qsizetype index, const QByteArray& anchor = {}) {
@@ -149,7 +170,8 @@ QByteArray PictureLink(const QString& path, qsizetype index, const QByteArray& a
         server && index >= kPicturesLoadedAtOnce ? HtmlAttribute(server->Address(path)) : url;
     const QByteArray id = anchor.isEmpty() ? QByteArray() : "id=\"" + anchor + "\" ";
     return "<a " + id + "href=\"" + url + "\"><img src=\"" + source +
-           "\" border=\"10\" align=\"absmiddle\"" + LazyLoading(PictureDisplaySize(path)) + "></a>";
+           "\" border=\"10\" align=\"absmiddle\"" + PictureNameAttributes(path) +
+           LazyLoading(PictureDisplaySize(path)) + "></a>";
 }
 
 // With the picture server, the page runs with script allowed, since only then does the engine
@@ -172,10 +194,34 @@ QByteArray WithPagePolicy(QByteArray page) {
     return page.insert(at, policy);
 }
 
+// The dark look of the page, ahead of everything the base brings: a dark background and picture
+// boxes, light texts; the pictures themselves as they are.
+const char kDarkPageStyle[] =
+    "<meta name=\"color-scheme\" content=\"dark\">\r\n"
+    "<style>\r\n"
+    "html { background: #1E2230 !important; color: #E3E7F1; }\r\n"
+    "body { background: linear-gradient(180deg, #262B3B 0%, #1E2230 60%) fixed !important; "
+    "color: #E3E7F1 !important; }\r\n"
+    "a img { background: #3A4257 !important; border-color: #3A4257 !important; "
+    "box-shadow: 0 1px 3px rgba(0, 0, 0, 0.6) !important; }\r\n"
+    "a:hover img { border-color: #6F5F2A !important; }\r\n"
+    "h1, h1.found { color: #AFC3F5 !important; }\r\n"
+    "div.note, p, td { color: #C9D2E6 !important; }\r\n"
+    "</style>\r\n";
+
+QByteArray WithLook(QByteArray page) {
+    if (!DarkLook())
+        return page;
+    qsizetype at = 0;
+    if (page.trimmed().left(9).toLower() == "<!doctype")
+        at = page.indexOf('>') + 1;
+    return page.insert(at, kDarkPageStyle);
+}
+
 // Pages are written at every switch and keystroke and rebuilt from the folders at the next:
 // waiting for the disk each time would hold the page up, and a page cut by a crash costs nothing.
 void WritePage(const QString& pagePath, const QByteArray& page) {
-    const bool written = ReplaceFileUnsynced(pagePath, WithPagePolicy(page));
+    const bool written = ReplaceFileUnsynced(pagePath, WithPagePolicy(WithLook(page)));
     if (PictureServer* server = PictureServer::Active())
         written ? server->PageWritten() : server->PageAbandoned();
     if (!written)
@@ -276,6 +322,10 @@ void WriteFoundPage(const QString& pagePath, const QStringList& paths, const Fou
     page += "</p>\r\n";
     page += "</body></html>\r\n";
     WritePage(pagePath, page);
+}
+
+void SetPictureNames(KeywordTable names) {
+    PictureNames() = std::move(names);
 }
 
 QString FoundPictureAnchor(int index) {

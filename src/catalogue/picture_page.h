@@ -1,4 +1,5 @@
 #pragma once
+#include "catalogue/picture_search.h"
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -34,6 +35,10 @@ struct FoundPageTexts {
 void WriteFoundPage(const QString& pagePath, const QStringList& paths, const FoundPageTexts& texts,
                     int columns, const QString& catalogueBaseFolder);
 QString FoundPictureAnchor(int index);
+
+// The names (alt and title) that every page written from now on gives its pictures: those of the
+// interface language's keyword table; a picture that it lacks is named by its file name.
+void SetPictureNames(KeywordTable names);
 
 // The page shown is written to "temp.htm" in the user's catalogue folder; while that folder does
 // not take it (read-only, a full disk), to "Glimmora-temp.htm" in the runtime folder, a folder of

@@ -36,7 +36,10 @@ QUrl ProgramPageUrl(const QString& address) {
 
 namespace {
 
-const QColor kMaroon(0x80, 0x00, 0x00);
+// The name plate's maroon; on the dark look the captions' lighter red, to stay readable.
+QColor Maroon() {
+    return DarkLook() ? Look().caption : QColor(0x80, 0x00, 0x00);
+}
 
 void SetTextColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -63,9 +66,9 @@ QTableWidget* MakeGrid(QWidget* parent, const QRect& geometry, int columnWidth) 
     grid->setEnabled(false);
     // Disabled, but readable like an enabled grid.
     QPalette palette = grid->palette();
-    palette.setColor(QPalette::Disabled, QPalette::Text, Qt::black);
-    palette.setColor(QPalette::Disabled, QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Disabled, QPalette::Window, Qt::white);
+    palette.setColor(QPalette::Disabled, QPalette::Text, Look().text);
+    palette.setColor(QPalette::Disabled, QPalette::Base, Look().window);
+    palette.setColor(QPalette::Disabled, QPalette::Window, Look().window);
     grid->setPalette(palette);
     return grid;
 }
@@ -93,7 +96,7 @@ TAboutForm::TAboutForm(QWidget* parent)
 
     Label10 = new QLabel("Orvandeck", AboutPanel);
     Label10->setFont(LetteringFont(19));
-    SetTextColour(Label10, kMaroon);
+    SetTextColour(Label10, Maroon());
     Label10->move(112, 16);
     Label10->adjustSize();
 
@@ -101,7 +104,7 @@ TAboutForm::TAboutForm(QWidget* parent)
     QFont titleFont = LetteringFont(32);
     titleFont.setUnderline(true);
     Label11->setFont(titleFont);
-    SetTextColour(Label11, kMaroon);
+    SetTextColour(Label11, Maroon());
     Label11->setGeometry(157, 32, 160, 44);
 
     Bevel1 = new QFrame(AboutPanel);
@@ -139,7 +142,7 @@ TAboutForm::TAboutForm(QWidget* parent)
 
     GroupBox3 = new QGroupBox("Supportinformationen: ", AboutPanel);
     GroupBox3->setGeometry(25, 381, 368, 81);
-    SetPixelSize(GroupBox3, 13);
+    SetDesignTextSize(GroupBox3, 13);
     Image9 = MakePicture(GroupBox3, "home.png", QRect(24, 33, 16, 16));
     Label9 = new ClickableLabel("Unsere Homepage", GroupBox3);
     Label9->setGeometry(45, 33, 150, 17);

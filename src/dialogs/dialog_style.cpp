@@ -57,12 +57,6 @@ QPushButton* MakeGlyphButton(QWidget* parent, const QString& text, const QString
     return button;
 }
 
-void SetPixelSize(QWidget* widget, int pixelSize) {
-    QFont font = widget->font();
-    font.setPixelSize(pixelSize);
-    widget->setFont(font);
-}
-
 QSize FrameExtra(QWidget* window) {
     const QSize extra = window->frameGeometry().size() - window->geometry().size();
     if (extra.width() > 0 || extra.height() > 0)

@@ -29,9 +29,6 @@ void SetUpDialog(QWidget* window, const QString& name, const QString& caption, b
 QPushButton* MakeGlyphButton(QWidget* parent, const QString& text, const QString& glyph,
                              const QRect& geometry, bool glyphRight);
 
-// Sets a font's pixel size on a widget, keeping its other properties.
-void SetPixelSize(QWidget* widget, int pixelSize);
-
 // What the window manager's frame adds to a window's size. Measured once the window has a frame;
 // until then asked of the window manager, and without an answer a common frame (4-pixel borders,
 // 24-pixel title bar) is assumed.

@@ -1,5 +1,6 @@
 #include "dialogs/interface_fonts.h"
 
+#include "integration/window_look.h"
 #include "platform/qt_resources.h"
 
 #include <QApplication>
@@ -27,7 +28,7 @@ const char kLetteringFamily[] = "Comic Neue";
 QFont ShippedFont(const char* family, int pixelSize) {
     RegisterShippedFaces();
     QFont font(QString::fromLatin1(family));
-    font.setPixelSize(pixelSize);
+    SetDesignTextSize(font, pixelSize);
     return font;
 }
 

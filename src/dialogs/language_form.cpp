@@ -24,7 +24,7 @@ TLanguageForm::TLanguageForm(const QStringList& arguments, QWidget* parent)
     // A dialog frame without any border icons: the list is the only way on.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     MakeWhite(this);
-    SetPixelSize(this, 11);
+    SetDesignTextSize(this, 11);
 
     Label2 = new QLabel(QStringLiteral("Bitte wählen Sie Ihre Sprache aus:"), this);
     Label2->move(8, 24);

@@ -14,7 +14,7 @@ TQueryForm::TQueryForm(QWidget* parent) : QDialog(parent) {
 
     Edit1 = new QLineEdit(this);
     Edit1->setGeometry(56, 48, 209, 24);
-    SetPixelSize(Edit1, 13);
+    SetDesignTextSize(Edit1, 13);
 
     Label1 = new QLabel("Please enter the name of the new category:", this);
     // The prompt is a translation text: shown as written, never read as markup.

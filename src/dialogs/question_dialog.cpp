@@ -20,7 +20,7 @@ TQuestionDialogForm::TQuestionDialogForm(QWidget* parent) : QDialog(parent) {
     Label1->setGeometry(16, 24, 281, 34);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setWordWrap(true);
-    SetPixelSize(Label1, 13);
+    SetDesignTextSize(Label1, 13);
 
     BitBtn1 = MakeGlyphButton(this, "Ja", "yes.png", QRect(45, 64, 91, 41), false);
     BitBtn2 = MakeGlyphButton(this, "nein", "no.png", QRect(165, 64, 91, 41), false);

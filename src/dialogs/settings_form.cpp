@@ -36,11 +36,10 @@ namespace {
 const QString kProductWord = QStringLiteral("Glimmora");
 
 constexpr int kClientWidth = 552;
-constexpr int kClientHeight = 308;
+// The design height and the row of the appearance setting added to the further settings.
+constexpr int kAppearanceRow = 26;
+constexpr int kClientHeight = 308 + kAppearanceRow;
 constexpr int kListItemHeight = 20;
-
-const QColor kLinkBlue(0, 0, 255);
-const QColor kCaptionRed(255, 0, 0);
 
 // Drop-down entries of a fixed height, as the lists were designed.
 class FixedHeightDelegate : public QStyledItemDelegate {
@@ -71,18 +70,19 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
 // an update).
 void MakeLinkLook(QWidget* widget, int pixels) {
     ApplyLinkStyle(widget, pixels);
-    SetTextColour(widget, kLinkBlue);
+    SetTextColour(widget, Look().link);
 }
 
 // A frame whose top line runs through the red caption, so that the contents, placed for that
 // look, sit inside the frame.
 void MakeGroupLook(QGroupBox* group) {
     group->setFont(PixelFont(13));
-    group->setStyleSheet(QStringLiteral(
-        "QGroupBox { color: #ff0000; border: 1px solid #b8b8c8; border-radius: 3px;"
-        " margin-top: 6px; }"
-        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
-        " left: 7px; padding: 0px 1px; }"));
+    group->setStyleSheet(
+        QStringLiteral("QGroupBox { color: %1; border: 1px solid #b8b8c8; border-radius: 3px;"
+                       " margin-top: 6px; }"
+                       "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top "
+                       "left; left: 7px; padding: 0px 1px; }")
+            .arg(Look().caption.name()));
 }
 
 QComboBox* MakeList(QWidget* parent, const QRect& geometry, const QColor& colour) {
@@ -162,7 +162,7 @@ void TSettingsForm::CreateComponents() {
     Image1->setPixmap(QPixmap(QStringLiteral(":/settings/side_picture.png")));
 
     BitBtn3 = new QPushButton(QStringLiteral("weiter"), this);
-    BitBtn3->setGeometry(469, 283, 78, 23);
+    BitBtn3->setGeometry(469, 283 + kAppearanceRow, 78, 23);
     MakeLinkLook(BitBtn3, 11);
     BitBtn3->setIcon(QIcon(QStringLiteral(":/settings/continue_glyph.png")));
     // Right to left puts the glyph on the right of the caption.
@@ -177,20 +177,20 @@ void TSettingsForm::CreateComponents() {
     Memo1->setReadOnly(true);
     Memo1->setFrameShape(QFrame::NoFrame);
     Memo1->setFont(base);
-    SetTextColour(Memo1, Qt::black);
+    SetTextColour(Memo1, Look().text);
     Memo1->viewport()->setCursor(Qt::ArrowCursor);
     Memo1->setTextInteractionFlags(Qt::NoTextInteraction);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setPlainText(DesignMemoText());
 
-    ComboBox1 = MakeList(GroupBox1, QRect(12, 138, 309, 26), kCaptionRed);
+    ComboBox1 = MakeList(GroupBox1, QRect(12, 138, 309, 26), Look().caption);
 
     BitBtn1 = new QPushButton(QStringLiteral("Die Liste jetzt aktualisieren"), GroupBox1);
     BitBtn1->setGeometry(327, 138, 161, 25);
     MakeLinkLook(BitBtn1, 11);
 
     GroupBox2 = new QGroupBox(QStringLiteral("Weitere Einstellungen "), this);
-    GroupBox2->setGeometry(8, 192, 537, 49);
+    GroupBox2->setGeometry(8, 192, 537, 49 + kAppearanceRow);
     MakeGroupLook(GroupBox2);
 
     // A check box's caption is a link-look label that ticks the box when clicked.
@@ -214,23 +214,32 @@ void TSettingsForm::CreateComponents() {
                                         QRect(361, 21, 170, 16));
 
     InsertionWayLabel = new QLabel(this);
-    InsertionWayLabel->setGeometry(200, 243, 345, 27);
+    AppearanceLabel = new QLabel(QStringLiteral("Appearance:"), GroupBox2);
+    AppearanceLabel->setGeometry(12, 49, 120, 16);
+    AppearanceBox = new QComboBox(GroupBox2);
+    AppearanceBox->setFont(base);
+    AppearanceBox->setGeometry(136, 45, 160, 22);
+    AppearanceBox->addItems(
+        {QStringLiteral("System"), QStringLiteral("Light"), QStringLiteral("Dark")});
+    AppearanceLabel->setBuddy(AppearanceBox);
+
+    InsertionWayLabel->setGeometry(200, 243 + kAppearanceRow, 345, 27);
     InsertionWayLabel->setWordWrap(true);
     InsertionWayLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     GnomeShortcutButton = new QPushButton(this);
-    GnomeShortcutButton->setGeometry(200, 270, 345, 13);
+    GnomeShortcutButton->setGeometry(200, 270 + kAppearanceRow, 345, 13);
     MakeLinkLook(GnomeShortcutButton, 11);
     GnomeShortcutButton->hide();
 
     GroupBox3 = new QGroupBox(QStringLiteral("Sprache "), this);
-    GroupBox3->setGeometry(8, 245, 185, 57);
+    GroupBox3->setGeometry(8, 245 + kAppearanceRow, 185, 57);
     MakeGroupLook(GroupBox3);
 
-    ComboBox2 = MakeList(GroupBox3, QRect(8, 21, 169, 26), kLinkBlue);
+    ComboBox2 = MakeList(GroupBox3, QRect(8, 21, 169, 26), Look().link);
     ComboBox2->setCursor(Qt::PointingHandCursor);
 
     BitBtn2 = new QPushButton(QStringLiteral("Willkommensschirm anzeigen"), this);
-    BitBtn2->setGeometry(288, 283, 165, 23);
+    BitBtn2->setGeometry(288, 283 + kAppearanceRow, 165, 23);
     MakeLinkLook(BitBtn2, 11);
 
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
@@ -246,6 +255,13 @@ void TSettingsForm::CreateComponents() {
     // The list's selection is the chosen definition.
     connect(ComboBox1, &QComboBox::currentIndexChanged, this,
             [this](int index) { store_.setChosenMailDef(index); });
+    connect(AppearanceBox, &QComboBox::activated, this, [this](int index) {
+        if (index == store_.appearance())
+            return;
+        store_.storeAppearance(index);
+        // The windows keep the look they were made with: say when the new one comes.
+        ShowInfo(TextOrDefault(337), this);
+    });
     // Only the user's picks: selecting from the program must not switch the language.
     connect(ComboBox2, &QComboBox::activated, this, [this] { ComboBox2Change(); });
 }
@@ -269,6 +285,7 @@ void TSettingsForm::FormShow() {
     }
     ComboBox2->setCurrentIndex(match >= 0 ? match : 0);
     HideAfterInsertBox->setChecked(store_.hideAfterInsert());
+    AppearanceBox->setCurrentIndex(qBound(0, store_.appearance(), 2));
     GnomeShortcutButton->setVisible(GnomeShortcutOffered());
     FitTexts();
 }
@@ -285,6 +302,8 @@ void TSettingsForm::FitTexts() {
     const bool fits = HideAfterInsertLabel->sizeHint().width() <= labelWidth;
     HideAfterInsertLabel->setWordWrap(!fits);
     HideAfterInsertLabel->setGeometry(boxX + 16, fits ? 21 : 14, labelWidth, fits ? 16 : 30);
+    AppearanceLabel->resize(AppearanceLabel->sizeHint().width(), 16);
+    AppearanceBox->move(AppearanceLabel->geometry().right() + 8, AppearanceBox->y());
     GrowLeftToFit(BitBtn3, 546, 78);
     GrowLeftToFit(BitBtn2, BitBtn3->x() - 17, 165);
     GrowLeftToFit(BitBtn1, 487, 161);

@@ -42,6 +42,9 @@ public:
     // key in GNOME's own settings.
     QLabel* InsertionWayLabel;
     QPushButton* GnomeShortcutButton;
+    // The setting "Appearance": as the desktop prefers, light or dark.
+    QLabel* AppearanceLabel;
+    QComboBox* AppearanceBox;
     QGroupBox* GroupBox3;
     QComboBox* ComboBox2;
     QPushButton* BitBtn2;

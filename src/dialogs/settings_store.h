@@ -13,6 +13,10 @@ public:
     // Also written to the settings file at once.
     virtual void storeHideAfterInsert(bool on) = 0;
     virtual void setWelcomeScreen(bool on) = 0;
+    // The setting "Appearance" (0 as the desktop prefers, 1 light, 2 dark); also written to the
+    // settings file at once. The windows take it at the next start.
+    virtual int appearance() const = 0;
+    virtual void storeAppearance(int appearance) = 0;
     // Writes the settings file.
     virtual void save() = 0;
 };

@@ -21,7 +21,7 @@ QPlainTextEdit* MakeMemo(QWidget* parent, const QRect& geometry, const QStringLi
     memo->setFrameShape(QFrame::NoFrame);
     memo->viewport()->setCursor(Qt::ArrowCursor);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    SetPixelSize(memo, 12);
+    SetDesignTextSize(memo, 12);
     memo->setPlainText(paragraphs.join('\n'));
     return memo;
 }

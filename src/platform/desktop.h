@@ -82,7 +82,8 @@ public:
     virtual std::unique_ptr<DesktopHotKey> grabHotKey(QObject* parent = nullptr) = 0;
 
     // The program's own top-level windows, as the window manager really has them (Qt's idea can
-    // lag behind). Where a desktop places windows itself these know nothing and do nothing.
+    // lag behind), in Qt's device-independent pixels like every geometry in the program. Where a
+    // desktop places windows itself these know nothing and do nothing.
     // The outer rectangle, frame included, and the window's own rectangle; empty when unknown.
     virtual QRect frameGeometry(Window) { return {}; }
     virtual QRect windowGeometry(Window) { return {}; }

@@ -3,8 +3,10 @@
 // minimising, and the quit question.
 #include "app/forms.h"
 #include "app/main_window.h"
+#include "app/main_window_parts.h"
 #include "app/main_window_support.h"
 #include "app/settings.h"
+#include "app/window_texts.h"
 #include "app/window_wiring.h"
 #include "catalogue/add_image_form.h"
 #include "catalogue/catalogue_tree.h"
@@ -13,19 +15,24 @@
 #include "dialogs/window_test_support.h"
 #include "integration/data_folders.h"
 #include "integration/translation_table.h"
+#include "integration/window_look.h"
 #include "platform/portal/portal_desktop.h"
 #include "support/test_env.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardItemModel>
 #include <QSystemTrayIcon>
+#include <QToolButton>
 #include <QTreeView>
 #include <QUrl>
 #include <QWebEnginePage>
@@ -232,6 +239,87 @@ TEST_F(MainWindowTest, MarkupInTheEmptyPageTitleShowsAsTextAndNoScriptRuns) {
               QString::fromUtf8(title));
     WaitFor([] { return false; }, 300);
     EXPECT_EQ(RunJs(form->WebBrowser1, "document.title").toString(), "");
+}
+
+// A tiled or narrow window, and one below its least size: every tool button whole inside the
+// window with its caption fitting, the page taking what is left, the tree what the pane has.
+TEST_F(MainWindowTest, NarrowWindowKeepsEveryToolButtonReachable) {
+    WriteFile(home.userData() + "Glimmora.def", ReadFile(SourceDir() + "shipped/Glimmora.t00"));
+    CreateTranslationTable("Glimmora");
+    ApplyTexts();
+    for (const QSize size : {QSize(600, 700), QSize(300, 300)}) {
+        SCOPED_TRACE(size.width());
+        form->resize(size);
+        const QSize expected = size.expandedTo(form->minimumSize());
+        ASSERT_TRUE(WaitFor([&] { return form->size() == expected; }));
+        EXPECT_LT(form->minimumWidth(), 600);
+        QList<QRect> taken;
+        for (QToolButton* b :
+             {form->SpeedButton3, form->SpeedButton10, form->SpeedButton12, form->SpeedButton2,
+              form->SpeedButton9, form->SpeedButton6, form->SpeedButton11}) {
+            const QRect place(b->mapTo(form, QPoint()), b->size());
+            EXPECT_TRUE(form->rect().contains(place)) << b->text().toStdString();
+            for (const QRect& other : taken)
+                EXPECT_FALSE(other.intersects(place)) << b->text().toStdString();
+            taken.append(place);
+            const QRect used = b->fontMetrics().boundingRect(QRect(0, 0, b->width() - 4, 1000),
+                                                             Qt::TextWordWrap, b->text());
+            EXPECT_LE(used.width(), b->width() - 4) << b->text().toStdString();
+            EXPECT_LE(used.height(), b->height() - 4 - b->iconSize().height() - 1)
+                << b->text().toStdString();
+        }
+        const QRect page = form->WebBrowser1->geometry();
+        EXPECT_EQ(page.right(), form->width() - 1);
+        EXPECT_EQ(page.bottom(), form->height() - 1);
+        EXPECT_GE(page.top(), form->CoolBar1->geometry().bottom());
+        const QRect favourites(form->Panel5->mapTo(form, QPoint()), form->Panel5->size());
+        EXPECT_LE(favourites.bottom(), form->height() - 1);
+        if (size.height() == 700) {
+            EXPECT_GT(form->TreeView1->height(), 300); // the tree takes the room
+        }
+    }
+}
+
+// The page's pictures are named (alt for screen readers, title on pointing), and every control of
+// the window has a name a screen reader can say.
+TEST_F(MainWindowTest, PicturesAndControlsAreNamed) {
+    ASSERT_TRUE(WaitFor([&] { return PageImages().size() == 2; }));
+    EXPECT_EQ(RunJs(form->WebBrowser1,
+                    "Array.from(document.images).map(i => i.alt + '|' + i.title).join(',')")
+                  .toString(),
+              "a|a,b c#1|b c#1");
+    WriteFile(home.userData() + "Glimmora.def", ReadFile(SourceDir() + "shipped/Glimmora.t00"));
+    CreateTranslationTable("Glimmora");
+    ApplyTexts();
+    QList<QWidget*> controls;
+    for (QWidget* w : form->findChildren<QWidget*>()) {
+        if (w->isVisibleTo(form) &&
+            (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+             w == form->TreeView1 || w == form->WebBrowser1 || w == form->Panel4))
+            controls.append(w);
+    }
+    ASSERT_GE(controls.size(), 12);
+    for (QWidget* w : controls) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        ASSERT_NE(a, nullptr);
+        EXPECT_FALSE(a->text(QAccessible::Name).trimmed().isEmpty())
+            << w->metaObject()->className() << " " << w->objectName().toStdString();
+    }
+}
+
+// With the desktop preferring dark, the page is dark too; the pictures keep their own colours.
+TEST_F(MainWindowTest, DarkLookGivesThePageADarkBackground) {
+    UseAppearance(Appearance::Dark);
+    form->ShowCategoryPage(form->Catalogue.CategoryFolders.at(form->SelectedIndex()));
+    ASSERT_TRUE(WaitForPage());
+    const QString background =
+        RunJs(form->WebBrowser1, "getComputedStyle(document.documentElement).backgroundColor")
+            .toString();
+    UseAppearance(Appearance::Light);
+    const QStringList rgb = QString(background).remove(QRegularExpression("[^0-9,]")).split(',');
+    ASSERT_GE(rgb.size(), 3) << background.toStdString();
+    EXPECT_LT(QColor(rgb[0].toInt(), rgb[1].toInt(), rgb[2].toInt()).lightness(), 80)
+        << background.toStdString();
 }
 
 TEST_F(MainWindowTest, HotKeyTogglesAndCloseHides) {

@@ -15,9 +15,13 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
+#include <QToolButton>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -95,6 +99,45 @@ TEST_F(StartPlacementTest, StoredPlaceAndSizeAreAppliedAndMinimeGoesToTheTray) {
             return w.listed && w.wmState == 3;
         }));
     }
+}
+
+// At every scale (the suite runs again with QT_SCALE_FACTOR=2) the stored size is the size that Qt
+// counts, and the X server's window is that many of its own pixels.
+TEST_F(StartPlacementTest, StoredSizeHoldsInQtsPixelsAtEveryScale) {
+    Store(60, 40, false);
+    ApplyStartSettings("");
+    ASSERT_TRUE(WaitFor([] { return !Form1->SavedBounds().isEmpty() && Form1->isVisible(); }));
+    // Until the window manager has it there, and a while longer for a request repeated wrongly.
+    QTest::qWait(1500);
+    EXPECT_EQ(Form1->size(), QSize(640, 420));
+    const qreal ratio = Form1->devicePixelRatio();
+    const QSize native = DescribeWindow(Form1->winId()).frame.size();
+    EXPECT_GE(native.width(), qRound(640 * ratio));
+    EXPECT_GE(native.height(), qRound(420 * ratio));
+    EXPECT_EQ(Form1->SavedBounds(), QRect(60, 40, 640, 420));
+
+    // Stored on a larger screen, or before the desktop was scaled up: no larger than the screen.
+    Store(0, 0, false);
+    Settings().width = 4000;
+    Settings().height = 3000;
+    ApplyStartSettings("/minime");
+    const QSize room = QGuiApplication::primaryScreen()->availableVirtualGeometry().size();
+    EXPECT_LE(Form1->SavedBounds().width(), room.width());
+    EXPECT_LE(Form1->SavedBounds().height(), room.height());
+}
+
+// The window's pictures carry as many device pixels as the screen shows: at 200 % none is a small
+// picture blown up.
+TEST_F(StartPlacementTest, ArtworkHasTheScreensDevicePixelsAtEveryScale) {
+    const qreal ratio = qApp->devicePixelRatio();
+    const QPixmap header = Form1->Image3->pixmap();
+    EXPECT_EQ(header.devicePixelRatio(), ratio);
+    EXPECT_EQ(header.size(), (QSizeF(Form1->Image3->size()) * ratio).toSize());
+    const QIcon glyph = Form1->SpeedButton2->icon();
+    EXPECT_EQ(glyph.pixmap(Form1->SpeedButton2->iconSize(), ratio).deviceIndependentSize().toSize(),
+              Form1->SpeedButton2->iconSize());
+    EXPECT_EQ(glyph.pixmap(Form1->SpeedButton2->iconSize(), ratio).size(),
+              (QSizeF(Form1->SpeedButton2->iconSize()) * ratio).toSize());
 }
 
 TEST_F(StartPlacementTest, MinimeThenHotKeyShowsTheWholeWindowAtItsPlace) {

@@ -45,6 +45,7 @@ struct PageLink {
 std::vector<PageLink> ParseLinks(const QByteArray& page) {
     static const QRegularExpression line(
         R"re(^<a href="([^"<>]*)"><img src="([^"<>]*)" border="10" align="absmiddle")re"
+        R"re( alt="[^"<>]*" title="[^"<>]*")re"
         R"re(( width="\d+" height="\d+")? loading="lazy" decoding="async"></a> (&nbsp;){3}$)re");
     std::vector<PageLink> links;
     const QList<QByteArray> pieces = page.split('\n');
@@ -100,11 +101,13 @@ TEST_F(PicturePage, PicturePageIsWrittenByteForByte) {
         "\r<BODY text=x>\r<body again>\r<p>\r\n"
         "<a href=\"" +
         url + "A.gif\"><img src=\"" + url +
-        "A.gif\" border=\"10\" align=\"absmiddle\" loading=\"lazy\" decoding=\"async\"></a> "
+        "A.gif\" border=\"10\" align=\"absmiddle\" alt=\"A\" title=\"A\" loading=\"lazy\" "
+        "decoding=\"async\"></a> "
         "&nbsp;&nbsp;&nbsp;\r\r\n"
         "<a href=\"" +
         url + "b.png\"><img src=\"" + url +
-        "b.png\" border=\"10\" align=\"absmiddle\" loading=\"lazy\" decoding=\"async\"></a> "
+        "b.png\" border=\"10\" align=\"absmiddle\" alt=\"b\" title=\"b\" loading=\"lazy\" "
+        "decoding=\"async\"></a> "
         "&nbsp;&nbsp;&nbsp;\r\r\n"
         "</p>\r\n</body></html>\r\n";
     EXPECT_EQ(ReadFile(page()), expected);
@@ -143,10 +146,13 @@ TEST_F(PicturePage, PicturesCarryTheSizeTheyAreShownAtAndLoadLazily) {
     EXPECT_TRUE(
         tag("wide.png")
             .endsWith(
-                R"(align="absmiddle" width="40" height="30" loading="lazy" decoding="async")"));
+                R"(align="absmiddle" alt="wide" title="wide" width="40" height="30" loading="lazy" decoding="async")"));
     EXPECT_TRUE(tag("turned.jpg").contains(R"( width="20" height="30" )")) << "shown upright";
     EXPECT_TRUE(tag("png inside.gif").contains(R"( width="7" height="9" )"));
-    EXPECT_TRUE(tag("broken.gif").endsWith(R"(align="absmiddle" loading="lazy" decoding="async")"))
+    EXPECT_TRUE(
+        tag("broken.gif")
+            .endsWith(
+                R"(align="absmiddle" alt="broken" title="broken" loading="lazy" decoding="async")"))
         << "no size is better than a wrong one";
 
     // A picture replaced under the same name is shown at its new size.

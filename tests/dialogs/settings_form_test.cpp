@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
@@ -32,10 +33,13 @@ public:
     bool hideAfterInsert() const override { return hide; }
     void storeHideAfterInsert(bool on) override { hide = on; }
     void setWelcomeScreen(bool) override {}
+    int appearance() const override { return look; }
+    void storeAppearance(int value) override { look = value; }
     void save() override { ++saves; }
 
     int chosen = 0;
     bool hide = false;
+    int look = 0;
     int saves = 0;
 };
 
@@ -284,11 +288,34 @@ TEST_F(SettingsFormTest, WelcomeButtonOpensTheWelcomeWindowFromTheSettings) {
     EXPECT_EQ(welcomeRequests, 1);
 }
 
+// A new appearance is stored at once, and the user learns that the windows take it at the next
+// start; picking the one in force says nothing.
+TEST_F(SettingsFormTest, ChosenAppearanceIsStoredAndItsTimeSaid) {
+    WriteFile(home.userData() + "Glimmora.def",
+              "[0]\r\nEnglish\r\n[1]\r\nGlimmora\r\n[337]\r\nNext start.\r\n[END]\r\n");
+    CreateTranslationTable("Glimmora");
+    TSettingsForm* form = Create();
+    form->FormShow();
+    QStringList said;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            said << box->text();
+            box->accept();
+        }
+    });
+    answer.start(10);
+    emit form->AppearanceBox->activated(2);
+    EXPECT_EQ(store.look, 2);
+    emit form->AppearanceBox->activated(2);
+    EXPECT_EQ(said, QStringList{"Next start."});
+}
+
 TEST_F(SettingsFormTest, TextsFitTheirComponentsAlsoWhenTranslated) {
     TSettingsForm* form = Create();
     form->show();
     ExpectTextsFit(form);
-    EXPECT_EQ(form->BitBtn3->geometry(), QRect(469, 283, 78, 23));
+    EXPECT_EQ(form->BitBtn3->geometry(), QRect(469, 309, 78, 23));
     EXPECT_EQ(form->Image1->pixmap().size(), QSize(38, 145));
     EXPECT_FALSE(form->BitBtn3->icon().isNull());
     form->hide();

@@ -19,7 +19,10 @@
 #include "integration/translation_table.h"
 #include "support/test_env.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFontInfo>
@@ -31,6 +34,7 @@
 #include <QStandardItemModel>
 #include <QTableWidget>
 #include <QToolButton>
+#include <QTreeView>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -342,6 +346,45 @@ TEST_F(ApplyTextsTest, EveryWindowWritesInTheShippedFonts) {
     }
 }
 
+// Texts follow the desktop's text scaling: the suite runs again with a font DPI of 144 and Qt's
+// own scaling off, where a text drawn 11 pixels high must be 16.5 high, not stay at 11.
+TEST_F(ApplyTextsTest, TextSizesFollowTheDesktopsFontDpi) {
+    const double scale = Form1->logicalDpiY() / 96.0;
+    const std::pair<QWidget*, int> drawn[] = {{Form1, 11},
+                                              {Form1->SpeedButton3, 11},
+                                              {Form1->TreeView1, 13},
+                                              {Form1->SearchEdit, 13},
+                                              {SettingsForm->Memo1, 11},
+                                              {QuestionDialogForm->Label1, 13},
+                                              {BaloonForm->Memo1, 13}};
+    for (const auto& [widget, pixels] : drawn)
+        EXPECT_NEAR(QFontInfo(widget->font()).pixelSize(), pixels * scale, 1.0)
+            << widget->objectName().toStdString() << " at " << Form1->logicalDpiY() << " dpi";
+}
+
+// A screen reader can say what every control of every window is: a button, list, box or field
+// shows a text of its own or is named by the caption that stands for it.
+TEST_F(ApplyTextsTest, EveryControlHasAName) {
+    UseTranslation(ReadFile(SourceDir() + "shipped/Glimmora.t00"));
+    ApplyTexts();
+    SettingsForm->FormShow();
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{Form1, SettingsForm, WelcomeForm, QuestionDialogForm,
+                                         AboutForm, AddImageForm, BaloonForm}) {
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
+                                 qobject_cast<QLineEdit*>(w);
+            if (!control || !w->isVisibleTo(window) || w->objectName().startsWith("qt_"))
+                continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            ASSERT_NE(a, nullptr);
+            EXPECT_FALSE(a->text(QAccessible::Name).trimmed().isEmpty())
+                << window->objectName().toStdString() << " " << w->metaObject()->className() << " "
+                << w->objectName().toStdString();
+        }
+    }
+}
+
 TEST_F(ApplyTextsTest, ShippedLanguagesFitTheirWindows) {
     const QStringList languages = {"Glimmora.t00", "Glimmora.t01", "Glimmora.t02", "Glimmora.t03"};
     for (const QString& language : languages) {
@@ -374,6 +417,14 @@ TEST_F(ApplyTextsTest, ShippedLanguagesFitTheirWindows) {
         EXPECT_GT(s->HideAfterInsertBox->x(),
                   s->Label1->x() + TextWidth(s->Label1, s->Label1->text()));
         ExpectMemoFits(s->Memo1, "SettingsForm.Memo1");
+        ExpectInsideParent(s->AppearanceBox, "SettingsForm.AppearanceBox");
+        EXPECT_GT(s->AppearanceBox->x(),
+                  s->AppearanceLabel->x() +
+                      TextWidth(s->AppearanceLabel, s->AppearanceLabel->text()));
+        for (int i = 0; i < s->AppearanceBox->count(); ++i)
+            EXPECT_LE(TextWidth(s->AppearanceBox, s->AppearanceBox->itemText(i)) + 30,
+                      s->AppearanceBox->width())
+                << s->AppearanceBox->itemText(i).toStdString();
 
         TWelcomeForm* w = WelcomeForm;
         ExpectButtonFits(w->BitBtn3, "WelcomeForm.BitBtn3");

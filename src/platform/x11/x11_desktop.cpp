@@ -1,5 +1,6 @@
 #include "platform/x11/x11_desktop.h"
 
+#include "platform/native_scale.h"
 #include "platform/qt_clipboard.h"
 #include "platform/x11/global_hotkey.h"
 #include "platform/x11/x11_windows.h"
@@ -44,20 +45,22 @@ std::unique_ptr<DesktopHotKey> X11Desktop::grabHotKey(QObject* parent) {
     return std::make_unique<GlobalHotKey>(parent);
 }
 
+// The X server counts in its own pixels; the program in Qt's.
 QRect X11Desktop::frameGeometry(Window window) {
-    return TopLevelFrameGeometry(window);
+    return NativeScale::Of(window).toLogical(TopLevelFrameGeometry(window));
 }
 
 QRect X11Desktop::windowGeometry(Window window) {
-    return WindowGeometryOnScreen(window);
+    return NativeScale::Of(window).toLogical(WindowGeometryOnScreen(window));
 }
 
 QMargins X11Desktop::expectedFrameMargins(Window window) {
-    return ExpectedFrameMargins(window);
+    return NativeScale::Of(window).toLogical(ExpectedFrameMargins(window));
 }
 
 void X11Desktop::requestBounds(Window window, const QPoint& frameTopLeft, const QSize& size) {
-    RequestTopLevelBounds(window, frameTopLeft, size);
+    const NativeScale scale = NativeScale::Of(window);
+    RequestTopLevelBounds(window, scale.toNative(frameTopLeft), scale.toNative(size));
 }
 
 void X11Desktop::minimise(Window window) {
