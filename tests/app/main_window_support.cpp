@@ -1,6 +1,11 @@
 #include "app/main_window_support.h"
 
+#include "app/forms.h"
+#include "app/main_window.h"
+#include "app/settings.h"
+#include "dialogs/settings_form.h"
 #include "dialogs/window_test_support.h"
+#include "integration/translation_table.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -79,4 +84,36 @@ std::optional<QPoint> PictureCentre(QWebEngineView* view, int index) {
 bool ClickPicture(QWebEngineView* view, int index) {
     const std::optional<QPoint> centre = PictureCentre(view, index);
     return centre && ClickOnScreen(view->mapToGlobal(*centre));
+}
+
+QString WaylandTestPicture(const TempHome& home) {
+    return home.programDir() + "GlimmoraData/faces/happy/grin/c.jpg";
+}
+
+TForm1* OpenMainWindowForAppIds(const TempHome& home, const QByteArray& appIds) {
+    WriteSampleCatalogue(home);
+    // A JPEG travels as PNG and as itself; the page's pictures are listed by file name.
+    QImage photo(40, 30, QImage::Format_RGB32);
+    photo.fill(Qt::blue);
+    photo.save(WaylandTestPicture(home), "JPG");
+    WriteFile(home.programDir() + "GlimmoraData/emoji.dat", "faces/happy/grin/c.jpg\t1F600\r\n");
+    // The window class names no window: only the app id finds the program.
+    WriteFile(home.userData() + "glimmora.maildef.ini",
+              "[Glimmora]\r\nmaildef_version=1\r\nvalid_for_Version_1=1\r\n[0]\r\n"
+              "name=Target\r\nlanguage=en\r\nwindowclass=NoSuchClass\r\nappid=" +
+                  appIds + "\r\ntohtmlkeys=|ALT|o|EALT|\r\ninsert=|STRG|v|ESTRG|\r\n");
+    CreateTranslationTable("Glimmora");
+    auto* form = new TForm1(QStringList{"glimmora"});
+    Form1 = form;
+    SettingsForm = new TSettingsForm(RecordSettingsStore());
+    form->FirstShowPending = false;
+    form->LoadCatalogue();
+    return form;
+}
+
+void CloseMainWindow(TForm1* form) {
+    delete SettingsForm;
+    SettingsForm = nullptr;
+    delete form;
+    Form1 = nullptr;
 }

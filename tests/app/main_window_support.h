@@ -9,6 +9,7 @@
 #include <optional>
 
 class QWebEngineView;
+class TForm1;
 
 // Program folder with base.dat, template.tpl and pictures; the user's definition file with
 // Faces > Happy > Grin (a.png, "b c#1.png") and Animals (cat.png); a translation file.
@@ -22,3 +23,11 @@ QStringList PageImageSources(QWebEngineView* view);
 std::optional<QPoint> PictureCentre(QWebEngineView* view, int index);
 // Clicks the page's image number `index` with a real (XTest) mouse click.
 bool ClickPicture(QWebEngineView* view, int index);
+
+// The main window, catalogue loaded, for a desktop test whose mail program is known only by its
+// Wayland app ids (`appIds`, blank-separated; keys Alt+O, then Ctrl+V). Faces > Happy > Grin
+// also holds the blue 40x30 JPEG `WaylandTestPicture(home)`, with an emoji text.
+TForm1* OpenMainWindowForAppIds(const TempHome& home, const QByteArray& appIds);
+QString WaylandTestPicture(const TempHome& home);
+// Ends what OpenMainWindowForAppIds made.
+void CloseMainWindow(TForm1* form);

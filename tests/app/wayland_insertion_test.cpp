@@ -47,36 +47,11 @@ void PrintTo(const Case& c, std::ostream* out) {
 
 class WaylandInsertion : public testing::TestWithParam<Case> {
 protected:
-    void SetUp() override {
-        WriteSampleCatalogue(home);
-        // A JPEG travels as PNG and as itself; the page's pictures are listed by file name.
-        QImage photo(40, 30, QImage::Format_RGB32);
-        photo.fill(Qt::blue);
-        ASSERT_TRUE(photo.save(picture, "JPG"));
-        WriteFile(home.programDir() + "GlimmoraData/emoji.dat",
-                  "faces/happy/grin/c.jpg\t1F600\r\n");
-        // The window class names no window: only the app id finds the program.
-        WriteFile(home.userData() + "glimmora.maildef.ini",
-                  "[Glimmora]\r\nmaildef_version=1\r\nvalid_for_Version_1=1\r\n[0]\r\n"
-                  "name=Target\r\nlanguage=en\r\nwindowclass=NoSuchClass\r\nappid=other " +
-                      kAppId.toLatin1() +
-                      "\r\ntohtmlkeys=|ALT|o|EALT|\r\ninsert=|STRG|v|ESTRG|\r\n");
-        CreateTranslationTable("Glimmora");
-        form = new TForm1(QStringList{"glimmora"});
-        Form1 = form;
-        SettingsForm = new TSettingsForm(RecordSettingsStore());
-        form->FirstShowPending = false;
-        form->LoadCatalogue();
-    }
-    void TearDown() override {
-        delete SettingsForm;
-        SettingsForm = nullptr;
-        delete form;
-        Form1 = nullptr;
-    }
+    void SetUp() override { form = OpenMainWindowForAppIds(home, "other " + kAppId.toLatin1()); }
+    void TearDown() override { CloseMainWindow(form); }
 
     TempHome home;
-    const QString picture = home.programDir() + "GlimmoraData/faces/happy/grin/c.jpg";
+    const QString picture = WaylandTestPicture(home);
     TForm1* form = nullptr;
 };
 

@@ -63,29 +63,8 @@ bool ApproveConsent(const std::function<bool()>& granted) {
 
 class GnomeDesktop : public testing::Test {
 protected:
-    void SetUp() override {
-        WriteSampleCatalogue(home);
-        QImage photo(40, 30, QImage::Format_RGB32);
-        photo.fill(Qt::blue);
-        ASSERT_TRUE(photo.save(picture, "JPG"));
-        WriteFile(home.userData() + "glimmora.maildef.ini",
-                  "[Glimmora]\r\nmaildef_version=1\r\nvalid_for_Version_1=1\r\n[0]\r\n"
-                  "name=Target\r\nlanguage=en\r\nwindowclass=NoSuchClass\r\nappid=" +
-                      kAppId.toLatin1() +
-                      "\r\ntohtmlkeys=|ALT|o|EALT|\r\ninsert=|STRG|v|ESTRG|\r\n");
-        CreateTranslationTable("Glimmora");
-        form = new TForm1(QStringList{"glimmora"});
-        Form1 = form;
-        SettingsForm = new TSettingsForm(RecordSettingsStore());
-        form->FirstShowPending = false;
-        form->LoadCatalogue();
-    }
-    void TearDown() override {
-        delete SettingsForm;
-        SettingsForm = nullptr;
-        delete form;
-        Form1 = nullptr;
-    }
+    void SetUp() override { form = OpenMainWindowForAppIds(home, kAppId.toLatin1()); }
+    void TearDown() override { CloseMainWindow(form); }
 
     // Puts the pointer on point `local` of the main window. A Wayland client is not told where
     // its window is, and mutter may still move a window that has just come up: the pointer goes
@@ -139,7 +118,7 @@ protected:
     }
 
     TempHome home;
-    const QString picture = home.programDir() + "GlimmoraData/faces/happy/grin/c.jpg";
+    const QString picture = WaylandTestPicture(home);
     TForm1* form = nullptr;
 };
 

@@ -69,34 +69,13 @@ std::string Describe(const HeadlessKwin::WindowState& state) {
 class KdeDesktop : public testing::Test {
 protected:
     void SetUp() override {
-        WriteSampleCatalogue(home);
-        QImage photo(40, 30, QImage::Format_RGB32);
-        photo.fill(Qt::blue);
-        ASSERT_TRUE(photo.save(picture, "JPG"));
-        WriteFile(home.programDir() + "GlimmoraData/emoji.dat",
-                  "faces/happy/grin/c.jpg\t1F600\r\n");
-        WriteFile(home.userData() + "glimmora.maildef.ini",
-                  "[Glimmora]\r\nmaildef_version=1\r\nvalid_for_Version_1=1\r\n[0]\r\n"
-                  "name=Target\r\nlanguage=en\r\nwindowclass=NoSuchClass\r\nappid=" +
-                      kAppId.toLatin1() +
-                      "\r\ntohtmlkeys=|ALT|o|EALT|\r\ninsert=|STRG|v|ESTRG|\r\n");
-        CreateTranslationTable("Glimmora");
-        form = new TForm1(QStringList{"glimmora"});
-        Form1 = form;
-        SettingsForm = new TSettingsForm(RecordSettingsStore());
-        form->FirstShowPending = false;
-        form->LoadCatalogue();
+        form = OpenMainWindowForAppIds(home, kAppId.toLatin1());
         // The portal grants the keyboard session without asking on Plasma.
         ASSERT_TRUE(WaitFor([] { return CurrentDesktop().createKeySink() != nullptr; }))
             << CurrentDesktop().name().toStdString() << '\n'
             << g_kwin->output().toStdString();
     }
-    void TearDown() override {
-        delete SettingsForm;
-        SettingsForm = nullptr;
-        delete form;
-        Form1 = nullptr;
-    }
+    void TearDown() override { CloseMainWindow(form); }
 
     // Starts the target and waits until it has the keyboard.
     void startTarget() {
@@ -180,7 +159,7 @@ protected:
     }
 
     TempHome home;
-    const QString picture = home.programDir() + "GlimmoraData/faces/happy/grin/c.jpg";
+    const QString picture = WaylandTestPicture(home);
     TForm1* form = nullptr;
     int pictureIndex = -1;
     QRect targetRect; // where KWin placed the target
