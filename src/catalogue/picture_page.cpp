@@ -127,6 +127,18 @@ QString InIsolate(const QString& html) {
     return html.isEmpty() ? html : QStringLiteral("<bdi>") + html + QStringLiteral("</bdi>");
 }
 
+// Puts `html` for every `placeholder` of `page`: in an isolate where it stands in the text, bare
+// inside a tag (an attribute's value), where markup would only show as characters.
+void ReplaceText(QString& page, const QString& placeholder, const QString& html) {
+    for (qsizetype at = page.indexOf(placeholder); at >= 0; at = page.indexOf(placeholder, at)) {
+        const qsizetype opened = page.lastIndexOf(u'<', at);
+        const bool inTag = opened >= 0 && page.lastIndexOf(u'>', at) < opened;
+        const QString put = inTag ? html : InIsolate(html);
+        page.replace(at, placeholder.size(), put);
+        at += put.size();
+    }
+}
+
 // The page's head: "base.dat" with white link colours in its first body tag.
 QByteArray PageHead(const QString& catalogueBaseFolder) {
     QByteArray head = ReadPagePiece(catalogueBaseFolder + QStringLiteral("base.dat")).toUtf8();
@@ -340,8 +352,8 @@ void WriteEmptyPage(const QString& pagePath, const QString& pageDataFolder,
     const QString title = HtmlText(emptyTitle);
     page.replace(QStringLiteral("<title>[TITLE]</title>"),
                  QStringLiteral("<title>") + title + QStringLiteral("</title>"));
-    page.replace(QStringLiteral("[TITLE]"), InIsolate(title));
-    page.replace(QStringLiteral("[TEXT]"), InIsolate(HtmlText(text)));
+    ReplaceText(page, QStringLiteral("[TITLE]"), title);
+    ReplaceText(page, QStringLiteral("[TEXT]"), HtmlText(text));
     // The folder stands in a file address ("file://[DATADIR]empty.png"). Encoded as an address
     // path it holds no character that markup could take up, and '#', '?' or '%' in a folder
     // name cannot cut the address.
