@@ -7,8 +7,10 @@
 #include "dialogs/window_test_support.h"
 #include "integration/translation_table.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
 #include <QWebEnginePage>
@@ -116,4 +118,14 @@ void CloseMainWindow(TForm1* form) {
     SettingsForm = nullptr;
     delete form;
     Form1 = nullptr;
+}
+
+void BecomeWaylandClient(const QProcessEnvironment& env, const QStringList& names) {
+    for (const QString& name : names)
+        qputenv(name.toLocal8Bit().constData(), env.value(name).toLocal8Bit());
+    qunsetenv("DISPLAY");
+    // The headless compositors draw with the processor and share no GPU buffers with clients.
+    qputenv("QT_QUICK_BACKEND", "software");
+    QGuiApplication::setDesktopFileName("glimmora"); // the program's app id
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }

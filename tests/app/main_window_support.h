@@ -4,6 +4,7 @@
 #include "support/test_env.h"
 
 #include <QPoint>
+#include <QProcessEnvironment>
 #include <QStringList>
 #include <QVariant>
 #include <optional>
@@ -31,3 +32,7 @@ TForm1* OpenMainWindowForAppIds(const TempHome& home, const QByteArray& appIds);
 QString WaylandTestPicture(const TempHome& home);
 // Ends what OpenMainWindowForAppIds made.
 void CloseMainWindow(TForm1* form);
+
+// Before the application starts: this test process becomes a native Wayland client of the
+// compositor whose variables `names` of `env` name, drawn in software, with Glimmora's app id.
+void BecomeWaylandClient(const QProcessEnvironment& env, const QStringList& names);

@@ -154,15 +154,9 @@ int main(int argc, char** argv) {
     g_sway = &sway;
     const QProcessEnvironment env =
         sway.clientEnvironment(QProcessEnvironment::systemEnvironment());
-    for (const char* name : {"WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        qputenv(name, env.value(name).toLocal8Bit());
-    qunsetenv("DISPLAY");
+    BecomeWaylandClient(env, {"WAYLAND_DISPLAY", "QT_QPA_PLATFORM"});
     // The page is placed on the screen by the compositor; Qt's own frame would move it.
     qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
-    // The headless compositor draws with the processor and shares no GPU buffers with clients.
-    qputenv("QT_QUICK_BACKEND", "software");
-    QGuiApplication::setDesktopFileName("glimmora"); // the program's app id
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     // Every real seat has a keyboard: with none, a window would take up the first one only after
     // the first keys.

@@ -259,12 +259,7 @@ int main(int argc, char** argv) {
     g_mutter = &mutter;
     const QProcessEnvironment env =
         mutter.clientEnvironment(QProcessEnvironment::systemEnvironment());
-    for (const QString& name : env.keys())
-        qputenv(name.toLocal8Bit().constData(), env.value(name).toLocal8Bit());
-    qunsetenv("DISPLAY");
-    qputenv("QT_QUICK_BACKEND", "software");
-    QGuiApplication::setDesktopFileName("glimmora");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    BecomeWaylandClient(env, env.keys());
     QApplication app(argc, argv);
     if (!ApproveConsent([] { return CurrentDesktop().typing() == Desktop::Typing::Allowed; })) {
         std::fprintf(stderr, "the desktop (%s) did not grant the keyboard\n%s\n",

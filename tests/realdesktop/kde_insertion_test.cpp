@@ -303,15 +303,10 @@ int main(int argc, char** argv) {
     }
     g_kwin = &kwin;
     const QProcessEnvironment env = ClientEnvironment();
-    for (const char* name :
-         {"WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "DBUS_SESSION_BUS_ADDRESS", "XDG_CURRENT_DESKTOP"})
-        qputenv(name, env.value(name).toLocal8Bit());
-    qunsetenv("DISPLAY");
+    BecomeWaylandClient(env, {"WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "DBUS_SESSION_BUS_ADDRESS",
+                              "XDG_CURRENT_DESKTOP"});
     // The page is placed on the screen by the compositor; Qt's own frame would move it.
     qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
-    qputenv("QT_QUICK_BACKEND", "software");
-    QGuiApplication::setDesktopFileName("glimmora"); // the program's app id
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
