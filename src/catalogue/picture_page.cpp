@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <utility>
 
 namespace {
@@ -173,16 +174,65 @@ QByteArray PictureNameAttributes(const QString& path) {
     return " alt=\"" + text + "\" title=\"" + text + "\"";
 }
 
+// The pictures drawn twice as large ("<folder>/2x/<name>") for scaled screens. Each folder is
+// listed once per page, however many of its pictures the page shows: a look-up per picture would
+// cost a status call each on pages of thousands.
+class TwiceSizePictures {
+public:
+    // The 2x file of the picture at `path`, or empty when there is none.
+    QString Of(const QString& path) {
+        const qsizetype slash = path.lastIndexOf(u'/');
+        const QString folder = path.left(slash + 1);
+        auto listed = names_.constFind(folder);
+        if (listed == names_.cend()) {
+            Listing listing;
+            if (FolderExists(folder + QStringLiteral("2x"))) {
+                listing.folder = ResolvePath(folder + QStringLiteral("2x")) + u'/';
+                for (const QString& name : ListMatching(listing.folder, QStringLiteral("*")))
+                    listing.names.insert(name.toLower(), name);
+            }
+            listed = names_.insert(folder, listing);
+        }
+        const QString name = listed->names.value(path.mid(slash + 1).toLower());
+        return name.isEmpty() ? name : listed->folder + name;
+    }
+
+private:
+    struct Listing {
+        QString folder;                // the 2x folder as it is on disk
+        QHash<QString, QString> names; // lower-case name -> name on disk
+    };
+    QHash<QString, Listing> names_; // by the pictures' folder
+};
+
+// Where the engine loads a picture from: the file itself, or the picture server for those that
+// should load only as they come near the screen.
+QByteArray PictureSource(const QString& path, qsizetype index) {
+    PictureServer* server = PictureServer::Active();
+    return server && index >= kPicturesLoadedAtOnce ? server->Address(path)
+                                                    : QUrl::fromLocalFile(path).toEncoded();
+}
+
+// The 2x picture as the engine's choice at a device pixel ratio of 2; the layout size stays that
+// of the picture itself. Such a picture is dragged as its link, the picture's own file: dragged
+// as an image, it would carry the 2x bytes that the engine shows.
+QByteArray TwiceSizeAttributes(const QString& twiceSizePath, qsizetype index) {
+    if (twiceSizePath.isEmpty())
+        return {};
+    // A comma in a candidate's address would end it.
+    const QByteArray source = PictureSource(twiceSizePath, index).replace(',', "%2C");
+    return " srcset=\"" + HtmlAttribute(source) + " 2x\" draggable=\"false\"";
+}
+
 // The link of picture number `index` of its page. The encoded file address is plain ASCII:
 // whatever the name holds, the browser reports exactly this file when the picture is clicked.
-QByteArray PictureLink(const QString& path, qsizetype index, const QByteArray& anchor = {}) {
+QByteArray PictureLink(const QString& path, qsizetype index, TwiceSizePictures& twiceSize,
+                       const QByteArray& anchor = {}) {
     const QByteArray url = HtmlAttribute(QUrl::fromLocalFile(path).toEncoded());
-    PictureServer* server = PictureServer::Active();
-    const QByteArray source =
-        server && index >= kPicturesLoadedAtOnce ? HtmlAttribute(server->Address(path)) : url;
     const QByteArray id = anchor.isEmpty() ? QByteArray() : "id=\"" + anchor + "\" ";
-    return "<a " + id + "href=\"" + url + "\"><img src=\"" + source +
-           "\" border=\"10\" align=\"absmiddle\"" + PictureNameAttributes(path) +
+    return "<a " + id + "href=\"" + url + "\"><img src=\"" +
+           HtmlAttribute(PictureSource(path, index)) + "\" border=\"10\" align=\"absmiddle\"" +
+           PictureNameAttributes(path) + TwiceSizeAttributes(twiceSize.Of(path), index) +
            LazyLoading(PictureDisplaySize(path)) + "></a>";
 }
 
@@ -307,10 +357,11 @@ void WritePicturePage(const QString& pagePath, const QString& folder, const QStr
                       const QString& catalogueBaseFolder) {
     QByteArray page = PageHead(catalogueBaseFolder);
     const QString dir = DiskFolder(folder);
+    TwiceSizePictures twiceSize;
     qsizetype index = 0;
     for (const QString& name : names) {
         if (IsPlainFileName(name))
-            page += PictureLink(dir + name, index++) + " &nbsp;&nbsp;&nbsp;\r\r\n";
+            page += PictureLink(dir + name, index++, twiceSize) + " &nbsp;&nbsp;&nbsp;\r\r\n";
     }
     page += "</p>\r\n";
     page += "</body></html>\r\n";
@@ -328,8 +379,10 @@ void WriteFoundPage(const QString& pagePath, const QStringList& paths, const Fou
         page += "<div class=\"note\">" + InIsolate(HtmlText(texts.note)).toUtf8() + "</div>\r\n";
     page += "<p class=\"found\" style=\"grid-template-columns: repeat(" +
             QByteArray::number(qMax(1, columns)) + ", auto)\">\r\n";
+    TwiceSizePictures twiceSize;
     for (qsizetype i = 0; i < paths.size(); ++i)
-        page += PictureLink(paths.at(i), i, FoundPictureAnchor(static_cast<int>(i)).toLatin1()) +
+        page += PictureLink(paths.at(i), i, twiceSize,
+                            FoundPictureAnchor(static_cast<int>(i)).toLatin1()) +
                 "\r\n";
     page += "</p>\r\n";
     page += "</body></html>\r\n";

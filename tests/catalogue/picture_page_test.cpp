@@ -161,6 +161,45 @@ TEST_F(PicturePage, PicturesCarryTheSizeTheyAreShownAtAndLoadLazily) {
     EXPECT_TRUE(tag("wide.png").contains(R"( width="12" height="8" )")) << tag("wide.png").data();
 }
 
+// Scaled screens draw a picture from its 2x file where one exists, at the picture's own size;
+// the link, and so a click or a drag, stays the picture itself.
+TEST_F(PicturePage, PicturesWithA2xFileOfferItToScaledScreens) {
+    const auto save = [&](const QString& path, int side) {
+        QImage image(side, side, QImage::Format_RGB32);
+        image.fill(Qt::cyan);
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+        ASSERT_TRUE(image.save(path, "png")) << path.toStdString();
+    };
+    const QString other = root() + "/other/";
+    for (const QString& path : {folder() + "a,b.png", folder() + "plain.png", other + "c.png"})
+        save(path, 48);
+    save(folder() + "2x/A,B.png", 96); // the listing decides, in any letter case
+    save(other + "2X/c.png", 96);
+    const auto tag = [&](const QString& path) {
+        const QByteArray written = ReadFile(page());
+        const QByteArray link = "href=\"" + QUrl::fromLocalFile(path).toEncoded() + "\"><img ";
+        const qsizetype from = written.indexOf(link);
+        return from < 0 ? QByteArray()
+                        : written.mid(from, written.indexOf('>', from + link.size()) - from);
+    };
+    const QByteArray twice =
+        QUrl::fromLocalFile(folder() + "2x/A,B.png").toEncoded().replace(",", "%2C");
+    WritePicturePage(page(), folder(), {"a,b.png", "plain.png"}, base());
+    EXPECT_TRUE(tag(folder() + "a,b.png")
+                    .contains(R"(" srcset=")" + twice +
+                              R"( 2x" draggable="false" width="48" height="48" )"))
+        << tag(folder() + "a,b.png").data();
+    EXPECT_FALSE(tag(folder() + "plain.png").contains("srcset"));
+
+    WriteFoundPage(page(), {other + "c.png", folder() + "plain.png", folder() + "a,b.png"}, {}, 3,
+                   base());
+    EXPECT_TRUE(tag(other + "c.png")
+                    .contains(" srcset=\"" + QUrl::fromLocalFile(other + "2X/c.png").toEncoded() +
+                              " 2x\""));
+    EXPECT_FALSE(tag(folder() + "plain.png").contains("srcset"));
+    EXPECT_TRUE(tag(folder() + "a,b.png").contains(twice));
+}
+
 TEST_F(PicturePage, HostileFileNamesMakeExactlyOneLinkToThemselves) {
     QDir().mkpath(folder());
     for (const QString& name : kHostileNames)
