@@ -299,6 +299,8 @@ void TSettingsForm::FitTexts() {
     const int boxX = std::max(345, Label1->geometry().right() + 14);
     HideAfterInsertBox->move(boxX, 22);
     const int labelWidth = GroupBox2->width() - boxX - 16 - 8;
+    // Measured on one line: the size hint of a label that wraps is already wrapped.
+    HideAfterInsertLabel->setWordWrap(false);
     const bool fits = HideAfterInsertLabel->sizeHint().width() <= labelWidth;
     HideAfterInsertLabel->setWordWrap(!fits);
     HideAfterInsertLabel->setGeometry(boxX + 16, fits ? 21 : 14, labelWidth, fits ? 16 : 30);

@@ -2,6 +2,7 @@
 
 #include "dialogs/interface_fonts.h"
 #include "platform/x11/x11_windows.h"
+#include "support/headless_sway.h"
 #include "support/wait.h"
 
 #include <QApplication>
@@ -154,6 +155,22 @@ int RunWindowTests(int argc, char** argv) {
             return 1;
         }
         g_desktop = desktop.get();
+    }
+    // The windows as a Wayland client of a compositor that scales its output (a 4K screen at
+    // 200 %): Qt takes the scale from the compositor, not from its own variables.
+    std::unique_ptr<HeadlessSway> sway;
+    if (qEnvironmentVariable("GLIMMORA_TEST_DESKTOP") == QLatin1String("sway-scale-2")) {
+        sway = std::make_unique<HeadlessSway>();
+        if (!sway->ok() || !sway->command("output * scale 2")) {
+            std::fprintf(stderr, "No scaled sway for the tests: %s\n", qPrintable(sway->error()));
+            return 1;
+        }
+        const QProcessEnvironment env =
+            sway->clientEnvironment(QProcessEnvironment::systemEnvironment());
+        for (const char* name : {"WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            qputenv(name, env.value(name).toLocal8Bit());
+        qunsetenv("DISPLAY");
+        qputenv("QT_QUICK_BACKEND", "software"); // the headless compositor shares no GPU buffers
     }
     // The browser engine wants shared GL contexts before the application exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);

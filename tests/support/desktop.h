@@ -32,7 +32,8 @@ private:
 
 // The main routine of the test programs that open windows. With GLIMMORA_TEST_DESKTOP=without-tray
 // they run on a PrivateDesktop without a notification area (the tray cases' second run); else on
-// the display that the environment gives, which tools/test sets up with openbox and trayer.
+// the display that the environment gives, which tools/test sets up with openbox and trayer. With
+// GLIMMORA_TEST_DESKTOP=sway-scale-2, on a headless sway of their own whose output is scaled by 2.
 int RunWindowTests(int argc, char** argv);
 // The private desktop of this test program, or null when it runs on the given display.
 PrivateDesktop* TestDesktop();

@@ -8,7 +8,7 @@ html { background: #D6DFF7; }
 body { margin: 0; min-height: 100vh; display: flex; align-items: center; justify-content: center;
        background: linear-gradient(180deg, #E6ECFB 0%, #D6DFF7 60%) fixed;
        font-family: "DejaVu Sans", "Noto Sans", sans-serif; color: #3A4F86; }
-.empty { text-align: center; max-width: 30em; padding: 24px; }
+.empty { text-align: center; max-width: 30em; padding: 24px; overflow-wrap: anywhere; }
 .empty img { display: block; margin: 0 auto 12px auto; }
 h1 { font-size: 17px; font-weight: normal; margin: 0 0 8px 0; }
 .text { font-size: 13px; margin: 0; }
