@@ -135,14 +135,19 @@ const QString& PictureFolder() {
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         image.save(&buffer, "PNG");
+        // As shipped, pictures drawn twice as large beside them (here for every other one).
+        QDir().mkpath(dir + "2x/");
         const char* const types[] = {".gif", ".png", ".jpg", ".PNG"};
         const char* const words[] = {"smiley", "Wink", "heart", "cat-face", "grin", "Rocket"};
         for (int i = 0; i < 10000; ++i) {
             // Scrambled numbers, so that the listing order is no sorted order. The content is PNG
             // whatever the extension says, so the size reader has to look at it.
             const int k = (i * 7919) % 10000;
-            WriteBytes(dir + QStringLiteral("%1-%2%3").arg(words[k % 6]).arg(k).arg(types[k % 4]),
-                       png);
+            const QString name =
+                QStringLiteral("%1-%2%3").arg(words[k % 6]).arg(k).arg(types[k % 4]);
+            WriteBytes(dir + name, png);
+            if (k % 2 == 0)
+                WriteBytes(dir + "2x/" + name, png);
         }
         return dir;
     }();
@@ -177,7 +182,7 @@ BENCHMARK(BM_WriteCategoryPageFirstVisit)->Unit(benchmark::kMillisecond);
 // The same work done plainly: list the folder, sort the names case-insensitively in the locale's
 // order, encode and escape each address, learn each picture's size (a status call, or on a first
 // visit its header), give it an address of the picture server, write the page to a new file and
-// rename it over the old one.
+// rename it over the old one. The 2x pictures: one listing of their folder, a look-up per picture.
 void WritePageBaseline(benchmark::State& state, bool readHeaders) {
     const QString& folder = PictureFolder();
     const QString out = ScratchPath("pictures/baseline.htm");
@@ -190,6 +195,10 @@ void WritePageBaseline(benchmark::State& state, bool readHeaders) {
         collator.setCaseSensitivity(Qt::CaseInsensitive);
         std::sort(names.begin(), names.end(),
                   [&](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
+        QSet<QString> twice;
+        for (QDirIterator it(folder + "2x/", QDir::Files); it.hasNext();)
+            twice.insert(it.nextFileInfo().fileName());
+
         QByteArray page;
         QSet<QString> served;
         int index = 0;
@@ -206,7 +215,12 @@ void WritePageBaseline(benchmark::State& state, bool readHeaders) {
             }
             const QSize size = readHeaders ? QImageReader(folder + name).size()
                                            : QSize(int(QFileInfo(folder + name).size()), 0);
-            page += "<a href=\"" + url + "\"><img src=\"" + source + "\" " +
+            const QByteArray srcset =
+                twice.contains(name)
+                    ? " srcset=\"" + QUrl::fromLocalFile(folder + "2x/" + name).toEncoded() +
+                          " 2x\""
+                    : QByteArray();
+            page += "<a href=\"" + url + "\"><img src=\"" + source + "\"" + srcset + ' ' +
                     QByteArray::number(size.width()) + ' ' + QByteArray::number(size.height()) +
                     ">\r\r\n";
         }
