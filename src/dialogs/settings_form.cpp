@@ -207,9 +207,11 @@ void TSettingsForm::CreateComponents() {
 
     CheckBox1 = new QCheckBox(GroupBox2);
     CheckBox1->setGeometry(12, 22, 16, 17);
+    MakeCheckBoxLook(CheckBox1);
 
     HideAfterInsertBox = new QCheckBox(GroupBox2);
     HideAfterInsertBox->setGeometry(345, 22, 16, 17);
+    MakeCheckBoxLook(HideAfterInsertBox);
     HideAfterInsertLabel = makeBoxLabel(QStringLiteral("Hide the window after inserting a picture"),
                                         QRect(361, 21, 170, 16));
 

@@ -3,6 +3,7 @@
 #include "dialogs/dialog_style.h"
 #include "dialogs/dialog_windows.h"
 #include "dialogs/dialogs.h"
+#include "integration/window_look.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -56,6 +57,7 @@ TWelcomeForm::TWelcomeForm(SettingsStore& store, QWidget* parent)
 
     CheckBox2 = new QCheckBox(this);
     CheckBox2->setGeometry(4, 376, 16, 16);
+    MakeCheckBoxLook(CheckBox2);
 
     Label1 = new ClickableLabel("Diesen Schirm beim nächsten Start wieder anzeigen", this);
     Label1->setGeometry(20, 376, 370, 15);

@@ -82,6 +82,19 @@ const LookColours& Look() {
     return g_dark ? kDark : kLight;
 }
 
+void MakeCheckBoxLook(QWidget* box) {
+    if (!g_dark)
+        return;
+    // The style draws the square's frame in the window colour darkened by 40 %, which from the
+    // dark window is all but black; from this light one it is a grey-blue that shows. The box
+    // fills no background of its own, so the colour shows nowhere else. The square is a shade
+    // lighter than the window, and its tick (the text colour) stays clear on it.
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Window, QColor(0xC8, 0xD2, 0xEA));
+    palette.setColor(QPalette::Base, QColor(0x2C, 0x33, 0x48));
+    box->setPalette(palette);
+}
+
 void MakeWhite(QWidget* widget) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, Look().window);

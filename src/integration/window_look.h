@@ -35,6 +35,9 @@ void UseAppearance(Appearance appearance);
 bool DarkLook();
 const LookColours& Look();
 
+// A check box whose square stands out from its window in either look.
+void MakeCheckBoxLook(QWidget* box);
+
 // White background for a window or panel.
 void MakeWhite(QWidget* widget);
 

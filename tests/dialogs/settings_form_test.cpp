@@ -6,6 +6,7 @@
 #include "integration/mail_defs.h"
 #include "integration/system_helpers.h"
 #include "integration/translation_table.h"
+#include "integration/window_look.h"
 #include "support/test_env.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTimer>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -309,6 +311,57 @@ TEST_F(SettingsFormTest, ChosenAppearanceIsStoredAndItsTimeSaid) {
     EXPECT_EQ(store.look, 2);
     emit form->AppearanceBox->activated(2);
     EXPECT_EQ(said, QStringList{"Next start."});
+}
+
+// WCAG's contrast ratio of two colours.
+double Contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// In the dark look texts keep a contrast of 4.5 to what they stand on, and a check box's square
+// one of 3 to its window: drawn as the light look draws it, its frame is all but black on black.
+TEST_F(SettingsFormTest, DarkLookKeepsTextsAndCheckBoxesVisible) {
+    UseAppearance(Appearance::Dark);
+    const LookColours& c = Look();
+    const QPalette p = QApplication::palette();
+    const std::pair<QColor, QColor> texts[] = {
+        {c.text, c.window},
+        {c.link, c.window},
+        {c.caption, c.window},
+        {c.paneLabel, c.pane},
+        {c.text, c.tree},
+        {c.link, c.tree},
+        {c.fieldText, c.field},
+        {p.color(QPalette::PlaceholderText), c.field},
+        {c.link, c.toolBarTop},
+        {c.link, c.toolBarBottom},
+        {p.color(QPalette::ButtonText), p.color(QPalette::Button)},
+        {p.color(QPalette::HighlightedText), p.color(QPalette::Highlight)},
+        {p.color(QPalette::ToolTipText), p.color(QPalette::ToolTipBase)}};
+    for (const auto& [fore, back] : texts)
+        EXPECT_GE(Contrast(fore, back), 4.5)
+            << fore.name().toStdString() << " on " << back.name().toStdString();
+
+    TSettingsForm* form = Create();
+    for (QCheckBox* box : {form->CheckBox1, form->HideAfterInsertBox}) {
+        // As the window shows it: the box on its group's background.
+        const QImage square = form->GroupBox2->grab(box->geometry()).toImage();
+        double strongest = 0;
+        for (int y = 0; y < square.height(); ++y) {
+            for (int x = 0; x < square.width(); ++x)
+                strongest = std::max(strongest, Contrast(square.pixelColor(x, y), c.window));
+        }
+        EXPECT_GE(strongest, 3.0);
+    }
+    UseAppearance(Appearance::Light);
 }
 
 TEST_F(SettingsFormTest, TextsFitTheirComponentsAlsoWhenTranslated) {
