@@ -3,7 +3,6 @@
 #include "integration/window_look.h"
 #include "platform/qt_resources.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -20,25 +19,8 @@ static void InitMainResources() {
 
 QPixmap LoadArtwork(const QString& name, const QSize& size) {
     InitMainResources();
-    // Each picture is drawn twice as large beside it ("name@2x.png") for scaled screens.
-    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
-    QString file = QStringLiteral(":/") + name;
-    if (ratio > 1) {
-        QString large = file;
-        large.insert(large.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
-        if (QFile::exists(large))
-            file = large;
-    }
-    QPixmap pixmap(file);
-    const QSize device = (QSizeF(size) * ratio).toSize();
-    if (pixmap.isNull()) {
-        pixmap = QPixmap(device);
-        pixmap.fill(Qt::transparent);
-    } else if (pixmap.size() != device) {
-        pixmap = pixmap.scaled(device, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    }
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
+    return ArtworkForScreen(QStringLiteral(":/") + name, size,
+                            qApp ? qApp->devicePixelRatio() : 1.0);
 }
 
 QPixmap Tinted(const QPixmap& picture, const QColor& colour) {

@@ -159,7 +159,8 @@ void TSettingsForm::CreateComponents() {
 
     Image1 = new QLabel(this);
     Image1->setGeometry(510, 24, 38, 145);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/settings/side_picture.png")));
+    Image1->setPixmap(ArtworkForScreen(QStringLiteral(":/settings/side_picture.png"),
+                                       Image1->size(), Image1->devicePixelRatioF()));
 
     BitBtn3 = new QPushButton(QStringLiteral("weiter"), this);
     BitBtn3->setGeometry(469, 283 + kAppearanceRow, 78, 23);

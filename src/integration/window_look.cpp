@@ -3,8 +3,10 @@
 #include "platform/color_scheme.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFont>
 #include <QPalette>
+#include <QPixmap>
 #include <QWidget>
 
 namespace {
@@ -93,6 +95,26 @@ void MakeCheckBoxLook(QWidget* box) {
     palette.setColor(QPalette::Window, QColor(0xC8, 0xD2, 0xEA));
     palette.setColor(QPalette::Base, QColor(0x2C, 0x33, 0x48));
     box->setPalette(palette);
+}
+
+QPixmap ArtworkForScreen(const QString& resource, const QSize& size, qreal ratio) {
+    QString file = resource;
+    if (ratio > 1) {
+        QString large = file;
+        large.insert(large.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+        if (QFile::exists(large))
+            file = large;
+    }
+    QPixmap pixmap(file);
+    const QSize device = (QSizeF(size) * ratio).toSize();
+    if (pixmap.isNull()) {
+        pixmap = QPixmap(device);
+        pixmap.fill(Qt::transparent);
+    } else if (pixmap.size() != device) {
+        pixmap = pixmap.scaled(device, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
 }
 
 void MakeWhite(QWidget* widget) {

@@ -3,6 +3,9 @@
 #include <QColor>
 
 class QFont;
+class QPixmap;
+class QSize;
+class QString;
 class QWidget;
 
 // The looks that windows of every folder share.
@@ -37,6 +40,11 @@ const LookColours& Look();
 
 // A check box whose square stands out from its window in either look.
 void MakeCheckBoxLook(QWidget* box);
+
+// The picture of the program's resources at `resource` in `size` for a screen of `ratio` device
+// pixels per pixel: on a scaled screen from the picture drawn twice as large beside it
+// ("name@2x.png") where there is one, so that it stays sharp. Transparent when it is missing.
+QPixmap ArtworkForScreen(const QString& resource, const QSize& size, qreal ratio);
 
 // White background for a window or panel.
 void MakeWhite(QWidget* widget);

@@ -457,6 +457,10 @@ TEST_F(ApplyTextsTest, ShippedLanguagesFitTheirWindows) {
         ASSERT_EQ(QGuiApplication::platformName(), "wayland");
         ASSERT_EQ(Form1->devicePixelRatio(), 2.0) << "the compositor's scale reaches the windows";
     }
+    // Artwork drawn for the screen's pixels, not enlarged from the small drawing.
+    const QPixmap side = SettingsForm->Image1->pixmap();
+    EXPECT_EQ(side.width(), qRound(38 * SettingsForm->devicePixelRatioF()));
+    EXPECT_EQ(side.deviceIndependentSize().toSize(), QSize(38, 145));
     const QStringList languages = {"Glimmora.t00", "Glimmora.t01", "Glimmora.t02", "Glimmora.t03"};
     for (const QString& language : languages) {
         SCOPED_TRACE(language.toStdString());
