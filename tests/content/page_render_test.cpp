@@ -80,6 +80,21 @@ TEST_F(RenderedPage, PicturePageShowsFramedPicturesSideBySide) {
         Eval("getComputedStyle(document.documentElement).backgroundColor").toString().toStdString(),
         "rgb(255, 255, 255)");
     EXPECT_EQ(Eval("document.characterSet").toString().toStdString(), "UTF-8");
+    // Every row starts at the same place whatever the width: the blanks between two pictures
+    // never open a row.
+    EXPECT_EQ(Eval("(() => { const bad = [];"
+                   "  for (let w = 200; w <= 900; w += 3) {"
+                   "    document.body.style.width = w + 'px';"
+                   "    const lefts = new Map();"
+                   "    for (const i of document.images) {"
+                   "      const r = i.getBoundingClientRect();"
+                   "      lefts.set(r.top, Math.min(lefts.get(r.top) ?? 1e9, r.left)); }"
+                   "    if (new Set(lefts.values()).size > 1) bad.push(w); }"
+                   "  document.body.style.width = '';"
+                   "  return bad.join(' '); })()")
+                  .toString()
+                  .toStdString(),
+              "");
 }
 
 TEST_F(RenderedPage, EmptyPageShowsTitleAndItsOwnPicture) {
