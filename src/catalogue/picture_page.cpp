@@ -413,7 +413,7 @@ void WriteEmptyPage(const QString& pagePath, const QString& pageDataFolder,
     page.replace(QStringLiteral("[DATADIR]"),
                  QString::fromLatin1(QUrl::toPercentEncoding(pageDataFolder, "/")));
     page.replace(QStringLiteral("[BOTTOMTEXT]"), QString());
-    WriteTextFile(pagePath, WithPagePolicy(page.toUtf8()));
+    WriteTextFile(pagePath, WithPagePolicy(WithLook(page.toUtf8())));
     if (PictureServer* server = PictureServer::Active())
         server->PageWritten();
 }

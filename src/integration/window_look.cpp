@@ -65,7 +65,10 @@ QPalette DarkPalette(const LookColours& c) {
 } // namespace
 
 void UseAppearance(Appearance appearance) {
-    static const QPalette given = QGuiApplication::palette();
+    // Without a graphical application (pages written by a program without windows) there is no
+    // palette to read or set.
+    const bool windows = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+    static const QPalette given = windows ? QGuiApplication::palette() : QPalette();
     bool dark = appearance == Appearance::Dark;
     if (appearance == Appearance::System) {
         const std::optional<bool> desktop = DesktopPrefersDark();

@@ -1,6 +1,7 @@
 #include "catalogue/picture_page.h"
 #include "integration/data_folders.h"
 #include "integration/system_helpers.h"
+#include "integration/window_look.h"
 #include "support/test_env.h"
 
 #include <QCoreApplication>
@@ -228,6 +229,22 @@ TEST_F(PicturePage, NamesThatStepOutOfTheFolderGetNoLink) {
     const std::vector<PageLink> links = ParseLinks(ReadFile(page()));
     ASSERT_EQ(links.size(), 1u);
     EXPECT_EQ(links[0].href, folder() + "ok.gif");
+}
+
+// In the dark look every page is dark: the empty pages (of a category, of a search) as well.
+TEST_F(PicturePage, DarkLookReachesEveryPage) {
+    WriteFile(base() + "template.tpl", "<!DOCTYPE html><title>[TITLE]</title>");
+    UseAppearance(Appearance::Dark);
+    WritePicturePage(page(), folder(), {"a.gif"}, base());
+    const QByteArray picturePage = ReadFile(page());
+    WriteEmptyPage(page(), base(), "Nothing");
+    const QByteArray emptyPage = ReadFile(page());
+    UseAppearance(Appearance::Light);
+    for (const QByteArray& written : {picturePage, emptyPage})
+        EXPECT_TRUE(written.contains(R"(<meta name="color-scheme" content="dark">)"))
+            << written.data();
+    // After the doctype, which keeps the page in standards mode.
+    EXPECT_TRUE(emptyPage.contains("<!DOCTYPE html><meta name=\"color-scheme\""));
 }
 
 TEST_F(PicturePage, EmptyPageFillsThePlaceholders) {
