@@ -12,7 +12,7 @@ GLIMMORA_PACKAGES=(
   fonts-dejavu-core fp-utils desktop-file-utils appstream
   openssl openbox trayer thunderbird firefox-esr
   sway qt6-wayland libwayland-dev libwayland-bin wl-clipboard
-  dbus-daemon dbus-bin
+  dbus-daemon dbus-bin at-spi2-core python3-pyatspi
   qt6-base-private-dev libxkbcommon-dev
   mutter xdg-desktop-portal xdg-desktop-portal-gnome pipewire wireplumber
   kwin-wayland xdg-desktop-portal-kde qtwayland5

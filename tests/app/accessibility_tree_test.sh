@@ -1,0 +1,185 @@
+#!/usr/bin/env bash
+# What a screen reader gets: starts the program on a desktop of its own (Xvfb, openbox) with a
+# private session bus and the accessibility bus, as a desktop with a screen reader on runs it, and
+# reads the accessibility tree over AT-SPI: the first-start language question, the main window
+# with the pictures of its start page, and the settings dialog. Fails listing every control and
+# every picture that has no name.
+#   accessibility_tree_test.sh <build folder>
+set -euo pipefail
+build="$(cd "$1" && pwd)"
+here="$(cd "$(dirname "$0")" && pwd)"
+source "$here/../../tools/common.sh"
+tmp="$(mktemp -d)"
+pids=()
+cleanup() {
+    local p
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    wait "${pids[@]}" 2>/dev/null || true
+    kill $GLIMMORA_DESKTOP_PIDS 2>/dev/null || true
+    rm -rf "$tmp"
+}
+glimmora_start_xvfb
+trap cleanup EXIT
+
+# A session bus that starts no services: no portal or keyring comes up behind the test's back.
+cat >"$tmp/bus.conf" <<EOF
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig><type>session</type><listen>unix:path=$tmp/bus</listen>
+<policy context="default"><allow send_destination="*" eavesdrop="true"/><allow receive_sender="*"/><allow own="*"/></policy>
+</busconfig>
+EOF
+dbus-daemon --config-file="$tmp/bus.conf" --nofork >/dev/null 2>&1 &
+pids+=($!)
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$tmp/bus"
+export HOME="$tmp/home" XDG_DATA_HOME="$tmp/home/.local/share" XDG_CONFIG_HOME="$tmp/home/.config"
+export XDG_RUNTIME_DIR="$tmp/run"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+for _ in $(seq 50); do [ -S "$tmp/bus" ] && break; sleep 0.1; done
+# The launcher keeps the accessibility bus off the root window: the program finds it through the
+# session bus, as on a desktop whose screen reader is switched on after log-in.
+env -u DISPLAY /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+pids+=($!)
+address=""
+for _ in $(seq 100); do
+    address="$(dbus-send --session --reply-timeout=2000 --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress 2>/dev/null | tr -d ' ')" && [ -n "$address" ] && break
+    sleep 0.1
+done
+[ -n "$address" ] || { echo "the accessibility bus did not start" >&2; exit 1; }
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QTWEBENGINE_DISABLE_SANDBOX=1
+
+# check <what> [press]: reads the program's windows over AT-SPI until <what> is there (the
+# language question, or the main window with its page's pictures), optionally opens the settings
+# dialog, and prints every unnamed control and picture.
+check() {
+    AT_SPI_BUS_ADDRESS="$address" timeout 150 /usr/bin/python3 - "$@" <<'EOF'
+import sys, time
+import pyatspi
+
+what = sys.argv[1]
+CONTROLS = {"push button", "toggle button", "check box", "radio button", "combo box", "text",
+            "entry", "password text", "spin button", "slider", "tree", "tree table", "list",
+            "table", "page tab", "page tab list", "menu", "menu item", "check menu item",
+            "radio menu item", "link", "document web", "document frame"}
+PICTURES = {"image", "icon", "animation"}
+
+def nodes(root):
+    """Every visible node under root, with the path of roles that leads to it."""
+    stack = [(root, "")]
+    while stack:
+        node, path = stack.pop()
+        try:
+            if not node.getState().contains(pyatspi.STATE_VISIBLE):
+                continue
+            role = node.getRoleName()
+            children = [node.getChildAtIndex(i) for i in range(node.childCount)]
+        except Exception:
+            continue  # gone while being read
+        here = path + "/" + role
+        yield node, role, here
+        stack.extend((c, here) for c in reversed(children) if c is not None)
+
+def application():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.name == "Glimmora":
+            return app
+    return None
+
+def windows(app, role):
+    return [w for w in app if w is not None and w.getRoleName() == role and
+            w.getState().contains(pyatspi.STATE_VISIBLE)]
+
+def ready(app):
+    """The windows to check once they are there, else None."""
+    if what == "language":
+        found = [d for d in windows(app, "dialog") if any(
+            r == "combo box" for _, r, _ in nodes(d))]
+        return found or None
+    main = [w for w in app if w is not None and w.getState().contains(pyatspi.STATE_VISIBLE)
+            and any(r == "document web" for _, r, _ in nodes(w))]
+    return main or None
+
+def pictures(window):
+    return sum(r == "image" and "/document web/" in p for _, r, p in nodes(window))
+
+def wait(condition, seconds):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        app = application()
+        found = condition(app) if app is not None else None
+        if found:
+            return found
+        time.sleep(0.5)
+    return None
+
+checked = wait(ready, 100)
+if not checked:
+    sys.exit(f"the program did not show its {what} window in time")
+faults = []
+if what == "main":
+    # The page's tree comes once the page is read, and grows as its pictures load.
+    if not wait(lambda app: pictures(checked[0]) >= 10, 30):
+        faults.append(f"the page shows screen readers {pictures(checked[0])} pictures")
+    time.sleep(1)
+    buttons = [n for n, r, _ in nodes(checked[0]) if r == "push button" and n.name == "Settings"]
+    if not buttons:
+        sys.exit("no button named Settings in the main window")
+    # The dialog runs modal inside the press, whose answer thus comes only once it is closed.
+    from gi.repository import Atspi
+    Atspi.set_timeout(1000, -1)
+    try:
+        buttons[0].queryAction().doAction(0)
+    except Exception:
+        pass
+    Atspi.set_timeout(25000, -1)
+    dialog = wait(lambda app: [d for d in windows(app, "dialog")], 20)
+    if not dialog:
+        sys.exit("the Settings button opened no dialog")
+    checked += dialog
+
+counts = {"controls": 0, "pictures": 0}
+unnamed = []
+for window in checked:
+    for node, role, path in nodes(window):
+        kind = "controls" if role in CONTROLS else "pictures" if role in PICTURES else None
+        if kind is None:
+            continue
+        counts[kind] += 1
+        if not (node.name or "").strip():
+            unnamed.append(f"  {role} without a name at {path}")
+print(f"{what}: {counts['controls']} controls, {counts['pictures']} pictures, "
+      f"{len(unnamed)} without a name")
+print("\n".join(faults + unnamed))
+sys.exit(1 if faults or unnamed else 0)
+EOF
+}
+
+start() {
+    "$build/glimmora" >"$tmp/log" 2>&1 &
+    program=$!
+}
+stop() {
+    kill "$program" 2>/dev/null || true
+    wait "$program" 2>/dev/null || true
+}
+status=0
+data="$XDG_DATA_HOME/Orvandeck/Glimmora"
+
+# First start: the language question.
+start
+check language || status=1
+stop
+
+# A data folder in which no first-start window waits: the main window and its start page.
+rm -rf "$HOME" && mkdir -p "$data"
+printf '3.5' >"$data/Glimmora.cho"
+printf '[Glimmora]\r\nxpos=40\r\nypos=50\r\nwidth=750\r\nheight=490\r\nversion=3.5\r\nWelcomeScreen=0\r\nchosenMailDef=0\r\n' \
+    >"$data/glimmora.ini"
+start
+check main || status=1
+stop
+[ "$status" -eq 0 ] || { echo "--- program output" >&2; tail -20 "$tmp/log" >&2; }
+exit $status
