@@ -10,6 +10,7 @@
 #include "catalogue/add_image_form.h"
 #include "catalogue/catalogue_tree.h"
 #include "catalogue/picture_page.h"
+#include "catalogue/picture_search.h"
 #include "catalogue/picture_server.h"
 #include "dialogs/dialogs.h"
 #include "integration/data_folders.h"
@@ -582,7 +583,7 @@ void TForm1::LoadCatalogue() {
     Catalogue = ReadCatalogue(UserCatalogueFolder(), CatalogueBaseFolder(), OwnCategoriesFolder());
     // Loaded again at each change of language, and so are the pictures' names on the pages.
     SetPictureNames(LoadKeywordFile(UserCatalogueFolder(), CatalogueBaseFolder(),
-                                    QStringLiteral("0%1").arg(ReadLanguageNumber())));
+                                    ProgramLanguageLocale(ReadLanguageNumber())));
     InvalidateSearchIndex();
     {
         // Rebuilding the model clears the selection; that must not show a page.

@@ -38,6 +38,9 @@ TLanguageForm::TLanguageForm(const QStringList& arguments, QWidget* parent)
     ComboBox1 = new QComboBox(this);
     ComboBox1->setEditable(false);
     ComboBox1->setGeometry(44, 47, 113, ComboBox1->sizeHint().height());
+    // Named by the greetings above it, which no language file has translated yet.
+    ComboBox1->setAccessibleName(Label1->text());
+    ComboBox1->setAccessibleDescription(Label2->text());
 
     // The window grows when a font sets the fixed greetings wider than the design allowed, and
     // keeps list and button centred below them.

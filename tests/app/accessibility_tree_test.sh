@@ -53,11 +53,11 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QTWEBENGINE_DISABLE_SANDBOX=1
 # language question, or the main window with its page's pictures), optionally opens the settings
 # dialog, and prints every unnamed control and picture.
 check() {
-    AT_SPI_BUS_ADDRESS="$address" timeout 150 /usr/bin/python3 - "$@" <<'EOF'
+    AT_SPI_BUS_ADDRESS="$address" timeout 150 /usr/bin/python3 - "$1" "$build" <<'EOF'
 import sys, time
 import pyatspi
 
-what = sys.argv[1]
+what, build = sys.argv[1], sys.argv[2]
 CONTROLS = {"push button", "toggle button", "check box", "radio button", "combo box", "text",
             "entry", "password text", "spin button", "slider", "tree", "tree table", "list",
             "table", "page tab", "page tab list", "menu", "menu item", "check menu item",
@@ -115,45 +115,85 @@ def wait(condition, seconds):
         time.sleep(0.5)
     return None
 
-checked = wait(ready, 100)
-if not checked:
-    sys.exit(f"the program did not show its {what} window in time")
 faults = []
-if what == "main":
-    # The page's tree comes once the page is read, and grows as its pictures load.
-    if not wait(lambda app: pictures(checked[0]) >= 10, 30):
-        faults.append(f"the page shows screen readers {pictures(checked[0])} pictures")
-    time.sleep(1)
-    buttons = [n for n, r, _ in nodes(checked[0]) if r == "push button" and n.name == "Settings"]
-    if not buttons:
-        sys.exit("no button named Settings in the main window")
-    # The dialog runs modal inside the press, whose answer thus comes only once it is closed.
-    from gi.repository import Atspi
-    Atspi.set_timeout(1000, -1)
-    try:
-        buttons[0].queryAction().doAction(0)
-    except Exception:
-        pass
-    Atspi.set_timeout(25000, -1)
-    dialog = wait(lambda app: [d for d in windows(app, "dialog")], 20)
-    if not dialog:
-        sys.exit("the Settings button opened no dialog")
-    checked += dialog
+counts = []
 
-counts = {"controls": 0, "pictures": 0}
-unnamed = []
-for window in checked:
+def check(stage, window):
+    """Notes every unnamed control and picture of the window, and what the stage holds."""
+    held = {"controls": 0, "pictures": 0}
     for node, role, path in nodes(window):
         kind = "controls" if role in CONTROLS else "pictures" if role in PICTURES else None
         if kind is None:
             continue
-        counts[kind] += 1
+        held[kind] += 1
         if not (node.name or "").strip():
-            unnamed.append(f"  {role} without a name at {path}")
-print(f"{what}: {counts['controls']} controls, {counts['pictures']} pictures, "
-      f"{len(unnamed)} without a name")
-print("\n".join(faults + unnamed))
-sys.exit(1 if faults or unnamed else 0)
+            faults.append(f"  {stage}: {role} without a name at {path}")
+    counts.append(f"{stage}: {held['controls']} controls, {held['pictures']} pictures")
+
+def page_pictures(window):
+    return [n.name for n, r, p in nodes(window) if r == "image" and "/document web/" in p]
+
+def check_page_names(stage, window):
+    """The program speaks English here: a picture that has an English name is read by it."""
+    for name in page_pictures(window):
+        if english.get(name.lower(), name) != name:
+            faults.append(f"  {stage}: picture read as its file name {name!r}, "
+                          f"not as {english[name.lower()]!r}")
+
+def press(button):
+    """Presses like a screen reader user; a dialog runs modal inside the press, whose answer
+    thus comes only once the dialog is closed."""
+    from gi.repository import Atspi
+    Atspi.set_timeout(1000, -1)
+    try:
+        button.queryAction().doAction(0)
+    except Exception:
+        pass
+    Atspi.set_timeout(25000, -1)
+
+found = wait(ready, 100)
+if not found:
+    sys.exit(f"the program did not show its {what} window in time")
+window = found[0]
+if what == "language":
+    check("language question", window)
+else:
+    english = {}
+    with open(f"{build}/GlimmoraData/keywords.en", encoding="utf-8") as table:
+        for line in table:
+            fields = line.rstrip("\n").split("\t")
+            if len(fields) > 1 and fields[1]:
+                english[fields[0].lower()] = fields[1]
+    # The page's tree comes once the page is read, and grows as its pictures load.
+    if not wait(lambda app: len(page_pictures(window)) >= 10, 30):
+        faults.append(f"  start page: screen readers see {len(page_pictures(window))} pictures")
+    time.sleep(1)
+    check("main window with its start page", window)
+    check_page_names("start page", window)
+    start_page = page_pictures(window)
+
+    # A typed word shows the found pictures, and the field its clear button.
+    fields = [n for n, r, _ in nodes(window) if r == "text"]
+    if not fields:
+        sys.exit("no search field in the main window")
+    fields[0].queryEditableText().setTextContents("cat")
+    if not wait(lambda app: page_pictures(window) not in ([], start_page), 30):
+        sys.exit("typing in the search field showed no page of found pictures")
+    time.sleep(1)
+    check("main window with found pictures", window)
+    check_page_names("found pictures", window)
+
+    buttons = [n for n, r, _ in nodes(window) if r == "push button" and n.name == "Settings"]
+    if not buttons:
+        sys.exit("no button named Settings in the main window")
+    press(buttons[0])
+    dialog = wait(lambda app: windows(app, "dialog"), 20)
+    if not dialog:
+        sys.exit("the Settings button opened no dialog")
+    check("settings dialog", dialog[0])
+
+print("\n".join(counts + [f"{len(faults)} faults"] + faults))
+sys.exit(1 if faults else 0)
 EOF
 }
 
