@@ -189,6 +189,7 @@ void ApplyToWelcomeWindow(TWelcomeForm* f) {
     SetCaption(f->BitBtn3, 43);
     SetLines(f->Memo1, 60);
     SetLines(f->Memo2, 61);
+    f->Image1->setAccessibleName(ShownText(GetText(1))); // the banner shows the program's name
 }
 
 void ApplyToAddPictureWindow(TAddImageForm* f) {

@@ -151,6 +151,16 @@ def press(button):
         pass
     Atspi.set_timeout(25000, -1)
 
+if what == "main":
+    # A first start goes through the welcome window and the settings; a button of each leads on.
+    for stage in ("welcome window", "settings at first start"):
+        dialogs = wait(lambda app: windows(app, "dialog"), 100)
+        if not dialogs:
+            sys.exit(f"the program did not show its {stage} in time")
+        check(stage, dialogs[0])
+        press([n for n, r, _ in nodes(dialogs[0]) if r == "push button"][0])
+        if not wait(lambda app: not dialogs[0].getState().contains(pyatspi.STATE_VISIBLE), 20):
+            sys.exit(f"the {stage} did not close on its first button")
 found = wait(ready, 100)
 if not found:
     sys.exit(f"the program did not show its {what} window in time")
@@ -178,7 +188,7 @@ else:
         sys.exit("no search field in the main window")
     fields[0].queryEditableText().setTextContents("cat")
     if not wait(lambda app: page_pictures(window) not in ([], start_page), 30):
-        sys.exit("typing in the search field showed no page of found pictures")
+        faults.append("  found pictures: screen readers see no page of them")
     time.sleep(1)
     check("main window with found pictures", window)
     check_page_names("found pictures", window)
@@ -213,10 +223,10 @@ start
 check language || status=1
 stop
 
-# A data folder in which no first-start window waits: the main window and its start page.
+# A language chosen: the welcome window and the settings, then the main window and its start page.
 rm -rf "$HOME" && mkdir -p "$data"
 printf '3.5' >"$data/Glimmora.cho"
-printf '[Glimmora]\r\nxpos=40\r\nypos=50\r\nwidth=750\r\nheight=490\r\nversion=3.5\r\nWelcomeScreen=0\r\nchosenMailDef=0\r\n' \
+printf '[Glimmora]\r\nxpos=40\r\nypos=50\r\nwidth=750\r\nheight=490\r\nversion=3.5\r\nchosenMailDef=0\r\n' \
     >"$data/glimmora.ini"
 start
 check main || status=1
