@@ -278,10 +278,9 @@ void TForm1::BuildLeftPane() {
 
     Image3 = MakeHeader(Panel4, QRect(8, y + 9, 223, 25));
     Gruppenlabel1 = MakePaneLabel(Panel4, 23, y + 15, "Kategorien");
-    Image1 = MakePicture(Panel4, QRect(207, y + 10, 19, 25), "main/info.png");
-    Image1->setCursor(Qt::PointingHandCursor);
+    Image1 = MakePictureButton(Panel4, QRect(207, y + 10, 19, 25), "main/info.png");
     Image1->setToolTip("Info");
-    Image1->installEventFilter(this);
+    connect(Image1, &QToolButton::clicked, this, &TForm1::Image1Click);
 
     WhitePanel1 = MakePanel(Panel4, QRect(8, y + 34, 223, 216), Look().window);
     BluePanel1 = MakePanel(WhitePanel1, QRect(2, 0, 219, 214), Look().tree);
@@ -424,10 +423,6 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Image1 && event->type() == QEvent::MouseButtonRelease) {
-        Image1Click();
-        return true;
-    }
     if (watched == SearchEdit && event->type() == QEvent::KeyPress &&
         SearchEditKey(static_cast<QKeyEvent*>(event)->key()))
         return true;

@@ -182,6 +182,10 @@ else:
     time.sleep(1)
     check("main window with its start page", window)
     check_page_names("start page", window)
+    # The info picture opens the welcome window again: a button that keys and readers can press.
+    if not any(r == "push button" and n.name == "Info" and
+               n.getState().contains(pyatspi.STATE_FOCUSABLE) for n, r, _ in nodes(window)):
+        faults.append("  main window: Info is no button that the keyboard reaches")
     start_page = page_pictures(window)
 
     # A typed word shows the found pictures, and the field its clear button.
