@@ -206,7 +206,8 @@ else:
     press(buttons[0])
     dialog = wait(lambda app: windows(app, "dialog"), 20)
     if not dialog:
-        sys.exit("the Settings button opened no dialog")
+        shown = [f"{w.getRoleName()} {w.name!r}" for w in application() or [] if w is not None]
+        sys.exit(f"the Settings button opened no dialog; the program shows {shown}")
     check("settings dialog", dialog[0])
 
 print("\n".join(counts + [f"{len(faults)} faults"] + faults))
