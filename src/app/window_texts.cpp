@@ -123,6 +123,7 @@ void ApplyToMainWindow(TForm1* f) {
     if (auto* clear = f->SearchEdit->findChild<QAction*>(QStringLiteral("_q_qlineeditclearaction")))
         clear->setText(ShownText(GetText(360)));
     f->Image1->setAccessibleName(f->Image1->toolTip());
+    f->Image1->setAccessibleDescription(ShownText(GetText(362)));
     // The pane headers' pictures read as the headings that they carry.
     f->Image3->setAccessibleName(f->Gruppenlabel1->text());
     f->Image5->setAccessibleName(f->Label1->text());
