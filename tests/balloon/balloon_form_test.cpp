@@ -7,6 +7,7 @@
 #include "integration/data_folders.h"
 #include "integration/isolated_text.h"
 #include "integration/translation_table.h"
+#include "platform/runtime_lock.h"
 #include "support/test_env.h"
 
 #include <QApplication>
@@ -196,19 +197,46 @@ TEST_F(BalloonFormTest, WriteFailureIsReportedAndTheDesignerStaysOpen) {
     // The message is a text of the language in use.
     WriteFile(home.userData() + "Glimmora.def", ReadFile(SourceDir() + "shipped/Glimmora.t00"));
     CreateTranslationTable("Glimmora");
-    // A folder stands where the file should go.
+    // A folder stands where the file should go, in the data folder and in the runtime folder.
     const QString path = TBaloonForm::ResultFilePath();
     ASSERT_TRUE(QDir().mkpath(path));
+    ASSERT_TRUE(QDir().mkpath(RuntimeFolder() + "Glimmora-balloon.jpg"));
     ShowAndSettle();
     MessageBoxAnswerer answerer;
     QTest::mouseClick(form->SpeedButton1, Qt::LeftButton);
     ASSERT_TRUE(WaitFor([&] { return !answerer.texts.isEmpty(); }));
-    EXPECT_EQ(answerer.texts[0], GetText(200).arg(Isolated(path)));
+    EXPECT_EQ(answerer.texts[0], GetText(236).arg(Isolated(path)));
+    EXPECT_TRUE(answerer.texts[0].startsWith("The balloon could not be saved"));
     QTest::qWait(100);
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(answerer.texts.size(), 1) << "nothing was handed to the insertion";
     EXPECT_TRUE(QFileInfo(path).isDir());
     EXPECT_TRUE(form->SpeedButton1->isEnabled());
+}
+
+// A full data folder keeps the previous balloon whole and no part of the new one; the balloon
+// goes to the private runtime folder, as the pages do, and is inserted from there.
+TEST_F(BalloonFormTest, OnAFullDataFolderTheBalloonIsInsertedFromTheRuntimeFolder) {
+    SmallFileSystem disk(UserCatalogueFolder(), "256k");
+    if (!disk.mounted())
+        GTEST_SKIP() << kNoMountMessage;
+    const QString previous = TBaloonForm::ResultFilePath();
+    WriteFile(previous, "the previous balloon");
+    ASSERT_TRUE(disk.fill());
+    ShowAndSettle();
+    SetText("Hi");
+    const QSize size = form->resultSize();
+    MessageBoxAnswerer answerer; // no mail program is chosen in this home
+    QTest::mouseClick(form->SpeedButton1, Qt::LeftButton);
+    ASSERT_TRUE(WaitFor([&] { return !form->isVisible(); }));
+    EXPECT_EQ(form->result(), QDialog::Accepted);
+    EXPECT_EQ(answerer.texts, QStringList(GetText(230)));
+    EXPECT_EQ(ReadFile(previous), "the previous balloon");
+    EXPECT_EQ(QDir(UserCatalogueFolder()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"fill", "temp2.dat.html.jpg"}));
+    QImage saved;
+    ASSERT_TRUE(saved.load(RuntimeFolder() + "Glimmora-balloon.jpg", "JPEG"));
+    EXPECT_EQ(saved.size(), size);
 }
 
 // With the texts of every shipped language, each caption is shown whole.
