@@ -69,6 +69,19 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         ASSERT_TRUE(WaitFor([&] { return !form->Timer1->isActive(); }));
     }
+    // Types `text` and inserts the balloon; returns its size and keeps the messages shown on the
+    // way (no mail program is chosen in this home).
+    QSize InsertBalloon(const QString& text, QStringList& messages) {
+        ShowAndSettle();
+        SetText(text);
+        const QSize size = form->resultSize();
+        MessageBoxAnswerer answerer;
+        QTest::mouseClick(form->SpeedButton1, Qt::LeftButton);
+        EXPECT_TRUE(WaitFor([&] { return !form->isVisible(); }));
+        EXPECT_EQ(form->result(), QDialog::Accepted);
+        messages = answerer.texts;
+        return size;
+    }
     QImage Preview() const { return form->PaintBox2->pixmap().toImage(); }
     void SetText(const QString& text) { form->Memo1->setPlainText(text); }
 
@@ -148,13 +161,8 @@ TEST_F(BalloonFormTest, LinesAreCountedAsTheMemoShowsThem) {
 }
 
 TEST_F(BalloonFormTest, InsertSavesTheBalloonAndHandsItToTheInsertion) {
-    ShowAndSettle();
-    SetText("Hi\nthere");
-    const QSize size = form->resultSize();
-    MessageBoxAnswerer answerer; // no mail program is chosen in this home
-    QTest::mouseClick(form->SpeedButton1, Qt::LeftButton);
-    ASSERT_TRUE(WaitFor([&] { return !form->isVisible(); }));
-    EXPECT_EQ(form->result(), QDialog::Accepted);
+    QStringList messages;
+    const QSize size = InsertBalloon("Hi\nthere", messages);
 
     const QString path = UserCatalogueFolder() + "temp2.dat.html.jpg";
     EXPECT_EQ(TBaloonForm::ResultFilePath(), path);
@@ -163,7 +171,7 @@ TEST_F(BalloonFormTest, InsertSavesTheBalloonAndHandsItToTheInsertion) {
     EXPECT_EQ(saved.size(), size);
     // The insertion ran and said that no mail program is chosen in this home; the paste itself
     // is checked on a private X server by balloon_insertion_test.
-    EXPECT_EQ(answerer.texts.size(), 1);
+    EXPECT_EQ(messages.size(), 1);
 }
 
 TEST_F(BalloonFormTest, BackToTheMainMenuSavesNothing) {
@@ -223,14 +231,9 @@ TEST_F(BalloonFormTest, OnAFullDataFolderTheBalloonIsInsertedFromTheRuntimeFolde
     const QString previous = TBaloonForm::ResultFilePath();
     WriteFile(previous, "the previous balloon");
     ASSERT_TRUE(disk.fill());
-    ShowAndSettle();
-    SetText("Hi");
-    const QSize size = form->resultSize();
-    MessageBoxAnswerer answerer; // no mail program is chosen in this home
-    QTest::mouseClick(form->SpeedButton1, Qt::LeftButton);
-    ASSERT_TRUE(WaitFor([&] { return !form->isVisible(); }));
-    EXPECT_EQ(form->result(), QDialog::Accepted);
-    EXPECT_EQ(answerer.texts, QStringList(GetText(230)));
+    QStringList messages;
+    const QSize size = InsertBalloon("Hi", messages);
+    EXPECT_EQ(messages, QStringList(GetText(230)));
     EXPECT_EQ(ReadFile(previous), "the previous balloon");
     EXPECT_EQ(QDir(UserCatalogueFolder()).entryList(QDir::Files | QDir::Hidden),
               QStringList({"fill", "temp2.dat.html.jpg"}));
