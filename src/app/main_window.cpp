@@ -20,6 +20,7 @@
 #include "integration/system_helpers.h"
 #include "integration/translation_table.h"
 #include "integration/window_look.h"
+#include "localisation/language.h"
 #include "platform/current_desktop.h"
 #include "platform/runtime_lock.h"
 #include "platform/window_activation.h"
@@ -565,7 +566,7 @@ void TForm1::TODOCloseClick() {
 }
 
 void TForm1::SpeedButton6Click() {
-    OpenDocument(FindDataFile("Glimmora", "Glimmora.chm"));
+    OpenDocument(HelpFile(QStringLiteral("0%1").arg(InterfaceLanguageNumber())));
 }
 
 void TForm1::SpeedButton8Click() {
@@ -575,10 +576,12 @@ void TForm1::SpeedButton8Click() {
 // ---- catalogue -------------------------------------------------------------------------------
 
 void TForm1::LoadCatalogue() {
-    Catalogue = ReadCatalogue(UserCatalogueFolder(), CatalogueBaseFolder(), OwnCategoriesFolder());
-    // Loaded again at each change of language, and so are the pictures' names on the pages.
+    const QString language = QStringLiteral("0%1").arg(InterfaceLanguageNumber());
+    Catalogue = LoadCatalogueData(language);
+    // Loaded again at each change of language, and so are the pictures' names on the pages (from
+    // the language's keyword file, "keywords.en").
     SetPictureNames(LoadKeywordFile(UserCatalogueFolder(), CatalogueBaseFolder(),
-                                    ProgramLanguageLocale(ReadLanguageNumber())));
+                                    ProgramLanguageLocale(InterfaceLanguageNumber())));
     InvalidateSearchIndex();
     {
         // Rebuilding the model clears the selection; that must not show a page.
