@@ -12,7 +12,7 @@ GLIMMORA_PACKAGES=(
   fonts-dejavu-core fp-utils desktop-file-utils appstream
   openssl openbox trayer thunderbird firefox-esr
   sway qt6-wayland libwayland-dev libwayland-bin wl-clipboard
-  dbus-daemon dbus-bin
+  dbus-daemon dbus-bin at-spi2-core python3-pyatspi
   qt6-base-private-dev libxkbcommon-dev
   mutter xdg-desktop-portal xdg-desktop-portal-gnome pipewire wireplumber
   kwin-wayland xdg-desktop-portal-kde qtwayland5
@@ -44,19 +44,21 @@ glimmora_build() {
 # Starts an Xvfb server on a free display with a window manager (openbox) and a notification area
 # (trayer), as users have them; exports DISPLAY and stops all three when the shell exits.
 glimmora_start_xvfb() {
-  local n=90
-  while [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  # Xvfb takes the free display itself and says which once it accepts clients: suites starting
+  # at the same time cannot end up sharing one (and one's end taking the other's screen away).
+  local number n=""
+  number="$(mktemp)"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
   GLIMMORA_XVFB_PID=$!
   GLIMMORA_DESKTOP_PIDS="$GLIMMORA_XVFB_PID"
   trap 'kill $GLIMMORA_DESKTOP_PIDS 2>/dev/null || true' EXIT
-  export DISPLAY=":$n"
-  local up=""
   for _ in $(seq 1 50); do
-    xdpyinfo >/dev/null 2>&1 && { up=1; break; }
+    n="$(cat "$number")" && [ -n "$n" ] && break
     sleep 0.1
   done
-  [ -n "$up" ] || { echo "Xvfb did not start" >&2; return 1; }
+  rm -f "$number"
+  [ -n "$n" ] || { echo "Xvfb did not start" >&2; return 1; }
+  export DISPLAY=":$n"
   openbox --sm-disable >/dev/null 2>&1 &
   GLIMMORA_DESKTOP_PIDS="$! $GLIMMORA_DESKTOP_PIDS"
   for _ in $(seq 1 50); do

@@ -10,6 +10,7 @@
 #include "catalogue/add_image_form.h"
 #include "catalogue/catalogue_tree.h"
 #include "catalogue/picture_page.h"
+#include "catalogue/picture_search.h"
 #include "catalogue/picture_server.h"
 #include "dialogs/dialogs.h"
 #include "integration/data_folders.h"
@@ -19,6 +20,7 @@
 #include "integration/system_helpers.h"
 #include "integration/translation_table.h"
 #include "integration/window_look.h"
+#include "localisation/language.h"
 #include "platform/current_desktop.h"
 #include "platform/runtime_lock.h"
 #include "platform/window_activation.h"
@@ -277,10 +279,9 @@ void TForm1::BuildLeftPane() {
 
     Image3 = MakeHeader(Panel4, QRect(8, y + 9, 223, 25));
     Gruppenlabel1 = MakePaneLabel(Panel4, 23, y + 15, "Kategorien");
-    Image1 = MakePicture(Panel4, QRect(207, y + 10, 19, 25), "main/info.png");
-    Image1->setCursor(Qt::PointingHandCursor);
+    Image1 = MakePictureButton(Panel4, QRect(207, y + 10, 19, 25), "main/info.png");
     Image1->setToolTip("Info");
-    Image1->installEventFilter(this);
+    connect(Image1, &QToolButton::clicked, this, &TForm1::Image1Click);
 
     WhitePanel1 = MakePanel(Panel4, QRect(8, y + 34, 223, 216), Look().window);
     BluePanel1 = MakePanel(WhitePanel1, QRect(2, 0, 219, 214), Look().tree);
@@ -423,10 +424,6 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Image1 && event->type() == QEvent::MouseButtonRelease) {
-        Image1Click();
-        return true;
-    }
     if (watched == SearchEdit && event->type() == QEvent::KeyPress &&
         SearchEditKey(static_cast<QKeyEvent*>(event)->key()))
         return true;
@@ -569,7 +566,7 @@ void TForm1::TODOCloseClick() {
 }
 
 void TForm1::SpeedButton6Click() {
-    OpenDocument(FindDataFile("Glimmora", "Glimmora.chm"));
+    OpenDocument(HelpFile(QStringLiteral("0%1").arg(InterfaceLanguageNumber())));
 }
 
 void TForm1::SpeedButton8Click() {
@@ -579,10 +576,12 @@ void TForm1::SpeedButton8Click() {
 // ---- catalogue -------------------------------------------------------------------------------
 
 void TForm1::LoadCatalogue() {
-    Catalogue = ReadCatalogue(UserCatalogueFolder(), CatalogueBaseFolder(), OwnCategoriesFolder());
-    // Loaded again at each change of language, and so are the pictures' names on the pages.
+    const QString language = QStringLiteral("0%1").arg(InterfaceLanguageNumber());
+    Catalogue = LoadCatalogueData(language);
+    // Loaded again at each change of language, and so are the pictures' names on the pages (from
+    // the language's keyword file, "keywords.en").
     SetPictureNames(LoadKeywordFile(UserCatalogueFolder(), CatalogueBaseFolder(),
-                                    QStringLiteral("0%1").arg(ReadLanguageNumber())));
+                                    ProgramLanguageLocale(InterfaceLanguageNumber())));
     InvalidateSearchIndex();
     {
         // Rebuilding the model clears the selection; that must not show a page.

@@ -51,7 +51,7 @@ public:
     QLineEdit* SearchEdit = nullptr; // finds pictures by typed words, at the top
     QLabel* Image3 = nullptr;
     QLabel* Gruppenlabel1 = nullptr;
-    QLabel* Image1 = nullptr;
+    QToolButton* Image1 = nullptr; // the info picture: shows the welcome window
     QFrame* WhitePanel1 = nullptr;
     QFrame* BluePanel1 = nullptr;
     QTreeView* TreeView1 = nullptr;

@@ -115,6 +115,23 @@ QToolButton* MakeLinkButton(QWidget* parent, const QString& caption, const QStri
     return button;
 }
 
+QToolButton* MakePictureButton(QWidget* parent, const QRect& rect, const QString& artwork) {
+    auto* button = new QToolButton(parent);
+    button->setGeometry(rect);
+    button->setIcon(QIcon(LoadArtwork(artwork, rect.size())));
+    button->setIconSize(rect.size());
+    button->setCursor(Qt::PointingHandCursor);
+    // The picture fills the button: a border drawn over its edge marks the keyboard focus.
+    button->setStyleSheet(
+        QStringLiteral("QToolButton { border: 1px solid transparent; border-radius: 3px; "
+                       "padding: -1px; background: transparent; }"
+                       "QToolButton:hover { background: %1; }"
+                       "QToolButton:focus { border-color: %2; }")
+            .arg(DarkLook() ? "rgba(255,255,255,0.18)" : "rgba(255,255,255,0.6)",
+                 Look().link.name()));
+    return button;
+}
+
 int LeastLinkButtonWidth(const QToolButton* button, int designWidth) {
     // The painting above: two pixels of margin on each side, the caption below glyph and gap.
     const QFontMetrics metrics = button->fontMetrics();

@@ -23,6 +23,10 @@ QPixmap DarkHeaderArtwork(const QSize& size, qreal pixelRatio);
 QToolButton* MakeLinkButton(QWidget* parent, const QString& caption, const QString& glyph,
                             Qt::ToolButtonStyle style);
 
+// A flat button that shows only a picture, with the hand cursor; tinted while hovered or focused,
+// so that keyboard users see where they are.
+QToolButton* MakePictureButton(QWidget* parent, const QRect& rect, const QString& artwork);
+
 // The least width, up to `designWidth`, in which a link button's caption fits on two lines under
 // its glyph.
 int LeastLinkButtonWidth(const QToolButton* button, int designWidth);

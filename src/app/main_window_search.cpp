@@ -111,7 +111,7 @@ void TForm1::SearchEditChange() {
     }
     if (searchIndexStale_) {
         BuildCatalogueIndex(searchIndex_, Catalogue.CategoryFolders, FavouritesFolder(),
-                            UserCatalogueFolder(), CatalogueBaseFolder(), ReadLanguageNumber(),
+                            UserCatalogueFolder(), CatalogueBaseFolder(), InterfaceLanguageNumber(),
                             MessagesLocale());
         searchIndexStale_ = false;
     }

@@ -11,6 +11,7 @@
 #include "platform/session.h"
 
 #include <QSize>
+#include <optional>
 
 namespace {
 const QString kBaseName = QStringLiteral("Glimmora");
@@ -148,11 +149,27 @@ void WriteLanguageNumber(int n) {
     WriteProfileString(ResolvePath(settings), kSection, "language", QByteArray::number(n));
 }
 
+namespace {
+
+// The language chosen in this run, which a settings file that takes no writing cannot keep.
+std::optional<int>& ChosenLanguage() {
+    static std::optional<int> chosen;
+    return chosen;
+}
+
+} // namespace
+
 void StoreLanguageChoices() {
     static bool connected = false;
     if (connected)
         return;
     connected = true;
-    QObject::connect(&LanguageSwitches(), &LanguageEvents::chosen,
-                     [](int number) { WriteLanguageNumber(number); });
+    QObject::connect(&LanguageSwitches(), &LanguageEvents::chosen, [](int number) {
+        ChosenLanguage() = number;
+        WriteLanguageNumber(number);
+    });
+}
+
+int InterfaceLanguageNumber() {
+    return ChosenLanguage().value_or(ReadLanguageNumber());
 }

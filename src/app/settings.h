@@ -56,3 +56,6 @@ int ReadLanguageNumber();
 void WriteLanguageNumber(int n);
 // From now on every language switch stores its number (once is enough).
 void StoreLanguageChoices();
+// The language of the interface: the one chosen in this run (kept even where the settings file
+// cannot take it), else ReadLanguageNumber().
+int InterfaceLanguageNumber();

@@ -276,6 +276,10 @@ void PrepareEnvironment() {
     // The browser's sandbox cannot run for root; the program then switches it off itself.
     if (RunningAsRoot() && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // On Linux the browser hides its pages from screen readers unless told otherwise; it builds
+    // their tree only while a screen reader is listening, so other users pay nothing for it.
+    if (!qEnvironmentVariableIsSet("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY"))
+        qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     ChooseWindowSystem();
     DrawWithoutOpenGl();

@@ -114,12 +114,20 @@ void ApplyToMainWindow(TForm1* f) {
     f->WebBrowser1->setAccessibleName(ShownText(GetText(334)));
     f->SearchEdit->setAccessibleName(f->SearchEdit->placeholderText());
     f->SearchEdit->setAccessibleDescription(f->SearchEdit->toolTip());
-    // The magnifier in the field is a button of its own (Qt's clear button keeps its own name).
+    // The magnifier and Qt's clear button in the field are buttons of their own, named by their
+    // actions' texts (Qt gives the clear button none, and keeps its action out of the list).
     for (QAction* action : f->SearchEdit->actions()) {
         if (!action->objectName().startsWith(QLatin1String("_q_")))
             action->setText(f->SearchEdit->placeholderText());
     }
+    if (auto* clear = f->SearchEdit->findChild<QAction*>(QStringLiteral("_q_qlineeditclearaction")))
+        clear->setText(ShownText(GetText(360)));
     f->Image1->setAccessibleName(f->Image1->toolTip());
+    f->Image1->setAccessibleDescription(ShownText(GetText(362)));
+    // The pane headers' pictures read as the headings that they carry.
+    f->Image3->setAccessibleName(f->Gruppenlabel1->text());
+    f->Image5->setAccessibleName(f->Label1->text());
+    f->Image6->setAccessibleName(f->Label3->text());
     f->LayOutControls();
 }
 
@@ -170,6 +178,7 @@ void ApplyToSettingsDialog(TSettingsForm* f) {
     SetCaption(f->InsertionWayLabel, insertionWay ? GetText(insertionWay) : QString());
     SetCaption(f->GnomeShortcutButton, 304);
     SetLines(f->Memo1, 46);
+    f->Image1->setAccessibleName(ShownText(GetText(361)));
 }
 
 void ApplyToWelcomeWindow(TWelcomeForm* f) {
@@ -181,6 +190,7 @@ void ApplyToWelcomeWindow(TWelcomeForm* f) {
     SetCaption(f->BitBtn3, 43);
     SetLines(f->Memo1, 60);
     SetLines(f->Memo2, 61);
+    f->Image1->setAccessibleName(ShownText(GetText(1))); // the banner shows the program's name
 }
 
 void ApplyToAddPictureWindow(TAddImageForm* f) {

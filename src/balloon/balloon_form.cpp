@@ -11,6 +11,7 @@
 #include "integration/window_look.h"
 #include "platform/current_desktop.h"
 #include "platform/picture_decoder.h"
+#include "platform/runtime_lock.h"
 
 #include <QDir>
 #include <QFrame>
@@ -265,14 +266,21 @@ void TBaloonForm::SpeedButton1Click() {
         return;
     }
     QDir().mkpath(UserCatalogueFolder());
+    QString saved = path;
     if (!WriteJpegFile(result.image, path, kJpegQuality, nullptr)) {
-        // The balloon stays open with its text, so the user can try again once there is room.
-        ShowError(GetText(200).arg(Isolated(path)), this);
-        return;
+        // A data folder that takes nothing (read-only, full) keeps its previous balloon whole;
+        // the new one is only handed on, so the private runtime folder serves, as for the pages.
+        const QString runtime = RuntimeFolder();
+        saved = runtime.isEmpty() ? QString() : runtime + QStringLiteral("Glimmora-balloon.jpg");
+        if (saved.isEmpty() || !WriteJpegFile(result.image, saved, kJpegQuality, nullptr)) {
+            // The balloon stays open with its text, so the user can try again once there is room.
+            ShowError(GetText(236).arg(Isolated(path)), this);
+            return;
+        }
     }
     // The insertion processes events while it waits; a second click must not start another.
     SpeedButton1->setEnabled(false);
-    InsertPicture(CurrentDesktop(), path, [](const QString& message) { ShowError(message); });
+    InsertPicture(CurrentDesktop(), saved, [](const QString& message) { ShowError(message); });
     SpeedButton1->setEnabled(true);
     accept();
 }

@@ -85,17 +85,34 @@ bool AppendDefinitionFile(CatalogueData& data, const QByteArray& content,
     return true;
 }
 
+// The definition files to read, in name order: the user's. A user folder without any could not
+// take the copies made at start (read-only or full from the first run); the program's own are
+// read then, each in the language's variant that would have been copied, else as it ships.
+QStringList DefinitionFiles(const QString& userCatalogueFolder, const QString& catalogueBaseFolder,
+                            const QString& languageCode) {
+    const QString mask = QStringLiteral("pics.*.def");
+    QStringList files = ListMatching(userCatalogueFolder, mask);
+    const bool shipped = files.isEmpty();
+    const QString folder = shipped ? catalogueBaseFolder : userCatalogueFolder;
+    if (shipped)
+        files = ListMatching(folder, mask);
+    SortNamesCaseInsensitive(files);
+    for (QString& file : files) {
+        const QString variant = folder + file.chopped(4) + QStringLiteral(".t") + languageCode;
+        file = shipped && FileExists(variant) ? ResolvePath(variant) : folder + file;
+    }
+    return files;
+}
+
 } // namespace
 
 CatalogueData ReadCatalogue(const QString& userCatalogueFolder, const QString& catalogueBaseFolder,
-                            const QString& ownCategoriesFolder) {
+                            const QString& ownCategoriesFolder, const QString& languageCode) {
     CatalogueData data;
-    QStringList files = ListMatching(userCatalogueFolder, QStringLiteral("pics.*.def"));
-    SortNamesCaseInsensitive(files);
-    for (const QString& file : files) {
+    for (const QString& path :
+         DefinitionFiles(userCatalogueFolder, catalogueBaseFolder, languageCode)) {
         // A definition file that cannot be read adds no categories; the rest of the catalogue
         // still loads, so one damaged file never hides the others.
-        const QString path = userCatalogueFolder + file;
         const std::optional<QByteArray> content = ReadFileBytes(path);
         if (content &&
             !AppendDefinitionFile(data, WithoutByteOrderMark(*content), catalogueBaseFolder))
@@ -118,6 +135,7 @@ CatalogueData ReadCatalogue(const QString& userCatalogueFolder, const QString& c
     return data;
 }
 
-CatalogueData LoadCatalogueData() {
-    return ReadCatalogue(UserCatalogueFolder(), CatalogueBaseFolder(), OwnCategoriesFolder());
+CatalogueData LoadCatalogueData(const QString& languageCode) {
+    return ReadCatalogue(UserCatalogueFolder(), CatalogueBaseFolder(), OwnCategoriesFolder(),
+                         languageCode);
 }

@@ -19,9 +19,12 @@ struct CatalogueData {
 
 // Reads "pics.*.def" of `userCatalogueFolder` (name order, case-insensitive) and then its
 // "owncats.dat". Built-in folders are relative to `catalogueBaseFolder`, own ones lie in
-// `ownCategoriesFolder`.
+// `ownCategoriesFolder`. When `userCatalogueFolder` holds no "pics.*.def", those of
+// `catalogueBaseFolder` are read instead, each as its variant ".t" + `languageCode` where it has
+// one.
 CatalogueData ReadCatalogue(const QString& userCatalogueFolder, const QString& catalogueBaseFolder,
-                            const QString& ownCategoriesFolder);
+                            const QString& ownCategoriesFolder,
+                            const QString& languageCode = QStringLiteral("00"));
 
 // The parsing steps, exposed for tests and fuzzing.
 struct DefinitionLine {
@@ -41,4 +44,4 @@ OwnCategoryLine ParseOwnCategoryLine(const QByteArray& line);
 void SortNamesCaseInsensitive(QStringList& names);
 
 // ReadCatalogue on the program's own folders.
-CatalogueData LoadCatalogueData();
+CatalogueData LoadCatalogueData(const QString& languageCode = QStringLiteral("00"));

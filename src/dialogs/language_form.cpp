@@ -38,6 +38,10 @@ TLanguageForm::TLanguageForm(const QStringList& arguments, QWidget* parent)
     ComboBox1 = new QComboBox(this);
     ComboBox1->setEditable(false);
     ComboBox1->setGeometry(44, 47, 113, ComboBox1->sizeHint().height());
+    // The greetings above it name the list (no language file is read yet): until a language is
+    // picked as its name, later as its label.
+    Label1->setBuddy(ComboBox1);
+    ComboBox1->setAccessibleDescription(Label2->text());
 
     // The window grows when a font sets the fixed greetings wider than the design allowed, and
     // keeps list and button centred below them.

@@ -24,7 +24,19 @@ void ReplaceWith(const QString& source, const QString& target) {
         QFile::remove(ResolvePath(target));
 }
 
+// The help file of a language, else the default language's; the user's copy before the program's.
+QString LanguageHelpFile(const QString& code) {
+    const QString help = FindDataFile(kBaseName, "Glimmora.c" + code);
+    return FileExists(help) ? help : FindDataFile(kBaseName, QStringLiteral("Glimmora.c00"));
+}
+
 } // namespace
+
+QString HelpFile(const QString& code) {
+    const QString copy = FindDataFile(kBaseName, QStringLiteral("Glimmora.chm"));
+    // Without the copy (a data folder that could not take it) the language's own file serves.
+    return FileExists(copy) ? copy : LanguageHelpFile(code);
+}
 
 QString LanguageCodeOf(const QString& name) {
     QString code = QStringLiteral("00");
@@ -75,10 +87,7 @@ void SwitchLanguage(const QString& name) {
     const QString code = LanguageCodeOf(name);
     const QString translation = FindDataFile(kBaseName, "Glimmora.t" + code);
     ReplaceWith(translation, data + "Glimmora.def");
-    QString help = FindDataFile(kBaseName, "Glimmora.c" + code);
-    if (!FileExists(help))
-        help = FindDataFile(kBaseName, "Glimmora.c00");
-    ReplaceWith(help, data + "Glimmora.chm");
+    ReplaceWith(LanguageHelpFile(code), data + "Glimmora.chm");
 
     CopyCatalogueTranslations(code);
     emit LanguageSwitches().chosen(code.toInt());

@@ -21,5 +21,8 @@ LanguageEvents& LanguageSwitches();
 // LanguageSwitches().switched().
 void SwitchLanguage(const QString& name);
 QString LanguageCodeOf(const QString& name);
+// The help file to open: the user's copy "Glimmora.chm", else the help file of the language with
+// this code, else the default language's.
+QString HelpFile(const QString& code);
 void CopyCatalogueTranslations(const QString& code);
 void SetMemoText(QPlainTextEdit* memo, const QString& text);

@@ -322,16 +322,11 @@ TEST(Startup, QuittingWithTheDataFolderFullLeavesTheSettingsFileAsItWas) {
     EXPECT_EQ(ReadFile(settings), ini);
 }
 
-TEST(Startup, AReadOnlyDataFolderStartsAndSaysSoOnce) {
-    TempHome home;
-    SmallFileSystem disk(home.userData(), "1m");
-    if (!disk.mounted())
-        GTEST_SKIP() << kNoMountMessage;
-    PrepareQuietStart(home);
-    // A data folder that was in use: its catalogue is there.
-    WriteFile(home.userData() + "GlimmoraData/pics.full.def",
-              ReadFile(BuiltProgramDir() + "GlimmoraData/pics.full.def"));
-    ASSERT_TRUE(disk.makeReadOnly());
+namespace {
+
+// Starts the program on a read-only data folder: it says so once, and the start category shows
+// its pictures all the same.
+void StartAndSayOnce(const TempHome& home) {
     QProcess p;
     p.setProcessEnvironment(Environment(home));
     p.start(Executable(), {"/minime"});
@@ -349,4 +344,24 @@ TEST(Startup, AReadOnlyDataFolderStartsAndSaysSoOnce) {
     // Nothing more is said: no failed save at quitting holds the program up with a message.
     GlobalAtomAdd("Glimmora_CloseYourself");
     EXPECT_TRUE(p.waitForFinished(10000));
+}
+
+} // namespace
+
+TEST(Startup, AReadOnlyDataFolderStartsAndSaysSoOnce) {
+    // A data folder that was in use (its catalogue is there) and one read-only from the first
+    // run, which took no copy of the catalogue.
+    for (const bool inUse : {true, false}) {
+        SCOPED_TRACE(inUse ? "in use" : "from the first run");
+        TempHome home;
+        SmallFileSystem disk(home.userData(), "1m");
+        if (!disk.mounted())
+            GTEST_SKIP() << kNoMountMessage;
+        PrepareQuietStart(home);
+        if (inUse)
+            WriteFile(home.userData() + "GlimmoraData/pics.full.def",
+                      ReadFile(BuiltProgramDir() + "GlimmoraData/pics.full.def"));
+        ASSERT_TRUE(disk.makeReadOnly());
+        StartAndSayOnce(home);
+    }
 }

@@ -7,6 +7,7 @@
 #include "integration/data_folders.h"
 #include "integration/isolated_text.h"
 #include "integration/translation_table.h"
+#include "platform/runtime_lock.h"
 #include "support/test_env.h"
 
 #include <QApplication>
@@ -67,6 +68,19 @@ protected:
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         ASSERT_TRUE(WaitFor([&] { return !form->Timer1->isActive(); }));
+    }
+    // Types `text` and inserts the balloon; returns its size and keeps the messages shown on the
+    // way (no mail program is chosen in this home).
+    QSize InsertBalloon(const QString& text, QStringList& messages) {
+        ShowAndSettle();
+        SetText(text);
+        const QSize size = form->resultSize();
+        MessageBoxAnswerer answerer;
+        QTest::mouseClick(form->SpeedButton1, Qt::LeftButton);
+        EXPECT_TRUE(WaitFor([&] { return !form->isVisible(); }));
+        EXPECT_EQ(form->result(), QDialog::Accepted);
+        messages = answerer.texts;
+        return size;
     }
     QImage Preview() const { return form->PaintBox2->pixmap().toImage(); }
     void SetText(const QString& text) { form->Memo1->setPlainText(text); }
@@ -147,13 +161,8 @@ TEST_F(BalloonFormTest, LinesAreCountedAsTheMemoShowsThem) {
 }
 
 TEST_F(BalloonFormTest, InsertSavesTheBalloonAndHandsItToTheInsertion) {
-    ShowAndSettle();
-    SetText("Hi\nthere");
-    const QSize size = form->resultSize();
-    MessageBoxAnswerer answerer; // no mail program is chosen in this home
-    QTest::mouseClick(form->SpeedButton1, Qt::LeftButton);
-    ASSERT_TRUE(WaitFor([&] { return !form->isVisible(); }));
-    EXPECT_EQ(form->result(), QDialog::Accepted);
+    QStringList messages;
+    const QSize size = InsertBalloon("Hi\nthere", messages);
 
     const QString path = UserCatalogueFolder() + "temp2.dat.html.jpg";
     EXPECT_EQ(TBaloonForm::ResultFilePath(), path);
@@ -162,7 +171,7 @@ TEST_F(BalloonFormTest, InsertSavesTheBalloonAndHandsItToTheInsertion) {
     EXPECT_EQ(saved.size(), size);
     // The insertion ran and said that no mail program is chosen in this home; the paste itself
     // is checked on a private X server by balloon_insertion_test.
-    EXPECT_EQ(answerer.texts.size(), 1);
+    EXPECT_EQ(messages.size(), 1);
 }
 
 TEST_F(BalloonFormTest, BackToTheMainMenuSavesNothing) {
@@ -196,19 +205,41 @@ TEST_F(BalloonFormTest, WriteFailureIsReportedAndTheDesignerStaysOpen) {
     // The message is a text of the language in use.
     WriteFile(home.userData() + "Glimmora.def", ReadFile(SourceDir() + "shipped/Glimmora.t00"));
     CreateTranslationTable("Glimmora");
-    // A folder stands where the file should go.
+    // A folder stands where the file should go, in the data folder and in the runtime folder.
     const QString path = TBaloonForm::ResultFilePath();
     ASSERT_TRUE(QDir().mkpath(path));
+    ASSERT_TRUE(QDir().mkpath(RuntimeFolder() + "Glimmora-balloon.jpg"));
     ShowAndSettle();
     MessageBoxAnswerer answerer;
     QTest::mouseClick(form->SpeedButton1, Qt::LeftButton);
     ASSERT_TRUE(WaitFor([&] { return !answerer.texts.isEmpty(); }));
-    EXPECT_EQ(answerer.texts[0], GetText(200).arg(Isolated(path)));
+    EXPECT_EQ(answerer.texts[0], GetText(236).arg(Isolated(path)));
+    EXPECT_TRUE(answerer.texts[0].startsWith("The balloon could not be saved"));
     QTest::qWait(100);
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(answerer.texts.size(), 1) << "nothing was handed to the insertion";
     EXPECT_TRUE(QFileInfo(path).isDir());
     EXPECT_TRUE(form->SpeedButton1->isEnabled());
+}
+
+// A full data folder keeps the previous balloon whole and no part of the new one; the balloon
+// goes to the private runtime folder, as the pages do, and is inserted from there.
+TEST_F(BalloonFormTest, OnAFullDataFolderTheBalloonIsInsertedFromTheRuntimeFolder) {
+    SmallFileSystem disk(UserCatalogueFolder(), "256k");
+    if (!disk.mounted())
+        GTEST_SKIP() << kNoMountMessage;
+    const QString previous = TBaloonForm::ResultFilePath();
+    WriteFile(previous, "the previous balloon");
+    ASSERT_TRUE(disk.fill());
+    QStringList messages;
+    const QSize size = InsertBalloon("Hi", messages);
+    EXPECT_EQ(messages, QStringList(GetText(230)));
+    EXPECT_EQ(ReadFile(previous), "the previous balloon");
+    EXPECT_EQ(QDir(UserCatalogueFolder()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"fill", "temp2.dat.html.jpg"}));
+    QImage saved;
+    ASSERT_TRUE(saved.load(RuntimeFolder() + "Glimmora-balloon.jpg", "JPEG"));
+    EXPECT_EQ(saved.size(), size);
 }
 
 // With the texts of every shipped language, each caption is shown whole.

@@ -137,6 +137,26 @@ TEST_F(CatalogueLoad, WithoutFilesThereAreNoCategoriesAndOwnOnesStartAtZero) {
     EXPECT_EQ(data.CategoryFolders[1], own() + "/");
 }
 
+// A data folder that could not take the copies made at start still shows the whole catalogue, in
+// the interface language; a user folder with definition files of its own is read alone.
+TEST_F(CatalogueLoad, WithoutUserDefinitionFilesTheProgramsAreReadInTheLanguage) {
+    QDir().mkpath(user());
+    WriteFile(base() + "pics.full.def", "[Faces]faces\r\n-[Happy]happy\r\n");
+    WriteFile(base() + "pics.full.t01", "[Gesichter]faces\r\n-[Fr\xC3\xB6hlich]happy\r\n");
+    WriteFile(base() + "pics.more.def", "[Flags]flags\r\n"); // no variant: read as it ships
+    WriteFile(base() + "pics.more.t00", "[Flaggen]flags\r\n");
+    WriteFile(user() + "owncats.dat", "4:Mine\r\n");
+    CatalogueData data = ReadCatalogue(user(), base(), own(), "01");
+    EXPECT_EQ(Names(data), QStringList({"Gesichter", u"Fröhlich"_qs, "Flags", "Mine"}));
+    EXPECT_EQ(data.CategoryFolders, QStringList({base() + "faces/", base() + "faces/happy/",
+                                                 base() + "flags/", own() + "4/"}));
+    EXPECT_EQ(data.LastBuiltInIndex, 2);
+
+    def("pics.mine.def", "[Own]own\r\n");
+    data = ReadCatalogue(user(), base(), own(), "01");
+    EXPECT_EQ(Names(data), QStringList({"Own", "Mine"}));
+}
+
 TEST_F(CatalogueLoad, ArbitraryBytesStillGiveOneNodePerLineAndParentsFirst) {
     QRandomGenerator random(4711);
     const char alphabet[] = "-[]:\\/.az\r\n\xC3\xA4\xFF\x00 ";

@@ -165,6 +165,21 @@ TEST_F(LanguageTest, SwitchOnAFullDiskKeepsTheOldFilesWholeAndSpeaksTheNewLangua
     EXPECT_EQ(GetText(0), QStringLiteral("Deutsch"));
 }
 
+TEST_F(LanguageTest, HelpInAReadOnlyDataFolderIsTheProgramsInTheChosenLanguage) {
+    ShipLanguages({"English", "Deutsch", "Dansk"});
+    WriteFile(program() + "Glimmora.c00", "help 0");
+    WriteFile(program() + "Glimmora.c01", "help 1");
+    SmallFileSystem disk(data(), "256k");
+    if (!disk.mounted())
+        GTEST_SKIP() << kNoMountMessage;
+    ASSERT_TRUE(disk.makeReadOnly());
+
+    SwitchLanguage("Deutsch");
+    ASSERT_FALSE(QFileInfo::exists(data() + "Glimmora.chm"));
+    EXPECT_EQ(ReadFile(HelpFile("01")), QByteArray("help 1"));
+    EXPECT_EQ(ReadFile(HelpFile("02")), QByteArray("help 0")); // a language without help
+}
+
 TEST_F(LanguageTest, NumberIsStoredOnlyWhenTheSettingsFileExists) {
     ShipLanguages({"English", "Deutsch"});
     QDir().mkpath(data());
@@ -172,6 +187,7 @@ TEST_F(LanguageTest, NumberIsStoredOnlyWhenTheSettingsFileExists) {
     EXPECT_FALSE(QFileInfo::exists(data() + "Glimmora.ini"));
     EXPECT_FALSE(QFileInfo::exists(data() + "glimmora.ini"));
     EXPECT_EQ(ReadLanguageNumber(), 0);
+    EXPECT_EQ(InterfaceLanguageNumber(), 1); // the run keeps what the file could not
 
     // The settings file is found whatever the case of its name, and no second one is made.
     WriteFile(data() + "glimmora.ini", "[glimmora]\r\nLanguage=0\r\n");
