@@ -35,11 +35,14 @@ public:
     void setWelcomeScreen(bool) override {}
     int appearance() const override { return look; }
     void storeAppearance(int value) override { look = value; }
+    int skinTone() const override { return tone; }
+    void storeSkinTone(int value) override { tone = value; }
     void save() override { ++saves; }
 
     int chosen = 0;
     bool hide = false;
     int look = 0;
+    int tone = 0;
     int saves = 0;
 };
 
