@@ -188,9 +188,10 @@ QByteArray PictureNameAttributes(const QString& path) {
 
 // The link of picture number `index` of its page. The encoded file address is plain ASCII:
 // whatever the name holds, the browser reports exactly this file when the picture is clicked.
-QByteArray PictureLink(const QString& picture, qsizetype index, const QByteArray& anchor = {}) {
-    // Shown, and so inserted by a click, in the chosen skin tone.
-    const QString path = PictureInChosenTone(picture);
+// Shown, and so inserted by a click, in the chosen skin tone (`toned` lists the variants).
+QByteArray PictureLink(TonedPictures& toned, const QString& picture, qsizetype index,
+                       const QByteArray& anchor = {}) {
+    const QString path = toned.InChosenTone(picture);
     const QByteArray url = HtmlAttribute(QUrl::fromLocalFile(path).toEncoded());
     PictureServer* server = PictureServer::Active();
     const QByteArray source =
@@ -323,9 +324,10 @@ void WritePicturePage(const QString& pagePath, const QString& folder, const QStr
     QByteArray page = PageHead(catalogueBaseFolder);
     const QString dir = DiskFolder(folder);
     qsizetype index = 0;
+    TonedPictures toned;
     for (const QString& name : names) {
         if (IsPlainFileName(name))
-            page += PictureLink(dir + name, index++) + " &nbsp;&nbsp;&nbsp;\r\r\n";
+            page += PictureLink(toned, dir + name, index++) + " &nbsp;&nbsp;&nbsp;\r\r\n";
     }
     page += "</p>\r\n";
     page += "</body></html>\r\n";
@@ -343,9 +345,11 @@ void WriteFoundPage(const QString& pagePath, const QStringList& paths, const Fou
         page += "<div class=\"note\">" + InIsolate(HtmlText(texts.note)).toUtf8() + "</div>\r\n";
     page += "<p class=\"found\" style=\"grid-template-columns: repeat(" +
             QByteArray::number(qMax(1, columns)) + ", auto)\">\r\n";
+    TonedPictures toned;
     for (qsizetype i = 0; i < paths.size(); ++i)
-        page += PictureLink(paths.at(i), i, FoundPictureAnchor(static_cast<int>(i)).toLatin1()) +
-                "\r\n";
+        page +=
+            PictureLink(toned, paths.at(i), i, FoundPictureAnchor(static_cast<int>(i)).toLatin1()) +
+            "\r\n";
     page += "</p>\r\n";
     page += "</body></html>\r\n";
     WritePage(pagePath, page);

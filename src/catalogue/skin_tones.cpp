@@ -32,11 +32,6 @@ SkinTone& Chosen() {
     return tone;
 }
 
-TonedPictures& ProgramPictures() {
-    static TonedPictures pictures;
-    return pictures;
-}
-
 QString CatalogueFolder() {
     QString folder = QDir::cleanPath(CatalogueBaseFolder());
     return folder.endsWith(u'/') ? folder : folder + u'/';
@@ -90,19 +85,14 @@ std::optional<TonedPictures::Variant> TonedPictures::VariantOf(const QString& pa
     return found;
 }
 
-const TonedPictures::Listing& TonedPictures::TonesListing(const QString& tonesFolder) {
-    const QFileInfo info(tonesFolder);
-    const bool exists = info.isDir();
-    const QDateTime modified = exists ? info.lastModified() : QDateTime();
-    Listing& listing = listings_[tonesFolder];
-    if (listing.exists == exists && listing.modified == modified)
-        return listing;
-    listing = Listing{modified, exists, {}};
-    if (exists) {
-        for (const QString& name : QDir(tonesFolder).entryList(QDir::Files))
-            listing.names.insert(name.toLower(), name);
-    }
-    return listing;
+const QHash<QString, QString>& TonedPictures::TonesListing(const QString& tonesFolder) {
+    const auto known = listings_.constFind(tonesFolder);
+    if (known != listings_.cend())
+        return *known;
+    QHash<QString, QString> names;
+    for (const QString& name : QDir(tonesFolder).entryList(QDir::Files))
+        names.insert(name.toLower(), name);
+    return *listings_.insert(tonesFolder, names);
 }
 
 QString TonedPictures::InTone(const QString& path, SkinTone tone, const QString& catalogueFolder) {
@@ -122,9 +112,13 @@ QString TonedPictures::InTone(const QString& path, SkinTone tone, const QString&
     const qsizetype slash = path.lastIndexOf(u'/');
     const QString folder = path.left(slash + 1) + kTonesFolder + u'/';
     const QString stem = path.mid(slash + 1, path.size() - slash - 1 - kPng.size());
-    const Listing& listing = TonesListing(folder);
-    const auto name = listing.names.constFind((stem + VariantEnding(tone) + kPng).toLower());
-    return name == listing.names.cend() ? path : folder + *name;
+    const QHash<QString, QString>& names = TonesListing(folder);
+    const auto name = names.constFind((stem + VariantEnding(tone) + kPng).toLower());
+    return name == names.cend() ? path : folder + *name;
+}
+
+QString TonedPictures::InChosenTone(const QString& path) {
+    return InTone(path, Chosen(), CatalogueFolder());
 }
 
 void SetChosenSkinTone(SkinTone tone) {
@@ -136,15 +130,15 @@ SkinTone ChosenSkinTone() {
 }
 
 QString PictureInChosenTone(const QString& path) {
-    return ProgramPictures().InTone(path, Chosen(), CatalogueFolder());
+    return TonedPictures().InChosenTone(path);
 }
 
 QStringList PicturesInChosenTone(const QStringList& paths) {
-    const QString catalogue = CatalogueFolder();
+    TonedPictures pictures;
     QStringList toned;
     QSet<QString> seen;
     for (const QString& path : paths) {
-        const QString picture = ProgramPictures().InTone(path, Chosen(), catalogue);
+        const QString picture = pictures.InChosenTone(path);
         if (!seen.contains(picture)) {
             seen.insert(picture);
             toned.append(picture);
@@ -154,5 +148,5 @@ QStringList PicturesInChosenTone(const QStringList& paths) {
 }
 
 QString UntonedPicture(const QString& path) {
-    return ProgramPictures().InTone(path, SkinTone::None, CatalogueFolder());
+    return TonedPictures().InTone(path, SkinTone::None, CatalogueFolder());
 }

@@ -1,5 +1,4 @@
 #pragma once
-#include <QDateTime>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -21,9 +20,9 @@ SkinTone SkinToneFromIndex(int index);
 QString SkinToneText(SkinTone tone);
 
 // The shipped catalogue keeps the tones of a picture `<folder>/<stem>.png` that has them as
-// `<folder>/tones/<stem>-<word>-skin-tone.png`, one picture for each tone but None. A folder's
-// `tones/` is listed once and listed again only when it changes, so that a page of thousands of
-// pictures costs one status call per folder, not one per picture.
+// `<folder>/tones/<stem>-<word>-skin-tone.png`, one picture for each tone but None. An object
+// lists each folder's `tones/` once, when first asked, so that a page of thousands of pictures
+// costs one listing per folder, not a status call per picture; make one for each page.
 class TonedPictures {
 public:
     // The picture that the tone variant at `path` was made from, and its tone.
@@ -39,16 +38,14 @@ public:
     // `catalogueFolder` (the user's own, the favourites) and pictures without that tone stay as
     // they are.
     QString InTone(const QString& path, SkinTone tone, const QString& catalogueFolder);
+    // The same for the chosen tone (ChosenSkinTone) and the shipped catalogue.
+    QString InChosenTone(const QString& path);
 
 private:
-    struct Listing {
-        QDateTime modified;
-        bool exists = false;
-        QHash<QString, QString> names; // lower case -> as on disk
-    };
-    const Listing& TonesListing(const QString& tonesFolder);
+    // The names in a `tones/` folder: lower case -> as on disk.
+    const QHash<QString, QString>& TonesListing(const QString& tonesFolder);
 
-    QHash<QString, Listing> listings_;
+    QHash<QString, QHash<QString, QString>> listings_;
 };
 
 // The tone that pages show and clicks insert, for the whole program; None until it is set.
