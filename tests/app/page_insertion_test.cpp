@@ -15,8 +15,13 @@
 #include "platform/current_desktop.h"
 #include "support/test_env.h"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
 #include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -25,6 +30,13 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+void WritePicture(const QString& path, const QColor& colour) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(colour);
+    ASSERT_TRUE(image.save(path, "PNG"));
+}
 
 const QString kTargetClass = QStringLiteral("GlimmoraPageTarget");
 
@@ -178,6 +190,68 @@ TEST_F(PageInsertion, HotKeyTypedWordAndEnterInsertTheFirstFoundPicture) {
     ASSERT_EQ(QProcess::execute("xdotool", {"key", "Escape"}), 0);
     EXPECT_TRUE(WaitFor(hidden));
     Settings().hideAfterInsert = false;
+}
+
+// The tones of the shipped catalogue: with the tone set to medium, the hands page shows the
+// medium hands and a click on the thumbs up inserts the medium thumbs up, picture and text; the
+// recently used page shows it in whatever tone is chosen later.
+TEST_F(PageInsertion, ChosenSkinToneIsShownAndInserted) {
+    const QString hands = home.programDir() + "GlimmoraData/people/hands/";
+    const QStringList tones = {"light", "medium-light", "medium", "medium-dark", "dark"};
+    const auto variant = [&](const QString& stem, const QString& tone) {
+        return hands + "tones/" + stem + "-" + tone + "-skin-tone.png";
+    };
+    QByteArray emoji;
+    for (const QString& stem : QStringList{"thumbs-up", "raised-hand"}) {
+        WritePicture(hands + stem + ".png", Qt::yellow);
+        for (int i = 0; i < tones.size(); ++i) {
+            WritePicture(variant(stem, tones[i]), QColor::fromHsv(20, 120, 250 - 40 * i));
+            if (stem == QLatin1String("thumbs-up"))
+                emoji += "people/hands/tones/thumbs-up-" + tones[i].toLatin1() +
+                         "-skin-tone.png\t1F44D 1F3F" + QByteArray::number(0xB + i, 16).toUpper() +
+                         "\r\n";
+        }
+    }
+    WritePicture(hands + "writing-hand.png", Qt::blue); // without tones
+    WriteFile(home.programDir() + "GlimmoraData/emoji.dat",
+              "people/hands/thumbs-up.png\t1F44D FE0F\r\n" + emoji);
+    WriteFile(home.userData() + "GlimmoraData/pics.full.def",
+              "[Hands and people]people\r\n-[Hands]hands\r\n");
+    form->LoadCatalogue();
+    form->resize(900, 600);
+    form->show();
+    form->SelectStartCategory();
+    ASSERT_TRUE(WaitForPageLoaded(form->WebBrowser1));
+    ASSERT_TRUE(WaitFor([&] { return PageImageSources(form->WebBrowser1).size() == 3; }));
+
+    form->SkinToneActions->actions().at(static_cast<int>(SkinTone::Medium))->trigger();
+    const QStringList medium = {hands + "writing-hand.png", variant("raised-hand", "medium"),
+                                variant("thumbs-up", "medium")};
+    const auto shown = [&](QStringList pictures) {
+        pictures.sort();
+        return WaitFor([&] {
+            QStringList sources = PageImageSources(form->WebBrowser1);
+            sources.replaceInStrings("file://", "");
+            sources.sort();
+            return sources == pictures;
+        });
+    };
+    ASSERT_TRUE(shown(medium)) << PageImageSources(form->WebBrowser1).join(' ').toStdString();
+    ASSERT_TRUE(WaitForPageLoaded(form->WebBrowser1));
+
+    ASSERT_TRUE(ClickPicture(form->WebBrowser1, 1)); // in the order of the names
+    ASSERT_TRUE(client.waitForLine("PASTE done", 20000)) << client.lines().join('\n').toStdString();
+    EXPECT_EQ(client.lineStartingWith("PASTE html "), PastedHtmlOf(variant("thumbs-up", "medium")));
+    EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8("\U0001F44D\U0001F3FD"));
+    ASSERT_TRUE(WaitFor([&] { return !InsertionRunning(); }));
+
+    // Remembered as the thumbs up, shown in the tone of the moment.
+    form->RecentButtonClick();
+    ASSERT_TRUE(shown({variant("thumbs-up", "medium")}));
+    form->SkinToneActions->actions().at(static_cast<int>(SkinTone::Dark))->trigger();
+    EXPECT_TRUE(shown({variant("thumbs-up", "dark")}));
+    LoadSettings();
+    EXPECT_EQ(Settings().skinTone, SkinTone::Dark);
 }
 
 } // namespace
