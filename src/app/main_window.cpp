@@ -585,7 +585,7 @@ void TForm1::LoadCatalogue() {
     Catalogue = ReadCatalogue(UserCatalogueFolder(), CatalogueBaseFolder(), OwnCategoriesFolder());
     // Loaded again at each change of language, and so are the pictures' names on the pages.
     SetPictureNames(LoadKeywordFile(UserCatalogueFolder(), CatalogueBaseFolder(),
-                                    QStringLiteral("0%1").arg(ReadLanguageNumber())));
+                                    ProgramLanguageLocale(ReadLanguageNumber())));
     InvalidateSearchIndex();
     {
         // Rebuilding the model clears the selection; that must not show a page.
