@@ -5,8 +5,11 @@
 #include "platform/file_system.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QSet>
+
+#include <array>
 
 namespace {
 
@@ -18,9 +21,15 @@ constexpr int kFirstToneText = 351;
 const QString kTonesFolder = QStringLiteral("tones");
 const QString kPng = QStringLiteral(".png");
 
-// "-medium-skin-tone", the end of a variant's stem.
-QString VariantEnding(SkinTone tone) {
-    return u'-' + SkinToneKey(tone) + QStringLiteral("-skin-tone");
+// "-medium-skin-tone", the end of a variant's stem; made once, as pages ask for every picture.
+const QString& VariantEnding(SkinTone tone) {
+    static const auto endings = [] {
+        std::array<QString, kSkinToneCount> all;
+        for (int i = 0; i < kSkinToneCount; ++i)
+            all[i] = u'-' + QLatin1String(kToneKeys[i]) + QStringLiteral("-skin-tone");
+        return all;
+    }();
+    return endings[static_cast<int>(tone)];
 }
 
 bool IsInside(const QString& path, const QString& folder) {
@@ -73,7 +82,7 @@ std::optional<TonedPictures::Variant> TonedPictures::VariantOf(const QString& pa
     qsizetype longest = 0;
     for (int i = 1; i < kSkinToneCount; ++i) {
         const auto tone = static_cast<SkinTone>(i);
-        const QString ending = VariantEnding(tone);
+        const QString& ending = VariantEnding(tone);
         if (ending.size() > longest && stem.size() > ending.size() &&
             stem.endsWith(ending, Qt::CaseInsensitive)) {
             longest = ending.size();
@@ -86,13 +95,22 @@ std::optional<TonedPictures::Variant> TonedPictures::VariantOf(const QString& pa
 }
 
 const QHash<QString, QString>& TonedPictures::TonesListing(const QString& tonesFolder) {
-    const auto known = listings_.constFind(tonesFolder);
-    if (known != listings_.cend())
-        return *known;
-    QHash<QString, QString> names;
-    for (const QString& name : QDir(tonesFolder).entryList(QDir::Files))
-        names.insert(name.toLower(), name);
-    return *listings_.insert(tonesFolder, names);
+    // A page's pictures come folder by folder.
+    if (lastListing_ && tonesFolder == lastFolder_)
+        return *lastListing_;
+    auto known = listings_.find(tonesFolder);
+    if (known == listings_.end()) {
+        // An iterator, unlike a sorted listing, needs no status call per file.
+        QHash<QString, QString> names;
+        for (QDirIterator it(tonesFolder, QDir::Files); it.hasNext();) {
+            it.next();
+            names.insert(it.fileName().toLower(), it.fileName());
+        }
+        known = listings_.insert(tonesFolder, names);
+    }
+    lastFolder_ = tonesFolder;
+    lastListing_ = &*known;
+    return *known;
 }
 
 QString TonedPictures::InTone(const QString& path, SkinTone tone, const QString& catalogueFolder) {
@@ -118,7 +136,9 @@ QString TonedPictures::InTone(const QString& path, SkinTone tone, const QString&
 }
 
 QString TonedPictures::InChosenTone(const QString& path) {
-    return InTone(path, Chosen(), CatalogueFolder());
+    if (catalogue_.isEmpty())
+        catalogue_ = CatalogueFolder();
+    return InTone(path, Chosen(), catalogue_);
 }
 
 void SetChosenSkinTone(SkinTone tone) {

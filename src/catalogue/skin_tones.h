@@ -46,6 +46,9 @@ private:
     const QHash<QString, QString>& TonesListing(const QString& tonesFolder);
 
     QHash<QString, QHash<QString, QString>> listings_;
+    QString lastFolder_;
+    const QHash<QString, QString>* lastListing_ = nullptr; // the listing of lastFolder_
+    QString catalogue_; // the shipped catalogue's folder, once asked for
 };
 
 // The tone that pages show and clicks insert, for the whole program; None until it is set.

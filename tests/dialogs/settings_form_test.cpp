@@ -314,6 +314,17 @@ TEST_F(SettingsFormTest, ChosenAppearanceIsStoredAndItsTimeSaid) {
     EXPECT_EQ(said, QStringList{"Next start."});
 }
 
+// The skin tone list shows the stored tone; a pick goes to the store at once.
+TEST_F(SettingsFormTest, SkinToneListShowsAndStoresTheTone) {
+    store.tone = 4;
+    TSettingsForm* form = Create();
+    form->FormShow();
+    EXPECT_EQ(form->SkinToneBox->count(), 6);
+    EXPECT_EQ(form->SkinToneBox->currentIndex(), 4);
+    emit form->SkinToneBox->activated(3);
+    EXPECT_EQ(store.tone, 3);
+}
+
 TEST_F(SettingsFormTest, TextsFitTheirComponentsAlsoWhenTranslated) {
     TSettingsForm* form = Create();
     form->show();
