@@ -116,6 +116,8 @@ void TForm1::SearchEditChange() {
                             MessagesLocale());
         searchIndexStale_ = false;
     }
+    // The found pictures replace whatever page was shown, the recently used ones too.
+    recentShown_ = false;
     const std::vector<int> found = searchIndex_.Find(text);
     foundTotal_ = static_cast<int>(found.size());
     found_.clear();

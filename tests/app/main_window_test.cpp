@@ -280,6 +280,18 @@ TEST_F(MainWindowTest, NarrowWindowKeepsEveryToolButtonReachable) {
     }
 }
 
+// A search typed while the recently used pictures are shown stays when the window changes size:
+// the grid that follows the width is the found pictures'.
+TEST_F(MainWindowTest, SearchStartedOnTheRecentPageSurvivesAResize) {
+    form->RecentButtonClick();
+    form->SearchEdit->setText("cat");
+    ASSERT_TRUE(WaitFor([&] { return PageImages().size() == 1; }));
+    form->resize(500, 491);
+    EXPECT_EQ(form->SearchEdit->text(), "cat");
+    EXPECT_EQ(form->FoundPictures(),
+              QStringList{home.programDir() + "GlimmoraData/animals/cat.png"});
+}
+
 // The page's pictures are named (alt for screen readers, title on pointing) by the interface
 // language's keyword file, else by their file names, and every control of the window has a name a
 // screen reader can say.
