@@ -247,7 +247,7 @@ void TForm1::BuildToolBar() {
         {&SpeedButton2, 247, 95, "einstellungen", "main/settings.png"},
         {&SpeedButton9, 342, 93, "information", "main/information.png"},
         {&SpeedButton6, 434, 90, "launch help", "main/help.png"},
-        {&SkinToneButton, 526, 88, "Skin tone", "main/help.png"},
+        {&SkinToneButton, 526, 88, "Skin tone", ""}, // its glyph shows the tone (ShowSkinTone)
         {&SpeedButton11, 618, 63, "beenden", "main/quit.png"},
         {&SpeedButton8, 0, 96, "homepage", "main/homepage.png"},
     };

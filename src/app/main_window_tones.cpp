@@ -27,11 +27,7 @@ void TForm1::BuildSkinToneChoice() {
 
 void TForm1::ShowSkinTone() {
     const SkinTone tone = Settings().skinTone;
-    const QList<QAction*> actions = SkinToneActions->actions();
-    // The pictures follow the catalogue: the hand where it has one in every tone.
-    for (int i = 0; i < actions.size(); ++i)
-        actions[i]->setIcon(SkinToneIcon(SkinToneFromIndex(i)));
-    if (QAction* chosen = actions.value(static_cast<int>(tone)))
+    if (QAction* chosen = SkinToneActions->actions().value(static_cast<int>(tone)))
         chosen->setChecked(true);
     SkinToneButton->setIcon(SkinToneIcon(tone));
 }
