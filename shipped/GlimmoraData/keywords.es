@@ -2,6 +2,8 @@ Glimmora keywords 1
 1st-place-medal	medalla de oro	medalla	oro	primero
 2nd-place-medal	medalla de plata	medalla	plata	segundo
 3rd-place-medal	medalla de bronce	bronce	medalla	tercero
+a-button-blood-type	grupo sanguíneo A	a	grupo	sanguíneo	tipo a
+ab-button-blood-type	grupo sanguíneo AB	ab	grupo	sanguíneo	tipo ab
 abacus	ábaco	contar	cálculo	matemáticas
 accordion	acordeón	concertina
 adhesive-bandage	tirita	apósito
@@ -10,6 +12,7 @@ aerial-tramway	teleférico	aéreo	tranvía	vehículo
 airplane	avión	aeroplano
 airplane-arrival	avión aterrizando	aeroplano	avión	llegada
 airplane-departure	avión despegando	aeroplano	avión	salida
+alarm-clock	reloj despertador	alarma	despertador	reloj
 alembic	alambique	herramienta	química
 alien	alienígena	alien	cara	criatura	extraterrestre	ovni
 alien-monster	monstruo alienígena	alien	cara	criatura	extraterrestre	ovni
@@ -23,18 +26,22 @@ angry-face	cara enfadada	cara	enfadado	histérico
 angry-face-with-horns	cara enfadada con cuernos	cara	cuernos	demonio	diablo
 anguished-face	cara angustiada	angustia	angustiado	cara
 ant	hormiga	antenas	insecto
+antenna-bars	barras de cobertura	antena	celular	móvil	señal	teléfono
 anxious-face-with-sweat	cara con ansiedad y sudor	ansiedad	cara	frío	sudor
 aquarius	Acuario	agua	zodiaco
 aries	Aries	carnero	zodiaco
 articulated-lorry	camión articulado	camión	tráiler	vehículo
+artist	artista	paleta	pintor	pinturas
 artist-palette	paleta de pintor	arte	artista	paleta	pintura
 astonished-face	cara asombrada	alucinado	asombrado	cara	pasmado
+astronaut	astronauta	cohete	espacio
 atm-sign	señal de cajero automático	atm	banco	cajero
 atom-symbol	símbolo de átomo	símbolo	átomo
 auto-rickshaw	mototaxi	rickshaw	tuk tuk
 automobile	coche	automóvil	vehículo
 avocado	aguacate	comida	fruta
 axe	hacha	cortar	dividir	hachuela	madera	talar
+b-button-blood-type	grupo sanguíneo B	b	grupo	sanguíneo	tipo b
 baby	bebé	joven	niño
 baby-angel	bebé ángel	bebé	cara	cuento	ángel
 baby-bottle	biberón	bebé	bibe	bibi	botella	leche
@@ -79,6 +86,7 @@ beetle	escarabajo	bicho	insecto
 bell	campana
 bell-pepper	pimiento	ají	chile	morrón	rojo	verdura
 bell-with-slash	campana con signo de cancelación	campana	cancelación	ruido
+bellhop-bell	timbre de hotel	botones	campanilla	hotel	timbre
 bento-box	caja de bento	bento	caja	comida	restaurante
 beverage-box	tetrabrik	brick	cartón	envase	zumo
 bicycle	bicicleta	bici	vehículo
@@ -125,10 +133,12 @@ boxing-glove	guante de boxeo	boxeo	deporte	guante
 boy	niño	joven
 brain	cerebro	inteligente
 bread	pan de molde	pan	rebanada	tostada
+breast-feeding	lactancia materna	amamantar	bebé	dar pecho	pecho
 brick	ladrillo	arcilla	cemento	muro	pared
 bridge-at-night	puente de noche	noche	puente
 briefcase	maletín	cartera	documentos
 briefs	ropa interior	bañador	bragas	braguitas	calzoncillos	slip
+bright-button	brillo alto	alto	brillante	brillo	señal de brillo alto
 broccoli	brócoli	col	repollo
 broken-heart	corazón roto	corazón	emoción	partido	roto
 broom	escoba	barrer	bruja	fregar
@@ -145,6 +155,8 @@ bullseye	diana	blanco	en el blanco	juego
 burrito	burrito	comida	mexicano	tex mex	wrap
 bus	autobús	bus	transporte
 bus-stop	parada de autobús	autobús	parada
+bust-in-silhouette	silueta de busto	busto	silueta
+busts-in-silhouette	dos siluetas de bustos	bustos	siluetas
 butter	mantequilla	lácteo
 butterfly	mariposa	bonito	insecto
 cactus	cactus	planta
@@ -176,6 +188,7 @@ chains	cadenas	cadena
 chair	silla	asiento	sentarse
 chart-decreasing	gráfica de evolución descendente	descendente	gráfica	gráfico	tendencia descendente
 chart-increasing	gráfica de evolución ascendente	ascendente	gráfica	gráfico	tendencia ascendente
+chart-increasing-with-yen	mercado al alza	alza	mercado	mercado alcista	tabla
 check-box-with-check	casilla con marca de verificación	casilla	marca	selección	verificación	✓
 check-mark	marca de verificación	marca	selección	verificación	✓
 check-mark-button	botón de marca de verificación	botón	marca	selección	verificación	✓
@@ -193,9 +206,13 @@ chocolate-bar	tableta de chocolate	barra	chocolate	restaurante	tableta
 chopsticks	palillos	cubiertos	hashi
 christmas-tree	árbol de Navidad	abeto de navidad	celebración	navidad	árbol
 church	iglesia	cristianismo	cruz	edificio	religión
+cigarette	cigarrillo	cigarro	fumar
+cinema	cine	entretenimiento	película
+circled-m	m en círculo	círculo	m
 circus-tent	carpa de circo	carpa	circo	entretenimiento
 cityscape	paisaje urbano	ciudad	edificio	paisaje
 cityscape-at-dusk	ciudad al atardecer	atardecer	ciudad	edificios	paisaje
+cl-button	borrar	símbolo
 clamp	tornillo de banco	herramienta	tornillo
 clapper-board	claqueta	cine	claqueta de cine	entretenimiento	película
 clapping-hands	manos aplaudiendo	aplaudir	manos	palmas	señal
@@ -220,6 +237,8 @@ coat	abrigo	chaquetón
 cockroach	cucaracha	alimaña	bicho	insecto	plaga
 cocktail-glass	copa de cóctel	bar	copa	cóctel	restaurante
 coconut	coco	palmera	piña colada
+coffin	ataúd	muerte
+coin	moneda	dinero	metal	oro	plata	tesoro
 cold-face	cara con frío	cara congelada	congelado	frío	helado
 collision	colisión	cómic
 comet	meteorito	cometa	espacio
@@ -230,20 +249,28 @@ confetti-ball	bola de confeti	celebración	confeti
 confounded-face	cara de frustración	cara	frustrado
 confused-face	cara de confusión	cara	confuso
 construction	obras	construcción	señal	señal de obras
+construction-worker	profesional de la construcción	casco	construcción	obrero	trabajador
 control-knobs	ruedas de control	control	diales	música	potenciómetros	ruedas
 convenience-store	tienda 24 horas	edificio	establecimiento	tienda de comestibles
+cook	chef	cocinero	cocinillas	guisandero	pinche
 cooked-rice	arroz cocido	arroz	restaurante
 cookie	galleta	dulce	pasta	postre
 cooking	cocinar	freír	huevo	sartén
+cool-button	botón COOL	botón	cool	mola
 copyright	copyright	c	símbolo
 coral	coral	arrecife	océano
 couch-and-lamp	sofá y lámpara	hotel	lámpara	sofá
 counterclockwise-arrows-button	flechas en sentido antihorario	dirección	flechas	sentido antihorario	señal de recarga
+couple-with-heart	pareja enamorada	amor	pareja	personas enamoradas
+couple-with-heart-man-man	pareja enamorada: hombre y hombre	amor	hombre	pareja	pareja enamorada	personas enamoradas
+couple-with-heart-woman-man	pareja enamorada: mujer y hombre	amor	hombre	mujer	pareja	pareja enamorada	personas enamoradas
+couple-with-heart-woman-woman	pareja enamorada: mujer y mujer	amor	mujer	pareja	pareja enamorada	personas enamoradas
 cow	vaca	bovino	res
 cow-face	cara de vaca	cara	vaca
 cowboy-hat-face	cara con sombrero de vaquero	cara	sombrero	vaquera	vaquero
 crab	cangrejo	animal	cáncer	zodiaco
 crayon	lápiz de cera	cera	lápiz
+credit-card	tarjeta de crédito	crédito	tarjeta
 crescent-moon	luna	creciente	espacio
 cricket	grillo	saltamontes
 cricket-game	críquet	juego	pelota
@@ -265,6 +292,7 @@ cup-with-straw	vaso con pajita	refresco	zumo
 cupcake	magdalena	cupcake	dulce	repostería
 curling-stone	piedra de curling	juego	roca
 curly-loop	bucle	giro	tirabuzón
+currency-exchange	cambio de divisas	cambio	dinero	divisa	moneda
 curry-rice	arroz con curry	arroz	curry	restaurante
 custard	flan	dulce	postre	pudding
 customs	aduana
@@ -284,10 +312,13 @@ derelict-house	casa abandonada	abandonada	casa	deshabitada	inhabitada	vacía
 desert	desierto	arena
 desert-island	isla desierta	desierta	isla
 desktop-computer	ordenador de sobremesa	ordenador	sobremesa
+detective	detective	cara	espía
 diamond-suit	palo de diamantes	carta	diamantes	juego	palo
 diamond-with-a-dot	rombo con pétalo	flor	geometría	rombo
+dim-button	brillo bajo	bajo	brillo	señal de brillo bajo	tenue
 disappointed-face	cara decepcionada	cara	decepcionado	decepción
 disguised-face	cara disfrazada	careta	disfraz	disimulo	gafas	incógnito	nariz
+divide	división	signo	signo de división	÷
 diving-mask	máscara de buceo	bucear	buzo	esnórquel	máscara	tubo
 diya-lamp	lámpara de aceite	aceite	diya	lámpara
 dizzy	símbolo de mareo	cómic	emoción	estrella	mareo
@@ -296,18 +327,21 @@ dna	adn	biólogo	evolución	gen	genética	vida
 dodo	dodo	ave	dronte	extinguido	mauricio	pájaro
 dog	perro	cachorro	perrete	perrito
 dog-face	cara de perro	cara	mascota	perro
+dollar-banknote	billete de dólar	billete	billete de banco	dinero	dólar
 dolphin	delfín	cetáceo
 donkey	burro	animal	asno	borrico	mamífero	mula	terco
 door	puerta
 dotted-line-face	cara con línea de puntos	depresivo	deprimido	desaparecer	esconderse	introvertido	invisible
 dotted-six-pointed-star	estrella de seis puntas	adivinación	buena fortuna	estrella	seis puntas
 double-curly-loop	bucle doble	bucle	doble
+double-exclamation-mark	exclamación doble	!!	exclamación	puntuación	sorpresa
 doughnut	dónut	berlina	pastel	rosquilla
 dove	paloma	ave	paz	pájaro
 down-arrow	flecha hacia abajo	abajo	dirección	flecha	sur
 down-left-arrow	flecha hacia la esquina inferior izquierda	abajo	dirección	flecha	izquierda	suroeste
 down-right-arrow	flecha hacia la esquina inferior derecha	abajo	derecha	dirección	flecha	sudeste
 downcast-face-with-sweat	cara con sudor frío	cara	frío	sudor
+downwards-button	triángulo hacia abajo	abajo	botón	botón triángulo hacia abajo	triángulo
 dragon	dragón	cuento	fantasía
 dragon-face	cara de dragón	cara	cuento	dragón	fantasía
 dress	vestido	mujer	ropa
@@ -325,19 +359,26 @@ ear-of-corn	espiga de maíz	espiga	mazorca	maíz	mijo
 ear-with-hearing-aid	oreja con audífono	accesibilidad	audífono	prótesis auditiva	sordo
 egg	huevo	comida
 eggplant	berenjena	fruto	verdura
+eight-oclock	8 en punto	8:00	ocho	reloj
 eight-pointed-star	estrella de ocho puntas	*	estrella
 eight-spoked-asterisk	asterisco de ocho puntas	*	asterisco
+eight-thirty	ocho y media	8:30	reloj
+eject-button	expulsar	botón
 electric-plug	enchufe eléctrico	corriente	electricidad	eléctrico	enchufe
 elephant	elefante	paquidermo
 elevator	ascensor	accesibilidad	elevador	montacargas
+eleven-oclock	11 en punto	11:00	once	reloj
+eleven-thirty	once y media	11:30	reloj
 elf	elfo	mágico
 empty-nest	nido vacío	anidación	anidamiento	anidar
 end-arrow	flecha END	final	final con flecha izquierda	flecha	flecha a la izquierda
 enraged-face	cara cabreada	cabreo	cara	enfadado	furia
 envelope	sobre	carta	correo
 envelope-with-arrow	sobre con flecha	carta	comunicación	correo	correo electrónico	sobre
+euro-banknote	billete de euro	billete	billete de banco	dinero	euro
 evergreen-tree	árbol de hoja perenne	hoja perenne	perenne	árbol
 ewe	oveja	borrego	cordero	ovino
+exclamation-question-mark	exclamación e interrogación	!	!?	?	exclamación	interrogación
 exploding-head	cabeza explotando	cabeza	explosión
 expressionless-face	cara sin expresión	cara	inexpresiva	inexpresivo	inexpresión
 eye	ojo	cuerpo
@@ -369,12 +410,45 @@ face-with-thermometer	cara con termómetro	cara	enfermo	malo	termómetro
 face-with-tongue	cara sacando la lengua	cara	lengua
 face-without-mouth	cara sin boca	boca	callado	cara	silencio
 factory	fábrica	edificio	industria
+factory-worker	profesional industrial	fábrica	montaje	obrero	operario	trabajador
 fairy	hada	campanilla	oberón	puck	titania
 falafel	falafel	albóndiga	garbanzo
 fallen-leaf	hojas caídas	caída	hojas
+family	familia
+family-man-boy	familia: hombre y niño	familia	hombre	niño
+family-man-boy-boy	familia: hombre, niño, niño	familia	hombre	niño
+family-man-girl	familia: hombre y niña	familia	hombre	niña
+family-man-girl-boy	familia: hombre, niña, niño	familia	hombre	niña	niño
+family-man-girl-girl	familia: hombre, niña, niña	familia	hombre	niña
+family-man-man-boy	familia: hombre, hombre, niño	familia	hombre	niño
+family-man-man-boy-boy	familia: hombre, hombre, niño, niño	familia	hombre	niño
+family-man-man-girl	familia: hombre, hombre, niña	familia	hombre	niña
+family-man-man-girl-boy	familia: hombre, hombre, niña, niño	familia	hombre	niña	niño
+family-man-man-girl-girl	familia: hombre, hombre, niña, niña	familia	hombre	niña
+family-man-woman-boy	familia: hombre, mujer, niño	familia	hombre	mujer	niño
+family-man-woman-boy-boy	familia: hombre, mujer, niño, niño	familia	hombre	mujer	niño
+family-man-woman-girl	familia: hombre, mujer, niña	familia	hombre	mujer	niña
+family-man-woman-girl-boy	familia: hombre, mujer, niña, niño	familia	hombre	mujer	niña	niño
+family-man-woman-girl-girl	familia: hombre, mujer, niña, niña	familia	hombre	mujer	niña
+family-woman-boy	familia: mujer y niño	familia	mujer	niño
+family-woman-boy-boy	familia: mujer, niño, niño	familia	mujer	niño
+family-woman-girl	familia: mujer y niña	familia	mujer	niña
+family-woman-girl-boy	familia: mujer, niña, niño	familia	mujer	niña	niño
+family-woman-girl-girl	familia: mujer, niña, niña	familia	mujer	niña
+family-woman-woman-boy	familia: mujer, mujer, niño	familia	mujer	niño
+family-woman-woman-boy-boy	familia: mujer, mujer, niño, niño	familia	mujer	niño
+family-woman-woman-girl	familia: mujer, mujer, niña	familia	mujer	niña
+family-woman-woman-girl-boy	familia: mujer, mujer, niña, niño	familia	mujer	niña	niño
+family-woman-woman-girl-girl	familia: mujer, mujer, niña, niña	familia	mujer	niña
+farmer	profesional de la agricultura	agricultor	cultivador	granjero	jardinero	labrador
+fast-down-button	triángulo doble hacia abajo	triángulo	triángulo doble abajo
+fast-forward-button	avance rápido	avanzar	doble	flecha
+fast-reverse-button	retroceso rápido	flecha	flecha doble a la izquierda	izquierda	rebobinado	rebobinar
+fast-up-button	triángulo doble hacia arriba	arriba	flecha
 fax-machine	máquina de fax	comunicación	fax
 fearful-face	cara asustada	asustado	cara	miedo	miedoso
 feather	pluma	ave	ligero	plumaje	pájaro
+female-sign	signo femenino	mujer	signo	símbolo
 ferris-wheel	noria de feria	atracciones	entretenimiento	feria	noria
 ferry	ferri	barco	ferry
 field-hockey	hockey sobre hierba	hierba	hockey	juego	palo	pelota
@@ -386,71 +460,277 @@ fire	fuego	llama
 fire-engine	coche de bomberos	camión	camión de bomberos	fuego	vehículo
 fire-extinguisher	extintor	apagar	extinguir	incendio
 firecracker	petardo	dinamita	explosivo	fuegos artificiales
+firefighter	bombero	camión	manguera
 fireworks	fuegos artificiales	celebración
 first-quarter-moon	luna en cuarto creciente	creciente	cuarto	espacio	luna
 first-quarter-moon-face	luna de cuarto creciente con cara	cara	creciente	cuarto	espacio	luna
 fish	pez	pececillo	pescado	piscis	zodiaco
 fish-cake-with-swirl	pastel de pescado japonés	comida japonesa	pastel	pescado
 fishing-pole	caña de pescar	caña	entretenimiento	esparcimiento	pesca	pez
+five-oclock	5 en punto	5:00	cinco	reloj
+five-thirty	cinco y media	5:30	reloj
+flag-afghanistan	Bandera: Afganistán	AF	bandera
+flag-aland-islands	Bandera: Islas Aland	AX	bandera
+flag-albania	Bandera: Albania	AL	bandera
+flag-algeria	Bandera: Argelia	DZ	bandera
+flag-american-samoa	Bandera: Samoa Americana	AS	bandera
+flag-andorra	Bandera: Andorra	AD	bandera
+flag-angola	Bandera: Angola	AO	bandera
+flag-anguilla	Bandera: Anguila	AI	bandera
+flag-antarctica	Bandera: Antártida	AQ	bandera
+flag-antigua-and-barbuda	Bandera: Antigua y Barbuda	AG	bandera
 flag-argentina	Bandera: Argentina	AR	bandera
+flag-armenia	Bandera: Armenia	AM	bandera
+flag-aruba	Bandera: Aruba	AW	bandera
+flag-ascension-island	Bandera: Isla de la Ascensión	AC	bandera
 flag-australia	Bandera: Australia	AU	bandera
 flag-austria	Bandera: Austria	AT	bandera
+flag-azerbaijan	Bandera: Azerbaiyán	AZ	bandera
+flag-bahamas	Bandera: Bahamas	BS	bandera
+flag-bahrain	Bandera: Baréin	BH	bandera
+flag-bangladesh	Bandera: Bangladés	BD	bandera
+flag-barbados	Bandera: Barbados	BB	bandera
+flag-belarus	Bandera: Bielorrusia	BY	bandera
 flag-belgium	Bandera: Bélgica	BE	bandera
+flag-belize	Bandera: Belice	BZ	bandera
+flag-benin	Bandera: Benín	BJ	bandera
+flag-bermuda	Bandera: Bermudas	BM	bandera
+flag-bhutan	Bandera: Bután	BT	bandera
+flag-bolivia	Bandera: Bolivia	BO	bandera
+flag-bosnia-and-herzegovina	Bandera: Bosnia y Herzegovina	BA	bandera
+flag-botswana	Bandera: Botsuana	BW	bandera
+flag-bouvet-island	Bandera: Isla Bouvet	BV	bandera
 flag-brazil	Bandera: Brasil	BR	bandera
+flag-british-indian-ocean-territory	Bandera: Territorio Británico del Océano Índico	IO	bandera
+flag-british-virgin-islands	Bandera: Islas Vírgenes Británicas	VG	bandera
+flag-brunei	Bandera: Brunéi	BN	bandera
 flag-bulgaria	Bandera: Bulgaria	BG	bandera
+flag-burkina-faso	Bandera: Burkina Faso	BF	bandera
+flag-burundi	Bandera: Burundi	BI	bandera
+flag-cambodia	Bandera: Camboya	KH	bandera
+flag-cameroon	Bandera: Camerún	CM	bandera
 flag-canada	Bandera: Canadá	CA	bandera
+flag-canary-islands	Bandera: Canarias	IC	bandera
+flag-cape-verde	Bandera: Cabo Verde	CV	bandera
+flag-caribbean-netherlands	Bandera: Caribe neerlandés	BQ	bandera
+flag-cayman-islands	Bandera: Islas Caimán	KY	bandera
+flag-central-african-republic	Bandera: República Centroafricana	CF	bandera
+flag-ceuta-and-melilla	Bandera: Ceuta y Melilla	EA	bandera
+flag-chad	Bandera: Chad	TD	bandera
 flag-chile	Bandera: Chile	CL	bandera
 flag-china	Bandera: China	CN	bandera
+flag-christmas-island	Bandera: Isla de Navidad	CX	bandera
+flag-clipperton-island	Bandera: Isla Clipperton	CP	bandera
+flag-cocos-keeling-islands	Bandera: Islas Cocos	CC	bandera
 flag-colombia	Bandera: Colombia	CO	bandera
+flag-comoros	Bandera: Comoras	KM	bandera
+flag-congo-brazzaville	Bandera: Congo	CG	bandera
+flag-congo-kinshasa	Bandera: República Democrática del Congo	CD	bandera
+flag-cook-islands	Bandera: Islas Cook	CK	bandera
+flag-costa-rica	Bandera: Costa Rica	CR	bandera
+flag-cote-divoire	Bandera: Côte d’Ivoire	CI	bandera
 flag-croatia	Bandera: Croacia	HR	bandera
 flag-cuba	Bandera: Cuba	CU	bandera
+flag-curacao	Bandera: Curazao	CW	bandera
+flag-cyprus	Bandera: Chipre	CY	bandera
 flag-czechia	Bandera: Chequia	CZ	bandera
 flag-denmark	Bandera: Dinamarca	DK	bandera
+flag-diego-garcia	Bandera: Diego García	DG	bandera
+flag-djibouti	Bandera: Yibuti	DJ	bandera
+flag-dominica	Bandera: Dominica	DM	bandera
+flag-dominican-republic	Bandera: República Dominicana	DO	bandera
+flag-ecuador	Bandera: Ecuador	EC	bandera
 flag-egypt	Bandera: Egipto	EG	bandera
+flag-el-salvador	Bandera: El Salvador	SV	bandera
+flag-england	Bandera: Inglaterra	bandera	gbeng
+flag-equatorial-guinea	Bandera: Guinea Ecuatorial	GQ	bandera
+flag-eritrea	Bandera: Eritrea	ER	bandera
 flag-estonia	Bandera: Estonia	EE	bandera
+flag-eswatini	Bandera: Esuatini	SZ	bandera
+flag-ethiopia	Bandera: Etiopía	ET	bandera
 flag-european-union	Bandera: Unión Europea	EU	bandera
+flag-falkland-islands	Bandera: Islas Malvinas	FK	bandera
+flag-faroe-islands	Bandera: Islas Feroe	FO	bandera
+flag-fiji	Bandera: Fiyi	FJ	bandera
 flag-finland	Bandera: Finlandia	FI	bandera
 flag-france	Bandera: Francia	FR	bandera
+flag-french-guiana	Bandera: Guayana Francesa	GF	bandera
+flag-french-polynesia	Bandera: Polinesia Francesa	PF	bandera
+flag-french-southern-territories	Bandera: Territorios Australes Franceses	TF	bandera
+flag-gabon	Bandera: Gabón	GA	bandera
+flag-gambia	Bandera: Gambia	GM	bandera
+flag-georgia	Bandera: Georgia	GE	bandera
 flag-germany	Bandera: Alemania	DE	bandera
+flag-ghana	Bandera: Ghana	GH	bandera
+flag-gibraltar	Bandera: Gibraltar	GI	bandera
 flag-greece	Bandera: Grecia	GR	bandera
+flag-greenland	Bandera: Groenlandia	GL	bandera
+flag-grenada	Bandera: Granada	GD	bandera
+flag-guadeloupe	Bandera: Guadalupe	GP	bandera
+flag-guam	Bandera: Guam	GU	bandera
+flag-guatemala	Bandera: Guatemala	GT	bandera
+flag-guernsey	Bandera: Guernesey	GG	bandera
+flag-guinea	Bandera: Guinea	GN	bandera
+flag-guinea-bissau	Bandera: Guinea-Bisáu	GW	bandera
+flag-guyana	Bandera: Guyana	GY	bandera
+flag-haiti	Bandera: Haití	HT	bandera
+flag-heard-and-mcdonald-islands	Bandera: Islas Heard y McDonald	HM	bandera
+flag-honduras	Bandera: Honduras	HN	bandera
+flag-hong-kong-sar-china	Bandera: RAE de Hong Kong (China)	HK	bandera
 flag-hungary	Bandera: Hungría	HU	bandera
 flag-iceland	Bandera: Islandia	IS	bandera
 flag-in-hole	banderín en hoyo	banderín	golf	hoyo
 flag-india	Bandera: India	IN	bandera
+flag-indonesia	Bandera: Indonesia	ID	bandera
+flag-iran	Bandera: Irán	IR	bandera
+flag-iraq	Bandera: Irak	IQ	bandera
 flag-ireland	Bandera: Irlanda	IE	bandera
+flag-isle-of-man	Bandera: Isla de Man	IM	bandera
 flag-israel	Bandera: Israel	IL	bandera
 flag-italy	Bandera: Italia	IT	bandera
 flag-jamaica	Bandera: Jamaica	JM	bandera
 flag-japan	Bandera: Japón	JP	bandera
+flag-jersey	Bandera: Jersey	JE	bandera
+flag-jordan	Bandera: Jordania	JO	bandera
+flag-kazakhstan	Bandera: Kazajistán	KZ	bandera
 flag-kenya	Bandera: Kenia	KE	bandera
+flag-kiribati	Bandera: Kiribati	KI	bandera
+flag-kosovo	Bandera: Kosovo	XK	bandera
+flag-kuwait	Bandera: Kuwait	KW	bandera
+flag-kyrgyzstan	Bandera: Kirguistán	KG	bandera
+flag-laos	Bandera: Laos	LA	bandera
 flag-latvia	Bandera: Letonia	LV	bandera
+flag-lebanon	Bandera: Líbano	LB	bandera
+flag-lesotho	Bandera: Lesoto	LS	bandera
+flag-liberia	Bandera: Liberia	LR	bandera
+flag-libya	Bandera: Libia	LY	bandera
+flag-liechtenstein	Bandera: Liechtenstein	LI	bandera
 flag-lithuania	Bandera: Lituania	LT	bandera
 flag-luxembourg	Bandera: Luxemburgo	LU	bandera
+flag-macao-sar-china	Bandera: RAE de Macao (China)	MO	bandera
+flag-madagascar	Bandera: Madagascar	MG	bandera
+flag-malawi	Bandera: Malaui	MW	bandera
+flag-malaysia	Bandera: Malasia	MY	bandera
+flag-maldives	Bandera: Maldivas	MV	bandera
+flag-mali	Bandera: Mali	ML	bandera
+flag-malta	Bandera: Malta	MT	bandera
+flag-marshall-islands	Bandera: Islas Marshall	MH	bandera
+flag-martinique	Bandera: Martinica	MQ	bandera
+flag-mauritania	Bandera: Mauritania	MR	bandera
+flag-mauritius	Bandera: Mauricio	MU	bandera
+flag-mayotte	Bandera: Mayotte	YT	bandera
 flag-mexico	Bandera: México	MX	bandera
+flag-micronesia	Bandera: Micronesia	FM	bandera
+flag-moldova	Bandera: Moldavia	MD	bandera
+flag-monaco	Bandera: Mónaco	MC	bandera
+flag-mongolia	Bandera: Mongolia	MN	bandera
+flag-montenegro	Bandera: Montenegro	ME	bandera
+flag-montserrat	Bandera: Montserrat	MS	bandera
 flag-morocco	Bandera: Marruecos	MA	bandera
+flag-mozambique	Bandera: Mozambique	MZ	bandera
+flag-myanmar-burma	Bandera: Myanmar (Birmania)	MM	bandera
+flag-namibia	Bandera: Namibia	NA	bandera
+flag-nauru	Bandera: Nauru	NR	bandera
+flag-nepal	Bandera: Nepal	NP	bandera
 flag-netherlands	Bandera: Países Bajos	NL	bandera
+flag-new-caledonia	Bandera: Nueva Caledonia	NC	bandera
 flag-new-zealand	Bandera: Nueva Zelanda	NZ	bandera
+flag-nicaragua	Bandera: Nicaragua	NI	bandera
+flag-niger	Bandera: Níger	NE	bandera
 flag-nigeria	Bandera: Nigeria	NG	bandera
+flag-niue	Bandera: Niue	NU	bandera
+flag-norfolk-island	Bandera: Isla Norfolk	NF	bandera
+flag-north-korea	Bandera: Corea del Norte	KP	bandera
+flag-north-macedonia	Bandera: Macedonia del Norte	MK	bandera
+flag-northern-mariana-islands	Bandera: Islas Marianas del Norte	MP	bandera
 flag-norway	Bandera: Noruega	NO	bandera
+flag-oman	Bandera: Omán	OM	bandera
+flag-pakistan	Bandera: Pakistán	PK	bandera
+flag-palau	Bandera: Palaos	PW	bandera
+flag-palestinian-territories	Bandera: Territorios Palestinos	PS	bandera
+flag-panama	Bandera: Panamá	PA	bandera
+flag-papua-new-guinea	Bandera: Papúa Nueva Guinea	PG	bandera
+flag-paraguay	Bandera: Paraguay	PY	bandera
 flag-peru	Bandera: Perú	PE	bandera
+flag-philippines	Bandera: Filipinas	PH	bandera
+flag-pitcairn-islands	Bandera: Islas Pitcairn	PN	bandera
 flag-poland	Bandera: Polonia	PL	bandera
 flag-portugal	Bandera: Portugal	PT	bandera
+flag-puerto-rico	Bandera: Puerto Rico	PR	bandera
+flag-qatar	Bandera: Catar	QA	bandera
+flag-reunion	Bandera: Reunión	RE	bandera
 flag-romania	Bandera: Rumanía	RO	bandera
+flag-russia	Bandera: Rusia	RU	bandera
+flag-rwanda	Bandera: Ruanda	RW	bandera
+flag-samoa	Bandera: Samoa	WS	bandera
+flag-san-marino	Bandera: San Marino	SM	bandera
+flag-sao-tome-and-principe	Bandera: Santo Tomé y Príncipe	ST	bandera
+flag-saudi-arabia	Bandera: Arabia Saudí	SA	bandera
+flag-scotland	Bandera: Escocia	bandera	gbsct
+flag-senegal	Bandera: Senegal	SN	bandera
 flag-serbia	Bandera: Serbia	RS	bandera
+flag-seychelles	Bandera: Seychelles	SC	bandera
+flag-sierra-leone	Bandera: Sierra Leona	SL	bandera
+flag-singapore	Bandera: Singapur	SG	bandera
+flag-sint-maarten	Bandera: Sint Maarten	SX	bandera
 flag-slovakia	Bandera: Eslovaquia	SK	bandera
 flag-slovenia	Bandera: Eslovenia	SI	bandera
+flag-solomon-islands	Bandera: Islas Salomón	SB	bandera
+flag-somalia	Bandera: Somalia	SO	bandera
 flag-south-africa	Bandera: Sudáfrica	ZA	bandera
+flag-south-georgia-and-south-sandwich-islands	Bandera: Islas Georgia del Sur y Sandwich del Sur	GS	bandera
 flag-south-korea	Bandera: Corea del Sur	KR	bandera
+flag-south-sudan	Bandera: Sudán del Sur	SS	bandera
 flag-spain	Bandera: España	ES	bandera
+flag-sri-lanka	Bandera: Sri Lanka	LK	bandera
+flag-st-barthelemy	Bandera: San Bartolomé	BL	bandera
+flag-st-helena	Bandera: Santa Elena	SH	bandera
+flag-st-kitts-and-nevis	Bandera: San Cristóbal y Nieves	KN	bandera
+flag-st-lucia	Bandera: Santa Lucía	LC	bandera
+flag-st-martin	Bandera: San Martín	MF	bandera
+flag-st-pierre-and-miquelon	Bandera: San Pedro y Miquelón	PM	bandera
+flag-st-vincent-and-grenadines	Bandera: San Vicente y las Granadinas	VC	bandera
+flag-sudan	Bandera: Sudán	SD	bandera
+flag-suriname	Bandera: Surinam	SR	bandera
+flag-svalbard-and-jan-mayen	Bandera: Svalbard y Jan Mayen	SJ	bandera
 flag-sweden	Bandera: Suecia	SE	bandera
 flag-switzerland	Bandera: Suiza	CH	bandera
+flag-syria	Bandera: Siria	SY	bandera
+flag-taiwan	Bandera: Taiwán	TW	bandera
+flag-tajikistan	Bandera: Tayikistán	TJ	bandera
+flag-tanzania	Bandera: Tanzania	TZ	bandera
 flag-thailand	Bandera: Tailandia	TH	bandera
+flag-timor-leste	Bandera: Timor-Leste	TL	bandera
+flag-togo	Bandera: Togo	TG	bandera
+flag-tokelau	Bandera: Tokelau	TK	bandera
+flag-tonga	Bandera: Tonga	TO	bandera
+flag-trinidad-and-tobago	Bandera: Trinidad y Tobago	TT	bandera
+flag-tristan-da-cunha	Bandera: Tristán de Acuña	TA	bandera
+flag-tunisia	Bandera: Túnez	TN	bandera
 flag-turkiye	Bandera: Turquía	TR	bandera
+flag-turkmenistan	Bandera: Turkmenistán	TM	bandera
+flag-turks-and-caicos-islands	Bandera: Islas Turcas y Caicos	TC	bandera
+flag-tuvalu	Bandera: Tuvalu	TV	bandera
+flag-u-s-outlying-islands	Bandera: Islas menores alejadas de EE. UU.	UM	bandera
+flag-u-s-virgin-islands	Bandera: Islas Vírgenes de EE. UU.	VI	bandera
+flag-uganda	Bandera: Uganda	UG	bandera
 flag-ukraine	Bandera: Ucrania	UA	bandera
+flag-united-arab-emirates	Bandera: Emiratos Árabes Unidos	AE	bandera
 flag-united-kingdom	Bandera: Reino Unido	GB	bandera
 flag-united-nations	Bandera: Naciones Unidas	UN	bandera
 flag-united-states	Bandera: Estados Unidos	US	bandera
+flag-uruguay	Bandera: Uruguay	UY	bandera
+flag-uzbekistan	Bandera: Uzbekistán	UZ	bandera
+flag-vanuatu	Bandera: Vanuatu	VU	bandera
+flag-vatican-city	Bandera: Ciudad del Vaticano	VA	bandera
+flag-venezuela	Bandera: Venezuela	VE	bandera
 flag-vietnam	Bandera: Vietnam	VN	bandera
+flag-wales	Bandera: Gales	bandera	gbwls
+flag-wallis-and-futuna	Bandera: Wallis y Futuna	WF	bandera
+flag-western-sahara	Bandera: Sáhara Occidental	EH	bandera
+flag-yemen	Bandera: Yemen	YE	bandera
+flag-zambia	Bandera: Zambia	ZM	bandera
+flag-zimbabwe	Bandera: Zimbabue	ZW	bandera
 flamingo	flamenco	extravangante	ostentoso	tropical
 flashlight	linterna	luz
 flat-shoe	bailarina	calzado	zapato
@@ -470,14 +750,18 @@ folded-hands	manos en oración	gracias	mano	oración	orar	por favor	rezar
 folding-hand-fan	abanico abierto	abanico	airear	bailar	calor	feria	flamenco
 fondue	fondue	chocolate	olla	queso	suizo
 foot	pie	patada	pisotón
+footprints	huellas de pies	huellas	pies
 fork-and-knife	tenedor y cuchillo	cuchillo	restaurante	tenedor
 fork-and-knife-with-plate	cuchillo y tenedor con un plato	cuchillo	plato	restaurante	tenedor
 fortune-cookie	galleta de la fortuna	adivinación	profecía	superstición
 fountain	fuente
 fountain-pen	estilográfica	bolígrafo	escribir	pluma	tinta
 four-leaf-clover	trébol de cuatro hojas	suerte	trébol
+four-oclock	4 en punto	4:00	cuatro	reloj
+four-thirty	cuatro y media	4:30	reloj
 fox	zorro	cara
 framed-picture	cuadro enmarcado	marco	museo
+free-button	botón FREE	gratis	símbolo gratis
 french-fries	patatas fritas	papas fritas	patatas	restaurante
 fried-shrimp	gamba frita	frito	gamba	restaurante
 frog	rana	cara
@@ -487,6 +771,7 @@ frowning-face-with-open-mouth	cara con el ceño fruncido y la boca abierta	boca 
 fuel-pump	surtidor de gasolina	bomba de gasolina	combustible	gasolina	surtidor
 full-moon	luna llena	llena	luna	plenilunio
 full-moon-face	luna llena con cara	cara	llena	luna
+funeral-urn	urna funeraria	funeraria	muerte	urna
 game-die	dado	juego
 garlic	ajo	condimento	vampiro
 gear	engranaje	herramienta
@@ -529,6 +814,7 @@ grinning-face-with-smiling-eyes	cara sonriendo con ojos sonrientes	abierta	cara	
 grinning-face-with-sweat	cara sonriendo con sudor frío	cara	frío	risa	sudor
 grinning-squinting-face	cara sonriendo con los ojos cerrados	abierta	boca	cara	risa
 growing-heart	corazón creciente	corazón	creciente	emocionado	latido	nervioso
+guard	guardia	guardia real británica
 guide-dog	perro guía	accesibilidad	ciego	guía	invidente	lazarillo
 guitar	guitarra	instrumento	instrumento musical	música
 hair-pick	peineta	afro	peine	pelo
@@ -536,6 +822,7 @@ hamburger	hamburguesa	burger
 hammer	martillo	herramienta
 hammer-and-pick	martillo y pico	herramienta	martillo	pico
 hammer-and-wrench	martillo y llave inglesa	herramienta	llave inglesa	martillo
+hamsa	hamsa	amuleto	fátima	jamsa	mano	maría	miriam
 hamster	hámster	cara	mascota
 hand-with-fingers-splayed	mano abierta	abierta	dedo	mano
 hand-with-index-finger-and-thumb-crossed	mano con dedo índice y pulgar cruzados	amor	caro	chasquido	corazón	dinero
@@ -544,6 +831,8 @@ handshake	apretón de manos	acuerdo	apretón	manos
 hatching-chick	pollito rompiendo el cascarón	ave	huevo	pollito	pollo
 head-shaking-smiley	smiley negando con la cabeza	no
 headphone	auricular	cascos
+headstone	lápida	cementario	estela	sepulcro	tumba
+health-worker	profesional sanitario	doctor	enfermero	médico	salud	terapeuta
 hear-no-evil-monkey	mono con los oídos tapados	cara	mal	mono	prohibido
 heart-decoration	adorno de corazón	corazón
 heart-exclamation	exclamación de corazón	corazón	exclamación	puntuación
@@ -552,6 +841,8 @@ heart-on-fire	corazón en llamas	amor	corazón	fuego	llamas	lujuria	pasión
 heart-suit	palo de corazones	carta	corazones	juego	palo
 heart-with-arrow	corazón con flecha	amor	corazón	emoción	flecha
 heart-with-ribbon	corazón con lazo	corazón	emoción	lazo	san valentín
+heavy-dollar-sign	símbolo de dólar	dinero	dólar	símbolo
+heavy-equals-sign	signo igual grueso	equivalencia	igualdad	matemáticas	mates
 hedgehog	erizo	espinas	púas
 helicopter	helicóptero	aspas	rotores	vehículo	volar
 herb	hierba	hoja	verde
@@ -570,6 +861,7 @@ hook	gancho	agarrar	anzuelo	atrapar	garfio
 horizontal-traffic-light	semáforo horizontal	luz	señales de tráfico	tráfico
 horse	caballo	caballo de carreras	carreras de caballos	ecuestre
 horse-face	cara de caballo	caballo	cara
+horse-racing	carrera de caballos	caballo	caballo de carreras	carreras	jinete
 hospital	hospital	doctor	edificio	medicina	médico
 hot-beverage	bebida caliente	bebida	café	caliente	té
 hot-dog	perrito caliente	perrito	salchicha
@@ -577,6 +869,8 @@ hot-face	cara con calor	calor	cara roja	fiebre	golpe de calor	sudor
 hot-pepper	chile picante	chile	picante	planta
 hot-springs	aguas termales	termas	vapor
 hotel	hotel	alojamiento	edificio	turismo
+hourglass-done	reloj de arena sin tiempo	arena	reloj	temporizador
+hourglass-not-done	reloj de arena con tiempo	reloj con arena cayendo	temporizador
 house	casa	vivienda
 house-with-garden	casa con jardín	casa	construcción	jardín	vivienda
 houses	casas	edificio	urbanización
@@ -588,29 +882,73 @@ ice	cubito de hielo	frío	iceberg
 ice-cream	helado	postre	sorbete
 ice-hockey	hockey sobre hielo	disco	hielo	hockey	palo
 ice-skate	patín de hielo	hielo	patín
+id-button	símbolo de identificación	id	identidad	símbolo identidad
+identification-card	carné de identidad	carné de conducir	credenciales	identificación	permiso	seguridad
 in-love-smiley	smiley enamorado	amor	corazón
 inbox-tray	bandeja de entrada	bandeja	comunicación	correo	entrada	recibido
 incoming-envelope	sobre entrante	carta	comunicación	correo	correo electrónico	sobre
 index-pointing-at-the-viewer	dedo índice apuntándote a ti	apuntar	ti	tú
 index-pointing-up	dedo índice hacia arriba	apuntar	arriba	dedo	mano
+infinity	infinito	ilimitado	siempre	universal
+information	información	i
+input-latin-letters	alfabeto latino	abc	latino
+input-latin-lowercase	letras latinas minúsculas	abcd	letras	minúsculas
+input-latin-uppercase	letras latinas mayúsculas	abcd	letras	mayúsculas
+input-numbers	números	1234	dígitos
+input-symbols	símbolos	〒♪&%
 jack-o-lantern	calabaza de Halloween	calabaza	celebración	halloween	linterna
+japanese-acceptable-button	ideograma japonés para "aceptable"	aceptable	ideograma	japonés	kanji
+japanese-application-button	ideograma japonés para "aplicación"	aplicación	ideograma	japonés	kanji
+japanese-bargain-button	ideograma japonés para "ganga"	ganga	ideograma	japonés	kanji
 japanese-castle	castillo japonés	castillo	construcción
+japanese-congratulations-button	ideograma japonés para "enhorabuena"	enhorabuena	ideograma	japonés	kanji
+japanese-discount-button	ideograma japonés para "descuento"	descuento	ideograma	japonés	kanji
 japanese-dolls	muñecas japonesas	celebración	festival	hinamatsuri	muñecas
+japanese-free-of-charge-button	ideograma japonés para "gratis"	gratis	ideograma	japonés	kanji
+japanese-here-button	ideograma japonés para "aquí"	japonés	katakana	“aquí”
+japanese-monthly-amount-button	ideograma japonés para "cantidad mensual"	ideograma	japonés	kanji	“cantidad mensual”
+japanese-no-vacancy-button	ideograma japonés para "completo"	completo	ideograma	japonés	kanji	lleno
+japanese-not-free-of-charge-button	ideograma japonés para "de pago"	ideograma	japonés	kanji	“de pago”
+japanese-open-for-business-button	ideograma japonés para "abierto"	abierto	ideograma	japonés	kanji
+japanese-passing-grade-button	ideograma japonés para "aprobado"	aprobado	ideograma	japonés	kanji
 japanese-post-office	oficina de correos japonesa	correos	edificio	japón	oficina de correos
+japanese-prohibited-button	ideograma japonés para "prohibido"	ideograma	japonés	kanji	prohibido
+japanese-reserved-button	ideograma japonés para "reservado"	ideograma	japonés	kanji	reservado
+japanese-secret-button	ideograma japonés para "secreto"	ideograma	japonés	kanji	secreto
+japanese-service-charge-button	ideograma japonés para "de cortesía"	cortesía	japonés	katakana
 japanese-symbol-for-beginner	símbolo japonés para principiante	amarillo	japonés	principiante	verde
+japanese-vacancy-button	ideograma japonés para "vacante"	ideograma	japonés	kanji	vacante
 jar	tarro	almacenar	condimento	frasco	recipiente	salsa	vacío
 jeans	vaqueros	pantalones	ropa
 jellyfish	medusa	invertebrado	marino	picadura	picar
 joker	comodín	joker
 joystick	joystick	juego	mando	palanca	videojuego
+judge	fiscal	juez	juicio	magistrado
 kaaba	Kaaba	islam	religión
 kangaroo	canguro	marsupial	saltar	salto
 key	llave	contraseña
 keyboard	teclado	ordenador
+keycap-0	Teclas: 0	teclas
+keycap-1	Teclas: 1	teclas
+keycap-10	Teclas: 10	teclas
+keycap-2	Teclas: 2	teclas
+keycap-3	Teclas: 3	teclas
+keycap-4	Teclas: 4	teclas
+keycap-5	Teclas: 5	teclas
+keycap-6	Teclas: 6	teclas
+keycap-7	Teclas: 7	teclas
+keycap-8	Teclas: 8	teclas
+keycap-9	Teclas: 9	teclas
+keycap-asterisk	Teclas: *	teclas
+keycap-number-sign	Teclas: #	teclas
 khanda	khanda	religión	sij	sijismo	sikh
 kick-scooter	patinete
 kimono	kimono	japonés	ropa
+kiss	beso	personas	romance
+kiss-man-man	beso: hombre y hombre	beso	hombre	personas	romance
 kiss-mark	marca de beso	beso	labios	romance
+kiss-woman-man	beso: mujer y hombre	beso	hombre	mujer	personas	romance
+kiss-woman-woman	beso: mujer y mujer	beso	mujer	personas	romance
 kissing-cat	gato besando	beso	cara	cariñoso	gato
 kissing-face	cara besando	beso	cara
 kissing-face-with-closed-eyes	cara besando con los ojos cerrados	beso	cara	cerrado	ojo
@@ -630,6 +968,7 @@ large-blue-diamond	rombo azul grande	azul	geometría	rombo
 large-orange-diamond	rombo naranja grande	geometría	naranja	rombo
 last-quarter-moon	luna en cuarto menguante	cuarto	luna	menguante
 last-quarter-moon-face	luna de cuarto menguante con cara	cara	creciente	cuarto	espacio	luna
+last-track-button	pista anterior	atrás	escena anterior	triángulo
 latin-cross	cruz latina	cristianismo	cruz	religión
 laughing-smiley	smiley riendo	reír
 leaf-fluttering-in-wind	hojas revoloteando al viento	hoja	revolotear	soplar	viento
@@ -683,9 +1022,84 @@ magnet	imán	atracción	herradura	magnético
 magnifying-glass-tilted-left	lupa orientada hacia la izquierda	buscar	lupa
 magnifying-glass-tilted-right	lupa orientada hacia la derecha	buscar	lupa
 mahjong-red-dragon	dragón rojo de mahjong	dragón rojo	juego	mahjong
+male-sign	signo masculino	hombre	signo	símbolo
 mammoth	mamut	colmillo	extinguido	lanudo
+man	hombre	adulto
+man-artist	artista hombre	hombre	paleta	pintor	pinturas
+man-astronaut	astronauta hombre	astronauta	cohete	espacio	hombre
+man-bald	hombre: sin pelo	adulto	hombre	sin pelo
+man-beard	hombre: barba	barba	hombre
+man-biking	hombre en bicicleta	bicicleta	ciclismo	ciclista	hombre
+man-blond-hair	hombre rubio	hombre	rubiales	rubio
+man-bouncing-ball	hombre botando un balón	balón	botar	hombre	pelota
+man-bowing	hombre haciendo una reverencia	disculpa	gesto	perdón	reverencia
+man-cartwheeling	hombre dando una voltereta lateral	deporte	gimnasia	hombre	rueda	voltereta
+man-climbing	hombre escalando	alpinista	escalador
+man-construction-worker	profesional de la construcción hombre	albañil	construcción	hombre	obrero	trabajador
+man-cook	chef hombre	chef	cocinero	hombre	pinche
+man-curly-hair	hombre: pelo rizado	adulto	hombre	pelo rizado
+man-dancing	hombre bailando	bailar	hombre
+man-detective	detective hombre	agente	detective	espía	hombre	investigador
+man-elf	elfo hombre	elfo	mágico
+man-facepalming	hombre con la mano en la frente	facepalm	frente	incredulidad	mano
+man-factory-worker	profesional industrial hombre	fábrica	montaje	obrero	operario	trabajador
+man-fairy	hada hombre	hada	oberón	puck
+man-farmer	profesional de la agricultura hombre	agricultor	campo	granjero	hombre	labrador
+man-feeding-baby	hombre alimentando a bebé	alimentar	amamantar	bebé	hombre	lactancia
+man-firefighter	bombero hombre	apagafuegos	bombero	camión	manguera
+man-frowning	hombre frunciendo el ceño	ceño	fruncido	gesto	hombre
+man-genie	genio hombre	djinn	genio	lámpara
+man-gesturing-no	hombre haciendo el gesto de "no"	gesto	hombre	mano	prohibido
+man-gesturing-ok	hombre haciendo el gesto de "de acuerdo"	gesto	mano	ok	vale
+man-getting-haircut	hombre cortándose el pelo	belleza	corte	pelo	peluquero
+man-getting-massage	hombre recibiendo masaje	cara	facial	masaje	salón
+man-golfing	hombre jugando al golf	golf	hombre	jugador
+man-guard	guardia hombre	guardia	hombre	vigilante
+man-health-worker	profesional sanitario hombre	doctor	enfermero	médico	sanitario	terapeuta hombre
+man-in-lotus-position	hombre en posición de loto	meditación	yoga
+man-in-manual-wheelchair	hombre en silla de ruedas manual	accesibilidad	hombre	silla de ruedas
+man-in-motorized-wheelchair	hombre en silla de ruedas eléctrica	accesibilidad	hombre	silla de ruedas
+man-in-steamy-room	hombre en una sauna	sauna	vapor
+man-in-tuxedo	hombre con esmoquin	esmoquin	hombre
+man-judge	fiscal hombre	hombre	juez	justicia	magistrado
+man-juggling	hombre haciendo malabares	hombre	malabares	malabarismo	malabarista
+man-kneeling	hombre de rodillas	arrodillado	arrodillarse	de rodillas	hombre
+man-lifting-weights	hombre levantando pesas	halterofilia	hombre	levantador de pesas	pesas
+man-mage	mago	brujo	hechicero
+man-mechanic	profesional de la mecánica hombre	electricista	fontanero	hombre	mecánico	operario
+man-mountain-biking	hombre en bicicleta de montaña	bicicleta	ciclista	montaña	mountain bike
+man-office-worker	oficinista hombre	director	ejecutivo	empresa	hombre	oficina	oficinista
+man-pilot	piloto hombre	avión	capitán	hombre	piloto	vuelo
+man-playing-handball	hombre jugando al balonmano	balonmanista	balonmano	deporte	hombre
+man-playing-water-polo	hombre jugando al waterpolo	agua	deporte	waterpolista	waterpolo
+man-police-officer	agente de policía hombre	agente	hombre	poli	policía
+man-pouting	hombre haciendo pucheros	gesto	hombre	pucheros
+man-raising-hand	hombre con la mano levantada	gesto	hombre	levantar	mano
+man-red-hair	hombre: pelo pelirrojo	adulto	hombre	pelo pelirrojo
+man-rowing-boat	hombre remando en un bote	barca	bote	hombre	remo
+man-running	hombre corriendo	carrera	correr	hombre	maratón
+man-scientist	profesional de la ciencia hombre	biólogo	científico	físico	hombre	químico
+man-shrugging	hombre encogido de hombros	duda	encogerse	hombros	indiferencia
+man-singer	cantante hombre	artista	estrella	hombre	rock
+man-standing	hombre de pie	de pie	hombre	levantado	levantarse
+man-student	estudiante hombre	estudiante	graduado	hombre	licenciado	universitario
+man-superhero	superhéroe	bueno	hombre	héroe	superhombre	superpoder
+man-supervillain	supervillano	hombre	mal	malvado	villano
+man-surfing	hombre haciendo surf	hombre	surf	surfero	surfista
+man-swimming	hombre nadando	hombre	nadar
+man-teacher	docente hombre	educador	hombre	instructor	maestro	profesor
+man-technologist	profesional de la tecnología hombre	desarrollador	hombre	informático	programador	tecnólogo
+man-tipping-hand	empleado de mostrador de información	hombre	información	mano	mostrador
+man-vampire	vampiro hombre	drácula	muerto viviente	no muerto
+man-walking	hombre caminando	andar	caminata	hombre	marcha
+man-wearing-turban	hombre con turbante	hombre	turbante
+man-white-hair	hombre: pelo blanco	adulto	hombre	pelo blanco
+man-with-veil	hombre con velo	boda	hombre	novio	velo
+man-with-white-cane	hombre con bastón	accesibilidad	bastón	ciego	hombre	invidente
+man-zombie	zombi hombre	caminante	muerto viviente	no muerto
 mango	mango	fruta	tropical
 mans-shoe	zapato de hombre	calzado	hombre	ropa	zapato
+mantelpiece-clock	reloj de sobremesa	reloj	sobremesa
 manual-wheelchair	silla de ruedas manual	accesibilidad
 map-of-japan	mapa de Japón	japón	mapa
 maple-leaf	hoja de arce	arce	hoja
@@ -693,6 +1107,7 @@ maracas	maracas	agitar	brasil	instrumento	movimiento	música	percusión
 martial-arts-uniform	uniforme de artes marciales	artes marciales	judo	kárate	taekwondo
 mate	mate	bebida	infusión
 meat-on-bone	carne con hueso	carne	hueso	restaurante
+mechanic	profesional de la mecánica	electricista	fontanero	mecánico	operario	técnico
 mechanical-arm	brazo mecánico	accesibilidad	ortopedia	prótesis
 mechanical-leg	pierna mecánica	accesibilidad	ortopedia	prótesis
 medical-symbol	símbolo de medicina	asclepio	esculapio	medicina	serpiente
@@ -700,6 +1115,9 @@ megaphone	megáfono	comunicación
 melon	melón	fruta
 melting-face	cara derritiéndose	calor	derretido	derretirse	desaparecer	fundirse	líquido
 memo	cuaderno de notas	comunicación
+men-holding-hands	hombres de la mano	gays	hombres	novios	pareja
+men-with-bunny-ears	hombres con orejas de conejo	bailar	fiesta	hombre	orejas de conejo
+men-wrestling	hombres luchando	deporte	hombre	lucha	luchador
 mending-heart	corazón vendado	bien	curarse	mejor	mejorar	recuperación	salud
 menorah	menorá	candelabro	religión
 mens-room	aseo para hombres	aseo de caballeros	baño	servicio	señal	señal con un hombre
@@ -715,11 +1133,16 @@ military-helmet	casco militar	casco	ejército	guerra	guerrero	soldado
 military-medal	medalla militar	celebración	medalla	militar
 milky-way	Vía Láctea	espacio	galaxia
 minibus	minibús	autobús	bus	transporte
+minus	menos	-	resta	signo	−
 mirror	espejo	espéculo	reflector	reflejo
 mirror-ball	bola de espejos	bailar	brillar	disco	discoteca	fiesta
+moai	estatua moái	estatua	moái	pascua
 mobile-phone	teléfono móvil	celular	móvil	teléfono
+mobile-phone-off	teléfono móvil apagado	apagado	móvil	teléfono	teléfono celular
 mobile-phone-with-arrow	móvil con una flecha	flecha	llamada	móvil	recibir	teléfono
+money-bag	bolsa de dinero	bolsa	bolsa de dólares	dinero
 money-mouth-face	cara con lengua de dinero	boca	cara	dinero
+money-with-wings	billete con alas	billete	billete de banco	dinero	dinero con alas
 monkey	mono	macaco	simio
 monkey-face	cara de mono	cara	mono
 monorail	monorraíl	ferrocarril	monocarril	transporte	tren
@@ -743,6 +1166,7 @@ mouse-trap	trampa de ratones	cebo	cepo	engañar	ratonera	ratón	trampa
 mouth	boca	labios
 movie-camera	cámara de cine	cine	cámara	entretenimiento	película
 mrs-claus	Mamá Noel	abuela	mamá	navidad	noel
+multiply	multiplicación	cancelar	marca	prohibido	signo de multiplicación	x	×
 mushroom	champiñón	hongo	seta
 musical-keyboard	teclado musical	instrumento	instrumento musical	música	piano	teclado
 musical-note	nota musical	música	nota
@@ -754,15 +1178,22 @@ nail-polish	pintarse las uñas	cosmética	esmalte	manicura	uñas
 name-badge	etiqueta identificativa	etiqueta	nombre
 national-park	parque nacional	nacional	parque
 nauseated-face	cara de náuseas	cara	náuseas	vomitar
+nazar-amulet	ojo turco	amuleto	mal de ojo	nazar	talismán
 necktie	corbata	accesorio	ropa
 nerd-face	cara de empollón	cara	empollón	friki	friqui
 nest-with-eggs	nido con huevos	anidación	anidamiento	anidar
 nesting-dolls	muñeca rusa	babushka	mamushka	matrioska	rusia
 neutral-face	cara neutral	cara	inexpresivo	neutral
+new-button	botón NEW	botón	new	nuevo
 new-moon	luna nueva	luna	oscuridad
 new-moon-face	luna nueva con cara	cara	espacio	luna
 newspaper	periódico	diario
+next-track-button	pista siguiente	raya vertical	siguiente	triángulos
+ng-button	botón NG	botón	ng	nuevo
 night-with-stars	noche estrellada	estrellas	noche
+nine-oclock	9 en punto	9:00	nueve	reloj
+nine-thirty	nueve y media	9:30	reloj
+ninja	ninja	furtivo	guerrero	luchador	oculto	sigilo
 no-bicycles	bicicletas prohibidas	bicicleta	prohibido	vehículo
 no-entry	dirección prohibida	no	prohibido	señal	señal de dirección prohibida
 no-littering	prohibido tirar basura	basura	prohibido	señal	señal de no tirar basura
@@ -776,11 +1207,14 @@ nose	nariz	cuerpo
 notebook	cuaderno	libreta
 notebook-with-decorative-cover	cuaderno con tapa decorativa	cuaderno	decoración	tapa
 nut-and-bolt	tornillo y tuerca	herramienta	tornillo	tuerca
+o-button-blood-type	grupo sanguíneo tipo O	grupo sanguíneo	o
 octopus	pulpo	cefalópodo	octópodo
 oden	brocheta	japonés	marisco	oden	pincho
 office-building	edificio de oficinas	construcción	edificio	oficinas
+office-worker	oficinista	arquitecto	director	ejecutivo	empresa
 ogre	demonio japonés oni	cara	cuento	cuernos	sonrisa
 oil-drum	barril de petróleo	barril	bidón	petróleo
+ok-button	botón OK	botón	ok
 ok-hand	señal de aprobación con la mano	aprobación	mano	ok
 old-key	llave antigua	antigua	llave
 old-man	anciano	hombre	mayor
@@ -794,7 +1228,9 @@ oncoming-bus	autobús próximo	autobús	próximo	vehículo
 oncoming-fist	puño cerrado	puñetazo	puño
 oncoming-police-car	coche de policía próximo	coche patrulla	policía	próximo	vehículo
 oncoming-taxi	taxi próximo	taxi	vehículo
+one-oclock	1 en punto	1:00	reloj	una
 one-piece-swimsuit	traje de baño de una pieza	bañador
+one-thirty	una y media	1:30	reloj
 onion	cebolla	condimento	llorar
 open-book	libro abierto	abierto	libro
 open-file-folder	carpeta de archivos abierta	abierta	archivo	carpeta
@@ -814,6 +1250,7 @@ outbox-tray	bandeja de salida	bandeja	comunicación	correo	enviado	salida
 owl	búho	ave	lechuza	pájaro
 ox	buey	cabestro	tauro	zodiaco
 oyster	ostra	buceo	perla
+p-button	aparcamiento	p	parking
 package	paquete	caja
 page-facing-up	página hacia arriba	anverso	documento	página
 page-with-curl	página doblada	documento	página
@@ -833,6 +1270,7 @@ party-popper	cañón de confeti	celebración	confeti	fiesta	felicidades	enhorabu
 partying-face	cara de fiesta	capirote	celebración	fiesta	gorro	matasuegras
 passenger-ship	barco de pasajeros	barco	pasajeros	vehículo
 passport-control	control de pasaportes	control	pasaportes
+pause-button	pausa	barras	botón	vertical
 paw-prints	huellas de pezuñas	huellas	pezuñas
 pea-pod	vaina	edamame	guisante	judías	legumbre	soja	verdura
 peace-symbol	símbolo de la paz	paz
@@ -844,24 +1282,62 @@ pen	bolígrafo	boli	escribir
 pencil	lápiz	escolar	escribir	lapicero
 penguin	pingüino	ave
 pensive-face	cara desanimada	alicaído	cara	desanimado	pensativo
+people-holding-hands	dos personas de la mano	mano	pareja	persona
+people-hugging	personas abrazándose	abrazo	adiós	despedida	gracias	saludo
+people-with-bunny-ears	personas con orejas de conejo	bailar	fiesta	orejas de conejo	personas
+people-wrestling	personas luchando	lucha	luchador
 performing-arts	máscaras de teatro	actuación	arte	artes escénicas	entretenimiento
 persevering-face	cara desesperada	cara	desesperación	frustración
 person	persona adulta	género	neutro
 person-bald	persona adulta: sin pelo	género	neutro	persona adulta	sin pelo
 person-beard	persona con barba	barbas	barbudo	persona
+person-biking	persona en bicicleta	bicicleta	ciclismo	ciclista
 person-blond-hair	persona adulta rubia	rubia	rubias	rubio	rubios
+person-bouncing-ball	persona botando un balón	balón	botar	pelota
 person-bowing	persona haciendo una reverencia	disculpa	gesto	perdón	reverencia
+person-cartwheeling	persona haciendo voltereta lateral	acrobacia	gimnasia	pirueta	rueda	voltereta
+person-climbing	persona escalando	alpinista	escalador
 person-curly-hair	persona adulta: pelo rizado	género	neutro	pelo rizado	persona adulta
 person-facepalming	persona con la mano en la frente	facepalm	frente	incredulidad	mano
+person-feeding-baby	persona alimentando a bebé	alimentar	amamantar	bebé	lactancia	persona
+person-fencing	persona haciendo esgrima	esgrima	esgrimista	espada
 person-frowning	persona frunciendo el ceño	ceño	fruncido	gesto	persona
 person-gesturing-no	persona haciendo el gesto de "no"	gesto	mano	no	prohibido
 person-gesturing-ok	persona haciendo el gesto de "de acuerdo"	gesto	mano	ok	vale
+person-getting-haircut	persona cortándose el pelo	belleza	corte	pelo	peluquero
+person-getting-massage	persona recibiendo masaje	cara	facial	masaje	salón
+person-golfing	persona jugando al golf	golf	golfista	pelota
+person-in-bed	persona en la cama	dormir	hotel
+person-in-lotus-position	persona en posición de loto	meditación	yoga
+person-in-manual-wheelchair	persona en silla de ruedas manual	accesibilidad	silla de ruedas
+person-in-motorized-wheelchair	persona en silla de ruedas eléctrica	accesibilidad	silla de ruedas
+person-in-steamy-room	persona en una sauna	sauna	vapor
+person-in-suit-levitating	persona trajeada levitando	levitar	negocios	persona	traje
+person-in-tuxedo	persona con esmoquin	esmoquin	novio	persona
+person-juggling	persona haciendo malabares	equilibrio	malabares	malabarismo	malabarista
+person-kneeling	persona de rodillas	arrodillada	arrodillado	arrodillarse	de rodillas
+person-lifting-weights	persona levantando pesas	halterofilia	levantador	pesas	peso
+person-mountain-biking	persona en bicicleta de montaña	bicicleta	ciclista	montaña	mountain bike
+person-playing-handball	persona jugando al balonmano	balonmanista	balonmano
+person-playing-water-polo	persona jugando al waterpolo	waterpolista	waterpolo
 person-pouting	persona haciendo pucheros	gesto	persona	pucheros
 person-raising-hand	persona con la mano levantada	feliz	gesto	levantar	mano
 person-red-hair	persona adulta: pelo pelirrojo	género	neutro	pelo pelirrojo	persona adulta
+person-rowing-boat	persona remando en un bote	barca	bote	remo
+person-running	persona corriendo	carrera	deporte	maratón
 person-shrugging	persona encogida de hombros	duda	encogerse	hombros	indiferencia
+person-standing	persona de pie	de pie	levantada	levantado	levantarse
+person-surfing	persona haciendo surf	surf	surfear
+person-swimming	persona nadando	nadar	natación
+person-taking-bath	persona en la bañera	bañera	baño	persona
 person-tipping-hand	persona de mostrador de información	información	mano	mostrador	persona
+person-walking	persona caminando	andar	caminando	caminar
+person-wearing-turban	persona con turbante	turbante
 person-white-hair	persona adulta: pelo blanco	género	neutro	pelo blanco	persona adulta
+person-with-crown	persona con corona	majestad	monarca	monarquía	noble	real	realeza
+person-with-skullcap	persona con gorro chino	gorro	gua	gua pi mao	mao	persona
+person-with-veil	persona con velo	boda	novia	persona	velo
+person-with-white-cane	persona con bastón	accesibilidad	ciego	invidente
 petri-dish	placa de petri	bacterias	biología	biólogo	cultivo	laboratorio
 pick	pico	herramienta	mina
 pickup-truck	camioneta	pickup	ranchera
@@ -871,6 +1347,7 @@ pig-face	cara de cerdo	cara	cerdo	gorrino
 pig-nose	nariz de cerdo	cara	cerdo	morro	nariz
 pile-of-poo	caca con ojos	caca	cómic	mierda	mojón
 pill	píldora	comprimido	medicina	médico	pastilla
+pilot	piloto	avión	capitán	vuelo
 pinata	piñata	caballito	celebración	fiesta
 pinched-fingers	dedos juntos apuntando hacia arriba	dedos	gesto	italia	italiano	mano	sarcasmo
 pinching-hand	mano pellizcando	pellizco	poco	poquito
@@ -881,13 +1358,18 @@ pink-heart	corazón rosa	amor	bonito	corazón	gustar	rosa
 pirate-flag	bandera pirata	botín	jolly roger	pirata	tesoro
 pisces	Piscis	pescado	pez	zodiaco
 pizza	pizza	porción	restaurante
+placard	letrero	anuncio	aviso	cartel	pancarta	poste
 place-of-worship	lugar de culto	culto	religión
+play-button	reproducir	botón de reproducción	flecha	triángulo
+play-or-pause-button	reproducir o pausa	pausa	reproducir	triángulo
 playground-slide	tobogán	jugar	parque	parque de atracciones
 pleading-face	cara suplicante	implorar	ojos adorables	piedad	por favor
 plunger	desatascador	fontanero	retrete	servicio	succión
+plus	más	+	signo	suma
 polar-bear	oso polar	blanco	oso	polar	ártico
 police-car	coche de policía	coche patrulla	policía	vehículo
 police-car-light	luces de policía	coche de policía	luces	policía
+police-officer	agente de policía	agente	personas	policía
 poodle	caniche	perrito	perro
 pool-8-ball	bola negra de billar	8	billar	bola ocho	juego
 popcorn	palomitas	maíz
@@ -899,10 +1381,16 @@ potable-water	agua potable	agua	potable
 potato	patata	comida	papa	verdura
 potted-plant	planta de maceta	crecer	maceta	planta	tiesto
 poultry-leg	muslo de pollo	muslo	pollo	restaurante
+pound-banknote	billete de libra	billete de banco	dinero	libra
 pouring-liquid	líquido derramándose	bebida	derramar	vacío	vaso	verter
 pouting-cat	gato enfadado	cara	enfadado	gato
 prayer-beads	rosario	collar	cuentas	religión
+pregnant-man	hombre embarazado	barriga	embarazado	hinchado	hinchazón	inflado	lleno
+pregnant-person	persona embarazada	barriga	embarazo	gestación	hinchazón
+pregnant-woman	mujer embarazada	embarazada	mujer
 pretzel	bretzel	galleta salada	pretzel
+prince	príncipe	corona
+princess	princesa	cuento	fantasía	hadas
 printer	impresora	ordenador
 prohibited	prohibido	entrar	no	pasar	prohibición
 purple-circle	círculo morado	círculo	lila	morado	púrpura
@@ -929,20 +1417,27 @@ raising-hands	manos levantadas celebrando	celebración	gesto	hurra	mano
 ram	carnero	aries	morueco	zodiaco
 rat	rata	roedor
 razor	cuchilla de afeitar	afeitado	afeitar	afilado	barbero	navaja
+receipt	recibo	contabilidad	prueba	teneduría de libros	testimonio
+record-button	grabar	botón	círculo
 recycling-symbol	símbolo de reciclaje	reciclaje	reciclar	señal	símbolo universal de reciclaje sólido	universal
 red-apple	manzana roja	fruta	manzana	poma	roja
 red-circle	círculo rojo	círculo	geometría	rojo
 red-envelope	sobre rojo	buena suerte	hóngbāo	lai see	regalo
+red-exclamation-mark	exclamación roja	!	exclamación	puntuación	signo de exclamación
 red-heart	corazón rojo	corazón	emoción	rojo	amor
 red-paper-lantern	lámpara japonesa	izakaya	linterna izakaya	linterna japonesa	lámpara roja	restaurante
+red-question-mark	interrogación roja	?	interrogación	pregunta	puntuación	signo de interrogación
 red-square	cuadrado rojo	cuadrado	rojo
 red-triangle-pointed-down	triángulo rojo hacia abajo	geometría	rojo	triángulo	triángulo hacia abajo rojo
 red-triangle-pointed-up	triángulo rojo hacia arriba	geometría	rojo	triángulo	triángulo hacia arriba rojo
 registered	marca registrada	r	símbolo de marca registrada
 relieved-face	cara de alivio	aliviado	cara
 reminder-ribbon	lazo conmemorativo	conmemorativo	lazo
+repeat-button	repetir	flechas	repetición
+repeat-single-button	repetir una vez	flechas	repetición	uno
 rescue-workers-helmet	casco con una cruz blanca	ayuda	cara	casco	cruz
 restroom	señal de aseos	aseos	servicios	wc
+reverse-button	retroceso	izquierda	triángulo
 revolving-hearts	corazones giratorios	corazón	giratorio
 rhinoceros	rinoceronte	paquidermo
 ribbon	lazo	celebración
@@ -992,6 +1487,7 @@ sauropod	saurópodo	braquiosaurio	brontosaurio	diplodocus
 saxophone	saxofón	instrumento	instrumento musical	música	saxo
 scarf	bufanda	abrigo	cuello
 school	colegio	edificio	escuela
+scientist	profesional de la ciencia	biólogo	científico	físico	investigador	químico
 scissors	tijeras	cortar	herramienta
 scorpio	Escorpio	escorpión	zodiaco
 scorpion	escorpión	escorpio	zodiaco
@@ -1003,6 +1499,8 @@ see-no-evil-monkey	mono con los ojos tapados	cara	mal	mono	prohibido
 seedling	planta joven	plantón
 selfie	selfi	autofoto	cámara	selfie	teléfono
 service-dog	perro de servicio	accesibilidad	apoyo	asistencia	perro	servicio
+seven-oclock	7 en punto	7:00	reloj	siete
+seven-thirty	siete y media	7:30	reloj
 sewing-needle	aguja de coser	aguja	bordado	coser	hilar	punto	tejer
 shaking-face	cara temblorosa	shock	temblar	terremoto	vibrar
 shallow-pan-of-food	paella	arroz	comida
@@ -1020,9 +1518,14 @@ shortcake	trozo de tarta	pedazo de tarta	restaurante	tarta
 shorts	pantalones cortos	bañador	bermudas	calzoncillos	ropa interior	shorts
 shower	ducha	agua	baño
 shrimp	gamba	camarón	comida	langostino	marisco
+shuffle-tracks-button	reproducción aleatoria	cruzado	flechas	flechas entrecruzadas
 shushing-face	cara pidiendo silencio	callado	silencio
 sign-of-the-horns	mano haciendo el signo de cuernos	cuernos	dedo	mano	rock
+singer	cantante	artista	estrella	rock
+six-oclock	6 en punto	6:00	reloj	seis
+six-thirty	seis y media	6:30	reloj
 skateboard	monopatín	skateboard	tabla
+skier	persona esquiando	esquiador	esquí	nieve
 skis	esquís	esquí	esquíes	nieve
 skull	calavera	cara	cuento	monstruo	muerte
 skull-and-crossbones	calavera y huesos cruzados	calavera	cara	huesos	muerte
@@ -1052,6 +1555,7 @@ snail	caracol	caracola	molusco
 snake	serpiente	culebra	reptil	víbora
 sneezing-face	cara estornudando	cara	estornudar	estornudo	pañuelo
 snow-capped-mountain	montaña con nieve	frío	montaña	nieve
+snowboarder	practicante de snowboard	nieve	snowboard
 snowflake	copo de nieve	frío	nieve
 snowman	muñeco de nieve con nieve	nieve
 snowman-without-snow	muñeco de nieve	muñeco de nieve sin nieve	nieve
@@ -1061,6 +1565,7 @@ socks	calcetines	pies	ropa
 soft-ice-cream	cucurucho de helado	cucurucho	dulce	helado	helado de cucurucho	restaurante
 softball	pelota de softball	bola	pelota	softball
 soon-arrow	flecha SOON	flecha	soon	soon con flecha a la derecha
+sos-button	símbolo de socorro	ayuda	socorro	sos	símbolo
 spade-suit	palo de picas	carta	juego	palo	picas
 spaghetti	espagueti	pasta	restaurante
 sparkle	chispa	*
@@ -1071,6 +1576,7 @@ speak-no-evil-monkey	mono con la boca tapada	cara	mal	mono	prohibido
 speaker-high-volume	altavoz a volumen alto	altavoz	alto	volumen alto
 speaker-low-volume	altavoz a volumen bajo	volumen bajo
 speaker-medium-volume	altavoz a volumen medio	altavoz con volumen medio	medio	volumen medio
+speaking-head	cabeza parlante	cabeza	cara	hablar	silueta
 speech-balloon	bocadillo de diálogo	bocadillo	conversación	cómic	diálogo
 speedboat	lancha motora	barco	vehículo
 spider	araña	insecto
@@ -1094,9 +1600,12 @@ station	estación de tren	estación	tren
 statue-of-liberty	Estatua de la Libertad	estatua	libertad
 steaming-bowl	tazón de fideos	fideos calientes	fideos chinos	fideos ramen	ramen
 stethoscope	estetoscopio	corazón	doctor	fonendoscopio	latido	medicina	médico
+stop-button	detener	botón	cuadrado	parar
 stop-sign	señal de stop	octágono	parada	señal	stop
+stopwatch	cronómetro	reloj
 straight-ruler	regla
 strawberry	fresa	fresón	fruta
+student	estudiante	graduado	licenciado	universitario
 studio-microphone	micrófono de estudio	estudio	micrófono	música
 stuffed-flatbread	pan relleno	comida	durum	falafel	kebab	pan de pita
 sun	sol	espacio	rayos	soleado
@@ -1127,14 +1636,18 @@ tanabata-tree	árbol de tanabata	celebración	festividad	tanabata	árbol
 tangerine	mandarina	fruta	naranja
 taurus	Tauro	buey	toro	zodiaco
 taxi	taxi	coche	vehículo
+teacher	docente	educador	enseñanza	instructor	maestro	profesor
 teacup-without-handle	tazón de té	bebida	taza	té
 teapot	tetera	bebida	infusión	té
 tear-off-calendar	calendario recortable	calendario	fecha
+technologist	profesional de la tecnología	desarrollador	informático	programador	software	tecnólogo
 teddy-bear	osito de peluche	juguete	oso	peluche
 telephone	teléfono
 telephone-receiver	auricular de teléfono	comunicación	teléfono
 telescope	telescopio	astronomía	instrumento
 television	televisión	tv
+ten-oclock	10 en punto	10:00	diez	reloj
+ten-thirty	diez y media	10:30	reloj
 tennis	pelota de tenis	deporte	pelota	tenis
 tent	tienda de campaña	campaña	camping	tienda	vacaciones
 test-tube	tubo de ensayo	ciencia	experimento	laboratorio	química	químico
@@ -1143,11 +1656,14 @@ thinking-face	cara pensativa	cara	duda	pensando
 thong-sandal	chancla	chancla de dedo	chancleta	chinela	sandalia
 thought-balloon	bocadillo de pensamiento	bocadillo	burbuja	cómic	pensamiento
 thread	hilo	aguja	carrete	coser	costura
+three-oclock	3 en punto	3:00	reloj	tres
+three-thirty	tres y media	3:30	reloj
 thumbs-down	pulgar hacia abajo	abajo	mano	pulgar	señal
 thumbs-up	pulgar hacia arriba	arriba	mano	pulgar	señal
 ticket	tique	acceso	admisión
 tiger	tigre	felino
 tiger-face	cara de tigre	cara	tigre
+timer-clock	temporizador	reloj
 tired-face	cara cansada	cansado	cara
 toilet	inodoro	baño	váter	wc
 tokyo-tower	Torre de Tokio	tokio	torre
@@ -1167,6 +1683,7 @@ train	tren	ferrocarril	vehículo
 tram	tranvía	transporte	trolebús
 tram-car	vagón de tranvía	tranvía	vagón	vehículo
 transgender-flag	bandera transgénero	azul	bandera	blanco	lgtb	rosa	transgénero
+transgender-symbol	símbolo de transgénero	transgénero
 triangular-flag	bandera triangular	bandera	bandera de localización triangular	bandera informativa de localización	localización
 triangular-ruler	escuadra	regla	regla triangular	triángulo
 trident-emblem	emblema de tridente	ancla	emblema	tridente
@@ -1180,8 +1697,12 @@ tulip	tulipán	flor
 tumbler-glass	vaso de whisky	chupito	copa	licor	vaso	whisky
 turkey	pavo	ave
 turtle	tortuga	galápago
+twelve-oclock	12 en punto	12:00	doce	reloj
+twelve-thirty	doce y media	12:30	reloj
 two-hearts	dos corazones	amantes	amor	corazón
 two-hump-camel	camello	bactriano	desierto	dromedario	jorobas
+two-oclock	2 en punto	2:00	dos	reloj
+two-thirty	dos y media	2:30	reloj
 umbrella	paraguas	lluvia	paraguas abierto
 umbrella-on-ground	sombrilla en la arena	arena	sol	sombrilla
 umbrella-with-rain-drops	paraguas con gotas de lluvia	gotas	lluvia	paraguas
@@ -1189,12 +1710,15 @@ unamused-face	cara de desaprobación	cara	insatisfacción	rechazo
 unicorn	unicornio	cara
 unlocked	candado abierto	abierto	abrir	candado
 up-arrow	flecha hacia arriba	dirección	flecha	flecha arriba	norte
+up-button	botón UP!	arriba	información	novedad	símbolo	up
 up-down-arrow	flecha arriba y abajo	abajo	arriba	dirección	flecha
 up-left-arrow	flecha hacia la esquina superior izquierda	arriba	dirección	flecha	izquierda	noroeste
 up-right-arrow	flecha hacia la esquina superior derecha	arriba	derecha	dirección	flecha	noreste
 upside-down-face	cara al revés	cara	revés
+upwards-button	triángulo hacia arriba	arriba	botón	botón triángulo hacia arriba	triángulo
 vampire	vampiro	drácula	muerto viviente	no muerto
 vertical-traffic-light	semáforo	luz	semáforo vertical	señales de tráfico	tráfico
+vibration-mode	modo vibración	móvil	teléfono	teléfono celular	vibración
 victory-hand	mano con señal de victoria	mano	señal de victoria	victoria
 video-camera	videocámara	cámara	vídeo
 video-game	mando de videoconsola	juego	mando	videojuego
@@ -1203,18 +1727,21 @@ violin	violín	instrumento	instrumento musical	música
 virgo	Virgo	zodiaco
 volcano	volcán	erupción	erupción volcánica
 volleyball	pelota de voleibol	balón	juego	pelota	voleibol
+vs-button	botón VS	contra	frente a	símbolo	versus	vs
 vulcan-salute	saludo vulcano	mano	saludo	spock	vulcano
 waffle	gofre	waffle
 waning-crescent-moon	luna menguante	luna	menguante
 waning-gibbous-moon	luna gibosa menguante	gibosa	luna	menguante
 warning	advertencia	cuidado	señal
 wastebasket	papelera	basura	cubo
+watch	reloj
 water-buffalo	búfalo de agua	agua	búfalo
 water-closet	aseos	lavabo	servicios	wc
 water-pistol	pistola de agua	agua	juguete	pistola	verano
 water-wave	ola de mar	mar	océano	ola
 watermelon	sandía	fruta
 waving-hand	mano saludando	agitar	mano	saludar	saludo	hola	adiós
+wavy-dash	guion ondulado	guion	marca de sonido largo	ondulado
 waxing-crescent-moon	luna creciente	creciente	cuarto	espacio	luna
 waxing-gibbous-moon	luna gibosa creciente	creciente	gibosa	luna
 weary-cat	gato asustado	cara	gato	preocupación	pánico	sorpresa
@@ -1226,12 +1753,14 @@ wheel-of-dharma	rueda del dharma	budismo	dharma	religión	rueda
 wheelchair-symbol	símbolo de silla de ruedas	acceso	señal	silla	silla de ruedas	símbolo
 white-cane	bastón	accesibilidad	ceguera	ciega	ciego	invidente
 white-circle	círculo blanco	círculo	geometría
+white-exclamation-mark	exclamación blanca	!	exclamación	puntuación
 white-flag	bandera blanca	bandera	blanca	ondear
 white-flower	flor blanca	blanca	flor
 white-heart	corazón blanco	blanco	corazón	emoción
 white-large-square	cuadrado blanco grande	blanco	cuadrado	geometría
 white-medium-small-square	cuadrado blanco mediano-pequeño	blanco	cuadrado	geometría
 white-medium-square	cuadrado blanco mediano	blanco	cuadrado	geometría
+white-question-mark	interrogación blanca	?	interrogación	pregunta	puntuación
 white-small-square	cuadrado blanco pequeño	blanco	cuadrado	geometría
 white-square-button	botón cuadrado con borde blanco	botón	cuadrado
 wilted-flower	flor marchita	flor	marchita	marchitada	marchitarse
@@ -1243,11 +1772,90 @@ wing	ala	angelical	ave	mitología	pájaro	volar	ángel
 winking-face	cara guiñando el ojo	cara	guiño
 winking-face-with-tongue	cara sacando la lengua y guiñando un ojo	cara	guiño	lengua	ojo
 winking-smiley	smiley guiñando un ojo	guiño
+wireless	wifi	conexión	inalámbrica	internet	red	wi-fi
 wolf	lobo	cara
+woman	mujer	adulta
+woman-and-man-holding-hands	mujer y hombre de la mano	hombre	hombre y mujer de la mano	mujer	novios	pareja
+woman-artist	artista mujer	mujer	paleta	pintora	pinturas
+woman-astronaut	astronauta mujer	astronauta	cohete	espacio	mujer
+woman-bald	mujer: sin pelo	adulta	mujer	sin pelo
+woman-beard	mujer: barba	barba	mujer
+woman-biking	mujer en bicicleta	bicicleta	ciclismo	ciclista	mujer
+woman-blond-hair	mujer rubia	mujer	rubia	rubiales
+woman-bouncing-ball	mujer botando un balón	balón	botar	mujer	pelota
+woman-bowing	mujer haciendo una reverencia	disculpa	gesto	perdón	reverencia
+woman-cartwheeling	mujer dando una voltereta lateral	deporte	gimnasia	mujer	rueda	voltereta
+woman-climbing	mujer escalando	alpinista	escaladora
+woman-construction-worker	profesional de la construcción mujer	albañila	construcción	mujer	obrera	trabajadora
+woman-cook	chef mujer	chef	cocinera	mujer	pinche
+woman-curly-hair	mujer: pelo rizado	adulta	mujer	pelo rizado
+woman-dancing	mujer bailando	bailar	mujer
+woman-detective	detective mujer	agente	detective	espía	investigadora	mujer
+woman-elf	elfa	mujer	mágico
+woman-facepalming	mujer con la mano en la frente	facepalm	frente	incredulidad	mano
+woman-factory-worker	profesional industrial mujer	fábrica	montaje	obrera	operaria	trabajadora
+woman-fairy	hada mujer	campanilla	hada	titania
+woman-farmer	profesional de la agricultura mujer	agricultora	campo	granjera	labradora	mujer
+woman-feeding-baby	mujer alimentando a bebé	alimentar	amamantar	bebé	lactancia	mujer
+woman-firefighter	bombera	apagafuegos	bombera mujera	camión	manguera
+woman-frowning	mujer frunciendo el ceño	ceño	fruncido	gesto	mujer
+woman-genie	genio mujer	genio	lámpara
+woman-gesturing-no	mujer haciendo el gesto de "no"	gesto	mano	mujer	prohibido
+woman-gesturing-ok	mujer haciendo el gesto de "de acuerdo"	gesto	mano	ok	vale
+woman-getting-haircut	mujer cortándose el pelo	belleza	corte	pelo	peluquero
+woman-getting-massage	mujer recibiendo masaje	cara	facial	masaje	salón
+woman-golfing	mujer jugando al golf	golf	jugadora	mujer
+woman-guard	guardia mujer	guardia	mujer	vigilante
+woman-health-worker	profesional sanitario mujer	doctora	enfermera	médica	sanitaria	terapeuta mujer
+woman-in-lotus-position	mujer en posición de loto	meditación	yoga
+woman-in-manual-wheelchair	mujer en silla de ruedas manual	accesibilidad	mujer	silla de ruedas
+woman-in-motorized-wheelchair	mujer en silla de ruedas eléctrica	accesibilidad	mujer	silla de ruedas
+woman-in-steamy-room	mujer en una sauna	sauna	vapor
+woman-in-tuxedo	mujer con esmoquin	esmoquin	mujer
+woman-judge	fiscal mujer	jueza	justicia	magistrada	mujer
+woman-juggling	mujer haciendo malabares	malabares	malabarismo	malabarista	mujer
+woman-kneeling	mujer de rodillas	arrodillada	arrodillarse	de rodillas	mujer
+woman-lifting-weights	mujer levantando pesas	halterofilia	levantadora de pesas	mujer	pesas
+woman-mage	maga	bruja	hechicera
+woman-mechanic	profesional de la mecánica mujer	electricista	fontanera	mecánica	mujer	operaria
+woman-mountain-biking	mujer en bicicleta de montaña	bicicleta	ciclista	montaña	mountain bike
+woman-office-worker	oficinista mujer	directora	ejecutiva	empresa	mujer	oficina	oficinista
+woman-pilot	piloto mujer	avión	capitana	mujer	piloto	vuelo
+woman-playing-handball	mujer jugando al balonmano	balonmanista	balonmano	deporte	mujer
+woman-playing-water-polo	mujer jugando al waterpolo	agua	deporte	waterpolista	waterpolo
+woman-police-officer	agente de policía mujer	agente	mujer	poli	policía
+woman-pouting	mujer haciendo pucheros	gesto	mujer	pucheros
+woman-raising-hand	mujer con la mano levantada	gesto	levantar	mano	mujer
+woman-red-hair	mujer: pelo pelirrojo	adulta	mujer	pelo pelirrojo
+woman-rowing-boat	mujer remando en un bote	barca	bote	mujer	remo
+woman-running	mujer corriendo	carrera	correr	maratón	mujer
+woman-scientist	profesional de la ciencia mujer	bióloga	científica	física	mujer	química
+woman-shrugging	mujer encogida de hombros	duda	encogerse	hombros	indiferencia
+woman-singer	cantante mujer	artista	estrella	mujer	rock
+woman-standing	mujer de pie	de pie	levantada	levantarse	mujer
+woman-student	estudiante mujer	estudiante	graduada	licenciada	mujer	universitaria
+woman-superhero	superheroína	bondad	heroína	héroe	mujer	superhéroe	superpoder
+woman-supervillain	supervillana	mal	malvada	mujer	villana
+woman-surfing	mujer haciendo surf	mujer	surf	surfera	surfista
+woman-swimming	mujer nadando	mujer	nadar
+woman-teacher	docente mujer	educadora	instructora	maestra	mujer	profesora
+woman-technologist	profesional de la tecnología mujer	desarrolladora	informática	mujer	programadora	tecnóloga
+woman-tipping-hand	empleada de mostrador de información	información	mano	mostrador	mujer
+woman-vampire	vampiresa	muerta viviente	no muerta
+woman-walking	mujer caminando	andar	caminata	marcha	mujer
+woman-wearing-turban	mujer con turbante	mujer	turbante
+woman-white-hair	mujer: pelo blanco	adulta	mujer	pelo blanco
+woman-with-headscarf	mujer con hiyab	hiyab	pañuelo
+woman-with-veil	mujer con velo	boda	mujer	novia	velo
+woman-with-white-cane	mujer con bastón	accesibilidad	bastón	ciega	invidente	mujer
+woman-zombie	zombi mujer	caminante	muerta viviente	no muerta
 womans-boot	bota de mujer	bota	calzado	mujer	ropa
 womans-clothes	ropa de mujer	blusa	camisa	femenina	ropa
 womans-hat	sombrero de mujer	accesorio	mujer	ropa	sombrero
 womans-sandal	sandalia de mujer	calzado	mujer	ropa	sandalia
+women-holding-hands	mujeres de la mano	lesbianas	mujeres	novias	pareja
+women-with-bunny-ears	mujeres con orejas de conejo	bailar	fiesta	mujer	orejas de conejo
+women-wrestling	mujeres luchando	deporte	lucha	luchadora	mujer
 womens-room	señal de aseo para mujeres	aseo de señoras	baño	servicio	señal	señal con una mujer
 wood	madera	hoguera	leña	madero	palos	tronco
 woozy-face	cara de grogui	atontado	entonado	grogui	intoxicado	mareado
@@ -1263,6 +1871,7 @@ yawning-face	cara de bostezo	aburrido	bostezo	cansado	dormido	sueño
 yellow-circle	círculo amarillo	amarillo	círculo
 yellow-heart	corazón amarillo	amarillo	corazón	emoción
 yellow-square	cuadrado amarillo	amarillo	cuadrado
+yen-banknote	billete de yen	billete	billete de banco	dinero	yen
 yin-yang	yin yang	religión	taoísmo	yang	yin
 yo-yo	yoyó	dieta	efecto	fluctuar	juguete
 zany-face	cara de loco	grande	ojo	pequeño

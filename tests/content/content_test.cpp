@@ -60,6 +60,20 @@ int Depth(const CatalogueData& data, int index) {
     return depth;
 }
 
+// A skin-tone variant or a picture for scaled pages belongs to the picture it varies:
+// "a/tones/2x/b-light-skin-tone.png" to "a/b.png", "a/2x/b.png" to "a/b.png"; other files to
+// themselves.
+QString BasePictureOf(const QString& file) {
+    static const QRegularExpression variant(
+        "^(.*?/)(tones/)?(2x/)?([^/]*?)(-(medium-)?(light|medium|dark)-skin-tone)?\\.png$");
+    const QRegularExpressionMatch m = variant.match(file);
+    if (!m.hasMatch() || (m.captured(2).isEmpty() && m.captured(3).isEmpty()))
+        return file;
+    if (m.captured(2).isEmpty() != m.captured(5).isEmpty())
+        return {}; // a tone name outside tones/, or a file in tones/ without one
+    return m.captured(1) + m.captured(4) + ".png";
+}
+
 QStringList FilesUnder(const QString& folder, const QStringList& nameFilters) {
     QStringList files;
     QDirIterator it(folder, nameFilters, QDir::Files, QDirIterator::Subdirectories);
@@ -73,9 +87,9 @@ QStringList FilesUnder(const QString& folder, const QStringList& nameFilters) {
 
 TEST(ShippedCatalogue, DefinitionFilesDescribeTheExpectedTree) {
     const CatalogueData data = LoadShipped();
-    ASSERT_EQ(data.nodes.size(), 50u);
-    EXPECT_EQ(data.CategoryFolders.size(), 50);
-    EXPECT_EQ(data.LastBuiltInIndex, 49); // the shipped owncats.dat adds nothing
+    ASSERT_EQ(data.nodes.size(), 61u);
+    EXPECT_EQ(data.CategoryFolders.size(), 61);
+    EXPECT_EQ(data.LastBuiltInIndex, 60); // the shipped owncats.dat adds nothing
 
     QStringList topLevel;
     int deepest = 0;
@@ -121,13 +135,33 @@ TEST(ShippedCatalogue, EveryCategoryFolderExistsAndHoldsPictures) {
     }
     EXPECT_GE(total, 400);
 
-    // No picture lies where no category shows it (a stale folder from an older picture set).
+    // No picture lies where no category shows it (a stale folder from an older picture set), and
+    // each tone variant and larger picture has the picture it varies beside it.
     for (const QString& file : FilesUnder(DataDir(), {"*.png", "*.gif", "*.jpg", "*.gra"})) {
-        const QString folder = QFileInfo(file).path() + "/";
-        if (folder == DataDir() + "data/")
+        if (QFileInfo(file).path() + "/" == DataDir() + "data/")
             continue; // the empty page's own pictures
-        EXPECT_TRUE(folders.contains(folder)) << file.toStdString();
+        const QString base = BasePictureOf(file);
+        EXPECT_TRUE(folders.contains(QFileInfo(base).path() + "/") && QFileInfo::exists(base))
+            << file.toStdString();
     }
+}
+
+// An emoji with skin tones has all five variants, so every tone choice finds its picture.
+TEST(ShippedCatalogue, ToneVariantsComeInFives) {
+    const QStringList tones = {"light", "medium-light", "medium", "medium-dark", "dark"};
+    int variants = 0;
+    for (const QString& file : FilesUnder(DataDir(), {"*-medium-skin-tone.png"})) {
+        if (!file.contains("/tones/"))
+            continue;
+        const QFileInfo info(file);
+        const QString stem = info.fileName().chopped(QString("-medium-skin-tone.png").size());
+        for (const QString& tone : tones) {
+            EXPECT_TRUE(QFileInfo::exists(info.path() + "/" + stem + "-" + tone + "-skin-tone.png"))
+                << (stem + " " + tone).toStdString();
+        }
+        ++variants;
+    }
+    EXPECT_GE(variants, 300);
 }
 
 TEST(ShippedCatalogue, EmojiTextListsExactlyTheEmojiPictures) {
@@ -140,7 +174,7 @@ TEST(ShippedCatalogue, EmojiTextListsExactlyTheEmojiPictures) {
     QDirIterator it(DataDir(), {"*.png"}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString relative = it.next().mid(DataDir().size());
-        if (!relative.startsWith("data/"))
+        if (!relative.startsWith("data/") && !relative.contains("2x/"))
             pictures << relative;
     }
     listed.sort();
@@ -151,6 +185,8 @@ TEST(ShippedCatalogue, EmojiTextListsExactlyTheEmojiPictures) {
     EXPECT_EQ(EmojiTextOfPicture(DataDir() + "faces/happy/grinning/grinning-face.png"),
               QString::fromUtf8("\U0001F600"));
     EXPECT_EQ(EmojiTextOfPicture(DataDir() + "faces/animated/winking-smiley.gif"), QString());
+    EXPECT_EQ(EmojiTextOfPicture(DataDir() + "people/hands/tones/thumbs-up-medium-skin-tone.png"),
+              QString::fromUtf8("\U0001F44D\U0001F3FD"));
     SetProgramFolder(QString());
 }
 
@@ -213,6 +249,9 @@ TEST(ShippedCatalogue, SearchShowsTheObviousPictureFirst) {
         {0, "", "lol", "face-with-tears-of-joy"},
         {2, "", "merci", "folded-hands"},
         {0, "", "hello", "waving-hand"},
+        {0, "", "woman facepalming", "woman-facepalming"},
+        {0, "", "family: man, woman, girl, boy", "family-man-woman-girl-boy"},
+        {0, "", "flag russia", "flag-russia"},
         {0, "it_IT.UTF-8", "cuore", "red-heart"},
         {0, "zh_TW.UTF-8", "愛心", "red-heart"},
     };
@@ -281,8 +320,9 @@ TEST(ShippedCatalogue, EveryPictureDecodes) {
             << file.toStdString() << ": " << reader.errorString().toStdString();
         if (QFileInfo(file).path() + "/" == DataDir() + "data/")
             continue;
-        // Emoji and smileys are all one size, so a page lines up.
-        EXPECT_EQ(image.size(), QSize(48, 48)) << file.toStdString();
+        // Emoji and smileys are all one size, so a page lines up; twice that for scaled pages.
+        EXPECT_EQ(image.size(), file.contains("/2x/") ? QSize(96, 96) : QSize(48, 48))
+            << file.toStdString();
         EXPECT_TRUE(image.hasAlphaChannel()) << file.toStdString();
         if (file.endsWith(".gif")) {
             QImageReader frames(file);
