@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <array>
+
 namespace {
 
 // The colours of the emoji data's tone modifiers; None is the emoji's own yellow.
@@ -30,12 +32,22 @@ QIcon Swatch(SkinTone tone) {
 } // namespace
 
 QIcon SkinToneIcon(SkinTone tone) {
+    // Looked up once for the catalogue in use: the tool bar, its menu and the settings all ask.
+    // Only names are kept: pictures must not outlive the application.
+    static QString lookedUpFor;
+    static std::array<QString, kSkinToneCount> hands; // none: a swatch
     const QString folder = CatalogueBaseFolder();
-    const QString hand = folder + QStringLiteral("people/hands/raised-hand.png");
-    TonedPictures pictures;
-    // The hands only where the catalogue has every tone of it: a row of choices that mixed hands
-    // and swatches would look unfinished.
-    const bool everyTone =
-        QFileInfo::exists(hand) && pictures.InTone(hand, SkinTone::Dark, folder) != hand;
-    return everyTone ? QIcon(pictures.InTone(hand, tone, folder)) : Swatch(tone);
+    if (folder != lookedUpFor) {
+        const QString hand = folder + QStringLiteral("people/hands/raised-hand.png");
+        TonedPictures pictures;
+        // The hands only where the catalogue has every tone of it: a row of choices that mixed
+        // hands and swatches would look unfinished.
+        const bool everyTone =
+            QFileInfo::exists(hand) && pictures.InTone(hand, SkinTone::Dark, folder) != hand;
+        for (int i = 0; i < kSkinToneCount; ++i)
+            hands[i] = everyTone ? pictures.InTone(hand, SkinToneFromIndex(i), folder) : QString();
+        lookedUpFor = folder;
+    }
+    const QString& picture = hands[static_cast<int>(tone)];
+    return picture.isEmpty() ? Swatch(tone) : QIcon(picture);
 }
