@@ -3,6 +3,7 @@
 #include "catalogue/catalogue_model.h"
 #include "catalogue/picture_server.h"
 #include "catalogue/picture_sizes.h"
+#include "catalogue/skin_tones.h"
 #include "integration/data_folders.h"
 #include "integration/system_helpers.h"
 #include "integration/translation_table.h"
@@ -159,13 +160,25 @@ KeywordTable& PictureNames() {
     return table;
 }
 
-// What a picture is shown and read out by: its name in the interface's language, else its file
-// name without the extension.
-QByteArray PictureNameAttributes(const QString& path) {
+// The name of a picture in the interface's language, else its file name without the extension.
+QString PictureName(const QString& path) {
     const QString base = QFileInfo(path).completeBaseName();
     const auto named = PictureNames().constFind(base.toLower());
-    const QString name =
-        named != PictureNames().cend() && !named->name.isEmpty() ? named->name : base;
+    return named != PictureNames().cend() && !named->name.isEmpty() ? named->name : base;
+}
+
+// What a picture is shown and read out by: its name; a tone variant's is its base's with the
+// tone ("thumbs up: medium skin tone").
+QByteArray PictureNameAttributes(const QString& path) {
+    QString name;
+    if (const std::optional<TonedPictures::Variant> variant = TonedPictures::VariantOf(path)) {
+        name = PictureName(variant->base);
+        QString tone = SkinToneText(variant->tone);
+        if (!tone.isEmpty())
+            name += QStringLiteral(": ") + tone.left(1).toLower() + tone.mid(1);
+    } else {
+        name = PictureName(path);
+    }
     // Characters beyond ASCII as references: the page's lines stay plain ASCII, whatever the name.
     QByteArray text;
     for (const char32_t c : HtmlText(name).toUcs4())
@@ -175,7 +188,10 @@ QByteArray PictureNameAttributes(const QString& path) {
 
 // The link of picture number `index` of its page. The encoded file address is plain ASCII:
 // whatever the name holds, the browser reports exactly this file when the picture is clicked.
-QByteArray PictureLink(const QString& path, qsizetype index, const QByteArray& anchor = {}) {
+// Shown, and so inserted by a click, in the chosen skin tone (`toned` lists the variants).
+QByteArray PictureLink(TonedPictures& toned, const QString& picture, qsizetype index,
+                       const QByteArray& anchor = {}) {
+    const QString path = toned.InChosenTone(picture);
     const QByteArray url = HtmlAttribute(QUrl::fromLocalFile(path).toEncoded());
     PictureServer* server = PictureServer::Active();
     const QByteArray source =
@@ -308,9 +324,10 @@ void WritePicturePage(const QString& pagePath, const QString& folder, const QStr
     QByteArray page = PageHead(catalogueBaseFolder);
     const QString dir = DiskFolder(folder);
     qsizetype index = 0;
+    TonedPictures toned;
     for (const QString& name : names) {
         if (IsPlainFileName(name))
-            page += PictureLink(dir + name, index++) + " &nbsp;&nbsp;&nbsp;\r\r\n";
+            page += PictureLink(toned, dir + name, index++) + " &nbsp;&nbsp;&nbsp;\r\r\n";
     }
     page += "</p>\r\n";
     page += "</body></html>\r\n";
@@ -328,9 +345,11 @@ void WriteFoundPage(const QString& pagePath, const QStringList& paths, const Fou
         page += "<div class=\"note\">" + InIsolate(HtmlText(texts.note)).toUtf8() + "</div>\r\n";
     page += "<p class=\"found\" style=\"grid-template-columns: repeat(" +
             QByteArray::number(qMax(1, columns)) + ", auto)\">\r\n";
+    TonedPictures toned;
     for (qsizetype i = 0; i < paths.size(); ++i)
-        page += PictureLink(paths.at(i), i, FoundPictureAnchor(static_cast<int>(i)).toLatin1()) +
-                "\r\n";
+        page +=
+            PictureLink(toned, paths.at(i), i, FoundPictureAnchor(static_cast<int>(i)).toLatin1()) +
+            "\r\n";
     page += "</p>\r\n";
     page += "</body></html>\r\n";
     WritePage(pagePath, page);
