@@ -8,6 +8,7 @@
 #include "catalogue/picture_search.h"
 #include "catalogue/picture_server.h"
 #include "catalogue/picture_sizes.h"
+#include "catalogue/skin_tones.h"
 #include "integration/mail_defs.h"
 #include "integration/translation_table.h"
 #include "platform/program_folder.h"
@@ -124,27 +125,33 @@ BENCHMARK(BM_ReadCatalogueBaseline)->Unit(benchmark::kMillisecond);
 
 // ---- picture page: a folder of 10,000 pictures --------------------------------------------------
 
+// Real pictures: the page reads each one's size from its header.
+QByteArray SmallPng() {
+    QImage image(48, 48, QImage::Format_ARGB32);
+    image.fill(QColor(0xF5, 0xC5, 0x42));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
+}
+
+const char* const kPictureWords[] = {"smiley", "Wink", "heart", "cat-face", "grin", "Rocket"};
+
 const QString& PictureFolder() {
     static const QString folder = [] {
         const QString dir = ScratchPath("pictures/many/");
         QDir().mkpath(dir);
-        // Real pictures: the page reads each one's size from its header.
-        QImage image(48, 48, QImage::Format_ARGB32);
-        image.fill(QColor(0xF5, 0xC5, 0x42));
-        QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "PNG");
+        const QByteArray png = SmallPng();
         // As shipped, pictures drawn twice as large beside them (here for every other one).
         QDir().mkpath(dir + "2x/");
         const char* const types[] = {".gif", ".png", ".jpg", ".PNG"};
-        const char* const words[] = {"smiley", "Wink", "heart", "cat-face", "grin", "Rocket"};
         for (int i = 0; i < 10000; ++i) {
             // Scrambled numbers, so that the listing order is no sorted order. The content is PNG
             // whatever the extension says, so the size reader has to look at it.
             const int k = (i * 7919) % 10000;
             const QString name =
-                QStringLiteral("%1-%2%3").arg(words[k % 6]).arg(k).arg(types[k % 4]);
+                QStringLiteral("%1-%2%3").arg(kPictureWords[k % 6]).arg(k).arg(types[k % 4]);
             WriteBytes(dir + name, png);
             if (k % 2 == 0)
                 WriteBytes(dir + "2x/" + name, png);
@@ -173,6 +180,35 @@ void BM_WriteCategoryPage(benchmark::State& state) {
     WriteCategoryPageBench(state, false);
 }
 BENCHMARK(BM_WriteCategoryPage)->Unit(benchmark::kMillisecond);
+
+// As many pictures in a folder of the shipped catalogue, every fifth with its five skin tones in
+// tones/ (as the hands and people have them), shown in a tone.
+void BM_WriteCategoryPageToned(benchmark::State& state) {
+    const QString program = ScratchPath("toned/");
+    const QString folder = program + "GlimmoraData/people/";
+    if (!QFileInfo::exists(folder)) {
+        const QByteArray png = SmallPng();
+        const char* const tones[] = {"light", "medium-light", "medium", "medium-dark", "dark"};
+        for (int i = 0; i < 10000; ++i) {
+            const int k = (i * 7919) % 10000;
+            const QString stem = QStringLiteral("%1-%2").arg(kPictureWords[k % 6]).arg(k);
+            WriteBytes(folder + stem + ".png", png);
+            for (const char* tone : tones) {
+                if (k % 5 == 0)
+                    WriteBytes(folder + "tones/" + stem + '-' + tone + "-skin-tone.png", png);
+            }
+        }
+    }
+    const QString savedProgram = ProgramFolder();
+    SetProgramFolder(program);
+    SetChosenSkinTone(SkinTone::Medium);
+    WriteCategoryPage(folder);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(WriteCategoryPage(folder));
+    SetChosenSkinTone(SkinTone::None);
+    SetProgramFolder(savedProgram);
+}
+BENCHMARK(BM_WriteCategoryPageToned)->Unit(benchmark::kMillisecond);
 
 void BM_WriteCategoryPageFirstVisit(benchmark::State& state) {
     WriteCategoryPageBench(state, true);
@@ -687,6 +723,8 @@ int main(int argc, char** argv) {
                         "BM_ReadCatalogueBaseline");
     reporter.PrintRatio("WriteCategoryPage, 10,000 pictures seen before / plain",
                         "BM_WriteCategoryPage", "BM_WriteCategoryPageBaseline");
+    reporter.PrintRatio("WriteCategoryPage, 10,000 pictures in a skin tone / plain",
+                        "BM_WriteCategoryPageToned", "BM_WriteCategoryPageBaseline");
     reporter.PrintRatio("WriteCategoryPage, 10,000 pictures first visit / plain",
                         "BM_WriteCategoryPageFirstVisit", "BM_WriteCategoryPageFirstVisitBaseline");
     reporter.PrintRatio("CreateTranslationTable, 10,001 entries / read lines",

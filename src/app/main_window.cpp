@@ -215,6 +215,7 @@ void TForm1::FormCreate() {
     move(desktop.width() + 20, desktop.height() + 20);
 
     LoadSettings();
+    ShowSkinTone();
     LoadMailDefs(UserDataPath("glimmora.maildef.ini"));
     // However the window comes up, a typed word goes to the search.
     SearchEdit->setFocus();
@@ -248,6 +249,7 @@ void TForm1::BuildToolBar() {
         {&SpeedButton2, 247, 95, "einstellungen", "main/settings.png"},
         {&SpeedButton9, 342, 93, "information", "main/information.png"},
         {&SpeedButton6, 434, 90, "launch help", "main/help.png"},
+        {&SkinToneButton, 526, 88, "Skin tone", ""}, // its glyph shows the tone (ShowSkinTone)
         {&SpeedButton11, 618, 63, "beenden", "main/quit.png"},
         {&SpeedButton8, 0, 96, "homepage", "main/homepage.png"},
     };
@@ -259,6 +261,7 @@ void TForm1::BuildToolBar() {
             toolButtons_.append({b, b->geometry()});
     }
     SpeedButton8->hide();
+    BuildSkinToneChoice();
 
     connect(SpeedButton3, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
     connect(SpeedButton10, &QToolButton::clicked, this, &TForm1::SpeedButton10Click);
@@ -622,6 +625,7 @@ void TForm1::TreeView1Change(const QModelIndex& current) {
 void TForm1::ShowCategoryPage(const QString& folder) {
     LeaveSearch();
     QUrl url = QUrl::fromLocalFile(WriteCategoryPage(folder));
+    shownFolder_ = folder;
     // Every page written has an address of its own: the same address again would be a reload,
     // which reads every picture from the disk again instead of taking it from the engine's memory.
     url.setQuery(QStringLiteral("page=%1").arg(++pageSerial_));

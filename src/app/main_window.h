@@ -1,6 +1,7 @@
 #pragma once
 #include "catalogue/catalogue_model.h"
 #include "catalogue/picture_search.h"
+#include "catalogue/skin_tones.h"
 
 #include <QIcon>
 #include <QStringList>
@@ -13,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QAction;
+class QActionGroup;
 class QStandardItemModel;
 class QSystemTrayIcon;
 class QTimer;
@@ -37,14 +39,17 @@ public:
     QFrame* CoolBar1 = nullptr;
     QLabel* CoolBarBand = nullptr; // the band's text (text 1)
     QWidget* Panel2 = nullptr;
-    QToolButton* SpeedButton3 = nullptr;  // add a picture
-    QToolButton* SpeedButton10 = nullptr; // add an own category
-    QToolButton* SpeedButton12 = nullptr; // removal mode
-    QToolButton* SpeedButton2 = nullptr;  // settings
-    QToolButton* SpeedButton9 = nullptr;  // about
-    QToolButton* SpeedButton6 = nullptr;  // help
-    QToolButton* SpeedButton11 = nullptr; // quit
-    QToolButton* SpeedButton8 = nullptr;  // homepage (never visible)
+    QToolButton* SpeedButton3 = nullptr;   // add a picture
+    QToolButton* SpeedButton10 = nullptr;  // add an own category
+    QToolButton* SpeedButton12 = nullptr;  // removal mode
+    QToolButton* SpeedButton2 = nullptr;   // settings
+    QToolButton* SpeedButton9 = nullptr;   // about
+    QToolButton* SpeedButton6 = nullptr;   // help
+    QToolButton* SkinToneButton = nullptr; // the skin tone of the pictures, chosen from its menu
+    QMenu* SkinToneMenu = nullptr;
+    QActionGroup* SkinToneActions = nullptr; // one checkable entry per tone, in SkinTone's order
+    QToolButton* SpeedButton11 = nullptr;    // quit
+    QToolButton* SpeedButton8 = nullptr;     // homepage (never visible)
 
     // Left pane.
     QFrame* Panel4 = nullptr;
@@ -102,6 +107,11 @@ public:
     void LoadCatalogue();
     void SelectStartCategory();
     void ShowCategoryPage(const QString& folder);
+    // Chooses the skin tone of the pictures: stored, shown on the button and its menu, and the
+    // page shown is written again in it.
+    void SetSkinTone(SkinTone tone);
+    // Shows the stored tone on the button and its menu.
+    void ShowSkinTone();
     // The address of a page that the program wrote itself (and none of the web).
     static bool IsOwnPageAddress(const QUrl& url);
     // Decides what a navigation of the picture browser means; true = cancel it.
@@ -190,6 +200,9 @@ private:
     void MarkFoundPicture(int index);
     int FoundPageColumns() const;
     void LeaveSearch();
+    void BuildSkinToneChoice();
+    // Writes the page shown (a category's, the found or the recently used pictures) once more.
+    void RewriteShownPage();
     void LayOutToolBar();
     void LayOutLeftPane();
     void ShowMainWindow(const QByteArray& activationToken = {});
@@ -210,6 +223,7 @@ private:
     bool searchIndexStale_ = true;
     bool leavingSearch_ = false;
     bool recentShown_ = false; // the recently used pictures are the page shown
+    QString shownFolder_;      // the category (or favourites) page shown, while one is
     QStringList found_;
     int foundTotal_ = 0;
     int foundSelection_ = -1;

@@ -9,6 +9,7 @@
 #include "catalogue/own_categories.h"
 #include "catalogue/picture_page.h"
 #include "catalogue/recent_pictures.h"
+#include "catalogue/skin_tones.h"
 #include "dialogs/about_form.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/settings_form.h"
@@ -55,7 +56,8 @@ void TForm1::PerformPictureClick(const QString& picturePath) {
             return; // ignored, so it is neither remembered nor a reason to hide
         InsertPicture(CurrentDesktop(), picturePath,
                       [](const QString& message) { ShowError(message); });
-        RememberRecentPicture(picturePath);
+        // Remembered untoned, so that it comes back in whatever tone is chosen then.
+        RememberRecentPicture(UntonedPicture(picturePath));
         if (Settings().hideAfterInsert)
             SendToTray();
         return;

@@ -47,6 +47,18 @@ QPixmap DarkHeaderArtwork(const QSize& size, qreal pixelRatio) {
 }
 
 namespace {
+// The small downward triangle that says a button opens a menu; `at` is its left end, halfway down.
+void DrawMenuArrow(QPainter& painter, const QPoint& at, const QColor& colour) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    const QPointF corners[] = {QPointF(at.x(), at.y() - 2), QPointF(at.x() + 8, at.y() - 2),
+                               QPointF(at.x() + 4, at.y() + 3)};
+    painter.drawPolygon(corners, 3);
+    painter.restore();
+}
+
 // A tool button whose caption wraps onto a second line instead of being cut: translated captions
 // are often longer than the button is wide.
 class LinkButton : public QToolButton {
@@ -60,6 +72,8 @@ protected:
         initStyleOption(&opt);
         opt.text.clear();
         opt.icon = QIcon();
+        // A menu's arrow goes beside the glyph (below), not into the button's corner.
+        opt.features &= ~QStyleOptionToolButton::HasMenu;
         p.drawComplexControl(QStyle::CC_ToolButton, opt); // frame and background only
 
         const QRect r = rect().adjusted(2, 2, -2, -2);
@@ -68,7 +82,11 @@ protected:
         QRect textRect;
         int flags = Qt::TextWordWrap;
         if (toolButtonStyle() == Qt::ToolButtonTextUnderIcon) {
-            p.drawPixmap(r.left() + (r.width() - is.width()) / 2, r.top() + 1, pixmap);
+            const int glyphLeft = r.left() + (r.width() - is.width()) / 2;
+            p.drawPixmap(glyphLeft, r.top() + 1, pixmap);
+            if (menu())
+                DrawMenuArrow(p, QPoint(glyphLeft + is.width() + 3, r.top() + 1 + is.height() / 2),
+                              palette().color(QPalette::ButtonText));
             textRect =
                 QRect(r.left(), r.top() + is.height() + 2, r.width(), r.height() - is.height() - 2);
             flags |= Qt::AlignHCenter | Qt::AlignTop;

@@ -5,6 +5,7 @@
 #include "app/settings.h"
 #include "catalogue/picture_page.h"
 #include "catalogue/recent_pictures.h"
+#include "catalogue/skin_tones.h"
 #include "integration/data_folders.h"
 #include "integration/isolated_text.h"
 #include "integration/translation_table.h"
@@ -115,6 +116,8 @@ void TForm1::SearchEditChange() {
                             MessagesLocale());
         searchIndexStale_ = false;
     }
+    // The found pictures replace whatever page was shown, the recently used ones too.
+    recentShown_ = false;
     const std::vector<int> found = searchIndex_.Find(text);
     foundTotal_ = static_cast<int>(found.size());
     found_.clear();
@@ -178,7 +181,7 @@ bool TForm1::SearchEditKey(int key) {
     case Qt::Key_Return:
     case Qt::Key_Enter: {
         // Exactly what a click on the picture does, once the key's event is over.
-        const QString picture = found_.value(foundSelection_);
+        const QString picture = PictureInChosenTone(found_.value(foundSelection_));
         QTimer::singleShot(0, this, [this, picture] { PerformPictureClick(picture); });
         return true;
     }
@@ -215,7 +218,8 @@ void TForm1::LeaveSearch() {
 
 void TForm1::RecentButtonClick() {
     LeaveSearch();
-    const QStringList recent = ReadRecentPictures(RecentPicturesFile());
+    // In the tone chosen now, whatever tone they were used in.
+    const QStringList recent = PicturesInChosenTone(ReadRecentPictures(RecentPicturesFile()));
     try {
         WriteShownPage([&](const QString& pagePath) {
             if (recent.isEmpty())

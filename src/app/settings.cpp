@@ -34,6 +34,7 @@ QString SettingsFilePath() {
 void LoadSettings() {
     SettingsRecord& s = Settings();
     s = SettingsRecord();
+    SetChosenSkinTone(s.skinTone);
     const QString file = SettingsFilePath();
     if (!FileExists(file))
         return;
@@ -53,6 +54,8 @@ void LoadSettings() {
             s.noticesShown.append(number);
     }
     s.appearance = ReadAppearance();
+    s.skinTone = SkinToneFromKey(QString::fromUtf8(profile.value(kSection, "SkinTone", "")));
+    SetChosenSkinTone(s.skinTone);
 }
 
 int ReadAppearance() {
@@ -66,6 +69,13 @@ int ReadAppearance() {
 void StoreAppearance(int appearance) {
     Settings().appearance = appearance;
     WriteProfileString(SettingsFilePath(), kSection, "Appearance", QByteArray::number(appearance));
+}
+
+void StoreSkinTone(SkinTone tone) {
+    Settings().skinTone = tone;
+    SetChosenSkinTone(tone);
+    // Failures are not reported: the tone holds for this run.
+    WriteProfileString(SettingsFilePath(), kSection, "SkinTone", SkinToneKey(tone).toLatin1());
 }
 
 void StoreHideAfterInsert(bool on) {
@@ -127,6 +137,14 @@ SettingsStore& RecordSettingsStore() {
         void setWelcomeScreen(bool on) override { Settings().welcomeScreen = on; }
         int appearance() const override { return Settings().appearance; }
         void storeAppearance(int value) override { StoreAppearance(value); }
+        int skinTone() const override { return static_cast<int>(Settings().skinTone); }
+        void storeSkinTone(int tone) override {
+            // The main window shows it at once: its choice, its page.
+            if (Form1)
+                Form1->SetSkinTone(SkinToneFromIndex(tone));
+            else
+                StoreSkinTone(SkinToneFromIndex(tone));
+        }
         void save() override { SaveSettings(); }
     };
     static RecordStore store;

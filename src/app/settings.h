@@ -1,4 +1,5 @@
 #pragma once
+#include "catalogue/skin_tones.h"
 #include "dialogs/settings_store.h"
 
 #include <QByteArray>
@@ -18,6 +19,8 @@ struct SettingsRecord {
     int chosenMailDef = 0;
     bool hideAfterInsert = false; // hide the main window after each insertion
     int appearance = 0;           // key "Appearance": 0 as the desktop prefers, 1 light, 2 dark
+    // Key "SkinTone" (SkinToneKey's words): the tone of hands and people on pages and inserted.
+    SkinTone skinTone = SkinTone::None;
     // The numbers of the notices about mail programs that the user has seen (key "NoticesShown",
     // separated by commas): each is shown once per installation.
     QList<int> noticesShown;
@@ -44,6 +47,10 @@ void StoreHideAfterInsert(bool on);
 
 // Sets the appearance and stores it in the settings file at once (key "Appearance").
 void StoreAppearance(int appearance);
+// Sets the skin tone, for the pages too (SetChosenSkinTone), and stores it in the settings file at
+// once (key "SkinTone").
+void StoreSkinTone(SkinTone tone);
+
 // The stored appearance, read before any window exists; 0 unless it is 0 to 2.
 int ReadAppearance();
 // Adds `number` to noticesShown and stores the list in the settings file at once.

@@ -16,12 +16,14 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -128,6 +130,15 @@ void ApplyToMainWindow(TForm1* f) {
     f->Image3->setAccessibleName(f->Gruppenlabel1->text());
     f->Image5->setAccessibleName(f->Label1->text());
     f->Image6->setAccessibleName(f->Label3->text());
+    // The skin tone: the caption names the choice, the menu's entries the tones.
+    SetCaption(f->SkinToneButton, 350);
+    f->SkinToneButton->setToolTip(ShownText(GetText(358)));
+    f->SkinToneButton->setAccessibleName(ShownText(GetText(350)));
+    f->SkinToneButton->setAccessibleDescription(f->SkinToneButton->toolTip());
+    f->SkinToneMenu->setAccessibleName(f->SkinToneButton->accessibleName());
+    const QList<QAction*> tones = f->SkinToneActions->actions();
+    for (int i = 0; i < tones.size(); ++i)
+        SetCaption(tones[i], 351 + i);
     f->LayOutControls();
 }
 
@@ -174,6 +185,12 @@ void ApplyToSettingsDialog(TSettingsForm* f) {
     f->AppearanceBox->setAccessibleDescription(f->AppearanceBox->toolTip());
     for (int i = 0; i < 3; ++i)
         f->AppearanceBox->setItemText(i, ShownText(GetText(331 + i)));
+    SetCaption(f->SkinToneLabel, 357);
+    f->SkinToneBox->setAccessibleName(ShownText(GetText(350)));
+    f->SkinToneBox->setToolTip(ShownText(GetText(358)));
+    f->SkinToneBox->setAccessibleDescription(f->SkinToneBox->toolTip());
+    for (int i = 0; i < f->SkinToneBox->count(); ++i)
+        f->SkinToneBox->setItemText(i, ShownText(GetText(351 + i)));
     const int insertionWay = InsertionWayText(CurrentDesktop().name());
     SetCaption(f->InsertionWayLabel, insertionWay ? GetText(insertionWay) : QString());
     SetCaption(f->GnomeShortcutButton, 304);

@@ -3,6 +3,7 @@
 #include "catalogue/catalogue_model.h"
 #include "catalogue/picture_server.h"
 #include "catalogue/picture_sizes.h"
+#include "catalogue/skin_tones.h"
 #include "integration/data_folders.h"
 #include "integration/system_helpers.h"
 #include "integration/translation_table.h"
@@ -160,13 +161,25 @@ KeywordTable& PictureNames() {
     return table;
 }
 
-// What a picture is shown and read out by: its name in the interface's language, else its file
-// name without the extension.
-QByteArray PictureNameAttributes(const QString& path) {
+// The name of a picture in the interface's language, else its file name without the extension.
+QString PictureName(const QString& path) {
     const QString base = QFileInfo(path).completeBaseName();
     const auto named = PictureNames().constFind(base.toLower());
-    const QString name =
-        named != PictureNames().cend() && !named->name.isEmpty() ? named->name : base;
+    return named != PictureNames().cend() && !named->name.isEmpty() ? named->name : base;
+}
+
+// What a picture is shown and read out by: its name; a tone variant's is its base's with the
+// tone ("thumbs up: medium skin tone").
+QByteArray PictureNameAttributes(const QString& path) {
+    QString name;
+    if (const std::optional<TonedPictures::Variant> variant = TonedPictures::VariantOf(path)) {
+        name = PictureName(variant->base);
+        QString tone = SkinToneText(variant->tone);
+        if (!tone.isEmpty())
+            name += QStringLiteral(": ") + tone.left(1).toLower() + tone.mid(1);
+    } else {
+        name = PictureName(path);
+    }
     // Characters beyond ASCII as references: the page's lines stay plain ASCII, whatever the name.
     QByteArray text;
     for (const char32_t c : HtmlText(name).toUcs4())
@@ -226,13 +239,21 @@ QByteArray TwiceSizeAttributes(const QString& twiceSizePath, qsizetype index) {
 
 // The link of picture number `index` of its page. The encoded file address is plain ASCII:
 // whatever the name holds, the browser reports exactly this file when the picture is clicked.
-QByteArray PictureLink(const QString& path, qsizetype index, TwiceSizePictures& twiceSize,
+// What a page looks up in the picture folders, each folder listed once for the whole page.
+struct PageLookups {
+    TonedPictures toned;
+    TwiceSizePictures twiceSize;
+};
+
+// Shown, and so inserted by a click, in the chosen skin tone.
+QByteArray PictureLink(PageLookups& lookups, const QString& picture, qsizetype index,
                        const QByteArray& anchor = {}) {
+    const QString path = lookups.toned.InChosenTone(picture);
     const QByteArray url = HtmlAttribute(QUrl::fromLocalFile(path).toEncoded());
     const QByteArray id = anchor.isEmpty() ? QByteArray() : "id=\"" + anchor + "\" ";
     return "<a " + id + "href=\"" + url + "\"><img src=\"" +
            HtmlAttribute(PictureSource(path, index)) + "\" border=\"10\" align=\"absmiddle\"" +
-           PictureNameAttributes(path) + TwiceSizeAttributes(twiceSize.Of(path), index) +
+           PictureNameAttributes(path) + TwiceSizeAttributes(lookups.twiceSize.Of(path), index) +
            LazyLoading(PictureDisplaySize(path)) + "></a>";
 }
 
@@ -357,11 +378,11 @@ void WritePicturePage(const QString& pagePath, const QString& folder, const QStr
                       const QString& catalogueBaseFolder) {
     QByteArray page = PageHead(catalogueBaseFolder);
     const QString dir = DiskFolder(folder);
-    TwiceSizePictures twiceSize;
+    PageLookups lookups;
     qsizetype index = 0;
     for (const QString& name : names) {
         if (IsPlainFileName(name))
-            page += PictureLink(dir + name, index++, twiceSize) + " &nbsp;&nbsp;&nbsp;\r\r\n";
+            page += PictureLink(lookups, dir + name, index++) + " &nbsp;&nbsp;&nbsp;\r\r\n";
     }
     page += "</p>\r\n";
     page += "</body></html>\r\n";
@@ -379,9 +400,9 @@ void WriteFoundPage(const QString& pagePath, const QStringList& paths, const Fou
         page += "<div class=\"note\">" + InIsolate(HtmlText(texts.note)).toUtf8() + "</div>\r\n";
     page += "<p class=\"found\" style=\"grid-template-columns: repeat(" +
             QByteArray::number(qMax(1, columns)) + ", auto)\">\r\n";
-    TwiceSizePictures twiceSize;
+    PageLookups lookups;
     for (qsizetype i = 0; i < paths.size(); ++i)
-        page += PictureLink(paths.at(i), i, twiceSize,
+        page += PictureLink(lookups, paths.at(i), i,
                             FoundPictureAnchor(static_cast<int>(i)).toLatin1()) +
                 "\r\n";
     page += "</p>\r\n";

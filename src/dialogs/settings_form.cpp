@@ -1,5 +1,6 @@
 #include "dialogs/settings_form.h"
 
+#include "catalogue/skin_tone_icon.h"
 #include "dialogs/dialog_windows.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/interface_fonts.h"
@@ -225,6 +226,14 @@ void TSettingsForm::CreateComponents() {
     AppearanceBox->addItems(
         {QStringLiteral("System"), QStringLiteral("Light"), QStringLiteral("Dark")});
     AppearanceLabel->setBuddy(AppearanceBox);
+    SkinToneLabel = new QLabel(QStringLiteral("Skin tone:"), GroupBox2);
+    SkinToneLabel->setGeometry(310, 49, 60, 16);
+    SkinToneBox = new QComboBox(GroupBox2);
+    SkinToneBox->setFont(base);
+    SkinToneBox->setGeometry(374, 45, 155, 22);
+    for (int i = 0; i < kSkinToneCount; ++i)
+        SkinToneBox->addItem(SkinToneKey(SkinToneFromIndex(i)));
+    SkinToneLabel->setBuddy(SkinToneBox);
 
     InsertionWayLabel->setGeometry(200, 243 + kAppearanceRow, 345, 27);
     InsertionWayLabel->setWordWrap(true);
@@ -265,6 +274,8 @@ void TSettingsForm::CreateComponents() {
         // The windows keep the look they were made with: say when the new one comes.
         ShowInfo(TextOrDefault(337), this);
     });
+    connect(SkinToneBox, &QComboBox::activated, this,
+            [this](int index) { store_.storeSkinTone(index); });
     // Only the user's picks: selecting from the program must not switch the language.
     connect(ComboBox2, &QComboBox::activated, this, [this] { ComboBox2Change(); });
 }
@@ -289,6 +300,10 @@ void TSettingsForm::FormShow() {
     ComboBox2->setCurrentIndex(match >= 0 ? match : 0);
     HideAfterInsertBox->setChecked(store_.hideAfterInsert());
     AppearanceBox->setCurrentIndex(qBound(0, store_.appearance(), 2));
+    // The catalogue's pictures of the tones, as the main window's menu shows them.
+    for (int i = 0; i < kSkinToneCount; ++i)
+        SkinToneBox->setItemIcon(i, SkinToneIcon(SkinToneFromIndex(i)));
+    SkinToneBox->setCurrentIndex(qBound(0, store_.skinTone(), kSkinToneCount - 1));
     GnomeShortcutButton->setVisible(GnomeShortcutOffered());
     FitTexts();
 }
@@ -309,6 +324,15 @@ void TSettingsForm::FitTexts() {
     HideAfterInsertLabel->setGeometry(boxX + 16, fits ? 21 : 14, labelWidth, fits ? 16 : 30);
     AppearanceLabel->resize(AppearanceLabel->sizeHint().width(), 16);
     AppearanceBox->move(AppearanceLabel->geometry().right() + 8, AppearanceBox->y());
+    // The tone's label and list share the rest of the row, the list at the frame's right edge.
+    const int toneRight = GroupBox2->width() - 8;
+    const int toneBoxWidth = std::max(120, SkinToneBox->sizeHint().width());
+    SkinToneBox->setGeometry(toneRight - toneBoxWidth + 1, SkinToneBox->y(), toneBoxWidth,
+                             SkinToneBox->height());
+    const int toneLabelLeft = AppearanceBox->geometry().right() + 12;
+    const int toneLabelWidth =
+        std::min(SkinToneLabel->sizeHint().width(), SkinToneBox->x() - 6 - toneLabelLeft);
+    SkinToneLabel->setGeometry(SkinToneBox->x() - 6 - toneLabelWidth, 49, toneLabelWidth, 16);
     GrowLeftToFit(BitBtn3, 546, 78);
     GrowLeftToFit(BitBtn2, BitBtn3->x() - 17, 165);
     GrowLeftToFit(BitBtn1, 487, 161);

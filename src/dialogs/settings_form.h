@@ -45,6 +45,9 @@ public:
     // The setting "Appearance": as the desktop prefers, light or dark.
     QLabel* AppearanceLabel;
     QComboBox* AppearanceBox;
+    // The skin tone of hands and people, beside the appearance; the main window has it too.
+    QLabel* SkinToneLabel;
+    QComboBox* SkinToneBox;
     QGroupBox* GroupBox3;
     QComboBox* ComboBox2;
     QPushButton* BitBtn2;

@@ -17,6 +17,10 @@ public:
     // settings file at once. The windows take it at the next start.
     virtual int appearance() const = 0;
     virtual void storeAppearance(int appearance) = 0;
+    // The skin tone of pictures (0 none, 1 light … 5 dark); storing it also writes it to the
+    // settings file and shows the page in it at once.
+    virtual int skinTone() const = 0;
+    virtual void storeSkinTone(int tone) = 0;
     // Writes the settings file.
     virtual void save() = 0;
 };

@@ -280,14 +280,32 @@ TEST_F(MainWindowTest, NarrowWindowKeepsEveryToolButtonReachable) {
     }
 }
 
-// The page's pictures are named (alt for screen readers, title on pointing), and every control of
-// the window has a name a screen reader can say.
+// A search typed while the recently used pictures are shown stays when the window changes size:
+// the grid that follows the width is the found pictures'.
+TEST_F(MainWindowTest, SearchStartedOnTheRecentPageSurvivesAResize) {
+    form->RecentButtonClick();
+    form->SearchEdit->setText("cat");
+    ASSERT_TRUE(WaitFor([&] { return PageImages().size() == 1; }));
+    form->resize(500, 491);
+    EXPECT_EQ(form->SearchEdit->text(), "cat");
+    EXPECT_EQ(form->FoundPictures(),
+              QStringList{home.programDir() + "GlimmoraData/animals/cat.png"});
+}
+
+// The page's pictures are named (alt for screen readers, title on pointing) by the interface
+// language's keyword file, else by their file names, and every control of the window has a name a
+// screen reader can say.
 TEST_F(MainWindowTest, PicturesAndControlsAreNamed) {
+    WriteFile(home.programDir() + "GlimmoraData/keywords.en",
+              "Glimmora keywords 1\r\na\tapple face\tfruit\r\n");
+    form->LoadCatalogue();
+    form->SelectStartCategory();
     ASSERT_TRUE(WaitFor([&] { return PageImages().size() == 2; }));
-    EXPECT_EQ(RunJs(form->WebBrowser1,
-                    "Array.from(document.images).map(i => i.alt + '|' + i.title).join(',')")
-                  .toString(),
-              "a|a,b c#1|b c#1");
+    EXPECT_TRUE(WaitFor([&] {
+        return RunJs(form->WebBrowser1,
+                     "Array.from(document.images).map(i => i.alt + '|' + i.title).join(',')")
+                   .toString() == "apple face|apple face,b c#1|b c#1";
+    }));
     WriteFile(home.userData() + "Glimmora.def", ReadFile(SourceDir() + "shipped/Glimmora.t00"));
     CreateTranslationTable("Glimmora");
     ApplyTexts();

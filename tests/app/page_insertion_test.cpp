@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/main_window_support.h"
 #include "app/settings.h"
+#include "catalogue/picture_page.h"
 #include "catalogue/recent_pictures.h"
 #include "dialogs/settings_form.h"
 #include "dialogs/window_test_support.h"
@@ -13,10 +14,15 @@
 #include "integration/translation_table.h"
 #include "integration/x11_test_env.h"
 #include "platform/current_desktop.h"
+#include "platform/program_folder.h"
 #include "support/test_env.h"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
 #include <QCryptographicHash>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -178,6 +184,66 @@ TEST_F(PageInsertion, HotKeyTypedWordAndEnterInsertTheFirstFoundPicture) {
     ASSERT_EQ(QProcess::execute("xdotool", {"key", "Escape"}), 0);
     EXPECT_TRUE(WaitFor(hidden));
     Settings().hideAfterInsert = false;
+}
+
+// The tones of the shipped catalogue: with the tone set to medium, the hands page shows the
+// medium hands and a click on the thumbs up inserts the medium thumbs up, picture and text; the
+// recently used page shows it in whatever tone is chosen later.
+TEST_F(PageInsertion, ChosenSkinToneIsShownAndInserted) {
+    SetProgramFolder(BuiltProgramDir());
+    const QString data = BuiltProgramDir() + "GlimmoraData/";
+    WriteFile(home.userData() + "GlimmoraData/pics.full.def", ReadFile(data + "pics.full.def"));
+    WriteFile(home.userData() + "Glimmora.def", ReadFile(SourceDir() + "shipped/Glimmora.t00"));
+    CreateTranslationTable("Glimmora");
+    form->LoadCatalogue();
+    const QString hands = data + "people/hands/";
+    ASSERT_TRUE(form->Catalogue.CategoryFolders.contains(hands));
+    const auto variant = [&](const QString& stem, const QString& tone) {
+        return hands + "tones/" + stem + "-" + tone + "-skin-tone.png";
+    };
+    form->resize(1200, 900); // every hand on the first screen, so that each one loads
+    form->show();
+    form->ShowCategoryPage(hands);
+    ASSERT_TRUE(WaitForPageLoaded(form->WebBrowser1));
+    const auto sources = [&] {
+        QStringList pictures = PageImageSources(form->WebBrowser1);
+        return pictures.replaceInStrings(QStringLiteral("file://"), QString());
+    };
+    ASSERT_TRUE(WaitFor([&] { return sources().contains(hands + "thumbs-up.png"); }));
+
+    form->SkinToneActions->actions().at(static_cast<int>(SkinTone::Medium))->trigger();
+    QStringList medium;
+    int toned = 0;
+    for (const QString& picture : ListPicturePaths(hands)) {
+        const QString tone = variant(QFileInfo(picture).completeBaseName(), "medium");
+        toned += QFileInfo::exists(tone);
+        medium << (QFileInfo::exists(tone) ? tone : picture);
+    }
+    EXPECT_GT(toned, 30);
+    ASSERT_TRUE(WaitFor([&] { return sources() == medium; })) << sources().join(' ').toStdString();
+    ASSERT_TRUE(WaitForPageLoaded(form->WebBrowser1));
+    const int thumbsUp = medium.indexOf(variant("thumbs-up", "medium"));
+    EXPECT_EQ(RunJs(form->WebBrowser1, QString("document.images[%1].alt").arg(thumbsUp)),
+              "thumbs up: medium skin tone");
+
+    ASSERT_TRUE(ClickPicture(form->WebBrowser1, thumbsUp));
+    ASSERT_TRUE(client.waitForLine("PASTE done", 20000)) << client.lines().join('\n').toStdString();
+    EXPECT_EQ(client.lineStartingWith("PASTE html "), PastedHtmlOf(variant("thumbs-up", "medium")));
+    EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8("\U0001F44D\U0001F3FD"));
+    ASSERT_TRUE(WaitFor([&] { return !InsertionRunning(); }));
+
+    // Found by a search in the tone too.
+    form->SearchEdit->setText("thumbs up");
+    ASSERT_TRUE(WaitFor([&] { return sources().contains(variant("thumbs-up", "medium")); }));
+    EXPECT_TRUE(form->FoundPictures().contains(hands + "thumbs-up.png"));
+
+    // Remembered as the thumbs up, shown in the tone of the moment.
+    form->RecentButtonClick();
+    ASSERT_TRUE(WaitFor([&] { return sources() == QStringList{variant("thumbs-up", "medium")}; }));
+    form->SkinToneActions->actions().at(static_cast<int>(SkinTone::Dark))->trigger();
+    EXPECT_TRUE(WaitFor([&] { return sources() == QStringList{variant("thumbs-up", "dark")}; }));
+    LoadSettings();
+    EXPECT_EQ(Settings().skinTone, SkinTone::Dark);
 }
 
 } // namespace

@@ -134,6 +134,26 @@ TEST(Settings, HideAfterInsertIsOffByDefaultAndStoredAtOnce) {
     EXPECT_FALSE(Settings().hideAfterInsert);
 }
 
+TEST(Settings, SkinToneIsStoredAtOnceAsAWordAndSetForThePages) {
+    TempHome env;
+    QDir().mkpath(env.userData());
+    LoadSettings();
+    EXPECT_EQ(Settings().skinTone, SkinTone::None);
+    StoreSkinTone(SkinTone::MediumDark);
+    EXPECT_EQ(ChosenSkinTone(), SkinTone::MediumDark);
+    const QString file = env.userData() + "Glimmora.ini";
+    EXPECT_EQ(ReadProfileString(file, "Glimmora", "SkinTone", ""), QByteArray("medium-dark"));
+    SaveSettingsValues(QRect(5, 6, 700, 400), kDesktop, 1); // the other keys keep it
+    SetChosenSkinTone(SkinTone::None);
+    LoadSettings();
+    EXPECT_EQ(Settings().skinTone, SkinTone::MediumDark);
+    EXPECT_EQ(ChosenSkinTone(), SkinTone::MediumDark);
+    // A word it does not know (a later version's, a typing error) is no tone.
+    WriteProfileString(file, "Glimmora", "SkinTone", "olive");
+    LoadSettings();
+    EXPECT_EQ(ChosenSkinTone(), SkinTone::None);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {

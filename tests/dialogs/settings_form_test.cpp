@@ -37,11 +37,14 @@ public:
     void setWelcomeScreen(bool) override {}
     int appearance() const override { return look; }
     void storeAppearance(int value) override { look = value; }
+    int skinTone() const override { return tone; }
+    void storeSkinTone(int value) override { tone = value; }
     void save() override { ++saves; }
 
     int chosen = 0;
     bool hide = false;
     int look = 0;
+    int tone = 0;
     int saves = 0;
 };
 
@@ -116,6 +119,13 @@ void ExpectTextsFit(TSettingsForm* form) {
     EXPECT_LE(way->geometry().bottom(), form->GnomeShortcutButton->y());
     EXPECT_LE(form->GnomeShortcutButton->geometry().bottom(), form->BitBtn2->y());
     EXPECT_LE(way->geometry().right(), form->width());
+    // The appearance and the skin tone share a row: each label whole, nothing over the other.
+    EXPECT_LE(form->AppearanceLabel->sizeHint().width(), form->AppearanceLabel->width());
+    EXPECT_LE(form->SkinToneLabel->sizeHint().width(), form->SkinToneLabel->width())
+        << form->SkinToneLabel->text().toStdString();
+    EXPECT_GT(form->SkinToneLabel->x(), form->AppearanceBox->geometry().right());
+    EXPECT_GE(form->SkinToneBox->width(), form->SkinToneBox->sizeHint().width());
+    EXPECT_LT(form->SkinToneBox->geometry().right(), form->GroupBox2->width());
 }
 
 const QByteArray kThreeDefinitions = "[0]\r\nname=Mail\r\nlanguage=de\r\n"
@@ -364,6 +374,17 @@ TEST_F(SettingsFormTest, DarkLookKeepsTextsAndCheckBoxesVisible) {
     UseAppearance(Appearance::Light);
 }
 
+// The skin tone list shows the stored tone; a pick goes to the store at once.
+TEST_F(SettingsFormTest, SkinToneListShowsAndStoresTheTone) {
+    store.tone = 4;
+    TSettingsForm* form = Create();
+    form->FormShow();
+    EXPECT_EQ(form->SkinToneBox->count(), 6);
+    EXPECT_EQ(form->SkinToneBox->currentIndex(), 4);
+    emit form->SkinToneBox->activated(3);
+    EXPECT_EQ(store.tone, 3);
+}
+
 TEST_F(SettingsFormTest, TextsFitTheirComponentsAlsoWhenTranslated) {
     TSettingsForm* form = Create();
     form->show();
@@ -386,6 +407,10 @@ TEST_F(SettingsFormTest, TextsFitTheirComponentsAlsoWhenTranslated) {
         form->BitBtn3->setText(DecodeBytes(table.text(43)));
         form->Label1->setText(DecodeBytes(table.text(49)));
         form->GnomeShortcutButton->setText(DecodeBytes(table.text(304)));
+        form->AppearanceLabel->setText(DecodeBytes(table.text(330)));
+        form->SkinToneLabel->setText(DecodeBytes(table.text(357)));
+        for (int i = 0; i < form->SkinToneBox->count(); ++i)
+            form->SkinToneBox->setItemText(i, DecodeBytes(table.text(351 + i)));
         for (const int way : {301, 302, 303}) {
             form->InsertionWayLabel->setText(DecodeBytes(table.text(way)));
             form->show();
