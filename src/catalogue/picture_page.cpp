@@ -187,36 +187,12 @@ QByteArray PictureNameAttributes(const QString& path) {
     return " alt=\"" + text + "\" title=\"" + text + "\"";
 }
 
-// The pictures drawn twice as large ("<folder>/2x/<name>") for scaled screens. Each folder is
-// listed once per page, however many of its pictures the page shows: a look-up per picture would
-// cost a status call each on pages of thousands.
-class TwiceSizePictures {
-public:
-    // The 2x file of the picture at `path`, or empty when there is none.
-    QString Of(const QString& path) {
-        const qsizetype slash = path.lastIndexOf(u'/');
-        const QString folder = path.left(slash + 1);
-        auto listed = names_.constFind(folder);
-        if (listed == names_.cend()) {
-            Listing listing;
-            if (FolderExists(folder + QStringLiteral("2x"))) {
-                listing.folder = ResolvePath(folder + QStringLiteral("2x")) + u'/';
-                for (const QString& name : ListMatching(listing.folder, QStringLiteral("*")))
-                    listing.names.insert(name.toLower(), name);
-            }
-            listed = names_.insert(folder, listing);
-        }
-        const QString name = listed->names.value(path.mid(slash + 1).toLower());
-        return name.isEmpty() ? name : listed->folder + name;
-    }
-
-private:
-    struct Listing {
-        QString folder;                // the 2x folder as it is on disk
-        QHash<QString, QString> names; // lower-case name -> name on disk
-    };
-    QHash<QString, Listing> names_; // by the pictures' folder
-};
+// The picture drawn twice as large for scaled screens, "<folder>/2x/<name>"; empty when there is
+// none.
+QString TwiceSizePicture(FolderNames& folders, const QString& path) {
+    const qsizetype slash = path.lastIndexOf(u'/');
+    return folders.Find(path.left(slash + 1) + QStringLiteral("2x/"), path.mid(slash + 1));
+}
 
 // Where the engine loads a picture from: the file itself, or the picture server for those that
 // should load only as they come near the screen.
@@ -242,7 +218,7 @@ QByteArray TwiceSizeAttributes(const QString& twiceSizePath, qsizetype index) {
 // What a page looks up in the picture folders, each folder listed once for the whole page.
 struct PageLookups {
     TonedPictures toned;
-    TwiceSizePictures twiceSize;
+    FolderNames twiceSize;
 };
 
 // Shown, and so inserted by a click, in the chosen skin tone.
@@ -253,7 +229,8 @@ QByteArray PictureLink(PageLookups& lookups, const QString& picture, qsizetype i
     const QByteArray id = anchor.isEmpty() ? QByteArray() : "id=\"" + anchor + "\" ";
     return "<a " + id + "href=\"" + url + "\"><img src=\"" +
            HtmlAttribute(PictureSource(path, index)) + "\" border=\"10\" align=\"absmiddle\"" +
-           PictureNameAttributes(path) + TwiceSizeAttributes(lookups.twiceSize.Of(path), index) +
+           PictureNameAttributes(path) +
+           TwiceSizeAttributes(TwiceSizePicture(lookups.twiceSize, path), index) +
            LazyLoading(PictureDisplaySize(path)) + "></a>";
 }
 

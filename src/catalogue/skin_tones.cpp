@@ -5,7 +5,6 @@
 #include "platform/file_system.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QSet>
 
@@ -94,25 +93,6 @@ std::optional<TonedPictures::Variant> TonedPictures::VariantOf(const QString& pa
     return found;
 }
 
-const QHash<QString, QString>& TonedPictures::TonesListing(const QString& tonesFolder) {
-    // A page's pictures come folder by folder.
-    if (lastListing_ && tonesFolder == lastFolder_)
-        return *lastListing_;
-    auto known = listings_.find(tonesFolder);
-    if (known == listings_.end()) {
-        // An iterator, unlike a sorted listing, needs no status call per file.
-        QHash<QString, QString> names;
-        for (QDirIterator it(tonesFolder, QDir::Files); it.hasNext();) {
-            it.next();
-            names.insert(it.fileName().toLower(), it.fileName());
-        }
-        known = listings_.insert(tonesFolder, names);
-    }
-    lastFolder_ = tonesFolder;
-    lastListing_ = &*known;
-    return *known;
-}
-
 QString TonedPictures::InTone(const QString& path, SkinTone tone, const QString& catalogueFolder) {
     if (!IsInside(path, catalogueFolder))
         return path;
@@ -130,9 +110,8 @@ QString TonedPictures::InTone(const QString& path, SkinTone tone, const QString&
     const qsizetype slash = path.lastIndexOf(u'/');
     const QString folder = path.left(slash + 1) + kTonesFolder + u'/';
     const QString stem = path.mid(slash + 1, path.size() - slash - 1 - kPng.size());
-    const QHash<QString, QString>& names = TonesListing(folder);
-    const auto name = names.constFind((stem + VariantEnding(tone) + kPng).toLower());
-    return name == names.cend() ? path : folder + *name;
+    const QString variant = tonesFolders_.Find(folder, stem + VariantEnding(tone) + kPng);
+    return variant.isEmpty() ? path : variant;
 }
 
 QString TonedPictures::InChosenTone(const QString& path) {

@@ -1,5 +1,5 @@
 #pragma once
-#include <QHash>
+#include "catalogue/folder_names.h"
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -42,12 +42,7 @@ public:
     QString InChosenTone(const QString& path);
 
 private:
-    // The names in a `tones/` folder: lower case -> as on disk.
-    const QHash<QString, QString>& TonesListing(const QString& tonesFolder);
-
-    QHash<QString, QHash<QString, QString>> listings_;
-    QString lastFolder_;
-    const QHash<QString, QString>* lastListing_ = nullptr; // the listing of lastFolder_
+    FolderNames tonesFolders_;
     QString catalogue_; // the shipped catalogue's folder, once asked for
 };
 
