@@ -95,6 +95,17 @@ TEST_F(RenderedPage, PicturePageShowsFramedPicturesSideBySide) {
                   .toString()
                   .toStdString(),
               "");
+    // A row holds as many pictures as fit with the gaps between them: the gap after a row's last
+    // picture takes no room, and the first keeps the page's padding. Five framed pictures (68 px)
+    // and four gaps (25 px) fill 440 px.
+    EXPECT_EQ(Eval("(() => { document.body.style.width = (440 + 32) + 'px';"
+                   "  const r = Array.from(document.images, i => i.getBoundingClientRect());"
+                   "  const row = r.filter(b => b.top == r[0].top).length;"
+                   "  document.body.style.width = '';"
+                   "  return row + ' ' + r[0].left; })()")
+                  .toString()
+                  .toStdString(),
+              "5 16");
 }
 
 TEST_F(RenderedPage, EmptyPageShowsTitleAndItsOwnPicture) {
