@@ -2,21 +2,28 @@
 set -euo pipefail
 
 GLIMMORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# Names that every supported release has (Debian 12 "bookworm", 13 "trixie" and testing "forky"):
+# clang's runtime through its version-less name, tint2 as the notification area.
 GLIMMORA_PACKAGES=(
   cmake ninja-build g++ ccache pkg-config
   qt6-base-dev qt6-webengine-dev libqt6svg6
   libx11-dev libxtst-dev libjpeg-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-dev
   xvfb xauth xdotool xclip x11-utils x11-xkb-utils imagemagick openbox
   fonts-dejavu-core fp-utils desktop-file-utils appstream
-  openssl openbox trayer thunderbird firefox-esr
+  openssl tint2 thunderbird firefox-esr
   sway qt6-wayland libwayland-dev libwayland-bin wl-clipboard
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi
   qt6-base-private-dev libxkbcommon-dev
   mutter xdg-desktop-portal xdg-desktop-portal-gnome pipewire wireplumber
   kwin-wayland xdg-desktop-portal-kde qtwayland5
 )
+
+# The compiler cache serves every clone of the project: paths inside the tree count relative to
+# it, and the build folder's place is left out of the key (it only names the debug information's
+# folder).
+export CCACHE_BASEDIR="$GLIMMORA_ROOT" CCACHE_NOHASHDIR=1
 
 # Installs the Debian packages that are missing (as root, or through sudo).
 glimmora_install_deps() {
@@ -42,7 +49,8 @@ glimmora_build() {
 }
 
 # Starts an Xvfb server on a free display with a window manager (openbox) and a notification area
-# (trayer), as users have them; exports DISPLAY and stops all three when the shell exits.
+# (a tint2 panel that holds only its tray), as users have them; exports DISPLAY and stops all three
+# when the shell exits.
 glimmora_start_xvfb() {
   # Xvfb takes the free display itself and says which once it accepts clients: suites starting
   # at the same time cannot end up sharing one (and one's end taking the other's screen away).
@@ -65,12 +73,14 @@ glimmora_start_xvfb() {
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.1
   done
-  trayer --edge bottom --align left --widthtype request --height 24 >/dev/null 2>&1 &
+  tint2 -c "$GLIMMORA_ROOT/tools/tint2rc" >/dev/null 2>&1 &
   GLIMMORA_DESKTOP_PIDS="$! $GLIMMORA_DESKTOP_PIDS"
   for _ in $(seq 1 50); do
-    xprop -root _NET_SUPPORTED >/dev/null 2>&1 && xdotool search --classname trayer >/dev/null 2>&1 && return 0
+    xprop -root _NET_SUPPORTED >/dev/null 2>&1 && xdotool search --classname tint2 >/dev/null 2>&1 && return 0
     sleep 0.1
   done
-  echo "trayer did not start" >&2
+  echo "tint2 did not start" >&2
   return 1
 }
+
+source "$GLIMMORA_ROOT/tools/release.sh"

@@ -20,6 +20,8 @@
 #include <QTreeView>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Runs `step` on the modal dialog once it is open, then lets `done` finish it.
@@ -96,7 +98,7 @@ TEST(CatalogueTree, ModelHoldsTheNodesInAbsoluteOrderAndEachViewItsOwnSelection)
 // reorder what the view sets beside it; the model keeps the name as it is.
 TEST(CatalogueTree, ANameWithADirectionOverrideIsDrawnIsolated) {
     QStandardItemModel model;
-    const QString name = u"Tiere\u202Eevil"_qs;
+    const QString name = u"Tiere\u202Eevil"_s;
     model.appendRow(new QStandardItem(name));
     TAddImageForm form;
     form.setCatalogueModel(&model);

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class CatalogueLoad : public ::testing::Test {
@@ -119,7 +121,7 @@ TEST_F(CatalogueLoad, TextIsDecodedAndAByteOrderMarkIsNoPartOfTheFirstName) {
     WriteFile(user() + "owncats.dat", "\xEF\xBB\xBF"
                                       "5:Caf\xC3\xA9\r\n");
     const CatalogueData data = read();
-    EXPECT_EQ(Names(data), QStringList({u"Grüße"_qs, u"Mäuse"_qs, u"Café"_qs}));
+    EXPECT_EQ(Names(data), QStringList({u"Grüße"_s, u"Mäuse"_s, u"Café"_s}));
     EXPECT_EQ(data.CategoryFolders[2], own() + "5/");
 }
 
@@ -147,7 +149,7 @@ TEST_F(CatalogueLoad, WithoutUserDefinitionFilesTheProgramsAreReadInTheLanguage)
     WriteFile(base() + "pics.more.t00", "[Flaggen]flags\r\n");
     WriteFile(user() + "owncats.dat", "4:Mine\r\n");
     CatalogueData data = ReadCatalogue(user(), base(), own(), "01");
-    EXPECT_EQ(Names(data), QStringList({"Gesichter", u"Fröhlich"_qs, "Flags", "Mine"}));
+    EXPECT_EQ(Names(data), QStringList({"Gesichter", u"Fröhlich"_s, "Flags", "Mine"}));
     EXPECT_EQ(data.CategoryFolders, QStringList({base() + "faces/", base() + "faces/happy/",
                                                  base() + "flags/", own() + "4/"}));
     EXPECT_EQ(data.LastBuiltInIndex, 2);

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString OwnList() {
@@ -35,10 +37,10 @@ protected:
 
 TEST(CleanFileName, KeepsOnlyPlainLettersDigitsDotsUnderscoresAndDashes) {
     EXPECT_EQ(CleanFileName("/home/u/Bilder/Mein Smiley (1).gif"), "MeinSmiley1.gif");
-    EXPECT_EQ(CleanFileName(u"/home/u/Häschen.png"_qs), "Hschen.png");
+    EXPECT_EQ(CleanFileName(u"/home/u/Häschen.png"_s), "Hschen.png");
     EXPECT_EQ(CleanFileName("/x/a_b-c.D.PNG"), "a_b-c.D.PNG");
     EXPECT_EQ(CleanFileName("/x/ .gif"), ".gif");
-    EXPECT_EQ(CleanFileName(u"/x/äöü ()"_qs), "");
+    EXPECT_EQ(CleanFileName(u"/x/äöü ()"_s), "");
     EXPECT_EQ(CleanFileName("/x/dir/"), "");
     EXPECT_EQ(CleanFileName("C:\\Bilder\\a:b.gif"), "CBilderab.gif");
 }
@@ -237,12 +239,15 @@ TEST_F(OwnCategories, AddingPicturesCopiesUnderCleanedNamesWithProgress) {
     WriteFile(source + "Mein Smiley (1).gif", "one");
     WriteFile(source + "Mein-Smiley1.png", "two");
     WriteFile(source + "MeinSmiley(1).gif", "three"); // cleans to the first one's name
-    WriteFile(source + u"ää"_qs, "no name");
-    WriteFile(source + u"ü.ü"_qs, "only a dot");
+    WriteFile(source + u"ää"_s, "no name");
+    WriteFile(source + u"ü.ü"_s, "only a dot");
     const QString target = OwnCategoriesFolder() + "7/";
-    const QStringList files = {
-        source + "Mein Smiley (1).gif", source + "Mein-Smiley1.png", source + "missing.gif",
-        source + "MeinSmiley(1).gif",   source + u"ää"_qs,           source + u"ü.ü"_qs};
+    const QStringList files = {source + "Mein Smiley (1).gif",
+                               source + "Mein-Smiley1.png",
+                               source + "missing.gif",
+                               source + "MeinSmiley(1).gif",
+                               source + u"ää"_s,
+                               source + u"ü.ü"_s};
     std::vector<int> progress;
     std::vector<int> pauses;
     AddPictures(

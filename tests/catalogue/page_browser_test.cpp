@@ -12,6 +12,8 @@
 #include <QWebEngineView>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A page that refuses every navigation but the picture page itself, as the main window does,
@@ -46,7 +48,7 @@ QVariant RunScript(QWebEnginePage& page, const QString& script) {
 
 TEST(PageInBrowser, EveryPictureShowsAndAClickReportsExactlyItsOwnFile) {
     QTemporaryDir dir;
-    const QString folder = dir.path() + u"/Ä cat #1/"_qs;
+    const QString folder = dir.path() + u"/Ä cat #1/"_s;
     const QStringList wanted = {"a\"b.gif",
                                 "<x>.png",
                                 "&amp;.gif",
@@ -54,7 +56,7 @@ TEST(PageInBrowser, EveryPictureShowsAndAClickReportsExactlyItsOwnFile) {
                                 "100%.png",
                                 "q?x=1.gif",
                                 "two  blanks.gif",
-                                u"ünï😀.png"_qs,
+                                u"ünï😀.png"_s,
                                 "'single'.gif",
                                 "back\\slash.gif",
                                 "%2e%2e%2fetc.gif",

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The names that a folder may hold and that must neither break the page nor become another link.
@@ -22,7 +24,7 @@ const QStringList kHostileNames = {"a\"b.gif",
                                    "100%.png",
                                    "q?x=1.gif",
                                    "two  blanks.gif",
-                                   u"ünï😀.png"_qs,
+                                   u"ünï😀.png"_s,
                                    "'single'.gif",
                                    "back\\slash.gif",
                                    "%2e%2e%2fetc.gif",
@@ -253,7 +255,7 @@ TEST_F(PicturePage, EmptyPageFillsThePlaceholders) {
     WriteFile(data + "template.tpl",
               "<title>[TITLE]</title>[TEXT]\r\n<img src=\"[DATADIR]e.gif\">[BOTTOMTEXT][TITLE]\r\n"
               "[title]");
-    WriteEmptyPage(page(), data, u"<b>Keine</b> Bilder – \"leer\" & 'x' [TEXT]"_qs);
+    WriteEmptyPage(page(), data, u"<b>Keine</b> Bilder – \"leer\" & 'x' [TEXT]"_s);
     const QByteArray title = "&lt;b&gt;Keine&lt;/b&gt; Bilder \xE2\x80\x93 &quot;leer&quot; &amp; "
                              "&#39;x&#39; &#91;TEXT&#93;";
     // In the page a text stands in an isolate of its own, in the document's title as it is.
@@ -337,7 +339,7 @@ TEST(Navigation, OnlyThePageItselfAndWebAddressesGoThrough) {
     EXPECT_EQ(kind(QUrl("mailto:someone@example.com")), NavigationKind::PictureClick);
     EXPECT_EQ(kind(QUrl::fromLocalFile("/home/u/pics/smile.gif")), NavigationKind::PictureClick);
     // A page path with blanks and letters beyond ASCII still matches its own encoded address.
-    const QString spaced = u"/home/Jürgen Ä/GlimmoraData/temp.htm"_qs;
+    const QString spaced = u"/home/Jürgen Ä/GlimmoraData/temp.htm"_s;
     EXPECT_EQ(
         ClassifyNavigation(QUrl::fromEncoded(QUrl::fromLocalFile(spaced).toEncoded()), spaced),
         NavigationKind::PageLoad);

@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The pictures found for `text`, by file name, in the order found.
@@ -24,7 +26,7 @@ QStringList Found(const PictureIndex& index, const QString& text) {
 KeywordTable German() {
     return ParseKeywordFile(u"Glimmora keywords 1\r\n"
                             "grinning-face\tlachendes Gesicht\tfröhlich\r\n"
-                            "hot-beverage\theißes Getränk\tCafé\tTee\r\n"_qs.toUtf8());
+                            "hot-beverage\theißes Getränk\tCafé\tTee\r\n"_s.toUtf8());
 }
 
 KeywordTable English() {
@@ -103,7 +105,7 @@ TEST(PictureSearch, EmoticonsAndShortcodesFindTheirPictureFirst) {
                                                       "slightly-smiling-face\t:)\t:-)\r\n"
                                                       "thumbs-up\t:+1:\t:thumbsup:\r\n"
                                                       "grinning-face\t:D\r\n"
-                                                      "damaged line without a tab\r\n"_qs.toUtf8());
+                                                      "damaged line without a tab\r\n"_s.toUtf8());
     PictureIndex index;
     index.Build({"/c/1st-place-medal.png", "/c/3rd-place-medal.png", "/c/red-heart.png",
                  "/c/slightly-smiling-face.png", "/c/thumbs-up.png", "/c/grinning-face.png"},

@@ -11,6 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TEST(ResolvePath, FindsEveryComponentWithoutRegardToCase) {
@@ -50,10 +52,10 @@ TEST(MatchesMask, WildcardsIgnoreCase) {
     EXPECT_TRUE(MatchesMask("Glimmora", "glimmora.*"));
     EXPECT_TRUE(MatchesMask("", "*"));
     // '?' is one character, also one outside the basic plane; such letters match in any case.
-    EXPECT_TRUE(MatchesMask(u"\U0001F600.png"_qs, "?.PNG"));
-    EXPECT_TRUE(MatchesMask(u"x\U0001F600\U0001F600y"_qs, "x??y"));
-    EXPECT_FALSE(MatchesMask(u"\U0001F600\U0001F600"_qs, "?"));
-    EXPECT_TRUE(MatchesMask(u"\U00010400.gif"_qs, u"*\U00010428.GIF"_qs));
+    EXPECT_TRUE(MatchesMask(u"\U0001F600.png"_s, "?.PNG"));
+    EXPECT_TRUE(MatchesMask(u"x\U0001F600\U0001F600y"_s, "x??y"));
+    EXPECT_FALSE(MatchesMask(u"\U0001F600\U0001F600"_s, "?"));
+    EXPECT_TRUE(MatchesMask(u"\U00010400.gif"_s, u"*\U00010428.GIF"_s));
 }
 
 TEST(ListMatching, FilesOnlyHiddenIncludedFolderFoundWithoutCase) {

@@ -127,8 +127,9 @@ bool PrivateDesktop::StartTray() {
     tray_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     tray_.setStandardOutputFile(QProcess::nullDevice());
     EndsWithTheTest(tray_);
-    tray_.start(QStringLiteral("trayer"), {"--edge", "bottom", "--align", "left", "--widthtype",
-                                           "request", "--height", "24"});
+    // The same small panel as the test commands' desktop (tools/tint2rc).
+    tray_.start(QStringLiteral("tint2"),
+                {"-c", qEnvironmentVariable("GLIMMORA_SOURCE_DIR") + "/tools/tint2rc"});
     return tray_.waitForStarted(5000) && WaitFor(TrayUp, 15000);
 }
 

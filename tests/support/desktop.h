@@ -6,8 +6,8 @@
 
 // A desktop of the test program's own, as users have one: an Xvfb server (without server reset,
 // so keyboard maps set with setxkbmap stay), openbox as the window manager and, when asked for,
-// trayer as the notification area; or, for the cases written for it, the bare X server. DISPLAY
-// points at it while the object lives; the tests of one program can neither disturb nor be
+// a tint2 panel as the notification area; or, for the cases written for it, the bare X server.
+// DISPLAY points at it while the object lives; the tests of one program can neither disturb nor be
 // disturbed by those of another.
 class PrivateDesktop {
 public:
@@ -32,7 +32,7 @@ private:
 
 // The main routine of the test programs that open windows. With GLIMMORA_TEST_DESKTOP=without-tray
 // they run on a PrivateDesktop without a notification area (the tray cases' second run); else on
-// the display that the environment gives, which tools/test sets up with openbox and trayer. With
+// the display that the environment gives, which tools/test sets up with openbox and tint2. With
 // GLIMMORA_TEST_DESKTOP=sway-scale-2, on a headless sway of their own whose output is scaled by 2.
 int RunWindowTests(int argc, char** argv);
 // The private desktop of this test program, or null when it runs on the given display.
