@@ -17,7 +17,7 @@ GLIMMORA_PACKAGES=(
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi
   qt6-base-private-dev libxkbcommon-dev
   mutter xdg-desktop-portal xdg-desktop-portal-gnome pipewire wireplumber
-  kwin-wayland xdg-desktop-portal-kde qtwayland5
+  kwin-wayland kwin-common xdg-desktop-portal-kde qtwayland5
 )
 
 # The compiler cache serves every clone of the project: paths inside the tree count relative to

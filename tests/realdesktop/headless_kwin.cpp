@@ -51,7 +51,9 @@ QByteArray JsString(const QString& text) {
 // Script lines that put the topmost window of `appId` in `w`, or end the script.
 QByteArray FindWindow(const QString& appId) {
     return "var wanted = " + JsString(appId.toLower()) +
-           ";\nvar list = workspace.clientList(), w = null;\n"
+           // KWin 6 speaks of windows where 5 spoke of clients.
+           ";\nvar list = workspace.windowList ? workspace.windowList() : workspace.clientList();\n"
+           "var w = null;\n"
            "for (var i = list.length - 1; i >= 0 && !w; --i)\n"
            "  if (String(list[i].resourceClass).toLowerCase() === wanted) w = list[i];\n"
            "if (!w) return;\n";
@@ -82,8 +84,22 @@ HeadlessKwin::HeadlessKwin(const Options& options) {
                "Exec=" +
                    fakeInputProgram().toUtf8() +
                    "\nX-KDE-Wayland-Interfaces=org_kde_kwin_fake_input\n") ||
-        !Write(folder + "/config/kxkbrc", kxkbrc(options.layout))) {
+        !Write(folder + "/config/kxkbrc", kxkbrc(options.layout)) ||
+        // KWin finds a client's desktop file, and with it the interfaces that it grants (the
+        // portal's screen casting among them), through the menu, which Plasma's session names and
+        // Debian 13 does not install.
+        !Write(folder + "/config/menus/applications.menu",
+               "<!DOCTYPE Menu PUBLIC \"-//freedesktop//DTD Menu 1.0//EN\"\n"
+               " \"http://www.freedesktop.org/standards/menu-spec/1.0/menu.dtd\">\n"
+               "<Menu><Name>Applications</Name><DefaultAppDirs/><DefaultDirectoryDirs/>"
+               "<Include><All/></Include></Menu>\n")) {
         error_ = "no configuration files";
+        return;
+    }
+    // Plasma 6 asks before a program may control the keyboard; from 6.3 the user can allow a
+    // program ahead, in the permission store, as done here for programs without an app id.
+    if (options.authoriseRemoteDesktop && !authorise("remote-desktop", QString())) {
+        error_ = "the permission store did not take the permission: " + session_.output();
         return;
     }
     socket_ = folder + '/' + kSocket;
@@ -107,6 +123,18 @@ HeadlessKwin::HeadlessKwin(const Options& options) {
     if (options.tray && (!session_.start({GLIMMORA_STATUS_NOTIFIER_WATCHER}) ||
                          !WaitFor([&] { return onBus("org.kde.StatusNotifierWatcher"); }, 10000)))
         error_ = "no notification area: " + session_.output();
+}
+
+bool HeadlessKwin::authorise(const QString& permission, const QString& appId) {
+    QDBusConnection bus =
+        QDBusConnection::connectToBus(session_.busAddress(), "glimmora-kwin-probe");
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        "org.freedesktop.impl.portal.PermissionStore",
+        "/org/freedesktop/impl/portal/PermissionStore",
+        "org.freedesktop.impl.portal.PermissionStore", "SetPermission");
+    call.setArguments({QStringLiteral("kde-authorized"), true, permission, appId,
+                       QStringList{QStringLiteral("yes")}});
+    return bus.call(call, QDBus::Block, 20000).type() == QDBusMessage::ReplyMessage;
 }
 
 HeadlessKwin::~HeadlessKwin() {
@@ -184,7 +212,10 @@ QStringList HeadlessKwin::runScript(const QByteArray& body) {
 }
 
 bool HeadlessKwin::activate(const QString& appId) {
-    return runScript(FindWindow(appId) + "w.minimized = false;\nworkspace.activeClient = w;\n"
+    return runScript(FindWindow(appId) + "w.minimized = false;\n"
+                                         "if (workspace.activeWindow !== undefined) "
+                                         "workspace.activeWindow = w;\n"
+                                         "else workspace.activeClient = w;\n"
                                          "report(\"done\");") == QStringList{"done"};
 }
 
@@ -193,7 +224,9 @@ HeadlessKwin::WindowState HeadlessKwin::windowState(const QString& appId) {
         FindWindow(appId) +
         // KWin 5.27 knows no client geometry; the surface is the content, without a frame.
         "var g = w.clientGeometry || w.bufferGeometry;\n"
-        "report([w.minimized, workspace.activeClient === w, g.x, g.y, g.width, g.height]"
+        "var active = workspace.activeWindow !== undefined ? workspace.activeWindow : "
+        "workspace.activeClient;\n"
+        "report([w.minimized, active === w, g.x, g.y, g.width, g.height]"
         ".join(\" \"));");
     const QStringList values = lines.value(0).split(' ');
     if (values.size() != 6)

@@ -16,6 +16,8 @@ public:
     struct Options {
         QString layout = QStringLiteral("us"); // the keyboard layout KWin starts with
         bool tray = false; // a notification area (a StatusNotifierWatcher on the bus)
+        // Programs without an app id may control the keyboard without asking (Plasma 6.3+).
+        bool authoriseRemoteDesktop = true;
     };
     explicit HeadlessKwin(const Options& options);
     ~HeadlessKwin();
@@ -47,6 +49,10 @@ public:
         QRect content;
     };
     WindowState windowState(const QString& appId);
+
+    // Lets `appId` ("" for programs without one) have `permission` ("remote-desktop") without
+    // asking, as a user does ahead in Plasma's settings.
+    bool authorise(const QString& permission, const QString& appId);
 
     // The program that sends KWin's fake input (see kwin_fake_input.cpp), to be run with
     // clientEnvironment(); KWin lets it alone do so.
