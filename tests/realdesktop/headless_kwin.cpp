@@ -34,10 +34,13 @@ class HeadlessKwin::ReportReceiver : public QDBusVirtualObject {
 public:
     QStringList lines;
     QString introspect(const QString&) const override { return QString(); }
-    bool handleMessage(const QDBusMessage& message, const QDBusConnection&) override {
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& bus) override {
         if (message.member() != QLatin1String("Report"))
             return false;
         lines << message.arguments().value(0).toString();
+        // KWin waits for an answer: after 128 unanswered calls the bus refuses its scripts'
+        // calls, and the scripts seem to stop answering.
+        bus.send(message.createReply());
         return true;
     }
 };
@@ -97,8 +100,11 @@ HeadlessKwin::HeadlessKwin(const Options& options) {
         return;
     }
     // Plasma 6 asks before a program may control the keyboard; from 6.3 the user can allow a
-    // program ahead, in the permission store, as done here for programs without an app id.
-    if (options.authoriseRemoteDesktop && !authorise("remote-desktop", QString())) {
+    // program ahead, in the permission store, as done here for Glimmora (and for programs
+    // without an app id, as Glimmora is where the portal has no registry).
+    if (options.authoriseRemoteDesktop &&
+        (!authorise("remote-desktop", QString()) ||
+         !authorise("remote-desktop", "com.orvandeck.Glimmora"))) {
         error_ = "the permission store did not take the permission: " + session_.output();
         return;
     }

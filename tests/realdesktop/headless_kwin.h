@@ -16,7 +16,7 @@ public:
     struct Options {
         QString layout = QStringLiteral("us"); // the keyboard layout KWin starts with
         bool tray = false; // a notification area (a StatusNotifierWatcher on the bus)
-        // Programs without an app id may control the keyboard without asking (Plasma 6.3+).
+        // Glimmora may control the keyboard without asking (Plasma 6.3+).
         bool authoriseRemoteDesktop = true;
     };
     explicit HeadlessKwin(const Options& options);

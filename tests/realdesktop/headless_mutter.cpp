@@ -16,6 +16,15 @@ const char kMutterService[] = "org.gnome.Mutter.RemoteDesktop";
 const char kScreenCastService[] = "org.gnome.Mutter.ScreenCast";
 constexpr int kLeftButton = 0x110; // BTN_LEFT
 
+// What `program --help` prints.
+QByteArray Help(const QString& program) {
+    QProcess help;
+    help.setProcessChannelMode(QProcess::MergedChannels);
+    help.start(program, {"--help"});
+    help.waitForFinished(10000);
+    return help.readAll();
+}
+
 } // namespace
 
 HeadlessMutter::HeadlessMutter(const QString& layouts) {
@@ -40,10 +49,13 @@ HeadlessMutter::HeadlessMutter(const QString& layouts) {
     }
     QProcessEnvironment extra;
     extra.insert("DBUS_SYSTEM_BUS_ADDRESS", session_.busAddress());
-    mutter_ = session_.start({"mutter", "--headless", "--wayland", "--no-x11", "--sm-disable",
-                              QStringLiteral("--virtual-monitor=%1x%2").arg(kWidth).arg(kHeight),
-                              QStringLiteral("--wayland-display=") + kDisplay},
-                             extra);
+    QStringList options = {"--headless", "--wayland", "--no-x11",
+                           QStringLiteral("--virtual-monitor=%1x%2").arg(kWidth).arg(kHeight),
+                           QStringLiteral("--wayland-display=") + kDisplay};
+    // Mutter 50 has no session manager to leave out, and refuses the option.
+    if (Help("mutter").contains("--sm-disable"))
+        options << "--sm-disable";
+    mutter_ = session_.start(QStringList{"mutter"} + options, extra);
     if (!mutter_)
         return;
     socket_ = session_.runtimeFolder() + '/' + kDisplay;

@@ -83,6 +83,20 @@ PrivateSession::PrivateSession(const QString& desktop) : desktop_(desktop) {
     config.close();
     config.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
 
+    // Installed as a user installs Glimmora: the portals know it by its desktop file, which
+    // counts only where its program is found.
+    const QString desktopFile = "com.orvandeck.Glimmora.desktop";
+    QFile shipped(qEnvironmentVariable("GLIMMORA_SOURCE_DIR") + "/packaging/" + desktopFile);
+    QFile installed(folder + "/data/applications/" + desktopFile);
+    if (!shipped.open(QIODevice::ReadOnly) || !QDir().mkpath(folder + "/data/applications") ||
+        !installed.open(QIODevice::WriteOnly) ||
+        installed.write(shipped.readAll().replace(
+            "\nExec=glimmora\n", "\nExec=" + qEnvironmentVariable("GLIMMORA_PROGRAM_DIR").toUtf8() +
+                                     "/glimmora\n")) < 0) {
+        fail("Glimmora's desktop file could not be installed");
+        return;
+    }
+    installed.close();
     if (!start({"dbus-daemon", "--config-file=" + config.fileName(), "--nofork", "--nopidfile"}))
         return;
     if (!WaitFor([&] { return QFile::exists(folder + '/' + kBusName); }, 10000)) {

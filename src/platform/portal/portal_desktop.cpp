@@ -272,12 +272,7 @@ public:
         // would otherwise open behind it) can come first.
         QTimer::singleShot(0, &context_, [this] { startSession(); });
     }
-    ~PortalDesktop() override {
-        if (!session_.isEmpty())
-            bus_.send(QDBusMessage::createMethodCall(
-                QLatin1String(kPortalService), session_,
-                QStringLiteral("org.freedesktop.portal.Session"), QStringLiteral("Close")));
-    }
+    ~PortalDesktop() override { ClosePortalSession(bus_, session_); }
 
     QString name() const override { return QStringLiteral("portal"); }
     bool raisesWindows() const override { return false; }
@@ -390,7 +385,7 @@ std::unique_ptr<Desktop> CreatePortalDesktop() {
 }
 
 std::unique_ptr<Desktop> CreatePortalDesktop(PortalDesktopSetup setup) {
-    QDBusConnection bus = setup.bus ? *setup.bus : QDBusConnection::sessionBus();
+    QDBusConnection bus = setup.bus ? *setup.bus : PortalConnection();
     const uint version = PortalVersion(bus, QLatin1String(kRemoteDesktop));
     if (!version)
         return nullptr;

@@ -135,6 +135,9 @@ public:
                        bind();
                    });
     }
+    // The desktop keeps delivering the key to a session that stays open (Plasma 6 to the first
+    // that bound it): a later hot key of this program would not get it.
+    ~PortalHotKey() override { ClosePortalSession(bus_, session_); }
     bool registered() const override {
         return registered_ || (fallback_ && fallback_->registered());
     }
@@ -155,7 +158,8 @@ private:
                    {QVariant::fromValue(QDBusObjectPath(session_)), QVariant::fromValue(shortcuts),
                     QString(), QVariantMap()},
                    this, [this](uint response, const QVariantMap& results) {
-                       registered_ = response == 0 && ListsOurShortcut(results);
+                       // GNOME 48's portal answers 2 where it did bind, with the shortcuts.
+                       registered_ = (response == 0 || response == 2) && ListsOurShortcut(results);
                        if (registered_)
                            NoteGlobalShortcutBound();
                        else

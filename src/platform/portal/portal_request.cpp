@@ -67,6 +67,26 @@ void CallPortal(QDBusConnection bus, const QString& interface, const QString& me
                     request, SLOT(onResponse(uint, QVariantMap)));
 }
 
+bool RegisterWithPortal(QDBusConnection bus, const QString& appId) {
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QLatin1String(kPortalService), QLatin1String(kPortalPath),
+        QStringLiteral("org.freedesktop.host.portal.Registry"), QStringLiteral("Register"));
+    call.setArguments({appId, QVariantMap()});
+    // The portal may have to be started first.
+    return bus.call(call, QDBus::Block, 10000).type() == QDBusMessage::ReplyMessage;
+}
+
+QDBusConnection PortalConnection() {
+    static const QDBusConnection bus = [] {
+        QDBusConnection connection = QDBusConnection::connectToBus(
+            QDBusConnection::SessionBus, QStringLiteral("glimmora-portal"));
+        if (connection.isConnected())
+            RegisterWithPortal(connection, QLatin1String(kAppId));
+        return connection;
+    }();
+    return bus;
+}
+
 uint PortalVersion(QDBusConnection bus, const QString& interface) {
     QDBusMessage get = QDBusMessage::createMethodCall(
         QLatin1String(kPortalService), QLatin1String(kPortalPath),
@@ -80,6 +100,13 @@ QString SessionHandle(const QVariant& value) {
     if (value.metaType() == QMetaType::fromType<QDBusObjectPath>())
         return value.value<QDBusObjectPath>().path();
     return value.toString();
+}
+
+void ClosePortalSession(QDBusConnection bus, const QString& path) {
+    if (!path.isEmpty())
+        bus.send(QDBusMessage::createMethodCall(QLatin1String(kPortalService), path,
+                                                QStringLiteral("org.freedesktop.portal.Session"),
+                                                QStringLiteral("Close")));
 }
 
 QString NewPortalToken() {

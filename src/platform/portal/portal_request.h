@@ -8,6 +8,19 @@
 inline constexpr char kPortalService[] = "org.freedesktop.portal.Desktop";
 inline constexpr char kPortalPath[] = "/org/freedesktop/portal/desktop";
 
+// The id under which the desktop knows the program (its installed desktop file's name).
+inline constexpr char kAppId[] = "com.orvandeck.Glimmora";
+
+// The program's own connection to the session bus for the portals. Its first call registers the
+// program under kAppId with the portal's host registry (xdg-desktop-portal 1.19.4 and later):
+// the portal then knows who calls, which the global-shortcuts portal requires from 1.21 on, and
+// keeps permissions under that id. Where there is no registry, or it knows no such program (no
+// desktop file installed), the connection goes on without an id, as on older desktops.
+QDBusConnection PortalConnection();
+// Registers `bus` under `appId`; true when the portal took it. Only the first portal call of a
+// connection may do so.
+bool RegisterWithPortal(QDBusConnection bus, const QString& appId);
+
 // The answer of a portal request: 0 granted, 1 cancelled by the user, 2 refused or failed.
 using PortalAnswer = std::function<void(uint response, const QVariantMap& results)>;
 
@@ -23,6 +36,9 @@ uint PortalVersion(QDBusConnection bus, const QString& interface);
 
 // A session handle as the portal returns it (older portals send an object path, newer a string).
 QString SessionHandle(const QVariant& value);
+
+// Ends the portal session at `path` (nothing when empty), without waiting for the answer.
+void ClosePortalSession(QDBusConnection bus, const QString& path);
 
 // A token that no other request of this run uses, for handle and session paths.
 QString NewPortalToken();
