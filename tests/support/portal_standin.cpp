@@ -107,7 +107,7 @@ public:
             if (!record_.bindsShortcuts())
                 bound.clear(); // as Plasma 5.27's portal answers
             respond(message, bus, Options(args.value(3)),
-                    {{"shortcuts", QVariant::fromValue(bound)}});
+                    {{"shortcuts", QVariant::fromValue(bound)}}, record_.bindAnswer(), true);
         } else if (member == QLatin1String("doRegister")) { // KDE's global accelerators
             record_.record("doRegister " + args.value(0).toStringList().join(' '));
             bus.send(message.createReply());
@@ -141,13 +141,14 @@ private:
     }
     // Answers with the request's path, then grants the request through its Response signal.
     static void respond(const QDBusMessage& message, const QDBusConnection& bus,
-                        const QVariantMap& options, const QVariantMap& results, uint answer = 0) {
+                        const QVariantMap& options, const QVariantMap& results, uint answer = 0,
+                        bool resultsWithAnyAnswer = false) {
         const QString request =
             pathFor(message, "request", options.value("handle_token").toString());
         bus.send(message.createReply(QVariant::fromValue(QDBusObjectPath(request))));
         QDBusMessage response =
             QDBusMessage::createSignal(request, "org.freedesktop.portal.Request", "Response");
-        response << answer << (answer == 0 ? results : QVariantMap());
+        response << answer << (answer == 0 || resultsWithAnyAnswer ? results : QVariantMap());
         bus.send(response);
     }
 
@@ -290,6 +291,16 @@ void PortalStandIn::bindNoShortcuts() {
 bool PortalStandIn::bindsShortcuts() const {
     QMutexLocker lock(&mutex_);
     return bindsShortcuts_;
+}
+
+void PortalStandIn::answerBindWith(uint answer) {
+    QMutexLocker lock(&mutex_);
+    bindAnswer_ = answer;
+}
+
+uint PortalStandIn::bindAnswer() const {
+    QMutexLocker lock(&mutex_);
+    return bindAnswer_;
 }
 
 void PortalStandIn::pressKdeShortcut(const QString& action) {

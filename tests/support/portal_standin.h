@@ -43,6 +43,10 @@ public:
     // BindShortcuts from now on answers with an empty list, as Plasma 5.27's portal does.
     void bindNoShortcuts();
     bool bindsShortcuts() const;
+    // The answer code of BindShortcuts from now on, its shortcuts listed all the same (GNOME 48's
+    // portal answers 2 where it did bind).
+    void answerBindWith(uint answer);
+    uint bindAnswer() const;
     // Emits KDE's global-accelerator signal for `action` of the component "glimmora".
     void pressKdeShortcut(const QString& action);
     // The answer to Start from now on: 0 granted, 1 cancelled by the user, 2 refused.
@@ -69,5 +73,6 @@ private:
     int refusedKey_ = 0;
     uint startAnswer_ = 0;
     bool bindsShortcuts_ = true;
+    uint bindAnswer_ = 0;
     QThreadPool keyThreads_;
 };
