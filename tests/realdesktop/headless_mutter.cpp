@@ -13,7 +13,6 @@ namespace {
 
 const char kDisplay[] = "wayland-mutter";
 const char kMutterService[] = "org.gnome.Mutter.RemoteDesktop";
-const char kScreenCastService[] = "org.gnome.Mutter.ScreenCast";
 constexpr int kLeftButton = 0x110; // BTN_LEFT
 
 // What `program --help` prints.
@@ -79,28 +78,6 @@ HeadlessMutter::HeadlessMutter(const QString& layouts) {
         return;
     }
     remote_ = created.value().path();
-    // A pointer placed by monitor coordinates needs a screen cast of that monitor to name them.
-    const QDBusReply<QVariant> id = bus_.call([&] {
-        QDBusMessage get = QDBusMessage::createMethodCall(kMutterService, remote_,
-                                                          "org.freedesktop.DBus.Properties", "Get");
-        get.setArguments({QStringLiteral("org.gnome.Mutter.RemoteDesktop.Session"),
-                          QStringLiteral("SessionId")});
-        return get;
-    }());
-    QDBusMessage cast = QDBusMessage::createMethodCall(
-        kScreenCastService, "/org/gnome/Mutter/ScreenCast", kScreenCastService, "CreateSession");
-    cast.setArguments({QVariantMap{{"remote-desktop-session-id", id.value().toString()}}});
-    const QDBusReply<QDBusObjectPath> castSession = bus_.call(cast);
-    QDBusMessage record =
-        QDBusMessage::createMethodCall(kScreenCastService, castSession.value().path(),
-                                       "org.gnome.Mutter.ScreenCast.Session", "RecordMonitor");
-    record.setArguments({QString(), QVariantMap()}); // the primary monitor
-    const QDBusReply<QDBusObjectPath> stream = bus_.call(record);
-    if (!id.isValid() || !castSession.isValid() || !stream.isValid()) {
-        error_ = "no screen cast for the pointer";
-        return;
-    }
-    stream_ = stream.value().path();
     if (!sessionCall("Start", {}))
         error_ = "the remote-desktop session did not start";
 }
@@ -127,8 +104,10 @@ bool HeadlessMutter::sessionCall(const QString& method, const QVariantList& argu
 }
 
 bool HeadlessMutter::movePointer(const QPoint& point) {
-    return sessionCall("NotifyPointerMotionAbsolute",
-                       {stream_, double(point.x()), double(point.y())});
+    // From the monitor's top left corner, where a long way up and left leaves the pointer. (By
+    // absolute coordinates mutter 50 moves it only along a screen cast that someone watches.)
+    return sessionCall("NotifyPointerMotionRelative", {-4.0 * kWidth, -4.0 * kHeight}) &&
+           sessionCall("NotifyPointerMotionRelative", {double(point.x()), double(point.y())});
 }
 
 bool HeadlessMutter::click() {

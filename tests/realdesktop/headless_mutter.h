@@ -47,6 +47,5 @@ private:
     QProcess* mutter_ = nullptr;
     QString socket_;
     QString remote_; // the remote-desktop session's object path
-    QString stream_; // the screen cast of the monitor, which names the pointer's coordinates
     QString error_;
 };
