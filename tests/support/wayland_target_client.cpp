@@ -1,7 +1,8 @@
 // A native Wayland window that stands in for a mail program in the Wayland desktop tests. Its app
 // id is the first argument. Prints READY once shown, then "KEY <keysym in hex> <modifiers>" for
 // every key pressed (modifiers: C Control, A Alt, S Shift, - none; a repeat of a held key is a
-// press of its own) and "UP <keysym in hex>" for every key released. Ctrl+V pastes:
+// press of its own) and "UP <keysym in hex>" for every key released, "FOCUS in" when it gets the
+// keyboard. Ctrl+V pastes:
 //   PASTE types <t1,t2,...>       what the clipboard offers
 //   PASTE text <text>
 //   PASTE png <w>x<h> | PASTE png none
@@ -53,6 +54,10 @@ protected:
             std::printf("READY\n");
             std::fflush(stdout);
         }
+    }
+    void focusInEvent(QFocusEvent*) override {
+        std::printf("FOCUS in\n");
+        std::fflush(stdout);
     }
     void keyPressEvent(QKeyEvent* event) override {
         QByteArray modifiers;
