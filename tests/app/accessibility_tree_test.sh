@@ -64,7 +64,9 @@ import sys, time
 import pyatspi
 
 what, build = sys.argv[1], sys.argv[2]
-CONTROLS = {"push button", "toggle button", "check box", "radio button", "combo box", "text",
+# AT-SPI 2.52 and later name a push button "button".
+BUTTONS = {"push button", "button"}
+CONTROLS = BUTTONS | {"toggle button", "check box", "radio button", "combo box", "text",
             "entry", "password text", "spin button", "slider", "tree", "tree table", "list",
             "table", "page tab", "page tab list", "menu", "menu item", "check menu item",
             "radio menu item", "link", "document web", "document frame"}
@@ -161,7 +163,7 @@ if what == "main":
         if not dialogs:
             sys.exit(f"the program did not show its {stage} in time")
         check(stage, dialogs[0])
-        press([n for n, r, _ in nodes(dialogs[0]) if r == "push button"][0])
+        press([n for n, r, _ in nodes(dialogs[0]) if r in BUTTONS][0])
         if not wait(lambda app: not dialogs[0].getState().contains(pyatspi.STATE_VISIBLE), 20):
             sys.exit(f"the {stage} did not close on its first button")
 found = wait(ready, 100)
@@ -184,7 +186,7 @@ else:
     check("main window with its start page", window)
     check_page_names("start page", window)
     # The info picture opens the welcome window again: a button that keys and readers can press.
-    if not any(r == "push button" and n.name == "Info" and
+    if not any(r in BUTTONS and n.name == "Info" and
                n.getState().contains(pyatspi.STATE_FOCUSABLE) for n, r, _ in nodes(window)):
         faults.append("  main window: Info is no button that the keyboard reaches")
     start_page = page_pictures(window)
@@ -200,7 +202,7 @@ else:
     check("main window with found pictures", window)
     check_page_names("found pictures", window)
 
-    buttons = [n for n, r, _ in nodes(window) if r == "push button" and n.name == "Settings"]
+    buttons = [n for n, r, _ in nodes(window) if r in BUTTONS and n.name == "Settings"]
     if not buttons:
         sys.exit("no button named Settings in the main window")
     press(buttons[0])

@@ -5,6 +5,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QDBusReply>
 #include <QDBusVirtualObject>
 #include <QDir>
@@ -88,6 +89,11 @@ HeadlessKwin::HeadlessKwin(const Options& options) {
                    fakeInputProgram().toUtf8() +
                    "\nX-KDE-Wayland-Interfaces=org_kde_kwin_fake_input\n") ||
         !Write(folder + "/config/kxkbrc", kxkbrc(options.layout)) ||
+        // Plasma 6.4+ asks the user to confirm a program's new global shortcut; here the user
+        // has confirmed Glimmora's before.
+        !Write(folder + "/config/kglobalshortcutsrc",
+               "[com.orvandeck.Glimmora]\n_k_friendly_name=Glimmora\n"
+               "toggle=Ctrl+Alt+S,Ctrl+Alt+S,Glimmora\n") ||
         // KWin finds a client's desktop file, and with it the interfaces that it grants (the
         // portal's screen casting among them), through the menu, which Plasma's session names and
         // Debian 13 does not install.
@@ -176,7 +182,15 @@ bool HeadlessKwin::setLayout(const QString& layout) {
         return false;
     QDBusConnection bus =
         QDBusConnection::connectToBus(session_.busAddress(), "glimmora-kwin-scripts");
-    return bus.send(QDBusMessage::createSignal("/Layouts", "org.kde.keyboard", "reloadConfig"));
+    // KWin 5.27 and 6.3 reload on Plasma's signal; 6.7 follows the file's change notice.
+    qDBusRegisterMetaType<QByteArrayList>();
+    qDBusRegisterMetaType<QHash<QString, QByteArrayList>>();
+    QDBusMessage changed =
+        QDBusMessage::createSignal("/kxkbrc", "org.kde.kconfig.notify", "ConfigChanged");
+    changed << QVariant::fromValue(
+        QHash<QString, QByteArrayList>{{"Layout", {"LayoutList", "Use"}}});
+    return bus.send(QDBusMessage::createSignal("/Layouts", "org.kde.keyboard", "reloadConfig")) &&
+           bus.send(changed);
 }
 
 QStringList HeadlessKwin::runScript(const QByteArray& body) {
@@ -237,6 +251,8 @@ HeadlessKwin::WindowState HeadlessKwin::windowState(const QString& appId) {
     const QStringList values = lines.value(0).split(' ');
     if (values.size() != 6)
         return {};
+    // KWin 6.7 places windows at fractions of a pixel.
+    const auto pixels = [&](int i) { return qRound(values[i].toDouble()); };
     return {true, values[0] == "true", values[1] == "true",
-            QRect(values[2].toInt(), values[3].toInt(), values[4].toInt(), values[5].toInt())};
+            QRect(pixels(2), pixels(3), pixels(4), pixels(5))};
 }
