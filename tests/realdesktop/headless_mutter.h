@@ -41,6 +41,8 @@ public:
 
 private:
     bool sessionCall(const QString& method, const QVariantList& arguments);
+    // Runs gsettings in the session; true when it did what it was told.
+    bool Gsettings(const QStringList& arguments);
 
     PrivateSession session_{QStringLiteral("GNOME")};
     QDBusConnection bus_{QString()};
