@@ -40,13 +40,18 @@ glimmora_install_deps() {
   $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# glimmora_build <preset>: configures and builds the given CMake preset.
+# glimmora_build <preset> [targets]: configures and builds the given CMake preset (all of it, or
+# the targets named).
 glimmora_build() {
   local preset="${1:-default}"
+  shift || true
   cd "$GLIMMORA_ROOT"
   cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset"
+  cmake --build --preset "$preset" ${1:+--target "$@"}
 }
+
+# The program and what it reads beside it, without the test suites.
+GLIMMORA_PROGRAM_TARGETS=(glimmora glimmora_shipped glimmora_help)
 
 # Starts an Xvfb server on a free display with a window manager (openbox) and a notification area
 # (a tint2 panel that holds only its tray), as users have them; exports DISPLAY and stops all three
