@@ -82,6 +82,10 @@ HeadlessKwin::HeadlessKwin(const Options& options) {
         error_ = "KWin or the fake-input program could not be copied";
         return;
     }
+    // KWin 5 is a Qt 5 program (and tells its version only with a display).
+    QFile binary(kwin);
+    const bool plasma6 =
+        binary.open(QIODevice::ReadOnly) && !binary.readAll().contains("libQt5Core");
     // KWin offers fake input only to a program whose desktop file asks for it.
     if (!Write(folder + "/data/applications/glimmora-test-input.desktop",
                "[Desktop Entry]\nType=Application\nName=Glimmora test input\nNoDisplay=true\n"
@@ -90,10 +94,11 @@ HeadlessKwin::HeadlessKwin(const Options& options) {
                    "\nX-KDE-Wayland-Interfaces=org_kde_kwin_fake_input\n") ||
         !Write(folder + "/config/kxkbrc", kxkbrc(options.layout)) ||
         // Plasma 6.4+ asks the user to confirm a program's new global shortcut; here the user
-        // has confirmed Glimmora's before.
-        !Write(folder + "/config/kglobalshortcutsrc",
-               "[com.orvandeck.Glimmora]\n_k_friendly_name=Glimmora\n"
-               "toggle=Ctrl+Alt+S,Ctrl+Alt+S,Glimmora\n") ||
+        // has confirmed Glimmora's before. (Plasma 5's portal binds nothing, and the entry would
+        // take the key from the global accelerators that Glimmora then uses.)
+        (plasma6 && !Write(folder + "/config/kglobalshortcutsrc",
+                           "[com.orvandeck.Glimmora]\n_k_friendly_name=Glimmora\n"
+                           "toggle=Ctrl+Alt+S,Ctrl+Alt+S,Glimmora\n")) ||
         // KWin finds a client's desktop file, and with it the interfaces that it grants (the
         // portal's screen casting among them), through the menu, which Plasma's session names and
         // Debian 13 does not install.
