@@ -201,10 +201,9 @@ TEST_P(KdeInsertion, TwentyClicksLandTwentyPicturesWithNoKeyLeftHeld) {
     }
     WaitFor([&] { return pasteCount() >= kClicks; }, 30000);
     const int landed = pasteCount();
-    EXPECT_EQ(landed, kClicks)
-        << GetParam() << ": " << landed << " of " << kClicks
-        << " landed; the target's pastes:\n"
-        << target->lines().filter("PASTE ").join('\n').toStdString();
+    EXPECT_EQ(landed, kClicks) << GetParam() << ": " << landed << " of " << kClicks
+                               << " landed; the target's pastes:\n"
+                               << target->lines().filter("PASTE ").join('\n').toStdString();
 
     // Alt+o, then Ctrl+v at every click, in this order, each key let go. A Cyrillic layout types
     // the keys where o and v are on a US keyboard, as the user's own shortcut does: щ and м.
