@@ -12,7 +12,10 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
+#include <utility>
 
 namespace {
 
@@ -82,10 +85,16 @@ HeadlessKwin::HeadlessKwin(const Options& options) {
         error_ = "KWin or the fake-input program could not be copied";
         return;
     }
-    // KWin 5 is a Qt 5 program (and tells its version only with a display).
-    QFile binary(kwin);
-    const bool plasma6 =
-        binary.open(QIODevice::ReadOnly) && !binary.readAll().contains("libQt5Core");
+    // Plasma 6.4 and later ask the user to confirm a program's new global shortcut. (KWin 5
+    // tells its version only with a display: it does not count here.)
+    QProcess version;
+    version.start(folder + "/kwin_wayland", {"--version"});
+    version.waitForFinished(10000);
+    const QRegularExpressionMatch number =
+        QRegularExpression("kwin (\\d+)\\.(\\d+)").match(version.readAllStandardOutput());
+    const bool confirmsShortcuts =
+        number.hasMatch() &&
+        std::pair(number.captured(1).toInt(), number.captured(2).toInt()) >= std::pair(6, 4);
     // KWin offers fake input only to a program whose desktop file asks for it.
     if (!Write(folder + "/data/applications/glimmora-test-input.desktop",
                "[Desktop Entry]\nType=Application\nName=Glimmora test input\nNoDisplay=true\n"
@@ -93,12 +102,12 @@ HeadlessKwin::HeadlessKwin(const Options& options) {
                    fakeInputProgram().toUtf8() +
                    "\nX-KDE-Wayland-Interfaces=org_kde_kwin_fake_input\n") ||
         !Write(folder + "/config/kxkbrc", kxkbrc(options.layout)) ||
-        // Plasma 6.4+ asks the user to confirm a program's new global shortcut; here the user
-        // has confirmed Glimmora's before. (Plasma 5's portal binds nothing, and the entry would
-        // take the key from the global accelerators that Glimmora then uses.)
-        (plasma6 && !Write(folder + "/config/kglobalshortcutsrc",
-                           "[com.orvandeck.Glimmora]\n_k_friendly_name=Glimmora\n"
-                           "toggle=Ctrl+Alt+S,Ctrl+Alt+S,Glimmora\n")) ||
+        // Here the user has confirmed Glimmora's shortcut before. (Elsewhere the entry would
+        // only stand in the way: Plasma 5's portal binds nothing, and the entry would take the
+        // key from the global accelerators that Glimmora then uses.)
+        (confirmsShortcuts && !Write(folder + "/config/kglobalshortcutsrc",
+                                     "[com.orvandeck.Glimmora]\n_k_friendly_name=Glimmora\n"
+                                     "toggle=Ctrl+Alt+S,Ctrl+Alt+S,Glimmora\n")) ||
         // KWin finds a client's desktop file, and with it the interfaces that it grants (the
         // portal's screen casting among them), through the menu, which Plasma's session names and
         // Debian 13 does not install.
