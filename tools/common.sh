@@ -25,10 +25,12 @@ GLIMMORA_PACKAGES=(
 # folder).
 export CCACHE_BASEDIR="$GLIMMORA_ROOT" CCACHE_NOHASHDIR=1
 
-# Installs the Debian packages that are missing (as root, or through sudo).
+# Installs the Debian packages that are missing (as root, or through sudo): those named, else
+# GLIMMORA_PACKAGES.
 glimmora_install_deps() {
-  local missing=()
-  for p in "${GLIMMORA_PACKAGES[@]}"; do
+  local missing=() wanted=("$@")
+  [ ${#wanted[@]} -gt 0 ] || wanted=("${GLIMMORA_PACKAGES[@]}")
+  for p in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0

@@ -9,7 +9,7 @@ GLIMMORA_MIRROR="${GLIMMORA_MIRROR:-http://deb.debian.org/debian}"
 glimmora_release_root() {
   local release="$1" root="$GLIMMORA_ROOTS/$1"
   if [ ! -e "$root/.glimmora-root" ]; then
-    command -v mmdebstrap >/dev/null || GLIMMORA_PACKAGES=(mmdebstrap) glimmora_install_deps >&2
+    command -v mmdebstrap >/dev/null || glimmora_install_deps mmdebstrap >&2
     mkdir -p "$GLIMMORA_ROOTS" || return 1
     # A root without its mark was left unfinished. The mounts of a run are its own (see
     # glimmora_in_release), so nothing of this tree is mounted in it here.
