@@ -238,7 +238,8 @@ TEST_F(KdeDesktop, ToggleShowsTheWindowAgainAfterAnInsertion) {
     toggles.start(100);
     startTarget();
     showPage();
-    ASSERT_TRUE(clickPicture(1)) << target->lines().join('\n').toStdString();
+    ASSERT_TRUE(clickPicture(1)) << target->lines().join('\n').toStdString() << '\n'
+                                 << g_kwin->output().toStdString();
     ASSERT_TRUE(WaitFor([] { return !InsertionRunning(); }));
     // KWin has given the keyboard to the target: Glimmora is behind it, or out of sight.
     ASSERT_TRUE(WaitFor([this] { return !formInFront(); })) << describeForm();
