@@ -130,8 +130,10 @@ HeadlessKwin::HeadlessKwin(const Options& options) {
     }
     socket_ = folder + '/' + kSocket;
     // The portal's KDE back-end, which the bus starts, draws on KWin's display.
+    // Plasma's portal opens the shortcut settings page when a program binds a shortcut; without
+    // System Settings that page goes to the web browser, whose window would take the keyboard.
     session_.setActivationEnvironment(
-        {{"WAYLAND_DISPLAY", kSocket}, {"QT_QPA_PLATFORM", "wayland"}});
+        {{"WAYLAND_DISPLAY", kSocket}, {"QT_QPA_PLATFORM", "wayland"}, {"BROWSER", "true"}});
     QProcessEnvironment extra;
     extra.insert("KWIN_SCREENSHOT_NO_PERMISSION_CHECKS", "1");
     if (!session_.start({folder + "/kwin_wayland", "--virtual", "--width",
