@@ -176,7 +176,7 @@ TEST_F(PortalDesktopTest, SessionClosedByTheDesktopTypesNoMore) {
 TEST_F(PortalDesktopTest, GlobalShortcutPressTogglesThroughTheHotKey) {
     for (const uint answer : {0u, 2u}) {
         SCOPED_TRACE(answer);
-        portal.answerBindWith(answer);
+        portal.answerBindWith({answer, true});
         std::unique_ptr<Desktop> desktop = StartedDesktop();
         std::unique_ptr<DesktopHotKey> hotKey = desktop->grabHotKey(nullptr);
         ASSERT_TRUE(WaitFor([&] { return hotKey->registered(); }, 5000));
@@ -203,7 +203,7 @@ TEST_F(PortalDesktopTest, ClosingTheHotKeyEndsItsPortalSession) {
 }
 
 TEST_F(PortalDesktopTest, PortalThatBindsNoKeyLeavesTheHotKeyToKdesGlobalAccelerators) {
-    portal.bindNoShortcuts(); // success, and an empty list
+    portal.answerBindWith({0, false}); // success, and an empty list
     std::unique_ptr<Desktop> desktop = StartedDesktop();
     std::unique_ptr<DesktopHotKey> hotKey = desktop->grabHotKey(nullptr);
     ASSERT_TRUE(WaitFor([&] { return hotKey->registered(); }, 5000));

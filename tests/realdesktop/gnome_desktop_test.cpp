@@ -61,6 +61,16 @@ bool ApproveConsent(const std::function<bool()>& granted) {
         60000);
 }
 
+// Where to look for a window on the monitor: its centre, which lies in any window that fills
+// more than a quarter of it, then around it (another window may cover the centre).
+QList<QPoint> LookoutPoints() {
+    QList<QPoint> points;
+    for (const int y : {2, 1, 3})
+        for (const int x : {2, 1, 3})
+            points << QPoint(HeadlessMutter::kWidth * x / 4, HeadlessMutter::kHeight * y / 4);
+    return points;
+}
+
 class GnomeDesktop : public testing::Test {
 protected:
     void SetUp() override { form = OpenMainWindowForAppIds(home, kAppId.toLatin1()); }
@@ -72,12 +82,7 @@ protected:
     bool pointAt(const QPoint& local) {
         PointerWatch watch;
         form->windowHandle()->installEventFilter(&watch);
-        // Where to look for the window first: the monitor's centre, which lies in any window that
-        // fills more than a quarter of it, then around it (another window may cover the centre).
-        QList<QPoint> starts;
-        for (const int y : {2, 1, 3})
-            for (const int x : {2, 1, 3})
-                starts << QPoint(HeadlessMutter::kWidth * x / 4, HeadlessMutter::kHeight * y / 4);
+        const QList<QPoint> starts = LookoutPoints();
         qsizetype start = 0;
         QPoint screen = starts[0];
         bool there = false;
@@ -102,14 +107,12 @@ protected:
     bool focus(LineProcess& target) {
         if (target.waitForLine("FOCUS in", 3000))
             return true;
-        for (int y = 1; y < 4; ++y)
-            for (int x = 1; x < 4; ++x) {
-                g_mutter->movePointer(
-                    {HeadlessMutter::kWidth * x / 4, HeadlessMutter::kHeight * y / 4});
-                g_mutter->click();
-                if (target.waitForLine("FOCUS in", 1000))
-                    return true;
-            }
+        for (const QPoint& point : LookoutPoints()) {
+            g_mutter->movePointer(point);
+            g_mutter->click();
+            if (target.waitForLine("FOCUS in", 1000))
+                return true;
+        }
         return false;
     }
 

@@ -104,10 +104,11 @@ public:
                                {"trigger_description", trigger}}});
             }
             shortcuts.endArray();
-            if (!record_.bindsShortcuts())
-                bound.clear(); // as Plasma 5.27's portal answers
+            const PortalStandIn::BindAnswer answer = record_.bindAnswer();
+            if (!answer.listsShortcuts)
+                bound.clear();
             respond(message, bus, Options(args.value(3)),
-                    {{"shortcuts", QVariant::fromValue(bound)}}, record_.bindAnswer(), true);
+                    {{"shortcuts", QVariant::fromValue(bound)}}, answer.code, true);
         } else if (member == QLatin1String("doRegister")) { // KDE's global accelerators
             record_.record("doRegister " + args.value(0).toStringList().join(' '));
             bus.send(message.createReply());
@@ -283,22 +284,12 @@ void PortalStandIn::activate(const QString& id) {
     QDBusConnection(kStandInConnection).send(activated);
 }
 
-void PortalStandIn::bindNoShortcuts() {
-    QMutexLocker lock(&mutex_);
-    bindsShortcuts_ = false;
-}
-
-bool PortalStandIn::bindsShortcuts() const {
-    QMutexLocker lock(&mutex_);
-    return bindsShortcuts_;
-}
-
-void PortalStandIn::answerBindWith(uint answer) {
+void PortalStandIn::answerBindWith(BindAnswer answer) {
     QMutexLocker lock(&mutex_);
     bindAnswer_ = answer;
 }
 
-uint PortalStandIn::bindAnswer() const {
+PortalStandIn::BindAnswer PortalStandIn::bindAnswer() const {
     QMutexLocker lock(&mutex_);
     return bindAnswer_;
 }

@@ -40,13 +40,14 @@ public:
     // Ends the last remote-desktop session, as when the user withdraws the permission; keys sent
     // after it are refused.
     void closeRemoteSession();
-    // BindShortcuts from now on answers with an empty list, as Plasma 5.27's portal does.
-    void bindNoShortcuts();
-    bool bindsShortcuts() const;
-    // The answer code of BindShortcuts from now on, its shortcuts listed all the same (GNOME 48's
-    // portal answers 2 where it did bind).
-    void answerBindWith(uint answer);
-    uint bindAnswer() const;
+    // How BindShortcuts answers from now on: its code, and whether it lists the shortcuts bound
+    // (Plasma 5.27's portal answers 0 with an empty list, GNOME 48's 2 with the shortcuts).
+    struct BindAnswer {
+        uint code = 0;
+        bool listsShortcuts = true;
+    };
+    void answerBindWith(BindAnswer answer);
+    BindAnswer bindAnswer() const;
     // Emits KDE's global-accelerator signal for `action` of the component "glimmora".
     void pressKdeShortcut(const QString& action);
     // The answer to Start from now on: 0 granted, 1 cancelled by the user, 2 refused.
@@ -72,7 +73,6 @@ private:
     int keyCalls_ = 0;
     int refusedKey_ = 0;
     uint startAnswer_ = 0;
-    bool bindsShortcuts_ = true;
-    uint bindAnswer_ = 0;
+    BindAnswer bindAnswer_;
     QThreadPool keyThreads_;
 };
