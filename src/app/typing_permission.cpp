@@ -4,12 +4,37 @@
 #include "platform/current_desktop.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QThread>
 
+#include <functional>
+
+namespace {
+
+// How long a kept permission may take to come back before the desktop is taken to be asking
+// after all (it no longer held it).
+constexpr int kRenewalMs = 3000;
+
+bool Waiting(Desktop::Typing typing) {
+    return typing == Desktop::Typing::Asking || typing == Desktop::Typing::Renewing;
+}
+
+void Wait(const std::function<bool()>& until) {
+    while (!until()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(10);
+    }
+}
+
+} // namespace
+
 void WaitForTypingPermission() {
     Desktop& desktop = CurrentDesktop();
-    if (desktop.typing() != Desktop::Typing::Asking)
+    // A kept permission comes back without a question, and then there is nothing to explain.
+    const QDeadlineTimer renewal(kRenewalMs);
+    Wait([&] { return desktop.typing() != Desktop::Typing::Renewing || renewal.hasExpired(); });
+    if (!Waiting(desktop.typing()))
         return;
     // Shown before the desktop's dialog opens, so the dialog comes up over it.
     QLabel notice(GetText(340));
@@ -18,8 +43,5 @@ void WaitForTypingPermission() {
     notice.setMargin(16);
     notice.setFixedWidth(460);
     notice.show();
-    while (desktop.typing() == Desktop::Typing::Asking && notice.isVisible()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        QThread::msleep(10);
-    }
+    Wait([&] { return !Waiting(desktop.typing()) || !notice.isVisible(); });
 }

@@ -11,6 +11,7 @@
 #include "integration/translation_table.h"
 #include "integration/window_look.h"
 #include "platform/gnome_shortcut.h"
+#include "platform/hotkey_binding.h"
 #include "platform/qt_resources.h"
 
 #include <algorithm>
@@ -242,6 +243,8 @@ void TSettingsForm::CreateComponents() {
     GnomeShortcutButton->setGeometry(200, 270 + kAppearanceRow, 345, 13);
     MakeLinkLook(GnomeShortcutButton, 11);
     GnomeShortcutButton->hide();
+    HotKeyLabel = new QLabel(this);
+    HotKeyLabel->setGeometry(200, 270 + kAppearanceRow, 345, 14);
 
     GroupBox3 = new QGroupBox(QStringLiteral("Sprache "), this);
     GroupBox3->setGeometry(8, 245 + kAppearanceRow, 185, 57);
@@ -304,7 +307,7 @@ void TSettingsForm::FormShow() {
     for (int i = 0; i < kSkinToneCount; ++i)
         SkinToneBox->setItemIcon(i, SkinToneIcon(SkinToneFromIndex(i)));
     SkinToneBox->setCurrentIndex(qBound(0, store_.skinTone(), kSkinToneCount - 1));
-    GnomeShortcutButton->setVisible(GnomeShortcutOffered());
+    ShowHotKey();
     FitTexts();
 }
 
@@ -352,9 +355,18 @@ int InsertionWayText(const QString& desktopName) {
     return 0;
 }
 
+// What is bound now: the user may have changed the key in the desktop's settings meanwhile.
+void TSettingsForm::ShowHotKey() {
+    const QString key = BoundHotKey();
+    GnomeShortcutButton->setVisible(GnomeShortcutOffered());
+    HotKeyLabel->setText(key.isEmpty() ? GetText(309) : GetText(308).arg(key));
+    HotKeyLabel->setVisible(!GnomeShortcutButton->isVisible());
+}
+
 void TSettingsForm::GnomeShortcutButtonClick() {
     if (AddGnomeToggleShortcut()) {
-        GnomeShortcutButton->hide();
+        NoteHotKeyBound(GnomeToggleShortcutKey());
+        ShowHotKey();
         ShowInfo(GetText(306), this);
     } else {
         ShowError(GetText(307).arg(GnomeToggleCommand()), this);

@@ -42,6 +42,7 @@ public:
     // key in GNOME's own settings.
     QLabel* InsertionWayLabel;
     QPushButton* GnomeShortcutButton;
+    QLabel* HotKeyLabel; // the key that shows and hides Glimmora, as the desktop bound it
     // The setting "Appearance": as the desktop prefers, light or dark.
     QLabel* AppearanceLabel;
     QComboBox* AppearanceBox;
@@ -65,6 +66,7 @@ public:
     void BitBtn2Click();
     void BitBtn3Click();
     void GnomeShortcutButtonClick();
+    void ShowHotKey();
 
     // The work behind the unit's free functions, on this instance.
     void FillMailDefList();

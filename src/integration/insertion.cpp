@@ -63,6 +63,7 @@ int TypingRefusalText(Desktop::Typing typing) {
     case Desktop::Typing::Allowed:
         return 0;
     case Desktop::Typing::Asking:
+    case Desktop::Typing::Renewing:
         return 310;
     case Desktop::Typing::Refused:
         return 311;

@@ -66,6 +66,8 @@ public:
     enum class Typing {
         Allowed,
         Asking,   // the desktop has not answered yet (its dialog may be open)
+        Renewing, // a permission kept from an earlier run is being renewed: the desktop asks only
+                  // where it no longer holds it
         Refused,  // the user or the desktop said no
         Withdrawn // allowed, then ended by the desktop or the user
     };

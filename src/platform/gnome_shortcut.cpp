@@ -1,6 +1,10 @@
 #include "platform/gnome_shortcut.h"
 
+#include "platform/file_system.h"
+#include "platform/hotkey_binding.h"
+
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -8,8 +12,6 @@
 #include <optional>
 
 namespace {
-
-bool g_serviceBound = false;
 
 constexpr char kSchema[] = "org.gnome.settings-daemon.plugins.media-keys";
 constexpr char kListKey[] = "custom-keybindings";
@@ -33,14 +35,46 @@ QString Quoted(QString text) {
     return QLatin1Char('\'') + text + QLatin1Char('\'');
 }
 
-} // namespace
-
-void NoteGlobalShortcutBound() {
-    g_serviceBound = true;
+QString EntrySchema() {
+    return QLatin1String(kSchema) + QLatin1String(".custom-keybinding:") + QLatin1String(kOurPath);
 }
 
+// The paths of GNOME's custom shortcuts, or nothing when gsettings cannot say.
+std::optional<QStringList> ListedPaths() {
+    const std::optional<QString> list =
+        Gsettings({QStringLiteral("get"), QLatin1String(kSchema), QLatin1String(kListKey)});
+    if (!list)
+        return std::nullopt;
+    QStringList paths;
+    static const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
+    for (const QRegularExpressionMatch& match : quoted.globalMatch(*list))
+        paths.append(match.captured(1));
+    return paths;
+}
+
+// GTK's notation of a key ("<Primary><Alt>s") as the user reads it ("Ctrl+Alt+S").
+QString ReadableAccelerator(QString accelerator) {
+    static const QRegularExpression modifier(QStringLiteral("^<([^>]*)>"));
+    QString readable;
+    for (QRegularExpressionMatch m = modifier.match(accelerator); m.hasMatch();
+         m = modifier.match(accelerator)) {
+        const QString name = m.captured(1).toLower();
+        if (name == QLatin1String("primary") || name == QLatin1String("control") ||
+            name == QLatin1String("ctrl"))
+            readable += QStringLiteral("Ctrl+");
+        else if (!name.isEmpty())
+            readable += name.left(1).toUpper() + name.mid(1) + QLatin1Char('+');
+        accelerator.remove(0, m.capturedLength());
+    }
+    if (accelerator.size() == 1)
+        accelerator = accelerator.toUpper();
+    return accelerator.isEmpty() ? QString() : readable + accelerator;
+}
+
+} // namespace
+
 bool GnomeShortcutOffered() {
-    return !g_serviceBound && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+    return BoundHotKey().isEmpty() && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
            qgetenv("XDG_CURRENT_DESKTOP").toUpper().contains("GNOME") &&
            !QStandardPaths::findExecutable(QStringLiteral("gsettings")).isEmpty();
 }
@@ -52,30 +86,52 @@ QString GnomeToggleCommand() {
 }
 
 bool AddGnomeToggleShortcut() {
-    const std::optional<QString> list =
-        Gsettings({QStringLiteral("get"), QLatin1String(kSchema), QLatin1String(kListKey)});
-    if (!list)
+    std::optional<QStringList> paths = ListedPaths();
+    if (!paths)
         return false;
-    QStringList paths;
-    static const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
-    for (const QRegularExpressionMatch& match : quoted.globalMatch(*list))
-        paths.append(match.captured(1));
-
-    const QString entry =
-        QLatin1String(kSchema) + QLatin1String(".custom-keybinding:") + QLatin1String(kOurPath);
-    const QList<QPair<QString, QString>> values = {
-        {QStringLiteral("name"), QStringLiteral("Glimmora")},
-        {QStringLiteral("command"), GnomeToggleCommand()},
-        {QStringLiteral("binding"), QStringLiteral("<Primary><Alt>s")}};
+    const bool listed = paths->contains(QLatin1String(kOurPath));
+    // The user's own key for it, where they changed ours in GNOME's settings, stays.
+    QList<QPair<QString, QString>> values = {{QStringLiteral("name"), QStringLiteral("Glimmora")},
+                                             {QStringLiteral("command"), GnomeToggleCommand()}};
+    if (!listed || GnomeToggleShortcutKey().isEmpty())
+        values.append({QStringLiteral("binding"), QStringLiteral("<Primary><Alt>s")});
     for (const auto& [key, value] : values)
-        if (!Gsettings({QStringLiteral("set"), entry, key, Quoted(value)}))
+        if (!Gsettings({QStringLiteral("set"), EntrySchema(), key, Quoted(value)}))
             return false;
-    if (paths.contains(QLatin1String(kOurPath)))
+    if (listed)
         return true;
-    paths.append(QLatin1String(kOurPath));
-    for (QString& path : paths)
+    paths->append(QLatin1String(kOurPath));
+    for (QString& path : *paths)
         path = Quoted(path);
     return Gsettings({QStringLiteral("set"), QLatin1String(kSchema), QLatin1String(kListKey),
-                      QLatin1Char('[') + paths.join(QLatin1String(", ")) + QLatin1Char(']')})
+                      QLatin1Char('[') + paths->join(QLatin1String(", ")) + QLatin1Char(']')})
         .has_value();
+}
+
+bool KeepGnomeToggleShortcut(const QString& addedMarker) {
+    const std::optional<QStringList> paths = ListedPaths();
+    if (!paths)
+        return false;
+    const bool listed = paths->contains(QLatin1String(kOurPath));
+    if (!listed && QFileInfo::exists(addedMarker))
+        return false; // the user removed it
+    if (!AddGnomeToggleShortcut())
+        return false;
+    if (!listed)
+        WriteFileAtomic(addedMarker, QByteArrayLiteral("Ctrl+Alt+S\n"));
+    return true;
+}
+
+QString GnomeToggleShortcutKey() {
+    const std::optional<QStringList> paths = ListedPaths();
+    if (!paths || !paths->contains(QLatin1String(kOurPath)))
+        return {};
+    const std::optional<QString> binding =
+        Gsettings({QStringLiteral("get"), EntrySchema(), QStringLiteral("binding")});
+    if (!binding)
+        return {};
+    QString accelerator = *binding;
+    if (accelerator.startsWith(QLatin1Char('\'')) && accelerator.endsWith(QLatin1Char('\'')))
+        accelerator = accelerator.mid(1, accelerator.size() - 2);
+    return ReadableAccelerator(accelerator);
 }

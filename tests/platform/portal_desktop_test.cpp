@@ -6,11 +6,13 @@
 #include "integration/translation_table.h"
 #include "platform/current_desktop.h"
 #include "platform/gnome_shortcut.h"
+#include "platform/hotkey_binding.h"
 #include "platform/key_synth.h"
 #include "support/portal_standin.h"
 #include "support/test_env.h"
 #include "support/wait.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -128,7 +130,9 @@ TEST_F(PortalDesktopTest, AKeyRefusedHalfWayEndsTheSequenceReleasesWhatItPressed
     EXPECT_EQ(reports.join('\n'), GetText(313).replace("%1", "Test mail"));
 }
 
-TEST_F(PortalDesktopTest, PermissionRefusedIsToldAndNothingIsTyped) {
+// A kept permission that the desktop no longer holds: it asks again, and the answer is no.
+TEST_F(PortalDesktopTest, PermissionRefusedIsToldNothingIsTypedAndTheOldTokenGoes) {
+    WriteFile(home.userData() + "portal.token", "token-0");
     portal.answerStartWith(1); // the user cancelled the desktop's dialog
     std::unique_ptr<Desktop> desktop = CreatePortalDesktop(setup);
     ASSERT_TRUE(WaitFor([&] { return desktop->typing() == Desktop::Typing::Refused; }, 5000));
@@ -136,6 +140,7 @@ TEST_F(PortalDesktopTest, PermissionRefusedIsToldAndNothingIsTyped) {
     EXPECT_FALSE(handedBack) << "Glimmora stays in sight for the message";
     EXPECT_EQ(reports.join('\n'), GetText(311));
     EXPECT_EQ(portal.callsStartingWith("Start").size(), 1) << "asked once per run";
+    EXPECT_FALSE(QFile::exists(home.userData() + "portal.token"));
 }
 
 TEST_F(PortalDesktopTest, OnKdePlasmaKWinActivatesTheDefinitionsWindowFirst) {
@@ -183,6 +188,10 @@ TEST_F(PortalDesktopTest, GlobalShortcutPressTogglesThroughTheHotKey) {
         EXPECT_EQ(portal.callsStartingWith("BindShortcuts").last(),
                   "BindShortcuts toggle CTRL+ALT+s");
         EXPECT_TRUE(portal.callsStartingWith("setShortcut").isEmpty());
+        // Settings names the key as the desktop describes it, also once the user changed it.
+        EXPECT_EQ(BoundHotKey(), "CTRL+ALT+s");
+        portal.changeTrigger("toggle", "Super+G");
+        EXPECT_TRUE(WaitFor([] { return BoundHotKey() == "Super+G"; }, 5000));
         int pressed = 0;
         QObject::connect(hotKey.get(), &DesktopHotKey::activated, [&] { ++pressed; });
         portal.activate("toggle");
@@ -190,7 +199,23 @@ TEST_F(PortalDesktopTest, GlobalShortcutPressTogglesThroughTheHotKey) {
         portal.activate("something-else");
         WaitFor([] { return false; }, 100);
         EXPECT_EQ(pressed, 1);
+        hotKey.reset();
+        EXPECT_EQ(BoundHotKey(), "");
     }
+}
+
+// Plasma's first global-shortcuts portal opens its settings page at each BindShortcuts: a key it
+// knows is not bound again.
+TEST_F(PortalDesktopTest, OnPlasmaAKnownShortcutIsNotBoundAgain) {
+    qputenv("XDG_CURRENT_DESKTOP", "KDE");
+    for (int start = 0; start < 3; ++start) {
+        std::unique_ptr<Desktop> desktop = StartedDesktop();
+        std::unique_ptr<DesktopHotKey> hotKey = desktop->grabHotKey(nullptr);
+        ASSERT_TRUE(WaitFor([&] { return hotKey->registered(); }, 5000));
+        EXPECT_EQ(BoundHotKey(), "CTRL+ALT+s");
+    }
+    EXPECT_EQ(portal.callsStartingWith("ListShortcuts").size(), 3);
+    EXPECT_EQ(portal.callsStartingWith("BindShortcuts").size(), 1);
 }
 
 TEST_F(PortalDesktopTest, ClosingTheHotKeyEndsItsPortalSession) {
@@ -218,39 +243,86 @@ TEST_F(PortalDesktopTest, PortalThatBindsNoKeyLeavesTheHotKeyToKdesGlobalAcceler
 
 namespace {
 
-// GNOME's settings through a stand-in gsettings that keeps the shortcut list in a file and logs
-// every change.
+// GNOME's settings through a stand-in gsettings on the PATH: each key in a file of its own, every
+// change logged.
+class FakeGsettings {
+public:
+    explicit FakeGsettings(const QString& folder) : folder_(folder), path_(qgetenv("PATH")) {
+        QDir().mkpath(folder_ + "bin");
+        setList("['/custom0/']");
+        WriteFile(folder_ + "bin/gsettings",
+                  ("#!/bin/sh\necho \"$*\" >> '" + folder_ +
+                   "log'\n"
+                   "f='" +
+                   folder_ +
+                   "'key-$(echo \"$2 $3\" | md5sum | cut -c1-8)\n"
+                   "if [ \"$1\" = get ]; then cat \"$f\"; else echo \"$4\" > \"$f\"; fi\n")
+                      .toUtf8());
+        QFile::setPermissions(folder_ + "bin/gsettings", QFile::ReadOwner | QFile::ExeOwner);
+        qputenv("PATH", (folder_ + "bin:").toUtf8() + path_);
+    }
+    ~FakeGsettings() { qputenv("PATH", path_); }
+    // The list of GNOME's custom shortcuts, as the user's settings hold it.
+    void setList(const QByteArray& list) { WriteFile(keyFile("custom-keybindings"), list); }
+    QString list() const {
+        return QString::fromUtf8(ReadFile(keyFile("custom-keybindings"))).trimmed();
+    }
+    QStringList changes() const {
+        return QString::fromUtf8(ReadFile(folder_ + "log")).split('\n').filter("set ");
+    }
+
+private:
+    QString keyFile(const QString& key) const {
+        const QByteArray words =
+            "org.gnome.settings-daemon.plugins.media-keys " + key.toUtf8() + "\n";
+        return folder_ + "key-" +
+               QCryptographicHash::hash(words, QCryptographicHash::Md5).toHex().left(8);
+    }
+    QString folder_;
+    QByteArray path_;
+};
+
+const QString kOurs = "/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/glimmora/";
+
 TEST(GnomeShortcutTest, AddsOurShortcutBesideTheUsersOwnOnce) {
     TempHome home;
-    const QString list = home.home() + "list", log = home.home() + "log";
-    WriteFile(list, "['/custom0/']");
-    WriteFile(home.home() + "bin/gsettings",
-              ("#!/bin/sh\necho \"$*\" >> '" + log +
-               "'\n"
-               "if [ \"$1\" = get ]; then cat '" +
-               list +
-               "'; fi\n"
-               "if [ \"$1 $3\" = 'set custom-keybindings' ]; then echo \"$4\" > '" +
-               list + "'; fi\n")
-                  .toUtf8());
-    QFile::setPermissions(home.home() + "bin/gsettings", QFile::ReadOwner | QFile::ExeOwner);
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", (home.home() + "bin:").toUtf8() + path);
-
+    FakeGsettings gsettings(home.home());
     EXPECT_TRUE(AddGnomeToggleShortcut());
     EXPECT_TRUE(AddGnomeToggleShortcut());
-    qputenv("PATH", path);
-    const QString ours =
-        "/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/glimmora/";
-    EXPECT_EQ(QString::fromUtf8(ReadFile(list)).trimmed(), "['/custom0/', '" + ours + "']");
-    const QStringList changes = QString::fromUtf8(ReadFile(log)).split('\n').filter("set ");
+    EXPECT_EQ(gsettings.list(), "['/custom0/', '" + kOurs + "']");
+    const QStringList changes = gsettings.changes();
     const QString entry =
-        "set org.gnome.settings-daemon.plugins.media-keys.custom-keybinding:" + ours;
+        "set org.gnome.settings-daemon.plugins.media-keys.custom-keybinding:" + kOurs;
     EXPECT_EQ(changes.filter("custom-keybindings ").size(), 1) << "listed once";
-    EXPECT_TRUE(changes.contains(entry + " binding '<Primary><Alt>s'"));
+    EXPECT_EQ(changes.filter(entry + " binding '<Primary><Alt>s'").size(), 1)
+        << "the key of the first time stays";
     const QStringList command = changes.filter(entry + " command ");
     ASSERT_EQ(command.size(), 2);
     EXPECT_TRUE(command[0].endsWith(" /toggle'")) << command[0].toStdString();
+    EXPECT_EQ(GnomeToggleShortcutKey(), "Ctrl+Alt+S");
+}
+
+// On GNOME, where the portal binds no key and no other service does, GNOME's own shortcut takes
+// it, once: one that the user removed stays removed.
+TEST_F(PortalDesktopTest, OnGnomeAPortalThatBindsNoKeyLeavesItToGnomesShortcutsOnce) {
+    FakeGsettings gsettings(home.home());
+    portal.dropKdeAccelerators();
+    portal.answerBindWith({2, false});
+    qputenv("XDG_CURRENT_DESKTOP", "GNOME");
+    qputenv("WAYLAND_DISPLAY", "glimmora-test");
+    const auto hotKeyBound = [&] {
+        std::unique_ptr<Desktop> desktop = StartedDesktop();
+        std::unique_ptr<DesktopHotKey> hotKey = desktop->grabHotKey(nullptr);
+        WaitFor([&] { return !portal.callsStartingWith("BindShortcuts").isEmpty(); }, 5000);
+        WaitFor([&] { return hotKey->registered(); }, 1000);
+        return hotKey->registered();
+    };
+    EXPECT_TRUE(hotKeyBound());
+    EXPECT_EQ(gsettings.list(), "['/custom0/', '" + kOurs + "']");
+    gsettings.setList("['/custom0/']");
+    EXPECT_FALSE(hotKeyBound());
+    qunsetenv("WAYLAND_DISPLAY");
+    EXPECT_EQ(gsettings.list(), "['/custom0/']");
 }
 
 } // namespace

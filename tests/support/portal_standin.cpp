@@ -107,8 +107,18 @@ public:
             const PortalStandIn::BindAnswer answer = record_.bindAnswer();
             if (!answer.listsShortcuts)
                 bound.clear();
+            for (const BoundShortcut& shortcut : bound)
+                record_.keep(shortcut.id,
+                             shortcut.properties.value("trigger_description").toString());
             respond(message, bus, Options(args.value(3)),
                     {{"shortcuts", QVariant::fromValue(bound)}}, answer.code, true);
+        } else if (member == QLatin1String("ListShortcuts")) {
+            record_.record("ListShortcuts");
+            QList<BoundShortcut> known;
+            for (const auto& [id, trigger] : record_.kept().asKeyValueRange())
+                known.append({id, {{"trigger_description", trigger}}});
+            respond(message, bus, Options(args.value(1)),
+                    {{"shortcuts", QVariant::fromValue(known)}});
         } else if (member == QLatin1String("doRegister")) { // KDE's global accelerators
             record_.record("doRegister " + args.value(0).toStringList().join(' '));
             bus.send(message.createReply());
@@ -282,6 +292,32 @@ void PortalStandIn::activate(const QString& id) {
     }
     activated << id << qulonglong(0) << QVariantMap();
     QDBusConnection(kStandInConnection).send(activated);
+}
+
+void PortalStandIn::changeTrigger(const QString& id, const QString& trigger) {
+    QDBusMessage changed = QDBusMessage::createSignal(
+        kPath, "org.freedesktop.portal.GlobalShortcuts", "ShortcutsChanged");
+    {
+        QMutexLocker lock(&mutex_);
+        changed << QVariant::fromValue(QDBusObjectPath(shortcutSession_));
+    }
+    changed << QVariant::fromValue(QList<BoundShortcut>{
+        {id, {{"description", QStringLiteral("Glimmora")}, {"trigger_description", trigger}}}});
+    QDBusConnection(kStandInConnection).send(changed);
+}
+
+void PortalStandIn::keep(const QString& id, const QString& trigger) {
+    QMutexLocker lock(&mutex_);
+    kept_.insert(id, trigger);
+}
+
+QMap<QString, QString> PortalStandIn::kept() const {
+    QMutexLocker lock(&mutex_);
+    return kept_;
+}
+
+void PortalStandIn::dropKdeAccelerators() {
+    QDBusConnection(kStandInConnection).unregisterService("org.kde.kglobalaccel");
 }
 
 void PortalStandIn::answerBindWith(BindAnswer answer) {

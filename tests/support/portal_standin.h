@@ -1,5 +1,6 @@
 #pragma once
 #include <QDBusConnection>
+#include <QMap>
 #include <QMutex>
 #include <QProcess>
 #include <QStringList>
@@ -13,9 +14,9 @@
 // waiting for the answers arrive out of order. Calls are recorded as
 // "CreateSession RemoteDesktop", "SelectDevices types=1 persist_mode=2 restore_token=token-1",
 // "Start", "key <keysym> <state>" ("refused key …" when answered with an error), "CreateSession
-// GlobalShortcuts", "BindShortcuts toggle CTRL+ALT+s", "Close". It also stands in for KWin's
-// scripting: "loadScript <file>", "run <object>", "unloadScript /Scripting", and for KDE's global
-// accelerators: "doRegister <action>", "setShortcut <flags>".
+// GlobalShortcuts", "BindShortcuts toggle CTRL+ALT+s", "ListShortcuts", "Close". It also stands in
+// for KWin's scripting: "loadScript <file>", "run <object>", "unloadScript /Scripting", and for
+// KDE's global accelerators: "doRegister <action>", "setShortcut <flags>".
 class PortalStandIn : public QThread {
 public:
     PortalStandIn();
@@ -35,6 +36,14 @@ public:
     QString nextToken();
     // Emits the global-shortcuts Activated signal for shortcut `id` in the last session.
     void activate(const QString& id);
+    // Emits ShortcutsChanged for the last session: the user gave shortcut `id` another key.
+    void changeTrigger(const QString& id, const QString& trigger);
+    // The shortcuts that the desktop keeps from earlier BindShortcuts (id, key), which
+    // ListShortcuts answers with.
+    void keep(const QString& id, const QString& trigger);
+    QMap<QString, QString> kept() const;
+    // Takes KDE's global accelerators off the bus, as on GNOME.
+    void dropKdeAccelerators();
     void setShortcutSession(const QString& session);
     void setRemoteSession(const QString& session);
     // Ends the last remote-desktop session, as when the user withdraws the permission; keys sent
@@ -74,5 +83,6 @@ private:
     int refusedKey_ = 0;
     uint startAnswer_ = 0;
     BindAnswer bindAnswer_;
+    QMap<QString, QString> kept_;
     QThreadPool keyThreads_;
 };

@@ -206,10 +206,6 @@ bool WaitUntil(const std::function<bool()>& done, int ms) {
     return done();
 }
 
-bool OnKdePlasma() {
-    return qgetenv("XDG_CURRENT_DESKTOP").toUpper().contains("KDE");
-}
-
 // Activates the topmost window of resource class `name` through KWin's scripting, unminimising
 // it first. KWin reads and runs the script after the call returns, so the file stays until the
 // next activation replaces it.
@@ -336,8 +332,10 @@ private:
             const QString token = file.open(QIODevice::ReadOnly)
                                       ? QString::fromUtf8(file.readAll()).trimmed()
                                       : QString();
-            if (!token.isEmpty())
+            if (!token.isEmpty()) {
                 options.insert(QStringLiteral("restore_token"), token);
+                typing_ = Typing::Renewing;
+            }
         }
         call("SelectDevices", {QVariant::fromValue(QDBusObjectPath(session_)), options},
              [this](const QVariantMap&) {
@@ -349,6 +347,8 @@ private:
     void started(const QVariantMap& results) {
         ready_ = results.value(QStringLiteral("devices")).toUInt() & kKeyboardDevice;
         typing_ = ready_ ? Typing::Allowed : Typing::Refused;
+        if (!ready_)
+            forgetToken();
         // The token is good for one use: the portal hands out a new one each time.
         const QString token = results.value(QStringLiteral("restore_token")).toString();
         if (ready_ && !token.isEmpty() && !setup_.tokenFile.isEmpty() &&
@@ -361,11 +361,19 @@ private:
               std::function<void(const QVariantMap&)> granted) {
         CallPortal(bus_, QLatin1String(kRemoteDesktop), QLatin1String(method), args, &context_,
                    [this, granted](uint response, const QVariantMap& results) {
-                       if (response == 0)
+                       if (response == 0) {
                            granted(results);
-                       else
+                       } else {
                            typing_ = Typing::Refused;
+                           forgetToken();
+                       }
                    });
+    }
+    // A permission refused is not kept: the next start asks afresh, as the message says, and
+    // sends no token that the desktop would take as the old answer.
+    void forgetToken() {
+        if (!setup_.tokenFile.isEmpty())
+            QFile::remove(setup_.tokenFile);
     }
 
     PortalDesktopSetup setup_;

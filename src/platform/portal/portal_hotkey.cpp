@@ -2,6 +2,7 @@
 // keyboard grab.
 #include "platform/current_desktop.h"
 #include "platform/gnome_shortcut.h"
+#include "platform/hotkey_binding.h"
 #include "platform/portal/portal_desktop.h"
 #include "platform/portal/portal_request.h"
 
@@ -11,8 +12,9 @@
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusReply>
+#include <QKeySequence>
 
-#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -54,12 +56,6 @@ bool KdeAccelRunning(QDBusConnection bus) {
     return bus.interface() && bus.interface()->isServiceRegistered(QLatin1String(kKdeAccel));
 }
 
-class NoServiceHotKey : public DesktopHotKey {
-public:
-    using DesktopHotKey::DesktopHotKey;
-    bool registered() const override { return false; }
-};
-
 // KDE's global accelerators, for Plasma versions whose global-shortcuts portal binds nothing.
 class KdeHotKey : public DesktopHotKey {
     Q_OBJECT
@@ -83,11 +79,15 @@ public:
             accel(QStringLiteral("setShortcut"), {action, QVariant::fromValue(keys), kSetPresent});
         registered_ = taken.isValid() && !taken.value().isEmpty();
         if (registered_)
-            NoteGlobalShortcutBound();
+            NoteHotKeyBound(QKeySequence(taken.value().first()).toString(QKeySequence::NativeText));
         bus.connect(QLatin1String(kKdeAccel), QStringLiteral("/component/glimmora"),
                     QStringLiteral("org.kde.kglobalaccel.Component"),
                     QStringLiteral("globalShortcutPressed"), this,
                     SLOT(onPressed(QString, QString)));
+    }
+    ~KdeHotKey() override {
+        if (registered_)
+            NoteHotKeyBound({});
     }
     bool registered() const override { return registered_; }
 
@@ -101,22 +101,54 @@ private:
     bool registered_ = false;
 };
 
-// True when the answer to BindShortcuts lists our shortcut, so that the desktop delivers it.
-bool ListsOurShortcut(const QVariantMap& results) {
-    const QVariant listed = results.value(QStringLiteral("shortcuts"));
+// GNOME's own keyboard shortcuts, where no service binds a key for a program: one that runs
+// "glimmora /toggle", added once.
+class GnomeShortcutHotKey : public DesktopHotKey {
+public:
+    explicit GnomeShortcutHotKey(QObject* parent) : DesktopHotKey(parent) {
+        if (!GnomeShortcutOffered() || DesktopProgram().dataFolder.isEmpty())
+            return;
+        registered_ = KeepGnomeToggleShortcut(DesktopProgram().dataFolder +
+                                              QStringLiteral("gnome-shortcut.added"));
+        if (registered_)
+            NoteHotKeyBound(GnomeToggleShortcutKey());
+    }
+    ~GnomeShortcutHotKey() override {
+        if (registered_)
+            NoteHotKeyBound({});
+    }
+    bool registered() const override { return registered_; }
+
+private:
+    bool registered_ = false;
+};
+
+// Our shortcut as the portal lists it, where it does: in the answer to BindShortcuts and in
+// ShortcutsChanged.
+std::optional<PortalShortcut> OurShortcut(const QVariant& listed) {
     const QList<PortalShortcut> shortcuts =
         listed.canConvert<QDBusArgument>()
             ? qdbus_cast<QList<PortalShortcut>>(listed.value<QDBusArgument>())
             : listed.value<QList<PortalShortcut>>();
-    return std::any_of(shortcuts.begin(), shortcuts.end(), [](const PortalShortcut& shortcut) {
-        return shortcut.id == QLatin1String(kShortcutId);
-    });
+    for (const PortalShortcut& shortcut : shortcuts)
+        if (shortcut.id == QLatin1String(kShortcutId))
+            return shortcut;
+    return std::nullopt;
+}
+
+// The key that the desktop bound, as it describes it; ours where it says nothing.
+QString TriggerOf(const PortalShortcut& shortcut) {
+    const QString described =
+        shortcut.properties.value(QStringLiteral("trigger_description")).toString();
+    return described.isEmpty()
+               ? QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S).toString(QKeySequence::NativeText)
+               : described;
 }
 
 // The global-shortcuts portal: a session of our own, the key bound in it (the desktop may ask
 // the user to confirm or change it), an Activated signal at each press. A portal may answer
 // "done" and bind nothing (Plasma 5.27's only opens its settings page); KDE's global accelerators
-// then take the key where they exist.
+// then take the key where they exist, and GNOME's own shortcuts where no service binds it.
 class PortalHotKey : public DesktopHotKey {
     Q_OBJECT
 public:
@@ -126,18 +158,32 @@ public:
         bus_.connect(QString(), QLatin1String(kPortalPath), QLatin1String(kGlobalShortcuts),
                      QStringLiteral("Activated"), this,
                      SLOT(onActivated(QDBusObjectPath, QString)));
+        // The user may give it another key in the desktop's settings.
+        bus_.connect(QString(), QLatin1String(kPortalPath), QLatin1String(kGlobalShortcuts),
+                     QStringLiteral("ShortcutsChanged"), this,
+                     SLOT(onShortcutsChanged(QDBusMessage)));
         CallPortal(bus_, QLatin1String(kGlobalShortcuts), QStringLiteral("CreateSession"),
                    {QVariantMap{{"session_handle_token", NewPortalToken()}}}, this,
                    [this](uint response, const QVariantMap& results) {
                        if (response != 0)
-                           return fallBackToKde();
+                           return fallBack();
                        session_ = SessionHandle(results.value(QStringLiteral("session_handle")));
-                       bind();
+                       // Plasma's first global-shortcuts portal opens its settings page at each
+                       // BindShortcuts, and delivers a key it knows from the session's start.
+                       if (OnKdePlasma() &&
+                           PortalVersion(bus_, QLatin1String(kGlobalShortcuts)) < 2)
+                           bindUnlessKnown();
+                       else
+                           bind();
                    });
     }
     // The desktop keeps delivering the key to a session that stays open (Plasma 6 to the first
     // that bound it): a later hot key of this program would not get it.
-    ~PortalHotKey() override { ClosePortalSession(bus_, session_); }
+    ~PortalHotKey() override {
+        ClosePortalSession(bus_, session_);
+        if (registered())
+            NoteHotKeyBound({});
+    }
     bool registered() const override {
         return registered_ || (fallback_ && fallback_->registered());
     }
@@ -147,8 +193,27 @@ public slots:
         if (session.path() == session_ && id == QLatin1String(kShortcutId))
             emit activated();
     }
+    void onShortcutsChanged(const QDBusMessage& message) {
+        const QVariantList args = message.arguments();
+        if (!registered_ || args.size() < 2 || args[0].value<QDBusObjectPath>().path() != session_)
+            return;
+        if (const std::optional<PortalShortcut> ours = OurShortcut(args[1]))
+            NoteHotKeyBound(TriggerOf(*ours));
+    }
 
 private:
+    void bindUnlessKnown() {
+        CallPortal(bus_, QLatin1String(kGlobalShortcuts), QStringLiteral("ListShortcuts"),
+                   {QVariant::fromValue(QDBusObjectPath(session_)), QVariantMap()}, this,
+                   [this](uint response, const QVariantMap& results) {
+                       const std::optional<PortalShortcut> ours =
+                           OurShortcut(results.value(QStringLiteral("shortcuts")));
+                       if (response != 0 || !ours)
+                           return bind();
+                       registered_ = true;
+                       NoteHotKeyBound(TriggerOf(*ours));
+                   });
+    }
     void bind() {
         const QList<PortalShortcut> shortcuts = {
             {QLatin1String(kShortcutId),
@@ -159,18 +224,23 @@ private:
                     QString(), QVariantMap()},
                    this, [this](uint response, const QVariantMap& results) {
                        // GNOME 48's portal answers 2 where it did bind, with the shortcuts.
-                       registered_ = (response == 0 || response == 2) && ListsOurShortcut(results);
+                       const std::optional<PortalShortcut> ours =
+                           OurShortcut(results.value(QStringLiteral("shortcuts")));
+                       registered_ = (response == 0 || response == 2) && ours;
                        if (registered_)
-                           NoteGlobalShortcutBound();
+                           NoteHotKeyBound(TriggerOf(*ours));
                        else
-                           fallBackToKde();
+                           fallBack();
                    });
     }
-    void fallBackToKde() {
-        if (!KdeAccelRunning(bus_))
-            return;
-        fallback_ = new KdeHotKey(bus_, this);
-        connect(fallback_, &DesktopHotKey::activated, this, &DesktopHotKey::activated);
+    // KDE's global accelerators where they run, else GNOME's own shortcuts.
+    void fallBack() {
+        if (KdeAccelRunning(bus_)) {
+            fallback_ = new KdeHotKey(bus_, this);
+            connect(fallback_, &DesktopHotKey::activated, this, &DesktopHotKey::activated);
+        } else {
+            fallback_ = new GnomeShortcutHotKey(this);
+        }
     }
 
     QDBusConnection bus_;
@@ -186,7 +256,7 @@ std::unique_ptr<DesktopHotKey> CreateServiceHotKey(QDBusConnection bus, QObject*
         return std::make_unique<PortalHotKey>(bus, parent);
     if (KdeAccelRunning(bus))
         return std::make_unique<KdeHotKey>(bus, parent);
-    return std::make_unique<NoServiceHotKey>(parent);
+    return std::make_unique<GnomeShortcutHotKey>(parent);
 }
 
 #include "portal_hotkey.moc"

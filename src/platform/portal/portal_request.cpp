@@ -87,6 +87,10 @@ QDBusConnection PortalConnection() {
     return bus;
 }
 
+bool OnKdePlasma() {
+    return qgetenv("XDG_CURRENT_DESKTOP").toUpper().contains("KDE");
+}
+
 uint PortalVersion(QDBusConnection bus, const QString& interface) {
     QDBusMessage get = QDBusMessage::createMethodCall(
         QLatin1String(kPortalService), QLatin1String(kPortalPath),

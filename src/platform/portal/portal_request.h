@@ -31,6 +31,9 @@ using PortalAnswer = std::function<void(uint response, const QVariantMap& result
 void CallPortal(QDBusConnection bus, const QString& interface, const QString& method,
                 QVariantList arguments, QObject* context, PortalAnswer done);
 
+// True in a KDE Plasma session, whose portal differs in what its methods do.
+bool OnKdePlasma();
+
 // The version property of a portal interface; 0 when the portal does not offer the interface.
 uint PortalVersion(QDBusConnection bus, const QString& interface);
 

@@ -1,6 +1,9 @@
 #include "platform/x11/global_hotkey.h"
 
+#include "platform/hotkey_binding.h"
+
 #include <QCoreApplication>
+#include <QKeySequence>
 
 // Xlib last: its macros (Status, Bool) break Qt headers included after it.
 #include "platform/x11/x11_support.h"
@@ -54,12 +57,15 @@ void GlobalHotKey::Grab() {
     for (int i = 0; i < 4; ++i)
         lockMasks_[i] = variants[i];
     registered_ = true;
+    NoteHotKeyBound(
+        QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S).toString(QKeySequence::NativeText));
 }
 
 void GlobalHotKey::Ungrab() {
     if (!registered_)
         return;
     registered_ = false;
+    NoteHotKeyBound({});
     Display* display = X11Display();
     if (!display)
         return;

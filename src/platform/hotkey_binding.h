@@ -1,0 +1,11 @@
+#pragma once
+#include <QString>
+
+// Which key shows and hides Glimmora in this run, as the desktop that holds it names it: our
+// Ctrl+Alt+S, or what the user chose instead in the desktop's own settings. Settings shows it.
+
+// Records the key that a desktop service or grab now holds for us; empty when it holds none.
+void NoteHotKeyBound(const QString& trigger);
+
+// The key held for us; empty while none is.
+QString BoundHotKey();
