@@ -153,15 +153,19 @@ HeadlessKwin::HeadlessKwin(const Options& options) {
         error_ = "no notification area: " + session_.output();
 }
 
-bool HeadlessKwin::authorise(const QString& permission, const QString& appId) {
+bool HeadlessKwin::authorise(const QString& permission, const QString& appId, bool allowed) {
     QDBusConnection bus =
         QDBusConnection::connectToBus(session_.busAddress(), "glimmora-kwin-probe");
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        "org.freedesktop.impl.portal.PermissionStore",
-        "/org/freedesktop/impl/portal/PermissionStore",
-        "org.freedesktop.impl.portal.PermissionStore", "SetPermission");
-    call.setArguments({QStringLiteral("kde-authorized"), true, permission, appId,
-                       QStringList{QStringLiteral("yes")}});
+    QDBusMessage call =
+        QDBusMessage::createMethodCall("org.freedesktop.impl.portal.PermissionStore",
+                                       "/org/freedesktop/impl/portal/PermissionStore",
+                                       "org.freedesktop.impl.portal.PermissionStore",
+                                       allowed ? "SetPermission" : "DeletePermission");
+    if (allowed)
+        call.setArguments({QStringLiteral("kde-authorized"), true, permission, appId,
+                           QStringList{QStringLiteral("yes")}});
+    else
+        call.setArguments({QStringLiteral("kde-authorized"), permission, appId});
     return bus.call(call, QDBus::Block, 20000).type() == QDBusMessage::ReplyMessage;
 }
 

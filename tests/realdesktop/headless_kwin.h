@@ -51,8 +51,8 @@ public:
     WindowState windowState(const QString& appId);
 
     // Lets `appId` ("" for programs without one) have `permission` ("remote-desktop") without
-    // asking, as a user does ahead in Plasma's settings.
-    bool authorise(const QString& permission, const QString& appId);
+    // asking, as a user does ahead in Plasma's settings; or, not `allowed`, takes that back.
+    bool authorise(const QString& permission, const QString& appId, bool allowed = true);
 
     // The program that sends KWin's fake input (see kwin_fake_input.cpp), to be run with
     // clientEnvironment(); KWin lets it alone do so.
