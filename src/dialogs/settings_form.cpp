@@ -244,7 +244,7 @@ void TSettingsForm::CreateComponents() {
     MakeLinkLook(GnomeShortcutButton, 11);
     GnomeShortcutButton->hide();
     HotKeyLabel = new QLabel(this);
-    HotKeyLabel->setGeometry(200, 270 + kAppearanceRow, 345, 14);
+    HotKeyLabel->setGeometry(GnomeShortcutButton->geometry());
 
     GroupBox3 = new QGroupBox(QStringLiteral("Sprache "), this);
     GroupBox3->setGeometry(8, 245 + kAppearanceRow, 185, 57);
