@@ -237,6 +237,10 @@ TEST_F(PortalDesktopTest, PortalThatBindsNoKeyLeavesTheHotKeyToKdesGlobalAcceler
     QObject::connect(hotKey.get(), &DesktopHotKey::activated, [&] { ++pressed; });
     portal.pressKdeShortcut("toggle");
     EXPECT_TRUE(WaitFor([&] { return pressed == 1; }, 5000));
+    EXPECT_EQ(BoundHotKey(), "Ctrl+Alt+S");
+    portal.changeKdeShortcut("toggle", (Qt::META | Qt::Key_G).toCombined());
+    EXPECT_TRUE(WaitFor([] { return BoundHotKey() == "Meta+G"; }, 5000))
+        << BoundHotKey().toStdString();
 }
 
 } // namespace

@@ -330,6 +330,14 @@ PortalStandIn::BindAnswer PortalStandIn::bindAnswer() const {
     return bindAnswer_;
 }
 
+void PortalStandIn::changeKdeShortcut(const QString& action, int key) {
+    QDBusMessage changed = QDBusMessage::createSignal("/kglobalaccel", "org.kde.KGlobalAccel",
+                                                      "yourShortcutGotChanged");
+    changed << QStringList{"glimmora", action, "Glimmora", "Glimmora"}
+            << QVariant::fromValue(QList<int>{key});
+    QDBusConnection(kStandInConnection).send(changed);
+}
+
 void PortalStandIn::pressKdeShortcut(const QString& action) {
     QDBusMessage pressed = QDBusMessage::createSignal(
         "/component/glimmora", "org.kde.kglobalaccel.Component", "globalShortcutPressed");

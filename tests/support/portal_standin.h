@@ -59,6 +59,8 @@ public:
     BindAnswer bindAnswer() const;
     // Emits KDE's global-accelerator signal for `action` of the component "glimmora".
     void pressKdeShortcut(const QString& action);
+    // Emits KDE's notice that the user gave `action` of "glimmora" the key `key` (Qt's code).
+    void changeKdeShortcut(const QString& action, int key);
     // The answer to Start from now on: 0 granted, 1 cancelled by the user, 2 refused.
     void answerStartWith(uint answer);
     uint startAnswer() const;

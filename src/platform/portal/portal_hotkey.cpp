@@ -79,11 +79,16 @@ public:
             accel(QStringLiteral("setShortcut"), {action, QVariant::fromValue(keys), kSetPresent});
         registered_ = taken.isValid() && !taken.value().isEmpty();
         if (registered_)
-            NoteHotKeyBound(QKeySequence(taken.value().first()).toString(QKeySequence::NativeText));
+            noteKeys(taken.value());
         bus.connect(QLatin1String(kKdeAccel), QStringLiteral("/component/glimmora"),
                     QStringLiteral("org.kde.kglobalaccel.Component"),
                     QStringLiteral("globalShortcutPressed"), this,
                     SLOT(onPressed(QString, QString)));
+        // The user may give it another key in Plasma's settings.
+        bus.connect(QLatin1String(kKdeAccel), QStringLiteral("/kglobalaccel"),
+                    QStringLiteral("org.kde.KGlobalAccel"),
+                    QStringLiteral("yourShortcutGotChanged"), this,
+                    SLOT(onChanged(QStringList, QList<int>)));
     }
     ~KdeHotKey() override {
         if (registered_)
@@ -96,8 +101,19 @@ public slots:
         if (action == QLatin1String(kShortcutId))
             emit activated();
     }
+    void onChanged(const QStringList& action, const QList<int>& keys) {
+        if (registered_ && action.value(0) == QLatin1String("glimmora") &&
+            action.value(1) == QLatin1String(kShortcutId))
+            noteKeys(keys);
+    }
 
 private:
+    static void noteKeys(const QList<int>& keys) {
+        NoteHotKeyBound(keys.isEmpty() || keys.first() == 0
+                            ? QString()
+                            : QKeySequence(keys.first()).toString(QKeySequence::NativeText));
+    }
+
     bool registered_ = false;
 };
 
