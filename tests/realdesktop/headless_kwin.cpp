@@ -259,6 +259,13 @@ bool HeadlessKwin::activate(const QString& appId) {
                                          "report(\"done\");") == QStringList{"done"};
 }
 
+QStringList HeadlessKwin::windowClasses() {
+    return runScript(
+        "var list = workspace.windowList ? workspace.windowList() : "
+        "workspace.clientList();\n"
+        "for (var i = 0; i < list.length; ++i) report(String(list[i].resourceClass));");
+}
+
 HeadlessKwin::WindowState HeadlessKwin::windowState(const QString& appId) {
     const QStringList lines = runScript(
         FindWindow(appId) +

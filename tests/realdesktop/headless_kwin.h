@@ -49,6 +49,8 @@ public:
         QRect content;
     };
     WindowState windowState(const QString& appId);
+    // The app ids (resource classes) of KWin's windows, bottom to top.
+    QStringList windowClasses();
 
     // Lets `appId` ("" for programs without one) have `permission` ("remote-desktop") without
     // asking, as a user does ahead in Plasma's settings; or, not `allowed`, takes that back.
