@@ -22,6 +22,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QMimeData>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWebEngineView>
@@ -285,6 +286,16 @@ TEST_F(KdeDesktop, CtrlAltSTogglesTheWindow) {
     EXPECT_TRUE(WaitFor([this] { return formInFront(); }, 5000)) << describeForm();
     // The shortcut went to KWin, not into the window that had the keyboard.
     EXPECT_FALSE(KeyRecord(target->lines()).contains("+73"));
+}
+
+// KWin refuses the clipboard to a program without the keyboard. Glimmora learns so before it
+// types anything: otherwise the mail program would paste an empty clipboard.
+TEST_F(KdeDesktop, ClipboardRefusedWithoutTheKeyboardIsKnown) {
+    startTarget();
+    ASSERT_TRUE(WaitFor([this] { return !form->isActiveWindow(); }));
+    auto* data = new QMimeData;
+    data->setText(QStringLiteral("refused"));
+    EXPECT_FALSE(CurrentDesktop().setClipboard(data));
 }
 
 } // namespace
