@@ -8,6 +8,7 @@
 #include "platform/qt_clipboard.h"
 #include "platform/virtual_key_keysyms.h"
 #include "platform/wayland/keyboard_layout.h"
+#include "platform/wayland/qt_connection.h"
 
 #include <QApplication>
 #include <QDBusMessage>
@@ -304,7 +305,9 @@ public:
         return std::make_unique<PortalKeySink>(
             bus_, session_, [this] { return ready_; }, OnKdePlasma() && !KdeLayoutTypesLatin(bus_));
     }
-    bool setClipboard(QMimeData* data) override { return SetQtClipboard(data); }
+    bool setClipboard(QMimeData* data) override {
+        return SetQtClipboard(data, RoundTripQtConnection);
+    }
     std::unique_ptr<DesktopHotKey> grabHotKey(QObject* parent) override {
         return CreateServiceHotKey(bus_, parent);
     }

@@ -2,6 +2,7 @@
 
 #include "platform/key_synth.h"
 #include "platform/qt_clipboard.h"
+#include "platform/wayland/qt_connection.h"
 
 #include "virtual-keyboard-unstable-v1-client.h"
 #include "wlr-foreign-toplevel-management-unstable-v1-client.h"
@@ -249,7 +250,9 @@ public:
         wl_display_roundtrip(display_);
         return std::make_unique<VirtualKeySink>(display_, keyboard_, clock_);
     }
-    bool setClipboard(QMimeData* data) override { return SetQtClipboard(data); }
+    bool setClipboard(QMimeData* data) override {
+        return SetQtClipboard(data, RoundTripQtConnection);
+    }
     std::unique_ptr<DesktopHotKey> grabHotKey(QObject* parent) override {
         // wlroots compositors bind keys in their own configuration ("glimmora /toggle").
         return std::make_unique<NoHotKey>(parent);
