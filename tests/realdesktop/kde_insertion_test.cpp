@@ -302,84 +302,84 @@ TEST_F(KdeDesktop, ClipboardRefusedWithoutTheKeyboardIsKnown) {
     auto* data = new QMimeData;
     data->setText(QStringLiteral("refused"));
     EXPECT_FALSE(CurrentDesktop().setClipboard(data));
+}
 
-    // However often the hot key hides and shows it, the window keeps its size.
-    TEST_F(KdeDesktop, HiddenAndShownTenTimesTheWindowKeepsItsSize) {
-        startTarget();
-        showPage();
-        ASSERT_TRUE(WaitFor([this] { return formInFront(); })) << describeForm();
-        const QSize size = form->size();
-        for (int i = 0; i < 10; ++i) {
-            // Each press once the last one has taken effect, as Qt and KWin have it: a press
-            // before KWin has told Qt that the window lost the keyboard would hide it again.
-            form->WMHotKey();
-            ASSERT_TRUE(WaitFor([this] { return formOutOfSight() && !form->isActiveWindow(); }))
-                << "hidden " << i + 1 << ": " << describeForm();
-            form->WMHotKey();
-            ASSERT_TRUE(WaitFor([this] {
-                const HeadlessKwin::WindowState kwin = g_kwin->windowState("glimmora");
-                return formInFront() && kwin.active && !kwin.minimised;
-            })) << "shown "
-                << i + 1 << ": " << describeForm();
-        }
-        EXPECT_TRUE(WaitFor([&] { return g_kwin->windowState("glimmora").content.size() == size; }))
-            << describeForm() << " after ten, first " << size.width() << 'x' << size.height();
-        EXPECT_EQ(form->size(), size);
+// However often the hot key hides and shows it, the window keeps its size.
+TEST_F(KdeDesktop, HiddenAndShownTenTimesTheWindowKeepsItsSize) {
+    startTarget();
+    showPage();
+    ASSERT_TRUE(WaitFor([this] { return formInFront(); })) << describeForm();
+    const QSize size = form->size();
+    for (int i = 0; i < 10; ++i) {
+        // Each press once the last one has taken effect, as Qt and KWin have it: a press
+        // before KWin has told Qt that the window lost the keyboard would hide it again.
+        form->WMHotKey();
+        ASSERT_TRUE(WaitFor([this] { return formOutOfSight() && !form->isActiveWindow(); }))
+            << "hidden " << i + 1 << ": " << describeForm();
+        form->WMHotKey();
+        ASSERT_TRUE(WaitFor([this] {
+            const HeadlessKwin::WindowState kwin = g_kwin->windowState("glimmora");
+            return formInFront() && kwin.active && !kwin.minimised;
+        })) << "shown "
+            << i + 1 << ": " << describeForm();
     }
+    EXPECT_TRUE(WaitFor([&] { return g_kwin->windowState("glimmora").content.size() == size; }))
+        << describeForm() << " after ten, first " << size.width() << 'x' << size.height();
+    EXPECT_EQ(form->size(), size);
+}
 
-    // Where the portal keeps a permission (remote desktop version 2, Plasma 6), the user is asked
-    // at the first start only: the desktop's dialog, answered with Enter, then the kept permission.
-    TEST_F(KdeDesktop, ThreeStartsAskForTheKeyboardOnce) {
-        QDBusMessage version = QDBusMessage::createMethodCall(
-            "org.freedesktop.portal.Desktop", "/org/freedesktop/portal/desktop",
-            "org.freedesktop.DBus.Properties", "Get");
-        version << QStringLiteral("org.freedesktop.portal.RemoteDesktop")
-                << QStringLiteral("version");
-        const QDBusReply<QDBusVariant> reply = QDBusConnection::sessionBus().call(version);
-        if (!reply.isValid() || reply.value().variant().toUInt() < 2)
-            GTEST_SKIP() << "this portal keeps no permission (remote desktop version 1)";
-        for (const QString& appId : {QString(), QStringLiteral("com.orvandeck.Glimmora")})
-            ASSERT_TRUE(g_kwin->authorise("remote-desktop", appId, false));
-        QFile::remove(home.userData() + "portal.token");
-        startTarget();
-        const QProcessEnvironment env = ClientEnvironment();
-        // The portal's answer to Start carries the devices granted.
-        LineProcess answers("dbus-monitor",
-                            {"--address", env.value("DBUS_SESSION_BUS_ADDRESS"),
-                             "type='signal',interface='org.freedesktop.portal.Request',"
-                             "member='Response'"},
-                            env);
-        ASSERT_TRUE(WaitFor([&] { return !answers.lines().filter("NameAcquired").isEmpty(); }));
-        const auto grants = [&] { return answers.lines().filter("\"devices\"").size(); };
-        for (int start = 0; start < 3; ++start) {
-            const qsizetype before = grants();
-            LineProcess glimmora(BuiltProgramDir() + "glimmora", {}, env);
-            const bool asked = !WaitFor([&] { return grants() > before; }, 8000);
-            EXPECT_EQ(asked, start == 0) << "start " << start + 1;
-            // The dialog may come up behind the window that has the keyboard: a click on it first.
-            constexpr int kKeyEnter = 28;
-            EXPECT_TRUE(WaitFor(
-                [&] {
-                    if (grants() > before)
-                        return true;
-                    for (const QString& window : g_kwin->windowClasses())
-                        if (window.contains("portal"))
-                            g_kwin->activate(window);
-                    chord({kKeyEnter});
-                    return WaitFor([&] { return grants() > before; }, 1500);
-                },
-                60000))
-                << "start " << start + 1
-                << ", windows: " << g_kwin->windowClasses().join(' ').toStdString() << '\n'
-                << g_kwin->output().toStdString();
-        }
-        const QString token = home.userData() + "portal.token";
-        EXPECT_TRUE(QFile::exists(token));
-        EXPECT_FALSE(QFile::permissions(token) &
-                     (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther));
-        for (const QString& appId : {QString(), QStringLiteral("com.orvandeck.Glimmora")})
-            g_kwin->authorise("remote-desktop", appId);
+// Where the portal keeps a permission (remote desktop version 2, Plasma 6), the user is asked
+// at the first start only: the desktop's dialog, answered with Enter, then the kept permission.
+TEST_F(KdeDesktop, ThreeStartsAskForTheKeyboardOnce) {
+    QDBusMessage version = QDBusMessage::createMethodCall("org.freedesktop.portal.Desktop",
+                                                          "/org/freedesktop/portal/desktop",
+                                                          "org.freedesktop.DBus.Properties", "Get");
+    version << QStringLiteral("org.freedesktop.portal.RemoteDesktop") << QStringLiteral("version");
+    const QDBusReply<QDBusVariant> reply = QDBusConnection::sessionBus().call(version);
+    if (!reply.isValid() || reply.value().variant().toUInt() < 2)
+        GTEST_SKIP() << "this portal keeps no permission (remote desktop version 1)";
+    for (const QString& appId : {QString(), QStringLiteral("com.orvandeck.Glimmora")})
+        ASSERT_TRUE(g_kwin->authorise("remote-desktop", appId, false));
+    QFile::remove(home.userData() + "portal.token");
+    startTarget();
+    const QProcessEnvironment env = ClientEnvironment();
+    // The portal's answer to Start carries the devices granted.
+    LineProcess answers("dbus-monitor",
+                        {"--address", env.value("DBUS_SESSION_BUS_ADDRESS"),
+                         "type='signal',interface='org.freedesktop.portal.Request',"
+                         "member='Response'"},
+                        env);
+    ASSERT_TRUE(WaitFor([&] { return !answers.lines().filter("NameAcquired").isEmpty(); }));
+    const auto grants = [&] { return answers.lines().filter("\"devices\"").size(); };
+    for (int start = 0; start < 3; ++start) {
+        const qsizetype before = grants();
+        LineProcess glimmora(BuiltProgramDir() + "glimmora", {}, env);
+        const bool asked = !WaitFor([&] { return grants() > before; }, 8000);
+        EXPECT_EQ(asked, start == 0) << "start " << start + 1;
+        // The dialog may come up behind the window that has the keyboard: a click on it first.
+        constexpr int kKeyEnter = 28;
+        EXPECT_TRUE(WaitFor(
+            [&] {
+                if (grants() > before)
+                    return true;
+                for (const QString& window : g_kwin->windowClasses())
+                    if (window.contains("portal"))
+                        g_kwin->activate(window);
+                chord({kKeyEnter});
+                return WaitFor([&] { return grants() > before; }, 1500);
+            },
+            60000))
+            << "start " << start + 1
+            << ", windows: " << g_kwin->windowClasses().join(' ').toStdString() << '\n'
+            << g_kwin->output().toStdString();
     }
+    const QString token = home.userData() + "portal.token";
+    EXPECT_TRUE(QFile::exists(token));
+    EXPECT_FALSE(QFile::permissions(token) &
+                 (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther));
+    for (const QString& appId : {QString(), QStringLiteral("com.orvandeck.Glimmora")})
+        g_kwin->authorise("remote-desktop", appId);
+}
 
 } // namespace
 
