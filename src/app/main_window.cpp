@@ -482,6 +482,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::SendToTray() {
+    LetOwnActivationsArrive();
     if (TrayAvailable()) {
         // Shown again where it was, whatever the window manager does with it meanwhile.
         if (isVisible() && !settler_->PendingBounds())

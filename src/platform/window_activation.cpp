@@ -1,5 +1,6 @@
 #include "platform/window_activation.h"
 
+#include "platform/wayland/qt_connection.h"
 #include "platform/wayland/xdg_activation.h"
 
 #include <QCoreApplication>
@@ -42,4 +43,12 @@ void ActivateOwnWindow(QWindow* window, const QByteArray& token) {
     window->raise();
     if (!ActivateWithToken(window, token))
         window->requestActivate();
+}
+
+void LetOwnActivationsArrive() {
+    if (!OnWayland())
+        return;
+    // Qt asks for its tokens from the event loop, and spends each once it has come.
+    QCoreApplication::processEvents();
+    RoundTripQtConnection();
 }

@@ -18,3 +18,8 @@ bool MinimisedWindowsComeBack();
 
 // Raises `window` and asks for the focus for it; on Wayland through `token` where there is one.
 void ActivateOwnWindow(QWindow* window, const QByteArray& token);
+
+// Before a window of this program goes out of sight (hidden or minimised): an activation that it
+// asked for and that is still on its way (Qt asks the compositor for a token first) would bring it
+// back. Lets such an answer arrive and be spent first.
+void LetOwnActivationsArrive();
