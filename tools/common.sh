@@ -19,6 +19,11 @@ GLIMMORA_PACKAGES=(
   mutter xdg-desktop-portal xdg-desktop-portal-gnome pipewire wireplumber
   kwin-wayland kwin-common xdg-desktop-portal-kde qtwayland5
 )
+# Plasma 6's portal asks before a program may control the keyboard, in a dialog that
+# plasma-workspace provides (Plasma 5.27's asks nothing for a keyboard alone).
+if ! grep -qs '^VERSION_CODENAME=bookworm' /etc/os-release; then
+  GLIMMORA_PACKAGES+=(plasma-workspace)
+fi
 
 # The compiler cache serves every clone of the project: paths inside the tree count relative to
 # it, and the build folder's place is left out of the key (it only names the debug information's

@@ -33,6 +33,8 @@
 #include <QWebEngineView>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 HeadlessKwin* g_kwin = nullptr;
@@ -351,27 +353,38 @@ TEST_F(KdeDesktop, ThreeStartsAskForTheKeyboardOnce) {
                         env);
     ASSERT_TRUE(WaitFor([&] { return !answers.lines().filter("NameAcquired").isEmpty(); }));
     const auto grants = [&] { return answers.lines().filter("\"devices\"").size(); };
+    // The desktop's dialog, when it asks: a window of its portal.
+    const auto dialog = [] {
+        const QStringList windows = g_kwin->windowClasses();
+        return std::find_if(windows.begin(), windows.end(), [](const QString& window) {
+                   return window.contains("portal");
+               }) != windows.end();
+    };
     for (int start = 0; start < 3; ++start) {
         const qsizetype before = grants();
         LineProcess glimmora(BuiltProgramDir() + "glimmora", {}, env);
-        const bool asked = !WaitFor([&] { return grants() > before; }, 8000);
-        EXPECT_EQ(asked, start == 0) << "start " << start + 1;
-        // The dialog may come up behind the window that has the keyboard: a click on it first.
+        // Answered as a user does: a click on the dialog, which may have come up behind the
+        // window that has the keyboard, then Enter.
+        bool asked = false;
         constexpr int kKeyEnter = 28;
         EXPECT_TRUE(WaitFor(
             [&] {
                 if (grants() > before)
                     return true;
-                for (const QString& window : g_kwin->windowClasses())
-                    if (window.contains("portal"))
-                        g_kwin->activate(window);
-                chord({kKeyEnter});
-                return WaitFor([&] { return grants() > before; }, 1500);
+                if (dialog()) {
+                    asked = true;
+                    for (const QString& window : g_kwin->windowClasses())
+                        if (window.contains("portal"))
+                            g_kwin->activate(window);
+                    chord({kKeyEnter});
+                }
+                return WaitFor([&] { return grants() > before; }, 1000);
             },
             60000))
             << "start " << start + 1
             << ", windows: " << g_kwin->windowClasses().join(' ').toStdString() << '\n'
             << g_kwin->output().toStdString();
+        EXPECT_EQ(asked, start == 0) << "start " << start + 1;
     }
     const QString token = home.userData() + "portal.token";
     EXPECT_TRUE(QFile::exists(token));
