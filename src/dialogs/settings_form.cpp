@@ -365,7 +365,7 @@ void TSettingsForm::ShowHotKey() {
 
 void TSettingsForm::GnomeShortcutButtonClick() {
     if (AddGnomeToggleShortcut()) {
-        NoteHotKeyBound(GnomeToggleShortcutKey());
+        NoteHotKeyBound(GnomeToggleShortcutKey(), GnomeToggleShortcutKey);
         ShowHotKey();
         ShowInfo(GetText(306), this);
     } else {

@@ -247,6 +247,8 @@ TEST_F(PortalDesktopTest, PortalThatBindsNoKeyLeavesTheHotKeyToKdesGlobalAcceler
 
 namespace {
 
+const QString kOurs = "/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/glimmora/";
+
 // GNOME's settings through a stand-in gsettings on the PATH: each key in a file of its own, every
 // change logged.
 class FakeGsettings {
@@ -268,6 +270,10 @@ public:
     ~FakeGsettings() { qputenv("PATH", path_); }
     // The list of GNOME's custom shortcuts, as the user's settings hold it.
     void setList(const QByteArray& list) { WriteFile(keyFile("custom-keybindings"), list); }
+    // The key of our shortcut, as the user changed it in GNOME's settings.
+    void setOurKey(const QByteArray& accelerator) {
+        WriteFile(keyFile(".custom-keybinding:" + kOurs + " binding"), "'" + accelerator + "'");
+    }
     QString list() const {
         return QString::fromUtf8(ReadFile(keyFile("custom-keybindings"))).trimmed();
     }
@@ -276,17 +282,19 @@ public:
     }
 
 private:
-    QString keyFile(const QString& key) const {
+    // A key of the media-keys schema ("custom-keybindings"), or of one of its relocatable
+    // children (".custom-keybinding:<path> binding").
+    QString keyFile(QString key) const {
+        if (!key.startsWith('.'))
+            key.prepend(' ');
         const QByteArray words =
-            "org.gnome.settings-daemon.plugins.media-keys " + key.toUtf8() + "\n";
+            "org.gnome.settings-daemon.plugins.media-keys" + key.toUtf8() + "\n";
         return folder_ + "key-" +
                QCryptographicHash::hash(words, QCryptographicHash::Md5).toHex().left(8);
     }
     QString folder_;
     QByteArray path_;
 };
-
-const QString kOurs = "/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/glimmora/";
 
 TEST(GnomeShortcutTest, AddsOurShortcutBesideTheUsersOwnOnce) {
     TempHome home;
@@ -323,6 +331,16 @@ TEST_F(PortalDesktopTest, OnGnomeAPortalThatBindsNoKeyLeavesItToGnomesShortcutsO
     };
     EXPECT_TRUE(hotKeyBound());
     EXPECT_EQ(gsettings.list(), "['/custom0/', '" + kOurs + "']");
+    {
+        // Settings follows the user's own key for it.
+        std::unique_ptr<Desktop> desktop = StartedDesktop();
+        std::unique_ptr<DesktopHotKey> hotKey = desktop->grabHotKey(nullptr);
+        ASSERT_TRUE(WaitFor([&] { return hotKey->registered(); }, 5000));
+        EXPECT_EQ(BoundHotKey(), "Ctrl+Alt+S");
+        gsettings.setOurKey("<Super>g");
+        EXPECT_EQ(BoundHotKey(), "Super+G");
+    }
+    EXPECT_EQ(BoundHotKey(), "") << "nothing bound once Glimmora has gone";
     gsettings.setList("['/custom0/']");
     EXPECT_FALSE(hotKeyBound());
     qunsetenv("WAYLAND_DISPLAY");

@@ -127,7 +127,7 @@ public:
         registered_ = KeepGnomeToggleShortcut(DesktopProgram().dataFolder +
                                               QStringLiteral("gnome-shortcut.added"));
         if (registered_)
-            NoteHotKeyBound(GnomeToggleShortcutKey());
+            NoteHotKeyBound(GnomeToggleShortcutKey(), GnomeToggleShortcutKey);
     }
     ~GnomeShortcutHotKey() override {
         if (registered_)
