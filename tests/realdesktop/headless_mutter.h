@@ -2,15 +2,17 @@
 #include "realdesktop/private_session.h"
 
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QPoint>
 #include <QProcessEnvironment>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class QProcess;
 
-// GNOME's compositor headless on a PrivateSession: mutter with one virtual monitor and no X11, the
-// GNOME portals started on demand on the session's bus. Its keyboard layout is the one that the
+// GNOME headless on a PrivateSession: its shell where installed (else its bare compositor, mutter)
+// with one virtual monitor and no X11, the GNOME portals started on demand on the session's bus. Its keyboard layout is the one that the
 // system's locale service names (mutter reads it once, as it starts); here a stand-in answers for
 // that service, with `layouts` in GNOME's form: the chosen layout first, "us" after a non-Latin
 // one. The test's own pointer and keyboard are a remote-desktop session of mutter's own interface.
@@ -24,6 +26,8 @@ public:
     bool ok() const { return error_.isEmpty() && session_.ok(); }
     QString error() const { return error_.isEmpty() ? session_.error() : error_; }
     PrivateSession& session() { return session_; }
+    // True when GNOME's shell runs (not bare mutter).
+    bool shell() const { return shell_; }
 
     // `base` with the compositor's socket, Qt's Wayland platform and the session's bus.
     QProcessEnvironment clientEnvironment(QProcessEnvironment base) const;
@@ -33,6 +37,11 @@ public:
     bool click();
     // Presses and releases each key in turn (X keysyms), as a user at the keyboard would.
     bool typeKeys(const QList<quint32>& keysyms);
+    // Closes the shell's overview where it is open (its start opens it, so may a stray key);
+    // false when it stays open.
+    bool leaveOverview();
+    // Presses the keys in order and lets them go in reverse: a shortcut such as Ctrl+Alt+S.
+    bool chord(const QList<quint32>& keysyms);
     // Presses and releases the key at a place of the keyboard (a Linux input code), whatever the
     // layout makes of it.
     bool typeKeycode(int evdevCode);
@@ -43,10 +52,13 @@ private:
     bool sessionCall(const QString& method, const QVariantList& arguments);
     // Runs gsettings in the session; true when it did what it was told.
     bool Gsettings(const QStringList& arguments);
+    QDBusMessage overviewProperty(const QString& method, const QVariantList& value);
+    std::optional<bool> overviewActive(); // nothing when the shell does not answer
 
     PrivateSession session_{QStringLiteral("GNOME")};
     QDBusConnection bus_{QString()};
     QProcess* mutter_ = nullptr;
+    bool shell_ = false;
     QString socket_;
     QString remote_; // the remote-desktop session's object path
     QString error_;
