@@ -6,8 +6,10 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusReply>
-#include <QFile>
 #include <QDBusVariant>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <X11/keysym.h>
@@ -94,9 +96,18 @@ HeadlessMutter::HeadlessMutter(const QString& layouts) {
         error_ = "the remote-desktop session did not start";
         return;
     }
-    // The shell's start ends in its overview, where a click lands on no window.
-    if (shell_ && (!WaitFor([&] { return overviewActive().value_or(true); }, 20000) ||
-                   !leaveOverview()))
+    // The shell's start ends in its overview, where a click lands on no window. (Closed before
+    // the start is complete, it leaves the pointer no window.)
+    const auto started = [&] {
+        for (const QFileInfo& log :
+             QDir(session_.runtimeFolder()).entryInfoList({"gnome-shell-*.log"}, QDir::Files)) {
+            QFile file(log.filePath());
+            if (file.open(QIODevice::ReadOnly) && file.readAll().contains("GNOME Shell started at"))
+                return true;
+        }
+        return false;
+    };
+    if (shell_ && (!WaitFor(started, 30000) || !leaveOverview()))
         error_ = "the shell's overview did not open and close: " + session_.output();
 }
 

@@ -12,10 +12,11 @@
 class QProcess;
 
 // GNOME headless on a PrivateSession: its shell where installed (else its bare compositor, mutter)
-// with one virtual monitor and no X11, the GNOME portals started on demand on the session's bus. Its keyboard layout is the one that the
-// system's locale service names (mutter reads it once, as it starts); here a stand-in answers for
-// that service, with `layouts` in GNOME's form: the chosen layout first, "us" after a non-Latin
-// one. The test's own pointer and keyboard are a remote-desktop session of mutter's own interface.
+// with one virtual monitor and no X11, the GNOME portals started on demand on the session's bus.
+// Its keyboard layout is the one that the system's locale service names (mutter reads it once, as
+// it starts); here a stand-in answers for that service, with `layouts` in GNOME's form: the chosen
+// layout first, "us" after a non-Latin one. The test's own pointer and keyboard are a
+// remote-desktop session of mutter's own interface.
 class HeadlessMutter {
 public:
     explicit HeadlessMutter(const QString& layouts = QStringLiteral("us"));
