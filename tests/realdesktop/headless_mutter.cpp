@@ -52,9 +52,15 @@ HeadlessMutter::HeadlessMutter(const QString& layouts) {
         error_ = "the locale service did not start";
         return;
     }
-    // A user's pointer in the top left corner would open the overview; the test's goes there
-    // on every move.
+    // A pointer in the top left corner opens the shell's overview: not the test's.
     Gsettings({"set", "org.gnome.desktop.interface", "enable-hot-corners", "false"});
+    // GNOME's shell keeps the user's layouts in its own settings (bare mutter takes the locale
+    // service's): the same ones, the first in force.
+    QStringList sources;
+    for (const QString& layout : layouts.split(','))
+        sources << QStringLiteral("('xkb', '%1')").arg(layout);
+    Gsettings(
+        {"set", "org.gnome.desktop.input-sources", "sources", '[' + sources.join(", ") + ']'});
     QProcessEnvironment extra;
     extra.insert("DBUS_SYSTEM_BUS_ADDRESS", session_.busAddress());
     // GNOME's shell where it is installed (with it the GNOME Settings that approves global
