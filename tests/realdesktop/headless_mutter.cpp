@@ -32,7 +32,7 @@ QByteArray Help(const QString& program) {
 
 } // namespace
 
-HeadlessMutter::HeadlessMutter(const QString& layouts) {
+HeadlessMutter::HeadlessMutter(const QString& layouts) : layouts_(layouts) {
     if (!session_.ok())
         return;
     bus_ =
@@ -54,13 +54,8 @@ HeadlessMutter::HeadlessMutter(const QString& layouts) {
     }
     // A pointer in the top left corner opens the shell's overview: not the test's.
     Gsettings({"set", "org.gnome.desktop.interface", "enable-hot-corners", "false"});
-    // GNOME's shell keeps the user's layouts in its own settings (bare mutter takes the locale
-    // service's): the same ones, the first in force.
-    QStringList sources;
-    for (const QString& layout : layouts.split(','))
-        sources << QStringLiteral("('xkb', '%1')").arg(layout);
-    Gsettings(
-        {"set", "org.gnome.desktop.input-sources", "sources", '[' + sources.join(", ") + ']'});
+    // The shell keeps the user's layouts in its own settings (see useLayouts); it starts with us.
+    setInputSources("us");
     QProcessEnvironment extra;
     extra.insert("DBUS_SYSTEM_BUS_ADDRESS", session_.busAddress());
     // GNOME's shell where it is installed (with it the GNOME Settings that approves global
@@ -141,6 +136,18 @@ std::optional<bool> HeadlessMutter::overviewActive() {
     return active.isValid() ? std::optional(active.value().variant().toBool()) : std::nullopt;
 }
 
+bool HeadlessMutter::setInputSources(const QString& layouts) {
+    QStringList sources;
+    for (const QString& layout : layouts.split(','))
+        sources << QStringLiteral("('xkb', '%1')").arg(layout);
+    return Gsettings(
+        {"set", "org.gnome.desktop.input-sources", "sources", '[' + sources.join(", ") + ']'});
+}
+
+bool HeadlessMutter::useLayouts() {
+    return !shell_ || setInputSources(layouts_);
+}
+
 bool HeadlessMutter::Gsettings(const QStringList& arguments) {
     QProcess gsettings;
     gsettings.setProcessEnvironment(session_.environment());
@@ -198,6 +205,15 @@ bool HeadlessMutter::chord(const QList<quint32>& keysyms) {
         done = sessionCall("NotifyKeyboardKeysym", {keysym, true}) && done;
     for (auto it = keysyms.rbegin(); it != keysyms.rend(); ++it)
         done = sessionCall("NotifyKeyboardKeysym", {*it, false}) && done;
+    return done;
+}
+
+bool HeadlessMutter::chordKeycodes(const QList<int>& evdevCodes) {
+    bool done = true;
+    for (const int code : evdevCodes)
+        done = sessionCall("NotifyKeyboardKeycode", {uint(code), true}) && done;
+    for (auto it = evdevCodes.rbegin(); it != evdevCodes.rend(); ++it)
+        done = sessionCall("NotifyKeyboardKeycode", {uint(*it), false}) && done;
     return done;
 }
 
