@@ -24,7 +24,6 @@
 
 #include <QApplication>
 #include <QDBusConnectionInterface>
-#include <QDir>
 #include <QImage>
 #include <QMouseEvent>
 #include <QRegularExpression>
