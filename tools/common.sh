@@ -16,7 +16,8 @@ GLIMMORA_PACKAGES=(
   sway qt6-wayland libwayland-dev libwayland-bin wl-clipboard
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi
   qt6-base-private-dev libxkbcommon-dev
-  mutter xdg-desktop-portal xdg-desktop-portal-gnome pipewire wireplumber
+  mutter gnome-shell gnome-control-center xdg-desktop-portal xdg-desktop-portal-gnome
+  pipewire wireplumber
   kwin-wayland kwin-common xdg-desktop-portal-kde qtwayland5
 )
 # Plasma 6's portal asks before a program may control the keyboard, in a dialog that

@@ -6,13 +6,19 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusReply>
+#include <QDBusVariant>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
+#include <X11/keysym.h>
 
 namespace {
 
 const char kDisplay[] = "wayland-mutter";
 const char kMutterService[] = "org.gnome.Mutter.RemoteDesktop";
+const char kShellService[] = "org.gnome.Shell";
 constexpr int kLeftButton = 0x110; // BTN_LEFT
 
 // What `program --help` prints.
@@ -26,7 +32,7 @@ QByteArray Help(const QString& program) {
 
 } // namespace
 
-HeadlessMutter::HeadlessMutter(const QString& layouts) {
+HeadlessMutter::HeadlessMutter(const QString& layouts) : layouts_(layouts) {
     if (!session_.ok())
         return;
     bus_ =
@@ -46,36 +52,35 @@ HeadlessMutter::HeadlessMutter(const QString& layouts) {
         error_ = "the locale service did not start";
         return;
     }
+    // A pointer in the top left corner opens the shell's overview: not the test's.
+    Gsettings({"set", "org.gnome.desktop.interface", "enable-hot-corners", "false"});
+    // The shell keeps the user's layouts in its own settings (see useLayouts); it starts with us.
+    setInputSources("us");
     QProcessEnvironment extra;
     extra.insert("DBUS_SYSTEM_BUS_ADDRESS", session_.busAddress());
+    // GNOME's shell where it is installed (with it the GNOME Settings that approves global
+    // shortcuts), else its bare compositor.
+    shell_ = !QStandardPaths::findExecutable("gnome-shell").isEmpty();
+    const QString compositor = shell_ ? "gnome-shell" : "mutter";
     QStringList options = {"--headless", "--wayland", "--no-x11",
                            QStringLiteral("--virtual-monitor=%1x%2").arg(kWidth).arg(kHeight),
                            QStringLiteral("--wayland-display=") + kDisplay};
     // Mutter 50 has no session manager to leave out, and refuses the option.
-    if (Help("mutter").contains("--sm-disable"))
+    if (Help(compositor).contains("--sm-disable"))
         options << "--sm-disable";
-    mutter_ = session_.start(QStringList{"mutter"} + options, extra);
+    mutter_ = session_.start(QStringList{compositor} + options, extra);
     if (!mutter_)
         return;
     socket_ = session_.runtimeFolder() + '/' + kDisplay;
     const auto up = [&] {
         return QFile::exists(socket_) &&
-               bus_.interface()->isServiceRegistered(QLatin1String(kMutterService)).value();
+               bus_.interface()->isServiceRegistered(QLatin1String(kMutterService)).value() &&
+               (!shell_ || bus_.interface()->isServiceRegistered(kShellService).value());
     };
-    if (!WaitFor(up, 20000)) {
-        error_ = "mutter did not start: " + session_.output();
+    if (!WaitFor(up, 30000)) {
+        error_ = compositor + " did not start: " + session_.output();
         return;
     }
-    // GNOME Settings asks the user to approve a program's new global shortcut, in a window that
-    // would take the keyboard from the tests' windows; here the user approved Glimmora's before.
-    // (Where GNOME Settings is not installed the keys are unknown and nothing is asked.)
-    const QString store = "org.gnome.settings-daemon.global-shortcuts";
-    Gsettings({"set", store, "applications", "['com.orvandeck.Glimmora']"});
-    Gsettings({"set",
-               store + ".application:/org/gnome/settings-daemon/global-shortcuts/"
-                       "com.orvandeck.Glimmora/",
-               "shortcuts",
-               "[('toggle', {'shortcuts': <['<Control><Alt>s']>, 'description': <'Glimmora'>})]"});
     // The portals, started later by the bus, draw their dialogs on this compositor.
     if (!session_.setActivationEnvironment({{"WAYLAND_DISPLAY", socket_}})) {
         error_ = "the bus did not take the display";
@@ -88,8 +93,59 @@ HeadlessMutter::HeadlessMutter(const QString& layouts) {
         return;
     }
     remote_ = created.value().path();
-    if (!sessionCall("Start", {}))
+    if (!sessionCall("Start", {})) {
         error_ = "the remote-desktop session did not start";
+        return;
+    }
+    // The shell's start ends in its overview, where a click lands on no window. (Closed before
+    // the start is complete, it leaves the pointer no window.)
+    const auto started = [&] {
+        for (const QFileInfo& log :
+             QDir(session_.runtimeFolder()).entryInfoList({"gnome-shell-*.log"}, QDir::Files)) {
+            QFile file(log.filePath());
+            if (file.open(QIODevice::ReadOnly) && file.readAll().contains("GNOME Shell started at"))
+                return true;
+        }
+        return false;
+    };
+    if (shell_ && (!WaitFor(started, 30000) || !leaveOverview()))
+        error_ = "the shell's overview did not open and close: " + session_.output();
+}
+
+bool HeadlessMutter::leaveOverview() {
+    // Closed as a user closes it (setting the shell's property left its input blocked).
+    const auto closed = [&] { return !overviewActive().value_or(true); };
+    return !shell_ || WaitFor(
+                          [&] {
+                              if (!closed())
+                                  typeKeys({XK_Escape});
+                              return WaitFor(closed, 1000);
+                          },
+                          20000);
+}
+
+QDBusMessage HeadlessMutter::overviewProperty(const QString& method, const QVariantList& value) {
+    QDBusMessage call = QDBusMessage::createMethodCall(kShellService, "/org/gnome/Shell",
+                                                       "org.freedesktop.DBus.Properties", method);
+    call.setArguments(QVariantList{kShellService, "OverviewActive"} + value);
+    return bus_.call(call);
+}
+
+std::optional<bool> HeadlessMutter::overviewActive() {
+    const QDBusReply<QDBusVariant> active = overviewProperty("Get", {});
+    return active.isValid() ? std::optional(active.value().variant().toBool()) : std::nullopt;
+}
+
+bool HeadlessMutter::setInputSources(const QString& layouts) {
+    QStringList sources;
+    for (const QString& layout : layouts.split(','))
+        sources << QStringLiteral("('xkb', '%1')").arg(layout);
+    return Gsettings(
+        {"set", "org.gnome.desktop.input-sources", "sources", '[' + sources.join(", ") + ']'});
+}
+
+bool HeadlessMutter::useLayouts() {
+    return !shell_ || setInputSources(layouts_);
 }
 
 bool HeadlessMutter::Gsettings(const QStringList& arguments) {
@@ -121,10 +177,12 @@ bool HeadlessMutter::sessionCall(const QString& method, const QVariantList& argu
 }
 
 bool HeadlessMutter::movePointer(const QPoint& point) {
-    // From the monitor's top left corner, where a long way up and left leaves the pointer. (By
-    // absolute coordinates mutter 50 moves it only along a screen cast that someone watches.)
-    return sessionCall("NotifyPointerMotionRelative", {-4.0 * kWidth, -4.0 * kHeight}) &&
-           sessionCall("NotifyPointerMotionRelative", {double(point.x()), double(point.y())});
+    // From the monitor's bottom right corner, where a long way down and right leaves the pointer.
+    // (By absolute coordinates mutter 50 moves it only along a screen cast that someone watches;
+    // the top left corner is the shell's hot corner, and its top bar stops the way down.)
+    return sessionCall("NotifyPointerMotionRelative", {4.0 * kWidth, 4.0 * kHeight}) &&
+           sessionCall("NotifyPointerMotionRelative",
+                       {double(point.x() - kWidth + 1), double(point.y() - kHeight + 1)});
 }
 
 bool HeadlessMutter::click() {
@@ -139,6 +197,24 @@ bool HeadlessMutter::typeKeys(const QList<quint32>& keysyms) {
             return false;
     }
     return true;
+}
+
+bool HeadlessMutter::chord(const QList<quint32>& keysyms) {
+    bool done = true;
+    for (const quint32 keysym : keysyms)
+        done = sessionCall("NotifyKeyboardKeysym", {keysym, true}) && done;
+    for (auto it = keysyms.rbegin(); it != keysyms.rend(); ++it)
+        done = sessionCall("NotifyKeyboardKeysym", {*it, false}) && done;
+    return done;
+}
+
+bool HeadlessMutter::chordKeycodes(const QList<int>& evdevCodes) {
+    bool done = true;
+    for (const int code : evdevCodes)
+        done = sessionCall("NotifyKeyboardKeycode", {uint(code), true}) && done;
+    for (auto it = evdevCodes.rbegin(); it != evdevCodes.rend(); ++it)
+        done = sessionCall("NotifyKeyboardKeycode", {uint(*it), false}) && done;
+    return done;
 }
 
 bool HeadlessMutter::typeKeycode(int evdevCode) {
