@@ -17,6 +17,7 @@
 #include "platform/key_synth.h"
 #include "platform/portal/portal_request.h"
 #include "platform/runtime_lock.h"
+#include "realdesktop/asked_once.h"
 #include "realdesktop/headless_mutter.h"
 #include "support/line_process.h"
 #include "support/test_env.h"
@@ -31,7 +32,6 @@
 #include <QWindow>
 #include <X11/keysym.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace {
 
@@ -354,37 +354,9 @@ TEST_F(GnomeDesktop, FirstStartAsksForConsentInSight) {
 TEST_F(GnomeDesktop, ConsentIsAskedAtTheFirstStartOnly) {
     if (PortalVersion(PortalConnection(), "org.freedesktop.portal.RemoteDesktop") < 2)
         GTEST_SKIP() << "the remote-desktop portal keeps no permission before version 2 (GNOME 45)";
-    const QProcessEnvironment env =
-        g_mutter->clientEnvironment(QProcessEnvironment::systemEnvironment());
-    LineProcess answers("dbus-monitor",
-                        {"--address", g_mutter->session().busAddress(),
-                         "type='signal',interface='org.freedesktop.portal.Request',"
-                         "member='Response'"},
-                        env);
-    ASSERT_TRUE(WaitFor([&] { return answers.lines().filter("NameAcquired").size() > 0; }));
-    const auto grants = [&] { return answers.lines().filter("\"devices\"").size(); };
-    const QString token = home.userData() + "portal.token";
-    WriteFile(home.userData() + "Glimmora.cho", {}); // the language was chosen before
-    for (int start = 1; start <= 3; ++start) {
-        const qsizetype before = grants();
-        const auto granted = [&] { return grants() > before; };
-        QProcess glimmora;
-        glimmora.setProcessEnvironment(env);
-        glimmora.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        glimmora.setStandardOutputFile(QProcess::nullDevice());
-        glimmora.start(BuiltProgramDir() + "glimmora", {});
-        if (start == 1)
-            ASSERT_TRUE(ApproveConsent(granted)) << answers.lines().join('\n').toStdString();
-        else
-            ASSERT_TRUE(WaitFor(granted)) << "start " << start << " was asked again";
-        ASSERT_TRUE(WaitFor([&] { return QFile::exists(token); })) << "start " << start;
-        struct stat file {};
-        ASSERT_EQ(::stat(QFile::encodeName(token).constData(), &file), 0);
-        EXPECT_EQ(file.st_mode & 0777, 0600u);
-        ASSERT_TRUE(GlobalAtomAdd("Glimmora_CloseYourself"));
-        ASSERT_TRUE(WaitFor([&] { return glimmora.state() == QProcess::NotRunning; }, 30000))
-            << "start " << start << " did not quit";
-    }
+    ExpectAskedOnceOverThreeStarts(
+        g_mutter->clientEnvironment(QProcessEnvironment::systemEnvironment()),
+        g_mutter->session().busAddress(), home.userData(), ApproveConsent);
 }
 
 } // namespace

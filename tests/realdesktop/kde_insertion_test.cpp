@@ -14,28 +14,21 @@
 #include "integration/translation_table.h"
 #include "platform/current_desktop.h"
 #include "platform/key_synth.h"
+#include "platform/portal/portal_request.h"
 #include "platform/runtime_lock.h"
+#include "realdesktop/asked_once.h"
 #include "realdesktop/headless_kwin.h"
 #include "support/line_process.h"
 #include "support/test_env.h"
 #include "support/wait.h"
 
 #include <QApplication>
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusReply>
-#include <QDBusVariant>
-#include <QDateTime>
-#include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QMimeData>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWebEngineView>
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 namespace {
 
@@ -341,75 +334,26 @@ TEST_F(KdeDesktop, HiddenAndShownTenTimesTheWindowKeepsItsSize) {
 // Where the portal keeps a permission (remote desktop version 2, Plasma 6), the user is asked
 // at the first start only: the desktop's dialog, answered with Enter, then the kept permission.
 TEST_F(KdeDesktop, ThreeStartsAskForTheKeyboardOnce) {
-    QDBusMessage version = QDBusMessage::createMethodCall("org.freedesktop.portal.Desktop",
-                                                          "/org/freedesktop/portal/desktop",
-                                                          "org.freedesktop.DBus.Properties", "Get");
-    version << QStringLiteral("org.freedesktop.portal.RemoteDesktop") << QStringLiteral("version");
-    const QDBusReply<QDBusVariant> reply = QDBusConnection::sessionBus().call(version);
-    if (!reply.isValid() || reply.value().variant().toUInt() < 2)
+    if (PortalVersion(PortalConnection(), "org.freedesktop.portal.RemoteDesktop") < 2)
         GTEST_SKIP() << "this portal keeps no permission (remote desktop version 1)";
     for (const QString& appId : {QString(), QStringLiteral("com.orvandeck.Glimmora")})
         ASSERT_TRUE(g_kwin->authorise("remote-desktop", appId, false));
-    QFile::remove(home.userData() + "portal.token");
     startTarget();
-    const QProcessEnvironment env = ClientEnvironment();
-    // The portal's answer to Start carries the devices granted.
-    LineProcess answers("dbus-monitor",
-                        {"--address", env.value("DBUS_SESSION_BUS_ADDRESS"),
-                         "type='signal',interface='org.freedesktop.portal.Request',"
-                         "member='Response'"},
-                        env);
-    ASSERT_TRUE(WaitFor([&] { return !answers.lines().filter("NameAcquired").isEmpty(); }));
-    const auto grants = [&] { return answers.lines().filter("\"devices\"").size(); };
-    // The desktop's dialog, when it asks: a window of its portal.
-    const auto dialog = [] {
-        const QStringList windows = g_kwin->windowClasses();
-        return std::find_if(windows.begin(), windows.end(), [](const QString& window) {
-                   return window.contains("portal");
-               }) != windows.end();
-    };
-    const QString token = home.userData() + "portal.token";
-    for (int start = 0; start < 3; ++start) {
-        const qsizetype before = grants();
-        const QDateTime started = QDateTime::currentDateTime();
-        LineProcess glimmora(BuiltProgramDir() + "glimmora", {}, env);
-        // Answered as a user does: a click on the dialog, which may have come up behind the
-        // window that has the keyboard, then Enter.
-        bool asked = false;
-        QString seen; // the windows when the dialog was seen
-        constexpr int kKeyEnter = 28;
-        EXPECT_TRUE(WaitFor(
-            [&] {
-                if (grants() > before)
-                    return true;
-                if (dialog()) {
-                    if (!asked)
-                        seen = g_kwin->windowClasses().join(' ');
-                    asked = true;
-                    for (const QString& window : g_kwin->windowClasses())
-                        if (window.contains("portal"))
-                            g_kwin->activate(window);
-                    chord({kKeyEnter});
-                }
-                return WaitFor([&] { return grants() > before; }, 1000);
-            },
-            60000))
-            << "start " << start + 1
-            << ", windows: " << g_kwin->windowClasses().join(' ').toStdString() << '\n'
-            << g_kwin->output().toStdString();
-        EXPECT_EQ(asked, start == 0)
-            << "start " << start + 1 << ", windows: " << seen.toStdString();
-        // Glimmora keeps the token that came with the permission for the next start before it
-        // goes (the portal may hand out the same one again).
-        EXPECT_TRUE(WaitFor([&] {
-            const QFileInfo kept(token);
-            return kept.exists() && kept.size() > 0 && kept.lastModified() >= started;
-        })) << "start "
-            << start + 1;
-    }
-    EXPECT_TRUE(QFile::exists(token));
-    EXPECT_FALSE(QFile::permissions(token) &
-                 (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther));
+    // Answered as a user does: a click on the dialog, which may have come up behind the window
+    // that has the keyboard, then Enter.
+    ExpectAskedOnceOverThreeStarts(ClientEnvironment(),
+                                   ClientEnvironment().value("DBUS_SESSION_BUS_ADDRESS"),
+                                   home.userData(), [this](const std::function<bool()>& granted) {
+                                       return WaitFor(
+                                           [&] {
+                                               for (const QString& window : g_kwin->windowClasses())
+                                                   if (window.contains("portal"))
+                                                       g_kwin->activate(window);
+                                               chord({28}); // Enter
+                                               return WaitFor(granted, 1500);
+                                           },
+                                           60000);
+                                   });
     for (const QString& appId : {QString(), QStringLiteral("com.orvandeck.Glimmora")})
         g_kwin->authorise("remote-desktop", appId);
 }
