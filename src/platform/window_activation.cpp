@@ -48,7 +48,9 @@ void ActivateOwnWindow(QWindow* window, const QByteArray& token) {
 void LetOwnActivationsArrive() {
     if (!OnWayland())
         return;
-    // Qt asks for its tokens from the event loop, and spends each once it has come.
+    // Qt asks for a token when the compositor's last answers reach it, and spends it once the
+    // token has come: one round trip brings those answers, the next the tokens.
     QCoreApplication::processEvents();
+    RoundTripQtConnection();
     RoundTripQtConnection();
 }
