@@ -86,19 +86,9 @@ HeadlessMutter::HeadlessMutter(const QString& layouts) : layouts_(layouts) {
         error_ = "the bus did not take the display";
         return;
     }
-    const QDBusReply<QDBusObjectPath> created = bus_.call(QDBusMessage::createMethodCall(
-        kMutterService, "/org/gnome/Mutter/RemoteDesktop", kMutterService, "CreateSession"));
-    if (!created.isValid()) {
-        error_ = "no remote-desktop session: " + created.error().message();
-        return;
-    }
-    remote_ = created.value().path();
-    if (!sessionCall("Start", {})) {
-        error_ = "the remote-desktop session did not start";
-        return;
-    }
-    // The shell's start ends in its overview, where a click lands on no window. (Closed before
-    // the start is complete, it leaves the pointer no window.)
+    // The shell answers once its start is complete (on a busy machine that can take longer than
+    // a call waits), and that start ends in its overview, where a click lands on no window.
+    // (Closed before the start is complete, the overview leaves the pointer no window.)
     const auto started = [&] {
         for (const QFileInfo& log :
              QDir(session_.runtimeFolder()).entryInfoList({"gnome-shell-*.log"}, QDir::Files)) {
@@ -108,7 +98,24 @@ HeadlessMutter::HeadlessMutter(const QString& layouts) : layouts_(layouts) {
         }
         return false;
     };
-    if (shell_ && (!WaitFor(started, 30000) || !leaveOverview()))
+    if (shell_ && !WaitFor(started, 60000)) {
+        error_ = "the shell did not finish its start: " + session_.output();
+        return;
+    }
+    const QDBusReply<QDBusObjectPath> created =
+        bus_.call(QDBusMessage::createMethodCall(kMutterService, "/org/gnome/Mutter/RemoteDesktop",
+                                                 kMutterService, "CreateSession"),
+                  QDBus::Block, 60000);
+    if (!created.isValid()) {
+        error_ = "no remote-desktop session: " + created.error().message();
+        return;
+    }
+    remote_ = created.value().path();
+    if (!sessionCall("Start", {})) {
+        error_ = "the remote-desktop session did not start";
+        return;
+    }
+    if (shell_ && !leaveOverview())
         error_ = "the shell's overview did not open and close: " + session_.output();
 }
 
