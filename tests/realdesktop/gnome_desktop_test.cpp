@@ -402,7 +402,7 @@ int main(int argc, char** argv) {
     if (!PortalVersion(PortalConnection(), "org.freedesktop.portal.GlobalShortcuts"))
         g_noHotKey = "the desktop's portal has no global shortcuts (GNOME before 48)";
     else if (!mutter.shell())
-        g_noHotKey = "GNOME's shell is not installed: nothing approves a global shortcut";
+        g_noHotKey = "no GNOME shell 48 or later: nothing approves a global shortcut";
     else if (!services.contains("org.gnome.Settings.GlobalShortcutsProvider"))
         g_noHotKey = "GNOME Settings approves no global shortcut here (GNOME before 48)";
     ::testing::InitGoogleTest(&argc, argv);

@@ -30,6 +30,17 @@ QByteArray Help(const QString& program) {
     return help.readAll();
 }
 
+// The major version of the installed GNOME shell ("GNOME Shell 48.7"); 0 when there is none.
+int ShellVersion() {
+    if (QStandardPaths::findExecutable("gnome-shell").isEmpty())
+        return 0;
+    QProcess shell;
+    shell.start("gnome-shell", {"--version"});
+    shell.waitForFinished(10000);
+    const QList<QByteArray> words = shell.readAll().trimmed().split(' ');
+    return words.value(words.size() - 1).split('.').value(0).toInt();
+}
+
 } // namespace
 
 HeadlessMutter::HeadlessMutter(const QString& layouts) : layouts_(layouts) {
@@ -58,9 +69,10 @@ HeadlessMutter::HeadlessMutter(const QString& layouts) : layouts_(layouts) {
     setInputSources("us");
     QProcessEnvironment extra;
     extra.insert("DBUS_SYSTEM_BUS_ADDRESS", session_.busAddress());
-    // GNOME's shell where it is installed (with it the GNOME Settings that approves global
-    // shortcuts), else its bare compositor.
-    shell_ = !QStandardPaths::findExecutable("gnome-shell").isEmpty();
+    // GNOME's shell from 48 on, where GNOME Settings approves the global shortcuts that only it
+    // delivers; before, and where the shell is not installed, its bare compositor, which is all
+    // that insertion needs there.
+    shell_ = ShellVersion() >= 48;
     const QString compositor = shell_ ? "gnome-shell" : "mutter";
     QStringList options = {"--headless", "--wayland", "--no-x11",
                            QStringLiteral("--virtual-monitor=%1x%2").arg(kWidth).arg(kHeight),
